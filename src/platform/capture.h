@@ -1,0 +1,26 @@
+#pragma once
+// Taking pictures of the screen and encoding them.
+#include "platform/types.h"
+
+namespace tintora {
+
+enum class ImageFormat { bmp = 1, jpeg = 2, gif = 3, png = 5 };
+
+class ScreenCapture {
+public:
+    virtual ~ScreenCapture() = default;
+    // Waits until what has been drawn and moved so far is on the screen.
+    virtual void flushScreen() = 0;
+    // The composed screen image of the rectangle, layered windows included; pixels outside every
+    // screen are black. Empty when no picture could be taken.
+    virtual Image grab(ScreenRect r) = 0;
+};
+
+class ImageEncoder {
+public:
+    virtual ~ImageEncoder() = default;
+    // A complete image file; empty when encoding failed.
+    virtual Bytes encode(const Image& image, ImageFormat format) = 0;
+};
+
+}  // namespace tintora

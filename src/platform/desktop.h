@@ -1,0 +1,41 @@
+#pragma once
+// What the behaviour needs to know of and do to the desktop and the windows on it.
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "platform/types.h"
+
+namespace tintora {
+
+namespace exstyle {
+inline constexpr std::uint32_t transparent = 0x20;
+inline constexpr std::uint32_t topmost = 0x8;
+inline constexpr std::uint32_t toolWindow = 0x80;
+inline constexpr std::uint32_t layered = 0x80000;
+}  // namespace exstyle
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual Point cursorPosition() const = 0;
+    // The deepest visible window at the point, controls included, looking through this program's windows.
+    virtual WindowHandle windowAtPoint(Point p) const = 0;
+    virtual std::optional<ScreenRect> windowRect(WindowHandle w) const = 0;
+    virtual std::uint32_t extendedStyle(WindowHandle w) const = 0;
+    virtual void setExtendedStyle(WindowHandle w, std::uint32_t style) = 0;
+    // Colour key and constant alpha of a layered window.
+    virtual void setLayeredAttributes(WindowHandle w, Colour key, int alpha) = 0;
+    virtual WindowHandle foregroundWindow() const = 0;
+    // Puts the window above (or among) the other windows without moving or sizing it.
+    virtual void setTopmost(WindowHandle w, bool topmost) = 0;
+    virtual Size screenSize() const = 0;
+    virtual std::uint32_t tickCount() const = 0;
+    // Dispatches every message already queued for this thread, then returns.
+    virtual void processPendingEvents() = 0;
+    // A timer without a window; returns its id.
+    virtual unsigned startCallbackTimer(int milliseconds, std::function<void()> tick) = 0;
+    virtual void killCallbackTimer(unsigned id) = 0;
+};
+
+}  // namespace tintora

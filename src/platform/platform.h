@@ -1,0 +1,28 @@
+#pragma once
+// Everything the behaviour reaches of the outside world, passed in by reference.
+#include "platform/canvas.h"
+#include "platform/capture.h"
+#include "platform/desktop.h"
+#include "platform/shell.h"
+#include "platform/storage.h"
+#include "platform/ui.h"
+
+namespace tintora {
+
+struct Platform {
+    Windows& windows;
+    Controls& controls;
+    Menus& menus;
+    Timers& timers;
+    Tray& tray;
+    Canvas& canvas;
+    Desktop& desktop;
+    Profile& profile;
+    FileSystem& files;
+    Process& process;
+    Shell& shell;
+    ScreenCapture& capture;
+    ImageEncoder& encoder;
+};
+
+}  // namespace tintora

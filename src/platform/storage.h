@@ -1,0 +1,47 @@
+#pragma once
+// Settings files (the profile API) and the file system. Paths are UTF-8 with backslashes.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace tintora {
+
+class Profile {
+public:
+    virtual ~Profile() = default;
+    // Reads one item; empty when the file, section or key is missing.
+    virtual std::string read(const std::string& path, std::string_view section, std::string_view key) const = 0;
+    // Writes one item, keeping the rest of the file; failures are silent.
+    virtual void write(const std::string& path, std::string_view section, std::string_view key,
+                       std::string_view value) = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // True when a file or folder of that name exists.
+    virtual bool exists(const std::string& path) const = 0;
+    // Creates one folder (not its parents); failures are silent.
+    virtual void createFolder(const std::string& path) = 0;
+    // The whole file; empty when it is missing or unreadable.
+    virtual Bytes readFile(const std::string& path) const = 0;
+    // Writes the file completely or not at all, replacing an older one.
+    virtual bool writeFile(const std::string& path, const Bytes& content) = 0;
+    // Names (without folder) of the files, not folders, matching a wildcard pattern.
+    virtual std::vector<std::string> listFiles(const std::string& pattern) const = 0;
+};
+
+// The running process.
+class Process {
+public:
+    virtual ~Process() = default;
+    // The folder of the executable, without a trailing backslash.
+    virtual std::string runDirectory() const = 0;
+    virtual void setCurrentDirectory(const std::string& path) = 0;
+    virtual std::string currentDirectory() const = 0;
+    [[noreturn]] virtual void exit(int code) = 0;
+};
+
+}  // namespace tintora

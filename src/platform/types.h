@@ -1,0 +1,63 @@
+#pragma once
+// Plain value types shared by the behaviour and the platform interfaces.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tintora {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// An opaque native window handle; 0 is "no window".
+using WindowHandle = std::uintptr_t;
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+// Position and outer size, as a window or control reports it.
+struct Geometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Geometry&, const Geometry&) = default;
+};
+
+// A rectangle in screen pixels, as the system reports a window's rectangle.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+// A colour packed R | G << 8 | B << 16.
+using Colour = std::uint32_t;
+
+constexpr Colour rgb(int r, int g, int b)
+{
+    return static_cast<Colour>((r & 0xFF) | (g & 0xFF) << 8 | (b & 0xFF) << 16);
+}
+
+// The transparent colour key of the overlay: canvas pixels of exactly this colour are invisible.
+inline constexpr Colour keyColour = rgb(252, 2, 251);
+
+// A decoded or captured picture, rows top to bottom, pixels 0x00RRGGBB.
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    bool empty() const { return width <= 0 || height <= 0; }
+};
+
+}  // namespace tintora

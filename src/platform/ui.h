@@ -1,0 +1,74 @@
+#pragma once
+// The two windows, their controls, menus and timers, as the behaviour sees them.
+#include <string_view>
+
+#include "platform/types.h"
+#include "ui/design.h"
+
+namespace tintora {
+
+enum class StartupPicture { soft, vivid };
+
+class Windows {
+public:
+    virtual ~Windows() = default;
+    virtual Geometry geometry(WindowId w) const = 0;
+    virtual Size clientSize(WindowId w) const = 0;
+    // Places and sizes the window in one move.
+    virtual void move(WindowId w, Geometry g) = 0;
+    virtual void setBorder(WindowId w, Border b) = 0;
+    // Free drag: the left mouse button drags the window by any point of its client area.
+    virtual void setFreeDrag(WindowId w, bool on) = 0;
+    virtual bool isBeingDragged(WindowId w) const = 0;
+    virtual void setTitle(WindowId w, std::string_view title) = 0;
+    // Restores the normal show state (neither minimised nor maximised).
+    virtual void showNormal(WindowId w) = 0;
+    virtual WindowHandle handle(WindowId w) const = 0;
+    // Opens the window modally, without an owner; returns when it has been closed.
+    virtual void openModal(WindowId w) = 0;
+};
+
+class Controls {
+public:
+    virtual ~Controls() = default;
+    virtual Geometry geometry(ControlRef c) const = 0;
+    virtual void setGeometry(ControlRef c, Geometry g) = 0;
+    virtual void setVisible(ControlRef c, bool visible) = 0;
+    virtual void setCaption(ControlRef c, std::string_view text) = 0;
+    virtual int sliderPosition(ControlRef c) const = 0;
+    // Setting a position from the program raises no change event.
+    virtual void setSliderPosition(ControlRef c, int position) = 0;
+    virtual void setSliderSelection(ControlRef c, int length) = 0;
+    // Shows one of the two start-up pictures stretched over the picture box.
+    virtual void setPicture(ControlRef c, StartupPicture picture) = 0;
+};
+
+class Menus {
+public:
+    virtual ~Menus() = default;
+    virtual void setChecked(MenuRef m, bool checked) = 0;
+    virtual bool isChecked(MenuRef m) const = 0;
+    // A hidden item keeps its place; it has no entry and no working shortcut.
+    virtual void setVisible(MenuRef m, bool visible) = 0;
+    virtual void setCaption(MenuRef m, std::string_view caption) = 0;
+};
+
+class Timers {
+public:
+    virtual ~Timers() = default;
+    // An interval of 0 stops the timer.
+    virtual void setInterval(TimerRef t, int milliseconds) = 0;
+};
+
+// Notification area icon, the balloon tip and the pop-up menu.
+class Tray {
+public:
+    virtual ~Tray() = default;
+    virtual void setIcon(WindowId w, std::string_view tip) = 0;
+    virtual void removeIcon(WindowId w) = 0;
+    virtual void showBalloon(std::string_view text, Point at) = 0;
+    // Shows a menu bar item's items as a pop-up menu at the cursor; a chosen item runs its command.
+    virtual void popupMenu(MenuRef m) = 0;
+};
+
+}  // namespace tintora

@@ -1,0 +1,28 @@
+#pragma once
+// Captions and messages of the program, defined once.
+
+namespace tintora::texts {
+
+inline constexpr const char* windowTitle = "Tintorav2.0";
+inline constexpr const char* trayTip = "Tintorav1.0";
+inline constexpr const char* trayBalloon = "点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0";
+inline constexpr const char* counterCaptionPrefix = "当前截图统计次数为：";
+
+inline constexpr const char* helpCaption = "帮助";
+inline constexpr const char* helpText =
+    "单击菜单栏的开始按钮，选择智能吸附窗口，移动鼠标至需要优化颜色的窗口(类似一些截图软件很方便)，"
+    "按任意键进入控制台，A:为透明度。R:为红色。G:为绿色。B:为蓝色。"
+    "保存颜色按钮可以记录用户设置的颜色，以便下次开启软件后无需再次设置。"
+    "软件自带截图功能，直接选取保存格式，软件会自动保存已覆盖区域的图像到指定文件夹，"
+    "截图以数字来命名，不建议清空统计次数，否则会替换已存在的同名文件。";
+inline constexpr const char* versionCaption = "版本：";
+inline constexpr const char* versionText = "Tintorav2.0";
+
+// The maker's homepage, opened by "主页".
+inline constexpr const char* homepage = "https://tintora.example.org/";
+
+inline constexpr const char* fileDialogFilter =
+    "支持的格式(*.bmp;*.jpg;*.gif;*.png)|*.bmp;*.jpg;*.gif;*.png|BMP文件(*.bmp)|*.bmp|"
+    "JPEG文件(*.jpg)|*.jpg|GIF文件(*.gif)|*.gif|PNG文件(*.png)|*.png";
+
+}  // namespace tintora::texts
