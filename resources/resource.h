@@ -1,0 +1,13 @@
+/* Resource identifiers shared by tintora.rc (windres) and the C++ sources.
+   Plain preprocessor definitions only. */
+#ifndef TINTORA_RESOURCE_H
+#define TINTORA_RESOURCE_H
+
+/* Application icon (48x48, 32x32, 16x16; 32 bpp). */
+#define IDI_TINTORA 1
+
+/* Start-up pictures, PNG files stored as RCDATA. */
+#define IDR_STARTUP_SOFT 101
+#define IDR_STARTUP_VIVID 102
+
+#endif /* TINTORA_RESOURCE_H */
