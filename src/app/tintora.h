@@ -2,6 +2,7 @@
 // The program's behaviour: the process-wide state and the handlers, wired to the platform's events.
 #include <string>
 
+#include "app/settings.h"
 #include "app/state.h"
 #include "platform/events.h"
 #include "platform/platform.h"
@@ -9,12 +10,18 @@
 namespace tintora {
 
 struct App {
-    Platform& platform;
-    AppState state;
-    std::string runDir;
+    explicit App(Platform& p)
+        : platform(p), runDir(p.process.runDirectory()), settings(p.profile, runDir)
+    {
+    }
 
     // The run directory followed by a suffix that begins with a backslash.
     std::string path(std::string_view suffix) const { return runDir + std::string(suffix); }
+
+    Platform& platform;
+    AppState state;
+    std::string runDir;
+    Settings settings;
 };
 
 class Tintora final : public EventSink {

@@ -41,7 +41,8 @@ public:
     virtual std::string runDirectory() const = 0;
     virtual void setCurrentDirectory(const std::string& path) = 0;
     virtual std::string currentDirectory() const = 0;
-    [[noreturn]] virtual void exit(int code) = 0;
+    // Ends the process at once.
+    virtual void exit(int code) = 0;
 };
 
 }  // namespace tintora

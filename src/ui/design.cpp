@@ -155,7 +155,7 @@ std::span<const MenuDesign> menuDesign(WindowId window)
 const MenuDesign& menuItemDesign(MenuRef id)
 {
     auto rows = menuDesign(id.window);
-    const auto* found = std::find_if(rows.begin(), rows.end(), [&](const auto& m) { return m.item == id.index; });
+    const auto found = std::find_if(rows.begin(), rows.end(), [&](const auto& m) { return m.item == id.index; });
     assert(found != rows.end());
     return *found;
 }

@@ -1,0 +1,18 @@
+#pragma once
+// Screenshots of the covered region, numbered by a counter kept in Screenshotstatistics.ini.
+#include <string_view>
+
+#include "app/tintora.h"
+
+namespace tintora {
+
+// The picture under the overlay window, tint included, as a complete image file; empty when no
+// picture could be taken.
+Bytes captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height);
+
+void saveScreenshot(App& app, ImageFormat format, std::string_view extension);
+void refreshCounterCaption(App& app);
+void clearScreenshotCounter(App& app);
+void openScreenshotFolder(App& app);
+
+}  // namespace tintora

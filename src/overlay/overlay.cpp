@@ -1,0 +1,25 @@
+#include "overlay/overlay.h"
+
+namespace tintora {
+
+void paintTint(App& app, Colour colour)
+{
+    // The tint covers every pixel, so the background picture (if any) is not drawn first.
+    app.platform.canvas.fill(colour);
+}
+
+void setOverlayOpacity(App& app, int alpha)
+{
+    auto& p = app.platform;
+    p.desktop.setLayeredAttributes(p.windows.handle(WindowId::startup), keyColour, alpha);
+}
+
+void applyOverlayTransparency(App& app)
+{
+    auto& p = app.platform;
+    const WindowHandle overlay = p.windows.handle(WindowId::startup);
+    p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
+    setOverlayOpacity(app, p.controls.sliderPosition(console::滑块条1));
+}
+
+}  // namespace tintora

@@ -1,0 +1,14 @@
+#pragma once
+// The operations that change the tint overlay (the start-up window and its canvas).
+#include "app/tintora.h"
+
+namespace tintora {
+
+// Fills the whole overlay canvas with one colour.
+void paintTint(App& app, Colour colour);
+// The overlay's constant alpha, with the key colour kept transparent.
+void setOverlayOpacity(App& app, int alpha);
+// Makes the overlay layered again with the key colour and the console's A slider as its alpha.
+void applyOverlayTransparency(App& app);
+
+}  // namespace tintora

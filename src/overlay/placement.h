@@ -1,0 +1,14 @@
+#pragma once
+// Where the overlay lies after the lock: the locked rectangle or the whole screen.
+#include "app/tintora.h"
+
+namespace tintora {
+
+inline constexpr int overlayFullScreen = 1;
+inline constexpr int overlayWindowed = 2;
+
+void paintInitialTint(App& app);
+void goFullScreen(App& app);
+void goWindowed(App& app);
+
+}  // namespace tintora

@@ -1,0 +1,176 @@
+#include "overlay/smart_snap.h"
+
+#include <random>
+
+#include "overlay/overlay.h"
+#include "ui/texts.h"
+
+namespace tintora {
+namespace {
+
+constexpr int openingAlpha = 255;
+constexpr int snapAlpha = 190;
+constexpr Size openingSize{640, 480};
+
+bool contains(const Geometry& g, Point p)
+{
+    return p.x >= g.left && p.x < g.left + g.width && p.y >= g.top && p.y < g.top + g.height;
+}
+
+void setMenusOfOpeningScreen(App& app, bool visible)
+{
+    app.platform.menus.setVisible(startup::开始, visible);
+    app.platform.menus.setVisible(startup::关于, visible);
+}
+
+void setHintMenus(App& app, bool visible)
+{
+    for (auto menu : hintMenus) app.platform.menus.setVisible(menu, visible);
+}
+
+void checkWindowedMode(App& app)
+{
+    app.platform.menus.setChecked(console::非全屏化窗口, true);
+    app.platform.menus.setChecked(console::全屏化窗口, false);
+}
+
+void armOpacityStep(App& app, int step)
+{
+    app.platform.timers.setInterval(startup::时钟3, 60);
+    app.state.opacityStep = step;
+}
+
+void lockTarget(App& app)
+{
+    auto& p = app.platform;
+    p.controls.setVisible(startup::滑块条1, false);
+    p.controls.setVisible(startup::动画框1, false);
+    checkWindowedMode(app);
+    p.windows.setFreeDrag(WindowId::startup, false);
+    p.windows.setBorder(WindowId::startup, Border::none);
+    setMenusOfOpeningScreen(app, false);
+    app.state.snapFollowing = 0;
+    armOpacityStep(app, 1);
+
+    const WindowHandle overlay = p.windows.handle(WindowId::startup);
+    p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::transparent | exstyle::topmost |
+                                            exstyle::toolWindow | exstyle::layered);
+    // The topmost bit written as a style takes effect only through the z-order call.
+    p.desktop.setTopmost(overlay, true);
+
+    p.windows.openModal(WindowId::console);
+    app.state.snapKeyState = 8;
+}
+
+void returnToOpeningScreen(App& app)
+{
+    auto& p = app.platform;
+    app.state.snapFollowing = 0;
+    armOpacityStep(app, 3);
+    p.controls.setVisible(startup::动画框1, true);
+    p.windows.move(WindowId::startup, app.state.savedStartGeometry);
+    p.windows.setBorder(WindowId::startup, Border::fixedSingle);
+    setMenusOfOpeningScreen(app, true);
+    p.windows.setFreeDrag(WindowId::startup, false);
+    checkWindowedMode(app);
+    p.timers.setInterval(startup::时钟1, 16);
+    app.state.opacityStep = 5;
+    app.state.snapKeyState = 8;
+}
+
+void finishKeyDown(App& app)
+{
+    auto& p = app.platform;
+    const Geometry g = p.windows.geometry(WindowId::startup);
+    if (g.width == openingSize.width && g.height == openingSize.height) {
+        p.canvas.clear();
+        p.controls.setVisible(startup::动画框1, true);
+    }
+    p.windows.setTitle(WindowId::startup, texts::windowTitle);
+    setHintMenus(app, false);
+}
+
+void settleOpacity(App& app, int alpha)
+{
+    auto& p = app.platform;
+    p.controls.setSliderPosition(startup::滑块条1, alpha);
+    setOverlayOpacity(app, p.controls.sliderPosition(startup::滑块条1));
+    app.state.opacityStep = 5;
+    p.timers.setInterval(startup::时钟3, 0);
+}
+
+}  // namespace
+
+void startSmartSnap(App& app)
+{
+    auto& p = app.platform;
+    app.state.savedStartGeometry = p.windows.geometry(WindowId::startup);
+    p.windows.setFreeDrag(WindowId::startup, true);
+    app.state.snapFollowing = 1;
+    app.state.snapHeldByUser = false;
+    armOpacityStep(app, 2);
+    p.windows.setBorder(WindowId::startup, Border::none);
+    setMenusOfOpeningScreen(app, false);
+    app.state.snapKeyState = 5;
+    setHintMenus(app, true);
+    p.controls.setVisible(startup::动画框1, false);
+
+    std::uniform_int_distribution<int> component(0, 255);
+    const int r = component(app.state.random);
+    const int g = component(app.state.random);
+    const int b = component(app.state.random);
+    paintTint(app, rgb(r, g, b));
+}
+
+void followPointerTick(App& app)
+{
+    auto& state = app.state;
+    if (state.snapFollowing != 1) return;
+    auto& p = app.platform;
+
+    // While the user drags the rectangle, and after the drop until the pointer leaves it,
+    // the rectangle stays where the user put it.
+    if (p.windows.isBeingDragged(WindowId::startup)) {
+        state.snapHeldByUser = true;
+        return;
+    }
+    const Point pointer = p.desktop.cursorPosition();
+    if (state.snapHeldByUser) {
+        if (contains(p.windows.geometry(WindowId::startup), pointer)) return;
+        state.snapHeldByUser = false;
+    }
+
+    if (auto rect = p.desktop.windowRect(p.desktop.windowAtPoint(pointer))) state.targetRect = *rect;
+    const ScreenRect& r = state.targetRect;
+    p.windows.move(WindowId::startup, {r.left, r.top, r.right - r.left, r.bottom - r.top});
+}
+
+void onStartupKeyDown(App& app, int virtualKey)
+{
+    if (app.state.snapKeyState != 5) return;
+    if (virtualKey == vk::backspace || virtualKey == vk::escape)
+        returnToOpeningScreen(app);
+    else
+        lockTarget(app);
+    finishKeyDown(app);
+}
+
+void opacityStepTick(App& app)
+{
+    switch (app.state.opacityStep) {
+    case 5:
+    case 3: settleOpacity(app, openingAlpha); break;
+    case 1:
+    case 2: settleOpacity(app, snapAlpha); break;
+    default: break;
+    }
+}
+
+void onStartupSliderChanged(App& app)
+{
+    setOverlayOpacity(app, app.platform.controls.sliderPosition(startup::滑块条1));
+}
+
+void stopStartupClock1(App& app) { app.platform.timers.setInterval(startup::时钟1, 0); }
+
+}  // namespace tintora

@@ -1,0 +1,302 @@
+#include "support/fake_platform.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+#include "ui/design.h"
+
+namespace tintora::fake {
+namespace {
+
+std::string lower(std::string_view s)
+{
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    return out;
+}
+
+std::string folderOf(const std::string& path) { return path.substr(0, path.rfind('\\')); }
+
+std::string trim(std::string s)
+{
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+void append(std::vector<std::string>* log, std::string entry)
+{
+    if (log) log->push_back(std::move(entry));
+}
+
+}  // namespace
+
+FakeUi::FakeUi()
+{
+    for (const auto& w : windowDesigns()) windows_[w.id].geometry = w.geometry;
+    for (const auto& c : controlDesigns()) {
+        auto& state = control(c.id);
+        state.geometry = c.geometry;
+        state.visible = c.visible;
+        state.caption = c.caption;
+    }
+    for (WindowId w : {WindowId::startup, WindowId::console})
+        for (const auto& m : menuDesign(w))
+            if (m.item != kSeparator) menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, m.caption};
+}
+
+Size FakeUi::clientSize(WindowId w) const
+{
+    const auto& s = window(w);
+    if (s.border == Border::none) return {s.geometry.width, s.geometry.height};
+    return {s.geometry.width - s.frame.width, s.geometry.height - s.frame.height};
+}
+
+void FakeUi::move(WindowId w, Geometry g)
+{
+    window(w).geometry = g;
+    if (log) {
+        std::ostringstream s;
+        s << (w == WindowId::startup ? "startup" : "console") << ".move " << g.left << ',' << g.top << ','
+          << g.width << ',' << g.height;
+        log->push_back(s.str());
+    }
+}
+
+void FakeUi::openModal(WindowId w)
+{
+    ++window(w).modalOpens;
+    append(log, "openModal");
+    if (onModalOpen) onModalOpen();
+}
+
+void FakeUi::setSliderPosition(ControlRef c, int p)
+{
+    // A trackbar keeps its position within its range.
+    control(c).position = std::clamp(p, 0, 255);
+}
+
+void FakeUi::setIcon(WindowId w, std::string_view tip)
+{
+    ++trayIconAdds;
+    trayTips[w] = tip;
+}
+
+int FakeUi::interval(TimerRef t) const
+{
+    auto it = intervals.find(key(t));
+    return it == intervals.end() ? 0 : it->second;
+}
+
+void FakeCanvas::clear()
+{
+    ++clears;
+    filledWith.reset();
+    append(log, "canvas.clear");
+}
+
+void FakeCanvas::fill(Colour c)
+{
+    ++fills;
+    filledWith = c;
+    std::ostringstream s;
+    s << "canvas.fill " << std::hex << c;
+    append(log, s.str());
+}
+
+void FakeCanvas::setPicture(const Bytes& png)
+{
+    picture = png;
+    filledWith.reset();
+    append(log, "canvas.setPicture " + std::to_string(png.size()));
+}
+
+WindowHandle FakeDesktop::windowAtPoint(Point p) const
+{
+    for (const auto& [w, r] : windowsAtPoints)
+        if (p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom) return w;
+    return 0;
+}
+
+std::optional<ScreenRect> FakeDesktop::windowRect(WindowHandle w) const
+{
+    auto it = rects.find(w);
+    if (it != rects.end()) return it->second;
+    for (const auto& [handle, r] : windowsAtPoints)
+        if (handle == w) return r;
+    return std::nullopt;
+}
+
+std::uint32_t FakeDesktop::extendedStyle(WindowHandle w) const
+{
+    auto it = exStyles.find(w);
+    return it == exStyles.end() ? 0 : it->second;
+}
+
+void FakeDesktop::setLayeredAttributes(WindowHandle w, Colour key, int alpha)
+{
+    layered[w] = {key, alpha};
+    append(log, "layered " + std::to_string(alpha));
+}
+
+void FakeDesktop::setTopmost(WindowHandle w, bool on) { topmostCalls.push_back({w, on}); }
+
+void FakeDesktop::processPendingEvents()
+{
+    ++pendingEventRuns;
+    append(log, "processPendingEvents");
+    if (onProcessPendingEvents) onProcessPendingEvents();
+}
+
+unsigned FakeDesktop::startCallbackTimer(int ms, std::function<void()> tick)
+{
+    const unsigned id = nextTimerId++;
+    callbackTimers[id] = {ms, std::move(tick)};
+    return id;
+}
+
+std::string FakeFiles::read(const std::string& path, std::string_view section, std::string_view key) const
+{
+    auto file = files.find(path);
+    if (file == files.end()) return {};
+    std::istringstream in(file->second);
+    std::string line;
+    bool inSection = false;
+    while (std::getline(in, line)) {
+        line = trim(line);
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            inSection = lower(line.substr(1, line.size() - 2)) == lower(section);
+        } else if (inSection) {
+            const auto eq = line.find('=');
+            if (eq != std::string::npos && lower(trim(line.substr(0, eq))) == lower(key))
+                return trim(line.substr(eq + 1));
+        }
+    }
+    return {};
+}
+
+void FakeFiles::write(const std::string& path, std::string_view section, std::string_view key,
+                      std::string_view value)
+{
+    append(log, "ini " + std::string(section) + "." + std::string(key) + "=" + std::string(value));
+    writes.push_back(path + "|" + std::string(section) + "|" + std::string(key) + "=" + std::string(value));
+    if (!parentExists(path) || readOnly.count(path) || folders.count(path)) return;
+    std::vector<std::string> lines;
+    {
+        std::istringstream in(files[path]);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+    }
+    const std::string entry = std::string(key) + "=" + std::string(value);
+    int sectionLine = -1;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string t = trim(lines[i]);
+        if (t.size() >= 2 && t.front() == '[' && t.back() == ']') {
+            if (sectionLine >= 0) break;
+            if (lower(t.substr(1, t.size() - 2)) == lower(section)) sectionLine = static_cast<int>(i);
+        } else if (sectionLine >= 0) {
+            const auto eq = t.find('=');
+            if (eq != std::string::npos && lower(trim(t.substr(0, eq))) == lower(key)) {
+                lines[i] = entry;
+                sectionLine = -2;
+                break;
+            }
+        }
+    }
+    if (sectionLine == -1) {
+        lines.push_back("[" + std::string(section) + "]");
+        lines.push_back(entry);
+    } else if (sectionLine >= 0) {
+        std::size_t end = sectionLine + 1;
+        while (end < lines.size() && !(trim(lines[end]).size() > 1 && trim(lines[end]).front() == '[')) ++end;
+        lines.insert(lines.begin() + static_cast<long>(end), entry);
+    }
+    std::string out;
+    for (const auto& l : lines) out += l + "\n";
+    files[path] = out;
+}
+
+bool FakeFiles::exists(const std::string& path) const { return files.count(path) || folders.count(path); }
+
+void FakeFiles::createFolder(const std::string& path)
+{
+    append(log, "createFolder " + path);
+    if (parentExists(path) && !exists(path)) folders.insert(path);
+}
+
+Bytes FakeFiles::readFile(const std::string& path) const
+{
+    auto it = files.find(path);
+    if (it == files.end()) return {};
+    return Bytes(it->second.begin(), it->second.end());
+}
+
+bool FakeFiles::writeFile(const std::string& path, const Bytes& content)
+{
+    append(log, "writeFile " + path);
+    if (!parentExists(path) || readOnly.count(path) || folders.count(path)) return false;
+    files[path] = std::string(content.begin(), content.end());
+    return true;
+}
+
+std::vector<std::string> FakeFiles::listFiles(const std::string& pattern) const
+{
+    const std::string folder = folderOf(pattern);
+    const std::string suffix = lower(pattern.substr(pattern.rfind('*') + 1));
+    std::vector<std::string> names;
+    for (const auto& [path, content] : files) {
+        const std::string name = path.substr(path.rfind('\\') + 1);
+        if (folderOf(path) == folder && lower(name).ends_with(suffix)) names.push_back(name);
+    }
+    return names;
+}
+
+std::string FakeFiles::text(const std::string& path) const
+{
+    auto it = files.find(path);
+    return it == files.end() ? std::string() : it->second;
+}
+
+void FakeFiles::putFile(const std::string& path, std::string content)
+{
+    for (std::string folder = folderOf(path); folder.find('\\') != std::string::npos; folder = folderOf(folder))
+        folders.insert(folder);
+    files[path] = std::move(content);
+}
+
+bool FakeFiles::parentExists(const std::string& path) const { return folders.count(folderOf(path)) > 0; }
+
+void FakeCapture::flushScreen() { append(log, "flushScreen"); }
+
+Image FakeCapture::grab(ScreenRect r)
+{
+    grabs.push_back(r);
+    append(log, "grab");
+    if (onGrab) onGrab();
+    if (fails) return {};
+    Image image{r.right - r.left, r.bottom - r.top, {}};
+    image.pixels.assign(static_cast<std::size_t>(image.width) * image.height, 0x123456);
+    return image;
+}
+
+Bytes FakeCapture::encode(const Image& image, ImageFormat format)
+{
+    encodes.push_back(format);
+    const std::string text = "IMG" + std::to_string(static_cast<int>(format)) + ":" + std::to_string(image.width) +
+                             "x" + std::to_string(image.height);
+    return Bytes(text.begin(), text.end());
+}
+
+FakePlatform::FakePlatform()
+    : platform{ui, ui, ui, ui, ui, canvas, desktop, files, files, process, shell, capture, capture}
+{
+    ui.log = &log;
+    canvas.log = &log;
+    desktop.log = &log;
+    files.log = &log;
+    capture.log = &log;
+    for (std::string folder = process.runDir; folder.find('\\') != std::string::npos; folder = folderOf(folder))
+        files.folders.insert(folder);
+}
+
+}  // namespace tintora::fake

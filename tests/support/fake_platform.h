@@ -1,0 +1,261 @@
+#pragma once
+// A recording fake of every platform interface, for fast native tests of the behaviour.
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace tintora::fake {
+
+// Thrown by Process::exit so that a test can see the exit code.
+struct ProcessExited {
+    int code;
+};
+
+struct WindowState {
+    Geometry geometry;
+    Size frame{6, 29};  // outer minus client size while the window has a border
+    Border border = Border::fixedSingle;
+    bool freeDrag = false;
+    bool dragging = false;
+    std::string title;
+    int showNormalCalls = 0;
+    int modalOpens = 0;
+};
+
+class FakeUi : public Windows, public Controls, public Menus, public Timers, public Tray {
+public:
+    FakeUi();
+
+    // Windows
+    Geometry geometry(WindowId w) const override { return window(w).geometry; }
+    Size clientSize(WindowId w) const override;
+    void move(WindowId w, Geometry g) override;
+    void setBorder(WindowId w, Border b) override { window(w).border = b; }
+    void setFreeDrag(WindowId w, bool on) override { window(w).freeDrag = on; }
+    bool isBeingDragged(WindowId w) const override { return window(w).dragging; }
+    void setTitle(WindowId w, std::string_view t) override { window(w).title = t; }
+    void showNormal(WindowId w) override { ++window(w).showNormalCalls; }
+    WindowHandle handle(WindowId w) const override { return w == WindowId::startup ? startupHandle : consoleHandle; }
+    void openModal(WindowId w) override;
+
+    // Controls
+    Geometry geometry(ControlRef c) const override { return control(c).geometry; }
+    void setGeometry(ControlRef c, Geometry g) override { control(c).geometry = g; }
+    void setVisible(ControlRef c, bool v) override { control(c).visible = v; }
+    void setCaption(ControlRef c, std::string_view t) override { control(c).caption = t; }
+    int sliderPosition(ControlRef c) const override { return control(c).position; }
+    void setSliderPosition(ControlRef c, int p) override;
+    void setSliderSelection(ControlRef c, int length) override { control(c).selection = length; }
+    void setPicture(ControlRef c, StartupPicture p) override { control(c).picture = p; }
+
+    // Menus
+    void setChecked(MenuRef m, bool c) override { menu(m).checked = c; }
+    bool isChecked(MenuRef m) const override { return menu(m).checked; }
+    void setVisible(MenuRef m, bool v) override { menu(m).visible = v; }
+    void setCaption(MenuRef m, std::string_view c) override { menu(m).caption = c; }
+
+    // Timers
+    void setInterval(TimerRef t, int ms) override { intervals[key(t)] = ms; }
+
+    // Tray
+    void setIcon(WindowId w, std::string_view tip) override;
+    void removeIcon(WindowId w) override { trayTips.erase(w); }
+    void showBalloon(std::string_view text, Point at) override { balloons.push_back({std::string(text), at}); }
+    void popupMenu(MenuRef m) override { popups.push_back(m); }
+
+    struct ControlState {
+        Geometry geometry;
+        bool visible = true;
+        std::string caption;
+        int position = 0;
+        int selection = 0;
+        std::optional<StartupPicture> picture;
+    };
+    struct MenuState {
+        bool checked = false;
+        bool visible = true;
+        std::string caption;
+    };
+    struct Balloon {
+        std::string text;
+        Point at;
+    };
+
+    WindowState& window(WindowId w) { return windows_[w]; }
+    const WindowState& window(WindowId w) const { return windows_.at(w); }
+    ControlState& control(ControlRef c) { return controls_[key(c)]; }
+    const ControlState& control(ControlRef c) const { return controls_.at(key(c)); }
+    MenuState& menu(MenuRef m) { return menus_[key(m)]; }
+    const MenuState& menu(MenuRef m) const { return menus_.at(key(m)); }
+    int interval(TimerRef t) const;
+
+    // Runs inside openModal(console), as the console's creation would.
+    std::function<void()> onModalOpen;
+    std::vector<std::string>* log = nullptr;
+
+    WindowHandle startupHandle = 0x1001;
+    WindowHandle consoleHandle = 0x1002;
+    std::map<WindowId, std::string> trayTips;
+    int trayIconAdds = 0;
+    std::vector<Balloon> balloons;
+    std::vector<MenuRef> popups;
+    std::map<std::pair<WindowId, int>, int> intervals;
+
+private:
+    template <typename R>
+    static std::pair<WindowId, int> key(R r) { return {r.window, r.index}; }
+
+    std::map<WindowId, WindowState> windows_;
+    std::map<std::pair<WindowId, int>, ControlState> controls_;
+    std::map<std::pair<WindowId, int>, MenuState> menus_;
+};
+
+struct FakeCanvas : Canvas {
+    void setSize(Size s) override { size_ = s; }
+    Size size() const override { return size_; }
+    void clear() override;
+    void fill(Colour c) override;
+    void setPicture(const Bytes& png) override;
+
+    // What every pixel shows: a fill colour, or the background (key colour or picture).
+    std::optional<Colour> filledWith;
+    Bytes picture;
+    int clears = 0;
+    int fills = 0;
+    std::vector<std::string>* log = nullptr;
+
+private:
+    Size size_;
+};
+
+struct FakeDesktop : Desktop {
+    Point cursorPosition() const override { return cursor; }
+    WindowHandle windowAtPoint(Point p) const override;
+    std::optional<ScreenRect> windowRect(WindowHandle w) const override;
+    std::uint32_t extendedStyle(WindowHandle w) const override;
+    void setExtendedStyle(WindowHandle w, std::uint32_t s) override { exStyles[w] = s; }
+    void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
+    WindowHandle foregroundWindow() const override { return foreground; }
+    void setTopmost(WindowHandle w, bool on) override;
+    Size screenSize() const override { return screen; }
+    std::uint32_t tickCount() const override { return ticks; }
+    void processPendingEvents() override;
+    unsigned startCallbackTimer(int ms, std::function<void()> tick) override;
+    void killCallbackTimer(unsigned id) override { callbackTimers.erase(id); }
+
+    struct Layered {
+        Colour key;
+        int alpha;
+    };
+    struct TopmostCall {
+        WindowHandle window;
+        bool topmost;
+    };
+    struct CallbackTimer {
+        int ms;
+        std::function<void()> tick;
+    };
+
+    Point cursor;
+    // Windows by their rectangles, top-most first; windowAtPoint returns the first that holds the point.
+    std::vector<std::pair<WindowHandle, ScreenRect>> windowsAtPoints;
+    std::map<WindowHandle, ScreenRect> rects;
+    std::map<WindowHandle, std::uint32_t> exStyles;
+    std::map<WindowHandle, Layered> layered;
+    std::vector<TopmostCall> topmostCalls;
+    WindowHandle foreground = 0;
+    Size screen{1920, 1080};
+    std::uint32_t ticks = 12345;
+    int pendingEventRuns = 0;
+    std::function<void()> onProcessPendingEvents;
+    std::map<unsigned, CallbackTimer> callbackTimers;
+    std::vector<unsigned> killedTimers;
+    unsigned nextTimerId = 100;
+    std::vector<std::string>* log = nullptr;
+};
+
+// Files and folders in memory; the profile API writes only into existing folders, as the real one.
+struct FakeFiles : Profile, FileSystem {
+    std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
+    void write(const std::string& path, std::string_view section, std::string_view key,
+               std::string_view value) override;
+
+    bool exists(const std::string& path) const override;
+    void createFolder(const std::string& path) override;
+    Bytes readFile(const std::string& path) const override;
+    bool writeFile(const std::string& path, const Bytes& content) override;
+    std::vector<std::string> listFiles(const std::string& pattern) const override;
+
+    // The text content of a file, for assertions.
+    std::string text(const std::string& path) const;
+    void putFile(const std::string& path, std::string content);
+
+    std::set<std::string> folders;
+    std::map<std::string, std::string> files;
+    // Items in write order: "path|section|key=value".
+    std::vector<std::string> writes;
+    std::set<std::string> readOnly;
+    std::vector<std::string>* log = nullptr;
+
+private:
+    bool parentExists(const std::string& path) const;
+};
+
+struct FakeProcess : Process {
+    std::string runDirectory() const override { return runDir; }
+    void setCurrentDirectory(const std::string& p) override { current = p; }
+    std::string currentDirectory() const override { return current; }
+    void exit(int code) override { throw ProcessExited{code}; }
+
+    std::string runDir = "C:\\Tools\\Tintora";
+    std::string current = "C:\\Windows";
+};
+
+struct FakeShell : Shell {
+    void open(std::string_view target) override { opened.emplace_back(target); }
+    void messageBox(std::string_view text, std::string_view caption) override
+    {
+        boxes.push_back({std::string(text), std::string(caption)});
+    }
+    struct Box {
+        std::string text;
+        std::string caption;
+    };
+    std::vector<std::string> opened;
+    std::vector<Box> boxes;
+};
+
+struct FakeCapture : ScreenCapture, ImageEncoder {
+    void flushScreen() override;
+    Image grab(ScreenRect r) override;
+    Bytes encode(const Image& image, ImageFormat format) override;
+
+    bool fails = false;
+    std::vector<ScreenRect> grabs;
+    std::vector<ImageFormat> encodes;
+    // Called at each grab, e.g. to see where the console is at that moment.
+    std::function<void()> onGrab;
+    std::vector<std::string>* log = nullptr;
+};
+
+// All fakes together, with a Platform that refers to them.
+struct FakePlatform {
+    FakePlatform();
+    FakeUi ui;
+    FakeCanvas canvas;
+    FakeDesktop desktop;
+    FakeFiles files;
+    FakeProcess process;
+    FakeShell shell;
+    FakeCapture capture;
+    std::vector<std::string> log;
+    Platform platform;
+};
+
+}  // namespace tintora::fake
