@@ -1,0 +1,102 @@
+#include "platform/win32/capture.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+#include <type_traits>
+
+#include "platform/win32/handles.h"
+
+namespace tintora::win32 {
+
+namespace {
+
+BOOL CALLBACK paintNow(HWND window, LPARAM)
+{
+    UpdateWindow(window);
+    return TRUE;
+}
+
+struct FreeModule {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+
+// DwmFlush from dwmapi.dll, looked up once; systems without the desktop compositor lack it.
+class DesktopCompositor {
+public:
+    DesktopCompositor() : module_(LoadLibraryW(L"dwmapi.dll"))
+    {
+        if (module_) flush_ = reinterpret_cast<Flush>(GetProcAddress(module_.get(), "DwmFlush"));
+    }
+
+    // Waits until the compositor has shown what was drawn so far.
+    void flush() const
+    {
+        if (flush_) flush_();
+    }
+
+private:
+    using Flush = HRESULT(WINAPI*)();
+    std::unique_ptr<std::remove_pointer_t<HMODULE>, FreeModule> module_;
+    Flush flush_ = nullptr;
+};
+
+}  // namespace
+
+void Win32ScreenCapture::flushScreen()
+{
+    // This program's windows uncovered by a move are painted now, not when their WM_PAINT comes.
+    EnumThreadWindows(GetCurrentThreadId(), paintNow, 0);
+    GdiFlush();
+    static const DesktopCompositor compositor;
+    compositor.flush();
+}
+
+Image Win32ScreenCapture::grab(ScreenRect r)
+{
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    if (width <= 0 || height <= 0) return {};
+
+    const WindowDc screen(nullptr);
+    if (!screen) return {};
+    const MemoryDc memory(CreateCompatibleDC(screen.get()));
+    if (!memory) return {};
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const GdiObject<HBITMAP> dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib || !bits) return {};
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    // Pixels outside every screen stay black.
+    std::memset(bits, 0, count * sizeof(std::uint32_t));
+
+    const RECT wanted{r.left, r.top, r.right, r.bottom};
+    const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const RECT screens{screenLeft, screenTop, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    RECT visible{};
+    if (IntersectRect(&visible, &wanted, &screens)) {
+        const SelectedObject selected(memory.get(), dib.get());
+        // CAPTUREBLT: layered windows (the tint overlay) are part of the picture.
+        if (!BitBlt(memory.get(), visible.left - r.left, visible.top - r.top, visible.right - visible.left,
+                    visible.bottom - visible.top, screen.get(), visible.left, visible.top, SRCCOPY | CAPTUREBLT))
+            return {};
+        GdiFlush();
+    }
+
+    Image image{width, height, std::vector<std::uint32_t>(count)};
+    const auto* source = static_cast<const std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < count; ++i) image.pixels[i] = source[i] & 0x00FFFFFFu;
+    return image;
+}
+
+}  // namespace tintora::win32

@@ -1,0 +1,103 @@
+#include "platform/win32/encoder.h"
+
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <memory>
+
+namespace tintora::win32 {
+
+namespace gp = Gdiplus::DllExports;
+
+namespace {
+
+struct DisposeImage {
+    void operator()(Gdiplus::GpImage* image) const { gp::GdipDisposeImage(image); }
+};
+using BitmapPtr = std::unique_ptr<Gdiplus::GpBitmap, DisposeImage>;
+
+struct ReleaseCom {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+using StreamPtr = std::unique_ptr<IStream, ReleaseCom>;
+
+// The GDI+ encoders' class identifiers differ only in their lowest byte.
+CLSID encoderClsid(ImageFormat format)
+{
+    unsigned long formatByte = 0x06;
+    switch (format) {
+    case ImageFormat::bmp: formatByte = 0x00; break;
+    case ImageFormat::jpeg: formatByte = 0x01; break;
+    case ImageFormat::gif: formatByte = 0x02; break;
+    case ImageFormat::png: formatByte = 0x06; break;
+    }
+    return {0x557CF400 | formatByte, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+}
+
+// A GDI+ bitmap over the image's own pixels (0x00RRGGBB is 32bppRGB in memory); GDI+ only reads
+// them, and the bitmap must not outlive the image.
+BitmapPtr bitmapOver(const Image& image)
+{
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    auto* scan0 = reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(image.pixels.data()));
+    if (gp::GdipCreateBitmapFromScan0(image.width, image.height, image.width * 4, PixelFormat32bppRGB, scan0,
+                                      &bitmap) != Gdiplus::Ok)
+        return nullptr;
+    return BitmapPtr(bitmap);
+}
+
+// The GIF encoder needs a palette picture (from 24/32-bit pictures some encoders write a broken file).
+BitmapPtr toPalette(Gdiplus::GpBitmap* bitmap, const Image& image)
+{
+    Gdiplus::GpBitmap* indexed = nullptr;
+    if (gp::GdipCloneBitmapAreaI(0, 0, image.width, image.height, PixelFormat8bppIndexed, bitmap, &indexed) !=
+        Gdiplus::Ok)
+        return nullptr;
+    return BitmapPtr(indexed);
+}
+
+Bytes streamContent(IStream& stream)
+{
+    STATSTG stat{};
+    if (FAILED(stream.Stat(&stat, STATFLAG_NONAME)) || stat.cbSize.QuadPart == 0 ||
+        stat.cbSize.QuadPart > MAXDWORD)
+        return {};
+    if (FAILED(stream.Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr))) return {};
+    Bytes bytes(static_cast<std::size_t>(stat.cbSize.QuadPart));
+    ULONG read = 0;
+    if (FAILED(stream.Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read)) || read != bytes.size())
+        return {};
+    return bytes;
+}
+
+}  // namespace
+
+GdiplusSession::GdiplusSession()
+{
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) token_ = token;
+}
+
+GdiplusSession::~GdiplusSession()
+{
+    if (started()) Gdiplus::GdiplusShutdown(token_);
+}
+
+Bytes Win32ImageEncoder::encode(const Image& image, ImageFormat format)
+{
+    if (image.empty() || image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) return {};
+    BitmapPtr bitmap = bitmapOver(image);
+    if (bitmap && format == ImageFormat::gif) bitmap = toPalette(bitmap.get(), image);
+    if (!bitmap) return {};
+
+    IStream* rawStream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &rawStream))) return {};
+    const StreamPtr stream(rawStream);
+    const CLSID encoder = encoderClsid(format);
+    if (gp::GdipSaveImageToStream(bitmap.get(), stream.get(), &encoder, nullptr) != Gdiplus::Ok) return {};
+    return streamContent(*stream);
+}
+
+}  // namespace tintora::win32
