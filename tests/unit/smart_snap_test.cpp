@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/tintora.h"
+#include "support/fake_platform.h"
+
+namespace tintora {
+namespace {
+
+constexpr WindowHandle notepad = 0x2001;
+constexpr WindowHandle editControl = 0x2002;
+constexpr ScreenRect notepadRect{100, 50, 700, 450};
+constexpr ScreenRect editRect{108, 100, 692, 442};
+
+class SmartSnap : public testing::Test {
+protected:
+    SmartSnap()
+    {
+        fp.ui.move(WindowId::startup, {640, 300, 640, 480});
+        fp.desktop.windowsAtPoints = {{editControl, editRect}, {notepad, notepadRect}};
+        program.start();
+        program.windowCreated(WindowId::startup);
+    }
+
+    AppState& state() { return program.app().state; }
+    Geometry startupGeometry() const { return fp.ui.geometry(WindowId::startup); }
+    int alpha() { return fp.desktop.layered[fp.ui.startupHandle].alpha; }
+    void tick(startup::Timer t) { program.timerTick(t); }
+    void pointAt(Point p)
+    {
+        fp.desktop.cursor = p;
+        tick(startup::时钟2);
+    }
+
+    fake::FakePlatform fp;
+    Tintora program{fp.platform};
+};
+
+TEST_F(SmartSnap, StartTurnsTheOpeningScreenIntoAFramelessRandomRectangle)
+{
+    program.menuCommand(startup::智能吸附窗口);
+
+    EXPECT_EQ(state().savedStartGeometry, (Geometry{640, 300, 640, 480}));
+    EXPECT_TRUE(fp.ui.window(WindowId::startup).freeDrag);
+    EXPECT_EQ(fp.ui.window(WindowId::startup).border, Border::none);
+    EXPECT_EQ(state().snapFollowing, 1);
+    EXPECT_EQ(state().snapKeyState, 5);
+    EXPECT_EQ(state().opacityStep, 2);
+    EXPECT_EQ(fp.ui.interval(startup::时钟3), 60);
+    EXPECT_FALSE(fp.ui.menu(startup::开始).visible);
+    EXPECT_FALSE(fp.ui.menu(startup::关于).visible);
+    for (auto menu : hintMenus) EXPECT_TRUE(fp.ui.menu(menu).visible);
+    EXPECT_FALSE(fp.ui.control(startup::动画框1).visible);
+    ASSERT_TRUE(fp.canvas.filledWith.has_value());
+    EXPECT_EQ(*fp.canvas.filledWith & 0xFF000000u, 0u);
+}
+
+TEST_F(SmartSnap, EveryStartDrawsANewRandomColour)
+{
+    std::set<Colour> colours;
+    std::set<int> reds;
+    for (int i = 0; i < 50; ++i) {
+        program.menuCommand(startup::智能吸附窗口);
+        ASSERT_TRUE(fp.canvas.filledWith.has_value());
+        colours.insert(*fp.canvas.filledWith);
+        reds.insert(*fp.canvas.filledWith & 0xFF);
+        program.keyDown(WindowId::startup, vk::escape);
+    }
+    EXPECT_GT(colours.size(), 45u);
+    EXPECT_GT(reds.size(), 30u);
+}
+
+TEST_F(SmartSnap, FollowsTheDeepestWindowUnderThePointerInOneMove)
+{
+    program.menuCommand(startup::智能吸附窗口);
+    fp.log.clear();
+
+    pointAt({300, 200});
+    EXPECT_EQ(state().targetRect, editRect);
+    EXPECT_EQ(startupGeometry(), (Geometry{108, 100, 584, 342}));
+    EXPECT_EQ(fp.log, std::vector<std::string>{"startup.move 108,100,584,342"});
+
+    pointAt({102, 60});  // on the frame of notepad, outside its control
+    EXPECT_EQ(startupGeometry(), (Geometry{100, 50, 600, 400}));
+}
+
+TEST_F(SmartSnap, AFailingRectangleQueryKeepsTheLastRectangle)
+{
+    program.menuCommand(startup::智能吸附窗口);
+    pointAt({300, 200});
+    pointAt({1500, 900});  // no window answers there
+    EXPECT_EQ(state().targetRect, editRect);
+    EXPECT_EQ(startupGeometry(), (Geometry{108, 100, 584, 342}));
+}
+
+TEST_F(SmartSnap, DoesNotFollowOutsideSmartSnap)
+{
+    pointAt({300, 200});
+    EXPECT_EQ(startupGeometry(), (Geometry{640, 300, 640, 480}));
+}
+
+TEST_F(SmartSnap, ARectangleTheUserDraggedStaysUntilThePointerLeavesIt)
+{
+    program.menuCommand(startup::智能吸附窗口);
+    pointAt({300, 200});
+
+    fp.ui.window(WindowId::startup).dragging = true;
+    fp.ui.move(WindowId::startup, {900, 600, 584, 342});
+    pointAt({950, 650});
+    EXPECT_EQ(startupGeometry(), (Geometry{900, 600, 584, 342}));
+
+    fp.ui.window(WindowId::startup).dragging = false;
+    pointAt({960, 660});  // dropped; the pointer still rests on the rectangle
+    EXPECT_EQ(startupGeometry(), (Geometry{900, 600, 584, 342}));
+
+    pointAt({300, 200});  // left it: following resumes
+    EXPECT_EQ(startupGeometry(), (Geometry{108, 100, 584, 342}));
+}
+
+TEST_F(SmartSnap, EscapeAndBackspaceReturnToTheSavedOpeningScreen)
+{
+    for (int key : {vk::escape, vk::backspace}) {
+        program.menuCommand(startup::智能吸附窗口);
+        pointAt({300, 200});
+        fp.ui.setChecked(console::全屏化窗口, true);
+        const int clearsBefore = fp.canvas.clears;
+
+        program.keyDown(WindowId::startup, key);
+
+        EXPECT_EQ(startupGeometry(), (Geometry{640, 300, 640, 480}));
+        EXPECT_EQ(fp.ui.window(WindowId::startup).border, Border::fixedSingle);
+        EXPECT_FALSE(fp.ui.window(WindowId::startup).freeDrag);
+        EXPECT_TRUE(fp.ui.menu(startup::开始).visible);
+        EXPECT_TRUE(fp.ui.menu(startup::关于).visible);
+        for (auto menu : hintMenus) EXPECT_FALSE(fp.ui.menu(menu).visible);
+        EXPECT_TRUE(fp.ui.control(startup::动画框1).visible);
+        EXPECT_EQ(fp.canvas.clears, clearsBefore + 1);
+        EXPECT_FALSE(fp.canvas.filledWith.has_value());
+        EXPECT_EQ(fp.ui.window(WindowId::startup).title, "Tintorav2.0");
+        EXPECT_TRUE(fp.ui.isChecked(console::非全屏化窗口));
+        EXPECT_FALSE(fp.ui.isChecked(console::全屏化窗口));
+        EXPECT_EQ(fp.ui.interval(startup::时钟1), 16);
+        EXPECT_EQ(state().snapFollowing, 0);
+        EXPECT_EQ(state().snapKeyState, 8);
+        EXPECT_EQ(state().opacityStep, 5);
+        EXPECT_EQ(fp.ui.window(WindowId::console).modalOpens, 0);
+
+        tick(startup::时钟3);
+        EXPECT_EQ(alpha(), 255);
+        EXPECT_EQ(fp.ui.interval(startup::时钟3), 0);
+    }
+}
+
+TEST_F(SmartSnap, ReturningToAnotherSizeLeavesTheCanvasAndPictureAlone)
+{
+    fp.ui.move(WindowId::startup, {10, 10, 700, 500});
+    program.menuCommand(startup::智能吸附窗口);
+    const int clearsBefore = fp.canvas.clears;
+    program.keyDown(WindowId::startup, vk::escape);
+    EXPECT_EQ(startupGeometry(), (Geometry{10, 10, 700, 500}));
+    EXPECT_EQ(fp.canvas.clears, clearsBefore);
+    EXPECT_TRUE(fp.canvas.filledWith.has_value());
+}
+
+TEST_F(SmartSnap, AnyOtherKeyLocksTheRectangleAndOpensTheConsole)
+{
+    for (int key : {0x41, 0x10, 0x11, 0x12, vk::f(1), vk::f(12), 0x25, 0x0D, 0x20}) {
+        fake::FakePlatform other;
+        Tintora p{other.platform};
+        other.desktop.windowsAtPoints = {{notepad, notepadRect}};
+        p.windowCreated(WindowId::startup);
+        p.menuCommand(startup::智能吸附窗口);
+        other.desktop.cursor = {300, 200};
+        p.timerTick(startup::时钟2);
+
+        AppState seen;
+        other.ui.onModalOpen = [&] { seen = p.app().state; };
+        p.keyDown(WindowId::startup, key);
+
+        SCOPED_TRACE(key);
+        EXPECT_EQ(other.ui.window(WindowId::console).modalOpens, 1);
+        EXPECT_EQ(seen.snapFollowing, 0);
+        EXPECT_EQ(seen.opacityStep, 1);
+        EXPECT_EQ(seen.snapKeyState, 5);
+        EXPECT_EQ(p.app().state.snapKeyState, 8);
+        EXPECT_EQ(other.ui.geometry(WindowId::startup), (Geometry{100, 50, 600, 400}));
+        EXPECT_EQ(other.desktop.extendedStyle(other.ui.startupHandle) & 0x800A8u, 0x800A8u);
+        EXPECT_FALSE(other.ui.window(WindowId::startup).freeDrag);
+        EXPECT_EQ(other.ui.window(WindowId::startup).border, Border::none);
+        EXPECT_FALSE(other.ui.control(startup::动画框1).visible);
+        EXPECT_FALSE(other.ui.control(startup::滑块条1).visible);
+        EXPECT_FALSE(other.ui.menu(startup::开始).visible);
+        for (auto menu : hintMenus) EXPECT_FALSE(other.ui.menu(menu).visible);
+        EXPECT_TRUE(other.ui.isChecked(console::非全屏化窗口));
+        EXPECT_FALSE(other.ui.isChecked(console::全屏化窗口));
+        EXPECT_EQ(other.ui.interval(startup::时钟3), 60);
+    }
+}
+
+TEST_F(SmartSnap, LockingAtTheOpeningSizeClearsTheCanvas)
+{
+    program.menuCommand(startup::智能吸附窗口);
+    fp.ui.move(WindowId::startup, {5, 5, 640, 480});  // a target of exactly the opening size
+    program.keyDown(WindowId::startup, 0x41);
+    EXPECT_FALSE(fp.canvas.filledWith.has_value());
+    EXPECT_TRUE(fp.ui.control(startup::动画框1).visible);
+}
+
+TEST_F(SmartSnap, KeysAreIgnoredUnlessSmartSnapWaitsForOne)
+{
+    for (int key : {0x41, vk::escape}) program.keyDown(WindowId::startup, key);
+    EXPECT_EQ(fp.ui.window(WindowId::console).modalOpens, 0);
+    EXPECT_EQ(startupGeometry(), (Geometry{640, 300, 640, 480}));
+    EXPECT_TRUE(fp.ui.menu(startup::开始).visible);
+
+    program.menuCommand(startup::智能吸附窗口);
+    program.keyDown(WindowId::startup, 0x41);
+    program.keyDown(WindowId::startup, 0x42);  // after the lock
+    EXPECT_EQ(fp.ui.window(WindowId::console).modalOpens, 1);
+}
+
+struct OpacityCase {
+    int step;
+    int alpha;  // -1: nothing happens
+};
+
+class OpacityStep : public SmartSnap, public testing::WithParamInterface<OpacityCase> {};
+
+TEST_P(OpacityStep, AppliesOneStepAndStops)
+{
+    fp.ui.setInterval(startup::时钟3, 60);
+    fp.desktop.layered.clear();
+    state().opacityStep = GetParam().step;
+    tick(startup::时钟3);
+
+    if (GetParam().alpha < 0) {
+        EXPECT_TRUE(fp.desktop.layered.empty());
+        EXPECT_EQ(fp.ui.interval(startup::时钟3), 60);
+        EXPECT_EQ(state().opacityStep, GetParam().step);
+    } else {
+        EXPECT_EQ(alpha(), GetParam().alpha);
+        EXPECT_EQ(fp.desktop.layered[fp.ui.startupHandle].key, keyColour);
+        EXPECT_EQ(fp.ui.sliderPosition(startup::滑块条1), GetParam().alpha);
+        EXPECT_EQ(fp.ui.interval(startup::时钟3), 0);
+        EXPECT_EQ(state().opacityStep, 5);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, OpacityStep,
+                         testing::Values(OpacityCase{0, -1}, OpacityCase{1, 190}, OpacityCase{2, 190},
+                                         OpacityCase{3, 255}, OpacityCase{5, 255}, OpacityCase{4, -1}));
+
+TEST_F(SmartSnap, StartupClock1StopsItselfAndTheHiddenSliderSetsOpacity)
+{
+    tick(startup::时钟1);
+    EXPECT_EQ(fp.ui.interval(startup::时钟1), 0);
+
+    fp.ui.setSliderPosition(startup::滑块条1, 77);
+    program.sliderChanged(startup::滑块条1);
+    EXPECT_EQ(alpha(), 77);
+}
+
+}  // namespace
+}  // namespace tintora
