@@ -1,0 +1,125 @@
+# Shared steps of the end-to-end tests: the real tintora.exe in a fresh folder under the test
+# Wine environment, driven with the real pointer and keyboard through the X server.
+# A test script sources this file with the program and the probe as $1 and $2.
+set -euo pipefail
+
+E2E_EXE="$(realpath "$1")"
+E2E_PROBE="$(realpath "$2")"
+E2E_NAME="$(basename "${BASH_SOURCE[1]}" .sh)"
+
+# The environment file written by scripts/wine-env.sh start.
+if [ -z "${TINTORA_WINE_ENV:-}" ]; then
+  dir="$(dirname "$E2E_EXE")"
+  while [ "$dir" != / ] && [ ! -f "$dir/wine-env.sh.env" ]; do dir="$(dirname "$dir")"; done
+  TINTORA_WINE_ENV="$dir/wine-env.sh.env"
+fi
+[ -f "$TINTORA_WINE_ENV" ] || { echo "no Wine test environment (run scripts/wine-env.sh start)" >&2; exit 1; }
+# shellcheck disable=SC1090
+source "$TINTORA_WINE_ENV"
+export DISPLAY WINEPREFIX WINEDEBUG
+
+E2E_WORK="$(dirname "$E2E_EXE")/e2e-work/$E2E_NAME"
+rm -rf "$E2E_WORK"
+mkdir -p "$E2E_WORK/app"
+cp "$E2E_EXE" "$E2E_WORK/app/tintora.exe"
+E2E_APP="$E2E_WORK/app"
+E2E_PIDS=()
+
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$E2E_WORK/failure.png" 2>/dev/null || true
+  echo "kept: $E2E_WORK (failure.png, app folder)" >&2
+  exit 1
+}
+
+cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+# Runs a Windows program in the background; its PID goes to E2E_PIDS and E2E_LAST_PID.
+start_program() {
+  local folder="$1"
+  shift
+  (cd "$folder" && exec wine "$@" </dev/null >>"$E2E_WORK/wine.log" 2>&1) &
+  E2E_LAST_PID=$!
+  E2E_PIDS+=("$E2E_LAST_PID")
+}
+
+start_tintora() {
+  start_program "$E2E_APP" tintora.exe
+  TINTORA_PID=$E2E_LAST_PID
+}
+
+# wait_until SECONDS DESCRIPTION COMMAND...: polls until the command succeeds.
+wait_until() {
+  local seconds="$1" what="$2"
+  shift 2
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || fail "timed out after ${seconds}s waiting for: $what"
+    sleep 0.1
+  done
+}
+
+probe() { wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+# The probe's line of the visible top-level window with this title and, optionally, class.
+window_line() {
+  probe windows | awk -F'\t' -v title="$1" -v cls="${2:-}" '$3 == title && (cls == "" || $2 == cls)'
+}
+
+has_window() { [ -n "$(window_line "$@")" ]; }
+
+# Fields of a probe line: handle, rect "l t r b", client "x y w h", exstyle, layered "on key alpha flags".
+field_handle() { cut -f1 <<<"$1"; }
+field_rect() { cut -f4 <<<"$1"; }
+field_client() { cut -f5 <<<"$1" | cut -d' ' -f2-; }
+field_exstyle() { cut -f7 <<<"$1" | cut -d' ' -f2; }
+field_layered() { cut -f8 <<<"$1" | cut -d' ' -f2-; }
+field_enabled() { cut -f10 <<<"$1" | cut -d' ' -f2; }
+
+# The X window of a Windows top-level window, found by its title (newest first).
+x_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1; }
+
+press() {
+  local window="$1"
+  shift
+  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+  xdotool key --window "$window" --clearmodifiers "$@"
+}
+
+move_pointer() { xdotool mousemove --sync "$1" "$2"; }
+
+# The screen pixel at x y as "r,g,b".
+pixel() {
+  import -window root -crop "1x1+$1+$2" +repage txt:- 2>/dev/null |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# close_to "r,g,b" "r,g,b" TOLERANCE
+close_to() {
+  local IFS=,
+  read -r r1 g1 b1 <<<"$1"
+  read -r r2 g2 b2 <<<"$2"
+  local d
+  for d in $((r1 - r2)) $((g1 - g2)) $((b1 - b2)); do
+    [ "${d#-}" -le "$3" ] || return 1
+  done
+}
+
+ini_value() {
+  local file="$1" section="$2" key="$3"
+  [ -f "$file" ] || return 0
+  tr -d '\r' <"$file" | awk -F= -v s="[$section]" -v k="$key" '
+    /^\[/ { in_section = ($0 == s); next }
+    in_section && $1 == k { sub(/^[^=]*=/, ""); print; exit }'
+}
+
+expect_eq() {
+  [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"
+}
+
+pass() { echo "PASS: $E2E_NAME"; }

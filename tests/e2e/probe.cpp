@@ -1,0 +1,87 @@
+// Reads window state from outside the program under test, as another process on the desktop.
+//   probe windows            every visible top-level window: handle, class, title, rect,
+//                            client area (screen x y, width height), styles, layered attributes
+//   probe children HWND      the window's child windows, with trackbar positions
+//   probe slider HWND        a trackbar's position
+//   probe foreground         the foreground window's handle
+// Handles are printed and taken in hexadecimal.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string utf8(const wchar_t* text)
+{
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(n > 0 ? n - 1 : 0, '\0');
+    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+void printWindow(HWND w)
+{
+    wchar_t className[256] = {};
+    wchar_t title[512] = {};
+    GetClassNameW(w, className, 256);
+    GetWindowTextW(w, title, 512);
+    RECT r{};
+    GetWindowRect(w, &r);
+    RECT client{};
+    GetClientRect(w, &client);
+    POINT origin{};
+    ClientToScreen(w, &origin);
+    COLORREF key = 0;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    const LONG exStyle = GetWindowLongW(w, GWL_EXSTYLE);
+    const BOOL layered = (exStyle & WS_EX_LAYERED) && GetLayeredWindowAttributes(w, &key, &alpha, &flags);
+    std::printf("%lx\t%s\t%s\t%ld %ld %ld %ld\tclient %ld %ld %ld %ld\tstyle %lx\texstyle %lx\tlayered %d %06lx %u %lx\t"
+                "visible %d\tenabled %d\n",
+                static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)), utf8(className).c_str(),
+                utf8(title).c_str(), r.left, r.top, r.right, r.bottom, origin.x, origin.y, client.right, client.bottom,
+                static_cast<unsigned long>(GetWindowLongW(w, GWL_STYLE)), static_cast<unsigned long>(exStyle),
+                layered ? 1 : 0, static_cast<unsigned long>(key), alpha, static_cast<unsigned long>(flags),
+                IsWindowVisible(w) ? 1 : 0, IsWindowEnabled(w) ? 1 : 0);
+}
+
+BOOL CALLBACK printTopLevel(HWND w, LPARAM)
+{
+    if (IsWindowVisible(w)) printWindow(w);
+    return TRUE;
+}
+
+BOOL CALLBACK printChild(HWND w, LPARAM)
+{
+    printWindow(w);
+    wchar_t className[64] = {};
+    GetClassNameW(w, className, 64);
+    if (lstrcmpiW(className, TRACKBAR_CLASSW) == 0)
+        std::printf("\tposition %ld\n", static_cast<long>(SendMessageW(w, TBM_GETPOS, 0, 0)));
+    return TRUE;
+}
+
+HWND parseHandle(const char* text) { return reinterpret_cast<HWND>(std::strtoul(text, nullptr, 16)); }
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "windows") {
+        EnumWindows(printTopLevel, 0);
+    } else if (command == "children" && argc > 2) {
+        EnumChildWindows(parseHandle(argv[2]), printChild, 0);
+    } else if (command == "slider" && argc > 2) {
+        std::printf("%ld\n", static_cast<long>(SendMessageW(parseHandle(argv[2]), TBM_GETPOS, 0, 0)));
+    } else if (command == "foreground") {
+        std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetForegroundWindow())));
+    } else {
+        std::fprintf(stderr, "usage: probe windows | children HWND | slider HWND | foreground\n");
+        return 2;
+    }
+    return 0;
+}
