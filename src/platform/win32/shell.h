@@ -1,0 +1,13 @@
+#pragma once
+// Opening folders and addresses, and message boxes, through shell32 and user32.
+#include "platform/shell.h"
+
+namespace tintora::win32 {
+
+class Win32Shell final : public Shell {
+public:
+    void open(std::string_view target) override;
+    void messageBox(std::string_view text, std::string_view caption) override;
+};
+
+}  // namespace tintora::win32

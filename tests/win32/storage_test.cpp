@@ -1,0 +1,175 @@
+#include "platform/win32/storage.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/text.h"
+
+namespace tintora::win32 {
+namespace {
+
+// A fresh folder with a non-ASCII name under the temporary folder, removed with its files.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        wchar_t base[MAX_PATH + 1] = {};
+        GetTempPathW(MAX_PATH + 1, base);
+        path_ = narrow(base) + "图片 测试 " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+        CreateDirectoryW(widen(path_).c_str(), nullptr);
+    }
+    ~TempFolder() { removeTree(widen(path_)); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(std::string_view name) const { return path_ + "\\" + std::string(name); }
+
+private:
+    static void removeTree(const std::wstring& folder)
+    {
+        WIN32_FIND_DATAW found{};
+        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            const FindHandle owner(search);
+            do {
+                const std::wstring name = found.cFileName;
+                if (name == L"." || name == L"..") continue;
+                const std::wstring full = folder + L"\\" + name;
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    removeTree(full);
+                } else {
+                    DeleteFileW(full.c_str());
+                }
+            } while (FindNextFileW(search, &found));
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+
+    static inline int counter = 0;
+    std::string path_;
+};
+
+std::vector<std::string> sorted(std::vector<std::string> names)
+{
+    std::ranges::sort(names);
+    return names;
+}
+
+TEST(Win32Profile, WriteReadRoundTripKeepsOtherKeys)
+{
+    TempFolder folder;
+    const std::string ini = folder / "Colour.ini";
+    Win32Profile profile;
+    profile.write(ini, "colour", "A", "30");
+    profile.write(ini, "colour", "R", "255");
+    profile.write(ini, "Imges", "Img", "chart 1.png");
+    profile.write(ini, "colour", "A", "190");
+
+    EXPECT_EQ(profile.read(ini, "colour", "A"), "190");
+    EXPECT_EQ(profile.read(ini, "colour", "R"), "255");
+    EXPECT_EQ(profile.read(ini, "Imges", "Img"), "chart 1.png");
+    EXPECT_EQ(profile.read(ini, "colour", "G"), "");
+    EXPECT_EQ(profile.read(ini, "other", "A"), "");
+    EXPECT_EQ(profile.read(folder / "missing.ini", "colour", "A"), "");
+}
+
+TEST(Win32Profile, MissingFolderReadsEmptyAndWritesNothing)
+{
+    TempFolder folder;
+    const std::string ini = folder / "VirelineConfig\\Config\\Chart.ini";
+    Win32Profile profile;
+    profile.write(ini, "Choice", "Record", "3");
+    EXPECT_EQ(profile.read(ini, "Choice", "Record"), "");
+    Win32FileSystem files;
+    EXPECT_FALSE(files.exists(folder / "VirelineConfig"));
+    EXPECT_FALSE(files.exists(ini));
+}
+
+TEST(Win32FileSystem, ExistsForFilesAndFoldersOnly)
+{
+    TempFolder folder;
+    Win32FileSystem files;
+    files.createFolder(folder / "Config");
+    ASSERT_TRUE(files.writeFile(folder / "Images", {1}));  // a file where a folder might be expected
+
+    EXPECT_TRUE(files.exists(folder.path()));
+    EXPECT_TRUE(files.exists(folder / "Config"));
+    EXPECT_TRUE(files.exists(folder / "Images"));
+    EXPECT_FALSE(files.exists(folder / "Missing"));
+
+    files.createFolder(folder / "Images");  // fails silently: a file has that name
+    EXPECT_EQ(files.readFile(folder / "Images"), Bytes{1});
+    files.createFolder(folder / "a\\b");  // parents are not created
+    EXPECT_FALSE(files.exists(folder / "a"));
+}
+
+TEST(Win32FileSystem, WriteReplacesAndLeavesNoTemporaryFile)
+{
+    TempFolder folder;
+    Win32FileSystem files;
+    const std::string path = folder / "1.png";
+    Bytes big(300000);
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<std::uint8_t>(i * 7);
+
+    ASSERT_TRUE(files.writeFile(path, big));
+    EXPECT_EQ(files.readFile(path), big);
+    ASSERT_TRUE(files.writeFile(path, {'o', 'k'}));
+    EXPECT_EQ(files.readFile(path), (Bytes{'o', 'k'}));
+    ASSERT_TRUE(files.writeFile(folder / "empty.bin", {}));
+    EXPECT_TRUE(files.exists(folder / "empty.bin"));
+    EXPECT_TRUE(files.readFile(folder / "empty.bin").empty());
+
+    EXPECT_EQ(sorted(files.listFiles(folder / "*")), (std::vector<std::string>{"1.png", "empty.bin"}));
+}
+
+TEST(Win32FileSystem, WriteIntoMissingFolderFailsCleanly)
+{
+    TempFolder folder;
+    Win32FileSystem files;
+    EXPECT_FALSE(files.writeFile(folder / "Images\\1.bmp", {1, 2}));
+    EXPECT_FALSE(files.exists(folder / "Images"));
+    EXPECT_TRUE(files.readFile(folder / "Images\\1.bmp").empty());
+    EXPECT_TRUE(files.listFiles(folder / "*").empty());
+}
+
+TEST(Win32FileSystem, ListFilesSkipsFoldersAndMatchesPattern)
+{
+    TempFolder folder;
+    Win32FileSystem files;
+    files.createFolder(folder / "x.png");
+    for (const char* name : {"a.png", "图表.png", "notes.txt"}) ASSERT_TRUE(files.writeFile(folder / name, {0}));
+
+    EXPECT_EQ(sorted(files.listFiles(folder / "*.png")), sorted({"a.png", "图表.png"}));
+    EXPECT_TRUE(files.listFiles(folder / "*.gif").empty());
+    EXPECT_TRUE(files.listFiles(folder / "missing\\*.png").empty());
+}
+
+TEST(Win32Process, RunDirectoryHoldsTheExecutable)
+{
+    Win32Process process;
+    const std::string dir = process.runDirectory();
+    ASSERT_FALSE(dir.empty());
+    EXPECT_NE(dir.back(), '\\');
+    wchar_t exe[32768] = {};
+    GetModuleFileNameW(nullptr, exe, 32768);
+    EXPECT_EQ(narrow(exe).rfind(dir + "\\", 0), 0u) << narrow(exe) << " vs " << dir;
+}
+
+TEST(Win32Process, CurrentDirectoryRoundTripWithNonAsciiName)
+{
+    TempFolder folder;
+    Win32Process process;
+    const std::string before = process.currentDirectory();
+    process.setCurrentDirectory(folder.path());
+    EXPECT_EQ(process.currentDirectory(), folder.path());
+    process.setCurrentDirectory(before);
+    EXPECT_EQ(process.currentDirectory(), before);
+}
+
+}  // namespace
+}  // namespace tintora::win32
