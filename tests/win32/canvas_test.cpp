@@ -1,0 +1,153 @@
+#include "platform/win32/canvas.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <vector>
+
+namespace tintora::win32 {
+namespace {
+
+// A plain visible top-level window to hold the canvas.
+class HostWindow {
+public:
+    HostWindow()
+        : window_(CreateWindowExW(0, L"STATIC", L"canvas test", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr))
+    {
+    }
+    HWND get() const { return window_.get(); }
+
+private:
+    OwnedWindow window_;
+};
+
+// Encodes 0x00RRGGBB pixels as an 8-bit RGB PNG.
+Bytes encodePng(int width, int height, const std::vector<std::uint32_t>& pixels)
+{
+    std::vector<png_byte> rgb;
+    for (std::uint32_t p : pixels) rgb.insert(rgb.end(), {png_byte(p >> 16), png_byte(p >> 8), png_byte(p)});
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(width);
+    image.height = static_cast<png_uint_32>(height);
+    image.format = PNG_FORMAT_RGB;
+    png_alloc_size_t size = 0;
+    png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr);
+    Bytes out(size);
+    EXPECT_TRUE(png_image_write_to_memory(&image, out.data(), &size, 0, rgb.data(), 0, nullptr));
+    out.resize(size);
+    return out;
+}
+
+COLORREF screenPixel(HWND window, int x, int y)
+{
+    UpdateWindow(window);
+    const WindowDc dc(window);
+    return GetPixel(dc.get(), x, y);
+}
+
+TEST(Win32Canvas, FillCoversImageAndWindow)
+{
+    HostWindow host;
+    Win32Canvas canvas;
+    canvas.setSize({64, 48});
+    canvas.attach(host.get());
+    canvas.fill(rgb(10, 20, 30));
+
+    ASSERT_EQ(canvas.pixels().size(), 64u * 48u);
+    for (std::uint32_t p : canvas.pixels()) ASSERT_EQ(p, 0x0A141Eu);
+    for (const POINT at : {POINT{0, 0}, POINT{63, 0}, POINT{30, 20}, POINT{0, 47}, POINT{63, 47}}) {
+        EXPECT_EQ(screenPixel(canvas.hwnd(), at.x, at.y), rgb(10, 20, 30)) << at.x << "," << at.y;
+    }
+}
+
+TEST(Win32Canvas, ClearRestoresKeyColour)
+{
+    HostWindow host;
+    Win32Canvas canvas;
+    canvas.attach(host.get());
+    canvas.setSize({16, 8});
+    canvas.fill(rgb(1, 2, 3));
+    canvas.clear();
+
+    for (std::uint32_t p : canvas.pixels()) ASSERT_EQ(p, 0xFC02FBu);
+    EXPECT_EQ(screenPixel(canvas.hwnd(), 15, 7), keyColour);
+}
+
+TEST(Win32Canvas, WindowIsDisabledChildAtOriginWithCanvasSize)
+{
+    HostWindow host;
+    Win32Canvas canvas;
+    canvas.setSize({30, 20});
+    canvas.attach(host.get());
+    EXPECT_EQ(GetParent(canvas.hwnd()), host.get());
+    EXPECT_FALSE(IsWindowEnabled(canvas.hwnd()));
+    RECT r{};
+    GetWindowRect(canvas.hwnd(), &r);
+    MapWindowPoints(HWND_DESKTOP, host.get(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, 30);
+    EXPECT_EQ(r.bottom, 20);
+
+    canvas.setSize({50, 40});
+    GetClientRect(canvas.hwnd(), &r);
+    EXPECT_EQ(r.right, 50);
+    EXPECT_EQ(r.bottom, 40);
+}
+
+TEST(Win32Canvas, StaysBelowSiblingCreatedBeforeIt)
+{
+    HostWindow host;
+    const OwnedWindow sibling(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, host.get(),
+                                              nullptr, GetModuleHandleW(nullptr), nullptr));
+    Win32Canvas canvas;
+    canvas.attach(host.get());
+    canvas.setSize({40, 40});
+    EXPECT_EQ(GetWindow(sibling.get(), GW_HWNDNEXT), canvas.hwnd());
+}
+
+TEST(Win32Canvas, PictureIsTiledWithKeyColourKept)
+{
+    HostWindow host;
+    Win32Canvas canvas;
+    canvas.attach(host.get());
+    canvas.setSize({8, 5});
+    const std::vector<std::uint32_t> tile = {0xFC02FB, 0x112233, 0x445566,  //
+                                             0x778899, 0xFC02FB, 0xAABBCC};
+    canvas.setPicture(encodePng(3, 2, tile));
+
+    const auto pixels = canvas.pixels();
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            ASSERT_EQ(pixels[static_cast<std::size_t>(y * 8 + x)], tile[static_cast<std::size_t>((y % 2) * 3 + x % 3)])
+                << x << "," << y;
+        }
+    }
+    EXPECT_EQ(screenPixel(canvas.hwnd(), 4, 1), keyColour);
+    EXPECT_EQ(screenPixel(canvas.hwnd(), 5, 1), rgb(0xAA, 0xBB, 0xCC));
+
+    // A fill covers the picture; a clear brings the picture back.
+    canvas.fill(rgb(9, 9, 9));
+    canvas.clear();
+    EXPECT_EQ(pixels[9], tile[4]);
+}
+
+TEST(Win32Canvas, InvalidOrEmptyPictureRemovesPicture)
+{
+    HostWindow host;
+    Win32Canvas canvas;
+    canvas.attach(host.get());
+    canvas.setSize({6, 4});
+    const Bytes picture = encodePng(1, 1, {0x123456});
+    for (const Bytes& replacement : {Bytes{}, Bytes{1, 2, 3}, Bytes(picture.begin(), picture.end() - 20)}) {
+        canvas.setPicture(picture);
+        ASSERT_EQ(canvas.pixels()[0], 0x123456u);
+        canvas.setPicture(replacement);
+        for (std::uint32_t p : canvas.pixels()) ASSERT_EQ(p, 0xFC02FBu);
+    }
+}
+
+}  // namespace
+}  // namespace tintora::win32
