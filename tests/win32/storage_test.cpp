@@ -19,7 +19,8 @@ public:
     {
         wchar_t base[MAX_PATH + 1] = {};
         GetTempPathW(MAX_PATH + 1, base);
-        path_ = narrow(base) + "图片 测试 " + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+        const std::string unique = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+        path_ = narrow(base) + "图片 测试 " + unique;
         CreateDirectoryW(widen(path_).c_str(), nullptr);
     }
     ~TempFolder() { removeTree(widen(path_)); }

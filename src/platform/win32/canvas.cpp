@@ -86,7 +86,7 @@ void Win32Canvas::clear()
         const auto width = static_cast<std::size_t>(size_.width);
         const auto pictureWidth = static_cast<std::size_t>(picture_->width);
         for (int y = 0; y < size_.height; ++y) {
-            const auto source = picture_->pixels.begin() + static_cast<std::ptrdiff_t>((y % picture_->height) * pictureWidth);
+            const std::uint32_t* source = picture_->pixels.data() + (y % picture_->height) * pictureWidth;
             std::uint32_t* row = pixels.data() + y * width;
             for (std::size_t x = 0; x < width; x += pictureWidth) {
                 std::copy_n(source, std::min(pictureWidth, width - x), row + x);
