@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include "app/settings.h"
+#include "ui/texts.h"
+#include "unit/test_helpers.h"
+
+namespace tintora {
+namespace {
+
+constexpr const char* counterCaption = "当前截图统计次数为：";
+
+class ConsoleCreation : public unit::ProgramTest {};
+
+struct ControlPlace {
+    console::Control control;
+    int left;
+    int top;
+};
+
+TEST_F(ConsoleCreation, LaysOutTheRowsFromTheDesignedSizes)
+{
+    startAndLock();
+
+    const ControlPlace places[] = {
+        {console::标签1, 12, 12},    {console::滑块条2, 58, 12},  {console::标签6, 434, 12},
+        {console::标签2, 12, 82},    {console::滑块条3, 58, 82},  {console::标签7, 434, 82},
+        {console::标签3, 12, 152},   {console::滑块条4, 58, 152}, {console::标签8, 434, 152},
+        {console::标签9, 12, 222},   {console::滑块条1, 58, 222}, {console::标签5, 434, 222},
+        {console::标签4, 12, 292},   {console::标签10, 186, 292}, {console::按钮1, 298, 292},
+    };
+    for (const auto& place : places) {
+        SCOPED_TRACE(controlDesign(place.control).designName);
+        const Geometry designed = controlDesign(place.control).geometry;
+        EXPECT_EQ(fp.ui.geometry(place.control), (Geometry{place.left, place.top, designed.width, designed.height}));
+    }
+}
+
+struct WindowCase {
+    const char* name;
+    Size screen;
+    Size frame;
+    Geometry expected;
+};
+
+class ConsoleWindowPlace : public unit::ProgramTest, public testing::WithParamInterface<WindowCase> {};
+
+// The window is centred with its designed size (500 x 420) before it takes the new size.
+TEST_P(ConsoleWindowPlace, IsCentredWithTheOldSizeThenResizedAroundTheControls)
+{
+    fp.desktop.screen = GetParam().screen;
+    fp.ui.window(WindowId::console).frame = GetParam().frame;
+    startAndLock();
+
+    EXPECT_EQ(geometry(WindowId::console), GetParam().expected);
+    EXPECT_EQ(fp.ui.clientSize(WindowId::console), (Size{494, 342}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ConsoleWindowPlace,
+    testing::Values(WindowCase{"FullHd", {1920, 1080}, {6, 29}, {710, 330, 500, 371}},
+                    WindowCase{"OddScreenTruncates", {1025, 769}, {6, 29}, {262, 174, 500, 371}},
+                    WindowCase{"SmallScreenTruncatesTowardZero", {401, 301}, {6, 29}, {-49, -59, 500, 371}},
+                    WindowCase{"WiderFrame", {1920, 1080}, {8, 31}, {710, 330, 502, 373}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StartOptionCase {
+    const char* name;
+    const char* startIni;
+    bool shownChecked;
+    bool trayChecked;
+    bool hidden;
+};
+
+class ConsoleStartOption : public unit::ProgramTest, public testing::WithParamInterface<StartOptionCase> {};
+
+TEST_P(ConsoleStartOption, ChecksTheOptionAndHidesOnlyForOne)
+{
+    putFile(paths::startIni, GetParam().startIni);
+    startAndLock();
+
+    EXPECT_EQ(checked(console::启动后控制台正常显示), GetParam().shownChecked);
+    EXPECT_EQ(checked(console::启动后控制台最小化显示), GetParam().trayChecked);
+    if (GetParam().hidden) {
+        EXPECT_EQ(geometry(WindowId::console), (Geometry{-1000, 330, 500, 371}));
+        EXPECT_EQ(fp.ui.trayTips.at(WindowId::console), "Tintorav1.0");
+        ASSERT_EQ(fp.ui.balloons.size(), 1u);
+        EXPECT_EQ(fp.ui.balloons[0].text, "点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0");
+        EXPECT_EQ(fp.ui.balloons[0].at, (Point{1920 - 110, 1080 - 128}));
+
+        // A double-click on the icon brings the console back to its centred place.
+        program.trayEvent(WindowId::console, 2);
+        EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 330, 500, 371}));
+        EXPECT_TRUE(fp.ui.trayTips.empty());
+    } else {
+        EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 330, 500, 371}));
+        EXPECT_TRUE(fp.ui.trayTips.empty());
+        EXPECT_TRUE(fp.ui.balloons.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SmallValues, ConsoleStartOption,
+    testing::Values(StartOptionCase{"Zero", "[Start]\nSmall=0\n", true, false, false},
+                    StartOptionCase{"One", "[Start]\nSmall=1\n", false, true, true},
+                    StartOptionCase{"Two", "[Start]\nSmall=2\n", false, false, false},
+                    StartOptionCase{"Missing", "[Bg]\nBackground=0\n", true, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ConsoleCreation, MissingColourKeysSetSlidersAndLabelsToZero)
+{
+    putFile(paths::colourIni, "[colour]\n");
+    createStartupWindow();
+    for (auto slider : {console::滑块条1, console::滑块条2, console::滑块条3, console::滑块条4})
+        fp.ui.setSliderPosition(slider, 99);
+    for (auto label : {console::标签5, console::标签6, console::标签7, console::标签8, console::标签10})
+        fp.ui.setCaption(label, "99");
+    lockOver(unit::targetRect);
+
+    for (auto slider : {console::滑块条1, console::滑块条2, console::滑块条3, console::滑块条4}) {
+        EXPECT_EQ(fp.ui.sliderPosition(slider), 0);
+        EXPECT_EQ(fp.ui.control(slider).selection, 0);
+    }
+    for (auto label : {console::标签5, console::标签6, console::标签7, console::标签8, console::标签10})
+        EXPECT_EQ(caption(label), "0");
+}
+
+struct MeterCase {
+    const char* name;
+    const char* meter;
+    int counter;
+};
+
+class ConsoleMeter : public unit::ProgramTest, public testing::WithParamInterface<MeterCase> {};
+
+TEST_P(ConsoleMeter, LoadsTheCounterAndShowsTheTextUnchanged)
+{
+    putFile(paths::screenshotIni, std::string("[Screenshotstatistics]\nMeter=") + GetParam().meter + "\n");
+    startAndLock();
+
+    EXPECT_EQ(program.app().state.screenshotCounter, GetParam().counter);
+    EXPECT_EQ(menuCaption(console::当前截图统计次数为), std::string(counterCaption) + GetParam().meter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Meters, ConsoleMeter,
+                         testing::Values(MeterCase{"Padded", "007", 7}, MeterCase{"NotANumber", "abc", 0},
+                                         MeterCase{"Empty", "", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ConsoleCreation, HidesTheFiveStartupMenusAndStartsTheTimers)
+{
+    createStartupWindow();
+    const startup::Menu topMenus[] = {startup::按任意键锁定窗口, startup::ESC建或退格键返回,
+                                      startup::按住鼠标可拖动已选择区域, startup::开始, startup::关于};
+    for (auto menu : topMenus) fp.ui.setVisible(menu, true);
+    createConsole();
+
+    for (auto menu : topMenus) EXPECT_FALSE(fp.ui.menu(menu).visible) << menuItemDesign(menu).caption;
+    EXPECT_EQ(interval(console::时钟1), 60);
+    EXPECT_EQ(interval(console::时钟2), 40);
+    EXPECT_EQ(interval(console::时钟3), 0);
+}
+
+class ConsoleTray : public unit::ProgramTest {
+protected:
+    ConsoleTray() { startAndLock(); }
+};
+
+TEST_F(ConsoleTray, HideKeepsTopAndSizeAndRestoreBringsBackTheLeft)
+{
+    fp.ui.move(WindowId::console, {710, 500, 500, 371});  // the user moved it down
+    program.menuCommand(console::最小化控制台到托盘);
+    EXPECT_EQ(geometry(WindowId::console), (Geometry{-1000, 500, 500, 371}));
+    EXPECT_EQ(fp.ui.trayTips.at(WindowId::console), "Tintorav1.0");
+    ASSERT_EQ(fp.ui.balloons.size(), 1u);
+    EXPECT_EQ(fp.ui.balloons[0].at, (Point{1810, 952}));
+
+    program.menuCommand(console::恢复视窗);
+    EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 500, 500, 371}));
+    EXPECT_TRUE(fp.ui.trayTips.empty());
+}
+
+TEST_F(ConsoleTray, HidingWhileHiddenIsIgnoredSoRestoreStillWorks)
+{
+    program.menuCommand(console::最小化控制台到托盘);
+    program.menuCommand(console::最小化控制台到托盘);
+    EXPECT_EQ(fp.ui.trayIconAdds, 1);
+    EXPECT_EQ(fp.ui.balloons.size(), 1u);
+
+    program.menuCommand(console::恢复视窗);
+    EXPECT_EQ(geometry(WindowId::console).left, 710);
+
+    // Once shown again, the command hides it again.
+    program.menuCommand(console::最小化控制台到托盘);
+    EXPECT_EQ(geometry(WindowId::console).left, -1000);
+    EXPECT_EQ(fp.ui.trayIconAdds, 2);
+}
+
+struct TrayEventCase {
+    int kind;
+    bool restored;
+    bool popup;
+};
+
+class ConsoleTrayEvent : public ConsoleTray, public testing::WithParamInterface<TrayEventCase> {};
+
+TEST_P(ConsoleTrayEvent, ActsOnlyOnDoubleClickAndRightClick)
+{
+    program.menuCommand(console::最小化控制台到托盘);
+    program.trayEvent(WindowId::console, GetParam().kind);
+
+    EXPECT_EQ(geometry(WindowId::console).left, GetParam().restored ? 710 : -1000);
+    EXPECT_EQ(fp.ui.trayTips.count(WindowId::console), GetParam().restored ? 0u : 1u);
+    if (GetParam().popup)
+        EXPECT_EQ(fp.ui.popups, std::vector<MenuRef>{MenuRef(console::快捷菜单)});
+    else
+        EXPECT_TRUE(fp.ui.popups.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ConsoleTrayEvent,
+                         testing::Values(TrayEventCase{1, false, false}, TrayEventCase{2, true, false},
+                                         TrayEventCase{3, false, true}, TrayEventCase{0, false, false},
+                                         TrayEventCase{4, false, false}));
+
+TEST_F(ConsoleTray, CloseAndExitRemovesTheIconAndEnds)
+{
+    program.menuCommand(console::最小化控制台到托盘);
+    try {
+        program.menuCommand(console::关闭并退出);
+        ADD_FAILURE() << "the program did not end";
+    } catch (const fake::ProcessExited& exited) {
+        EXPECT_EQ(exited.code, 0);
+    }
+    EXPECT_TRUE(fp.ui.trayTips.empty());
+}
+
+TEST_F(ConsoleTray, StartOptionsWriteStartIniAndLeaveTheWindow)
+{
+    const Geometry before = geometry(WindowId::console);
+
+    program.menuCommand(console::启动后控制台最小化显示);
+    EXPECT_FALSE(checked(console::启动后控制台正常显示));
+    EXPECT_TRUE(checked(console::启动后控制台最小化显示));
+    EXPECT_EQ(readItem(items::startSmall), "1");
+
+    program.menuCommand(console::启动后控制台正常显示);
+    EXPECT_TRUE(checked(console::启动后控制台正常显示));
+    EXPECT_FALSE(checked(console::启动后控制台最小化显示));
+    EXPECT_EQ(readItem(items::startSmall), "0");
+
+    EXPECT_EQ(geometry(WindowId::console), before);
+    EXPECT_TRUE(fp.ui.trayTips.empty());
+    EXPECT_EQ(readItem(items::background), "0");
+}
+
+TEST(AboutCommands, ShowTheHelpAndVersionBoxesAndOpenTheHomepage)
+{
+    fake::FakePlatform fp;
+    Tintora program(fp.platform);
+    program.windowCreated(WindowId::startup);
+
+    program.menuCommand(startup::帮助);
+    program.menuCommand(startup::版本);
+    program.menuCommand(startup::主页);
+
+    ASSERT_EQ(fp.shell.boxes.size(), 2u);
+    EXPECT_EQ(fp.shell.boxes[0].caption, "帮助");
+    EXPECT_EQ(fp.shell.boxes[0].text,
+              "单击菜单栏的开始按钮，选择智能吸附窗口，移动鼠标至需要优化颜色的窗口(类似一些截图软件很方便)，"
+              "按任意键进入控制台，A:为透明度。R:为红色。G:为绿色。B:为蓝色。"
+              "保存颜色按钮可以记录用户设置的颜色，以便下次开启软件后无需再次设置。"
+              "软件自带截图功能，直接选取保存格式，软件会自动保存已覆盖区域的图像到指定文件夹，"
+              "截图以数字来命名，不建议清空统计次数，否则会替换已存在的同名文件。");
+    EXPECT_EQ(fp.shell.boxes[1].caption, "版本：");
+    EXPECT_EQ(fp.shell.boxes[1].text, "Tintorav2.0");
+    ASSERT_EQ(fp.shell.opened.size(), 1u);
+    EXPECT_EQ(fp.shell.opened[0], texts::homepage);
+    EXPECT_TRUE(fp.shell.opened[0].starts_with("https://"));
+}
+
+class TopmostKeeper : public unit::ProgramTest {
+protected:
+    TopmostKeeper() { startAndLock(); }
+
+    void tick()
+    {
+        ASSERT_EQ(fp.desktop.callbackTimers.size(), 1u);
+        fp.desktop.callbackTimers.begin()->second.tick();
+    }
+};
+
+TEST_F(TopmostKeeper, RunsEvery50MillisecondsWithOneTimer)
+{
+    ASSERT_EQ(fp.desktop.callbackTimers.size(), 1u);
+    EXPECT_EQ(fp.desktop.callbackTimers.begin()->second.ms, 50);
+
+    // A second creation replaces the timer instead of adding one.
+    createConsole();
+    EXPECT_EQ(fp.desktop.callbackTimers.size(), 1u);
+}
+
+TEST_F(TopmostKeeper, DoesNothingWhileTheConsoleIsInFront)
+{
+    fp.desktop.foreground = fp.ui.consoleHandle;
+    fp.desktop.topmostCalls.clear();
+    tick();
+    EXPECT_TRUE(fp.desktop.topmostCalls.empty());
+}
+
+TEST_F(TopmostKeeper, PutsTheForegroundWindowBelowTheConsole)
+{
+    fp.desktop.foreground = unit::targetWindow;
+    fp.desktop.topmostCalls.clear();
+    tick();
+    ASSERT_EQ(fp.desktop.topmostCalls.size(), 2u);
+    EXPECT_EQ(fp.desktop.topmostCalls[0].window, unit::targetWindow);
+    EXPECT_FALSE(fp.desktop.topmostCalls[0].topmost);
+    EXPECT_EQ(fp.desktop.topmostCalls[1].window, fp.ui.consoleHandle);
+    EXPECT_TRUE(fp.desktop.topmostCalls[1].topmost);
+}
+
+}  // namespace
+}  // namespace tintora

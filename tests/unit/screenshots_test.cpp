@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/settings.h"
+#include "unit/test_helpers.h"
+
+namespace tintora {
+namespace {
+
+constexpr const char* counterCaption = "当前截图统计次数为：";
+
+class Screenshots : public unit::ProgramTest {
+protected:
+    void start() { startAndLock(); }
+
+    std::string image(const std::string& name) const { return path("\\Images\\" + name); }
+    bool hasImage(const std::string& name) const { return fp.files.files.count(image(name)) > 0; }
+    std::string imageContent(const std::string& name) const { return fp.files.text(image(name)); }
+    std::string meter() const { return readItem(items::meter); }
+    std::string counterMenu() const { return menuCaption(console::当前截图统计次数为); }
+    long logIndex(std::string_view entry) const
+    {
+        return std::find(fp.log.begin(), fp.log.end(), entry) - fp.log.begin();
+    }
+    bool logHas(std::string_view prefix) const
+    {
+        return std::any_of(fp.log.begin(), fp.log.end(), [&](const auto& e) { return e.starts_with(prefix); });
+    }
+};
+
+TEST_F(Screenshots, FirstPngOfAFreshInstallationIsNumberOne)
+{
+    start();
+    EXPECT_EQ(counterMenu(), std::string(counterCaption) + "0");
+
+    program.menuCommand(console::储存为PNG格式);
+    EXPECT_EQ(imageContent("1.png"), "IMG5:300x400");
+    EXPECT_EQ(meter(), "1");
+    EXPECT_EQ(counterMenu(), std::string(counterCaption) + "1");
+}
+
+TEST_F(Screenshots, CropsExactlyTheOverlaysRectangleFromTheScreen)
+{
+    startAndLock({-20, 5, 620, 485});
+    fp.log.clear();
+    program.menuCommand(console::储存为BMP格式);
+
+    ASSERT_EQ(fp.capture.grabs.size(), 1u);
+    EXPECT_EQ(fp.capture.grabs[0], (ScreenRect{-20, 5, 620, 485}));
+    EXPECT_LT(logIndex("flushScreen"), logIndex("grab"));
+    EXPECT_EQ(imageContent("1.bmp"), "IMG1:640x480");
+}
+
+TEST_F(Screenshots, OneCounterNumbersEveryFormat)
+{
+    start();
+    const struct {
+        console::Menu command;
+        ImageFormat format;
+        const char* file;
+    } shots[] = {
+        {console::储存为BMP格式, ImageFormat::bmp, "1.bmp"},
+        {console::储存为JPG格式, ImageFormat::jpeg, "2.jpg"},
+        {console::储存为GIF格式, ImageFormat::gif, "3.gif"},
+        {console::储存为PNG格式, ImageFormat::png, "4.png"},
+    };
+    for (const auto& shot : shots) {
+        SCOPED_TRACE(shot.file);
+        program.menuCommand(shot.command);
+        EXPECT_EQ(fp.capture.encodes.back(), shot.format);
+        EXPECT_EQ(imageContent(shot.file),
+                  "IMG" + std::to_string(static_cast<int>(shot.format)) + ":300x400");
+    }
+    EXPECT_EQ(fp.files.listFiles(image("*")).size(), 4u);
+    EXPECT_EQ(meter(), "4");
+}
+
+TEST_F(Screenshots, AfterAResetTheNextNumberIsOneAgainAndReplacesOnlyTheSameName)
+{
+    start();
+    putFile("\\Images\\1.jpg", "OLD");
+    program.menuCommand(console::储存为BMP格式);
+    program.menuCommand(console::清空截图次数统计);
+    EXPECT_EQ(meter(), "0");
+    EXPECT_EQ(counterMenu(), std::string(counterCaption) + "0");
+
+    program.menuCommand(console::储存为JPG格式);
+    EXPECT_EQ(imageContent("1.jpg"), "IMG2:300x400");
+    EXPECT_EQ(imageContent("1.bmp"), "IMG1:300x400");
+    EXPECT_EQ(meter(), "1");
+}
+
+TEST_F(Screenshots, PaddedMeterContinuesWithTheNextNumber)
+{
+    putFile(paths::screenshotIni, "[Screenshotstatistics]\nMeter=007\n");
+    start();
+    EXPECT_EQ(counterMenu(), std::string(counterCaption) + "007");
+
+    program.menuCommand(console::储存为GIF格式);
+    EXPECT_TRUE(hasImage("8.gif"));
+    EXPECT_EQ(meter(), "8");
+    EXPECT_EQ(counterMenu(), std::string(counterCaption) + "8");
+}
+
+TEST_F(Screenshots, AFailedCaptureWritesNothingAndKeepsTheCounter)
+{
+    start();
+    program.menuCommand(console::储存为PNG格式);
+    fp.capture.fails = true;
+    fp.log.clear();
+    fp.files.writes.clear();
+
+    program.menuCommand(console::储存为PNG格式);
+    EXPECT_EQ(fp.capture.grabs.size(), 2u);
+    EXPECT_FALSE(logHas("writeFile"));
+    EXPECT_TRUE(fp.files.writes.empty());
+    EXPECT_FALSE(hasImage("2.png"));
+    EXPECT_EQ(meter(), "1");
+    EXPECT_EQ(counterMenu(), std::string(counterCaption) + "1");
+
+    fp.capture.fails = false;
+    program.menuCommand(console::储存为PNG格式);
+    EXPECT_TRUE(hasImage("2.png"));
+}
+
+class ScreenshotConsolePlace : public Screenshots, public testing::WithParamInterface<bool> {};
+
+TEST_P(ScreenshotConsolePlace, ConsoleIsOffScreenOnlyWhileThePictureIsTaken)
+{
+    start();
+    fp.ui.move(WindowId::console, {15, 25, 500, 371});
+    fp.capture.fails = GetParam();
+    std::vector<Geometry> atGrab;
+    fp.capture.onGrab = [&] { atGrab.push_back(geometry(WindowId::console)); };
+
+    program.menuCommand(console::储存为JPG格式);
+    EXPECT_EQ(atGrab, (std::vector<Geometry>{{-1000, 25, 500, 371}}));
+    EXPECT_EQ(geometry(WindowId::console), (Geometry{15, 25, 500, 371}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, ScreenshotConsolePlace, testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "Failed" : "Succeeded"); });
+
+TEST_F(Screenshots, ARemovedImagesFolderIsCreatedAgain)
+{
+    start();
+    fp.files.folders.erase(path("\\Images"));
+
+    program.menuCommand(console::储存为PNG格式);
+    EXPECT_TRUE(fp.files.folders.count(path("\\Images")));
+    EXPECT_EQ(imageContent("1.png"), "IMG5:300x400");
+}
+
+TEST_F(Screenshots, TheCounterIsWrittenBeforeThePicture)
+{
+    start();
+    fp.log.clear();
+    program.menuCommand(console::储存为PNG格式);
+
+    const long counterWrite = logIndex("ini Screenshotstatistics.Meter=1");
+    const long pictureWrite = logIndex("writeFile " + image("1.png"));
+    ASSERT_LT(pictureWrite, static_cast<long>(fp.log.size()));
+    EXPECT_LT(counterWrite, pictureWrite);
+}
+
+TEST_F(Screenshots, OpenFolderOpensImagesUnderTheCurrentDirectory)
+{
+    start();
+    program.menuCommand(console::打开截图文件夹);
+    fp.process.current = "D:\\Elsewhere";
+    program.menuCommand(console::打开截图文件夹);
+
+    EXPECT_EQ(fp.shell.opened, (std::vector<std::string>{fp.process.runDir + "\\Images\\", "D:\\Elsewhere\\Images\\"}));
+}
+
+}  // namespace
+}  // namespace tintora
