@@ -46,7 +46,8 @@ for _ in $(seq "$count"); do
   times+=("$(( ($(date +%s%N) - start) / 1000 ))")
 done
 import_ms="$(printf '%s\n' "${times[@]}" | sort -n |
-  awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.2f", m / 1000 }')"
+  awk '{ v[NR] = $1 } END {
+    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.2f", m / 1000 }')"
 echo "import: median_ms=$import_ms (whole process, $(identify -format '%wx%h' "$dir/import.png") PNG)"
 awk -v a="$tintora_ms" -v b="$import_ms" -v n="$count" -v w="$width" -v h="$height" 'BEGIN {
   printf "median of %d PNG screenshots of %dx%d: tintora %.2f ms, import %.2f ms, ratio tintora/import %.2f\n",

@@ -90,8 +90,11 @@ std::optional<Image> decode(const Bytes& file)
 int channelDistance(std::uint32_t a, std::uint32_t b)
 {
     int worst = 0;
-    for (int shift = 0; shift < 24; shift += 8)
-        worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+    for (int shift = 0; shift < 24; shift += 8) {
+        const int channelA = static_cast<int>((a >> shift) & 0xFF);
+        const int channelB = static_cast<int>((b >> shift) & 0xFF);
+        worst = std::max(worst, std::abs(channelA - channelB));
+    }
     return worst;
 }
 
