@@ -252,11 +252,11 @@ TEST_F(ConsoleTray, StartOptionsWriteStartIniAndLeaveTheWindow)
     EXPECT_EQ(readItem(items::background), "0");
 }
 
-TEST(AboutCommands, ShowTheHelpAndVersionBoxesAndOpenTheHomepage)
+class AboutCommands : public unit::ProgramTest {};
+
+TEST_F(AboutCommands, ShowTheHelpAndVersionBoxesAndOpenTheHomepage)
 {
-    fake::FakePlatform fp;
-    Tintora program(fp.platform);
-    program.windowCreated(WindowId::startup);
+    createStartupWindow();
 
     program.menuCommand(startup::帮助);
     program.menuCommand(startup::版本);

@@ -12,8 +12,6 @@ constexpr const char* counterCaption = "当前截图统计次数为：";
 
 class Screenshots : public unit::ProgramTest {
 protected:
-    void start() { startAndLock(); }
-
     std::string image(const std::string& name) const { return path("\\Images\\" + name); }
     bool hasImage(const std::string& name) const { return fp.files.files.count(image(name)) > 0; }
     std::string imageContent(const std::string& name) const { return fp.files.text(image(name)); }
@@ -31,7 +29,7 @@ protected:
 
 TEST_F(Screenshots, FirstPngOfAFreshInstallationIsNumberOne)
 {
-    start();
+    startAndLock();
     EXPECT_EQ(counterMenu(), std::string(counterCaption) + "0");
 
     program.menuCommand(console::储存为PNG格式);
@@ -54,7 +52,7 @@ TEST_F(Screenshots, CropsExactlyTheOverlaysRectangleFromTheScreen)
 
 TEST_F(Screenshots, OneCounterNumbersEveryFormat)
 {
-    start();
+    startAndLock();
     const struct {
         console::Menu command;
         ImageFormat format;
@@ -78,7 +76,7 @@ TEST_F(Screenshots, OneCounterNumbersEveryFormat)
 
 TEST_F(Screenshots, AfterAResetTheNextNumberIsOneAgainAndReplacesOnlyTheSameName)
 {
-    start();
+    startAndLock();
     putFile("\\Images\\1.jpg", "OLD");
     program.menuCommand(console::储存为BMP格式);
     program.menuCommand(console::清空截图次数统计);
@@ -94,7 +92,7 @@ TEST_F(Screenshots, AfterAResetTheNextNumberIsOneAgainAndReplacesOnlyTheSameName
 TEST_F(Screenshots, PaddedMeterContinuesWithTheNextNumber)
 {
     putFile(paths::screenshotIni, "[Screenshotstatistics]\nMeter=007\n");
-    start();
+    startAndLock();
     EXPECT_EQ(counterMenu(), std::string(counterCaption) + "007");
 
     program.menuCommand(console::储存为GIF格式);
@@ -105,7 +103,7 @@ TEST_F(Screenshots, PaddedMeterContinuesWithTheNextNumber)
 
 TEST_F(Screenshots, AFailedCaptureWritesNothingAndKeepsTheCounter)
 {
-    start();
+    startAndLock();
     program.menuCommand(console::储存为PNG格式);
     fp.capture.fails = true;
     fp.log.clear();
@@ -128,7 +126,7 @@ class ScreenshotConsolePlace : public Screenshots, public testing::WithParamInte
 
 TEST_P(ScreenshotConsolePlace, ConsoleIsOffScreenOnlyWhileThePictureIsTaken)
 {
-    start();
+    startAndLock();
     fp.ui.move(WindowId::console, {15, 25, 500, 371});
     fp.capture.fails = GetParam();
     std::vector<Geometry> atGrab;
@@ -144,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, ScreenshotConsolePlace, testing::Bool(),
 
 TEST_F(Screenshots, ARemovedImagesFolderIsCreatedAgain)
 {
-    start();
+    startAndLock();
     fp.files.folders.erase(path("\\Images"));
 
     program.menuCommand(console::储存为PNG格式);
@@ -154,7 +152,7 @@ TEST_F(Screenshots, ARemovedImagesFolderIsCreatedAgain)
 
 TEST_F(Screenshots, TheCounterIsWrittenBeforeThePicture)
 {
-    start();
+    startAndLock();
     fp.log.clear();
     program.menuCommand(console::储存为PNG格式);
 
@@ -166,7 +164,7 @@ TEST_F(Screenshots, TheCounterIsWrittenBeforeThePicture)
 
 TEST_F(Screenshots, OpenFolderOpensImagesUnderTheCurrentDirectory)
 {
-    start();
+    startAndLock();
     program.menuCommand(console::打开截图文件夹);
     fp.process.current = "D:\\Elsewhere";
     program.menuCommand(console::打开截图文件夹);
