@@ -547,6 +547,36 @@ TEST_F(Win32UiTest, FreeDragMakesTheClientAreaACaption)
     EXPECT_FALSE(ui.isBeingDragged(s));
 }
 
+// Real mouse input, routed by the system, on a point of the canvas, which covers the client area.
+TEST_F(Win32UiTest, FreeDragMovesTheWindowByItsCanvas)
+{
+    const WindowId s = WindowId::startup;
+    ui.setVisible(startup::动画框1, false);
+    canvas.setSize({640, 480});
+    ui.setFreeDrag(s, true);
+    SetForegroundWindow(hwnd(s));
+    const Geometry before = ui.geometry(s);
+    const POINT from{before.left + 200, before.top + 200};
+    // The canvas is disabled, so the press goes to the window under it.
+    ASSERT_EQ(WindowFromPoint(from), hwnd(s));
+
+    auto mouse = [](DWORD flags, POINT at) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        SendInput(1, &input, sizeof input);
+    };
+    mouse(0, from);
+    mouse(MOUSEEVENTF_LEFTDOWN, from);
+    for (int step = 1; step <= 5; ++step) mouse(0, {from.x + 10 * step, from.y + 6 * step});
+    mouse(MOUSEEVENTF_LEFTUP, {from.x + 50, from.y + 30});
+    EXPECT_TRUE(pumpUntil([&] { return ui.geometry(s).left != before.left; }));
+    EXPECT_EQ(ui.geometry(s), (Geometry{before.left + 50, before.top + 30, before.width, before.height}));
+    EXPECT_FALSE(ui.isBeingDragged(s));
+}
+
 TEST_F(Win32UiTest, ModalConsoleKeepsTimersRunningAndDisablesTheStartupWindow)
 {
     int consoleTicks = 0;
