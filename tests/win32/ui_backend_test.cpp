@@ -268,6 +268,9 @@ TEST_F(Win32UiTest, SlidersHaveRangeStepsTicksAndEdge)
             EXPECT_EQ((style & TBS_BOTH) != 0, d.ticks == TickMarks::both);
             EXPECT_EQ((style & TBS_ENABLESELRANGE) != 0, d.selectionBand);
             EXPECT_NE(GetWindowLongW(s, GWL_EXSTYLE) & WS_EX_STATICEDGE, 0);
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            SendMessageW(s, WM_SETCURSOR, reinterpret_cast<WPARAM>(s), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            EXPECT_EQ(GetCursor() == LoadCursorW(nullptr, IDC_HAND), d.handCursor);
         }
     };
     check(WindowId::startup);
