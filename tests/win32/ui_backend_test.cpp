@@ -604,6 +604,22 @@ TEST_F(Win32UiTest, ModalConsoleKeepsTimersRunningAndDisablesTheStartupWindow)
     EXPECT_EQ(ui.handle(WindowId::console), 0u);
 }
 
+// The overlay is restored to its normal state while the console is in use; the console keeps the
+// keyboard and its shortcuts.
+TEST_F(Win32UiTest, ShowNormalRestoresWithoutTakingTheFocus)
+{
+    withConsole([&] {
+        HWND startupWindow = hwnd(WindowId::startup);
+        ASSERT_EQ(GetActiveWindow(), hwnd(WindowId::console));
+        ShowWindow(startupWindow, SW_MINIMIZE);
+        SetActiveWindow(hwnd(WindowId::console));
+        ui.showNormal(WindowId::startup);
+        EXPECT_FALSE(IsIconic(startupWindow));
+        EXPECT_TRUE(IsWindowVisible(startupWindow));
+        EXPECT_EQ(GetActiveWindow(), hwnd(WindowId::console));
+    });
+}
+
 TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
 {
     withConsole([&] {

@@ -373,7 +373,8 @@ bool Win32Ui::isBeingDragged(WindowId w) const { return window(w).dragging; }
 
 void Win32Ui::setTitle(WindowId w, std::string_view title) { SetWindowTextW(hwndOf(w), widen(title).c_str()); }
 
-void Win32Ui::showNormal(WindowId w) { ShowWindow(hwndOf(w), SW_SHOWNORMAL); }
+// Without activation: the overlay is restored while the console keeps the keyboard and its shortcuts.
+void Win32Ui::showNormal(WindowId w) { ShowWindow(hwndOf(w), SW_SHOWNOACTIVATE); }
 
 WindowHandle Win32Ui::handle(WindowId w) const { return reinterpret_cast<WindowHandle>(hwndOf(w)); }
 
