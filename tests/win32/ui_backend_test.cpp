@@ -119,10 +119,11 @@ void holdModifiers(bool ctrl, bool shift)
 }
 
 // Chooses the first item of the pop-up menu on the screen, if there is one.
-void CALLBACK chooseFirstMenuItem(HWND, UINT, UINT_PTR, DWORD)
+void CALLBACK chooseFirstMenuItem(HWND hwnd, UINT, UINT_PTR id, DWORD)
 {
     HWND menu = FindWindowW(L"#32768", nullptr);
     if (!menu || !IsWindowVisible(menu)) return;
+    KillTimer(hwnd, id);
     PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
