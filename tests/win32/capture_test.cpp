@@ -184,10 +184,12 @@ TEST_P(CaptureCrop, HasTheRectanglesSizeWithScreenPixelsInsideAndBlackOutside)
 INSTANTIATE_TEST_SUITE_P(Rectangles, CaptureCrop, ::testing::ValuesIn(cropCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Capture, EmptyRectangleGivesEmptyImage)
+TEST(Capture, EmptyOrImpossibleRectangleGivesEmptyImage)
 {
     Win32ScreenCapture capture;
-    for (const ScreenRect r : {ScreenRect{10, 10, 10, 50}, ScreenRect{10, 10, 50, 10}, ScreenRect{50, 60, 10, 20}}) {
+    const ScreenRect huge{-2'000'000'000, -2'000'000'000, 2'000'000'000, 2'000'000'000};
+    for (const ScreenRect r :
+         {ScreenRect{10, 10, 10, 50}, ScreenRect{10, 10, 50, 10}, ScreenRect{50, 60, 10, 20}, huge}) {
         const Image image = capture.grab(r);
         EXPECT_TRUE(image.empty());
         EXPECT_TRUE(image.pixels.empty());

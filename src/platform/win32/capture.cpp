@@ -12,6 +12,9 @@ namespace tintora::win32 {
 
 namespace {
 
+// Far more than any desktop, and little enough to allocate in a 32-bit process.
+constexpr long long maxPixels = 1LL << 26;
+
 BOOL CALLBACK paintNow(HWND window, LPARAM)
 {
     UpdateWindow(window);
@@ -55,9 +58,11 @@ void Win32ScreenCapture::flushScreen()
 
 Image Win32ScreenCapture::grab(ScreenRect r)
 {
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) return {};
+    const long long wideWidth = static_cast<long long>(r.right) - r.left;
+    const long long wideHeight = static_cast<long long>(r.bottom) - r.top;
+    if (wideWidth <= 0 || wideHeight <= 0 || wideWidth * wideHeight > maxPixels) return {};
+    const int width = static_cast<int>(wideWidth);
+    const int height = static_cast<int>(wideHeight);
 
     const WindowDc screen(nullptr);
     if (!screen) return {};
