@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -116,6 +117,7 @@ struct FormatCase {
     std::string name;
     Picture picture;
     std::vector<std::uint32_t> expected;
+    friend void PrintTo(const FormatCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class DecodePngFormats : public ::testing::TestWithParam<FormatCase> {};

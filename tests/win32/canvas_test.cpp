@@ -97,6 +97,19 @@ TEST(Win32Canvas, WindowIsDisabledChildAtOriginWithCanvasSize)
     EXPECT_EQ(r.bottom, 40);
 }
 
+TEST(Win32Canvas, DrawingGoesOnAfterParentIsDestroyed)
+{
+    Win32Canvas canvas;
+    {
+        HostWindow host;
+        canvas.attach(host.get());
+    }
+    EXPECT_EQ(canvas.hwnd(), nullptr);
+    canvas.setSize({4, 4});
+    canvas.fill(rgb(1, 2, 3));
+    EXPECT_EQ(canvas.pixels()[15], 0x010203u);
+}
+
 TEST(Win32Canvas, StaysBelowSiblingCreatedBeforeIt)
 {
     HostWindow host;

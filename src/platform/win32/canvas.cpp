@@ -29,6 +29,9 @@ LRESULT CALLBACK Win32Canvas::procedure(HWND hwnd, UINT message, WPARAM wParam, 
             return 0;
         }
         break;
+    case WM_NCDESTROY:
+        if (self) self->window_.release();  // destroyed with its parent: nothing left to own
+        break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
