@@ -163,7 +163,9 @@ void keepWindowOnTop(App& app)
     const WindowHandle foreground = desktop.foregroundWindow();
     const WindowHandle kept = app.state.keptTopmostWindow;
     if (foreground == kept) return;
-    desktop.setTopmost(foreground, false);
+    // Only a topmost window can cover the console. Restacking an ordinary one would lift it
+    // over other windows on some window systems.
+    if (desktop.extendedStyle(foreground) & exstyle::topmost) desktop.setTopmost(foreground, false);
     desktop.setTopmost(kept, true);
 }
 

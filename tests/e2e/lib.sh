@@ -78,24 +78,25 @@ field_handle() { cut -f1 <<<"$1"; }
 field_rect() { cut -f4 <<<"$1"; }
 field_client() { cut -f5 <<<"$1" | cut -d' ' -f2-; }
 field_exstyle() { cut -f7 <<<"$1" | cut -d' ' -f2; }
-field_layered() { cut -f8 <<<"$1" | cut -d' ' -f2-; }
+field_layered() { cut -f8 <<<"$1" | cut -d' ' -f3-; }
 field_enabled() { cut -f10 <<<"$1" | cut -d' ' -f2; }
 
 # The X window of a Windows top-level window, found by its title (newest first).
 x_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n 1; }
 
+# Focuses an X window and types keys into it through the X server, as a keyboard would.
 press() {
   local window="$1"
   shift
-  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-  xdotool key --window "$window" --clearmodifiers "$@"
+  xdotool windowfocus --sync "$window"
+  xdotool key --delay 250 "$@"
 }
 
 move_pointer() { xdotool mousemove --sync "$1" "$2"; }
 
 # The screen pixel at x y as "r,g,b".
 pixel() {
-  import -window root -crop "1x1+$1+$2" +repage txt:- 2>/dev/null |
+  import -window root -crop "1x1+$1+$2" +repage -depth 8 txt:- 2>/dev/null |
     sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
@@ -123,3 +124,66 @@ expect_eq() {
 }
 
 pass() { echo "PASS: $E2E_NAME"; }
+
+# The probe's line of the visible top-level window of a class.
+class_line() { probe windows | awk -F'\t' -v cls="$1" '$2 == cls' | head -n 1; }
+
+# The probe's line of the first child of a window with that class.
+child_line() { probe children "$1" | awk -F'\t' -v cls="$2" '$2 == cls' | head -n 1; }
+
+start_notepad() {
+  start_program "$E2E_WORK" notepad
+  wait_until 20 "notepad's window" sh -c "test -n \"\$(wine '$E2E_PROBE' windows 2>/dev/null | tr -d '\\r' | awk -F'\\t' '\$2 == \"Notepad\"')\""
+  # Away from the top-left corner, where Wine shows its notification area.
+  probe move "$(field_handle "$(class_line Notepad)")" 240 120 800 600
+  wait_until 10 "notepad at its place" sh -c "wine '$E2E_PROBE' windows 2>/dev/null | grep -q 'Notepad.*	240 120 1040 720	'"
+  NOTEPAD_LINE="$(class_line Notepad)"
+  NOTEPAD_EDIT_LINE="$(child_line "$(field_handle "$NOTEPAD_LINE")" Edit)"
+}
+
+# Both windows are titled "Tintorav2.0"; the start-up window (the overlay) is the one that
+# exists first, the console the other one.
+tintora_lines() { probe windows | awk -F'\t' '$3 == "Tintorav2.0"'; }
+wait_for_startup_window() {
+  wait_until 20 "the start-up window" has_window Tintorav2.0
+  STARTUP_HANDLE="$(field_handle "$(tintora_lines | head -n 1)")"
+  STARTUP_X="$(x_window Tintorav2.0)"
+}
+startup_line() { tintora_lines | awk -F'\t' -v h="$STARTUP_HANDLE" '$1 == h'; }
+console_line() { tintora_lines | awk -F'\t' -v h="$STARTUP_HANDLE" '$1 != h' | head -n 1; }
+
+startup_rect_is() { [ "$(field_rect "$(startup_line)")" = "$1" ]; }
+
+# Activates the console with a click on its caption, then types keys into it. (Under Wine a
+# window moved off the screen and back loses the activation, so a user clicks it again.)
+press_console() {
+  local l t
+  read -r l t _ _ <<<"$(field_rect "$(console_line)")"
+  click $((l + 60)) $((t + 8))
+  xdotool key --delay 250 "$@"
+}
+
+click() {
+  xdotool mousemove --sync "$1" "$2" click 1
+}
+
+# Starts notepad and Tintora, and locks the overlay over notepad's text area with a key.
+lock_over_notepad() {
+  start_notepad
+  start_tintora
+  wait_for_startup_window
+  read -r EDIT_LEFT EDIT_TOP EDIT_RIGHT EDIT_BOTTOM <<<"$(field_rect "$NOTEPAD_EDIT_LINE")"
+  press "$STARTUP_X" ctrl+shift+F1
+  move_pointer $(((EDIT_LEFT + EDIT_RIGHT) / 2)) $(((EDIT_TOP + EDIT_BOTTOM) / 2))
+  wait_until 10 "the rectangle on notepad's text area" startup_rect_is "$EDIT_LEFT $EDIT_TOP $EDIT_RIGHT $EDIT_BOTTOM"
+  press "$STARTUP_X" space
+  wait_until 10 "the console window" test -n "$(console_line)"
+  CONSOLE_X="$(xdotool search --onlyvisible --name '^Tintorav2\.0$' | while read -r w; do
+    [ "$w" != "$STARTUP_X" ] && echo "$w"; done | tail -n 1)"
+}
+
+# Writes a settings file as the profile API would find it.
+write_ini() {
+  mkdir -p "$(dirname "$1")"
+  printf '%s\r\n' "${@:2}" >"$1"
+}

@@ -4,6 +4,7 @@
 //   probe children HWND      the window's child windows, with trackbar positions
 //   probe slider HWND        a trackbar's position
 //   probe foreground         the foreground window's handle
+//   probe move HWND X Y W H  places a window, as a user dragging it would
 // Handles are printed and taken in hexadecimal.
 #include <windows.h>
 #include <commctrl.h>
@@ -79,8 +80,11 @@ int main(int argc, char** argv)
         std::printf("%ld\n", static_cast<long>(SendMessageW(parseHandle(argv[2]), TBM_GETPOS, 0, 0)));
     } else if (command == "foreground") {
         std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetForegroundWindow())));
+    } else if (command == "move" && argc > 6) {
+        SetWindowPos(parseHandle(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                     std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        std::fprintf(stderr, "usage: probe windows | children HWND | slider HWND | foreground\n");
+        std::fprintf(stderr, "usage: probe windows | children HWND | slider HWND | foreground | move HWND X Y W H\n");
         return 2;
     }
     return 0;

@@ -306,9 +306,10 @@ TEST_F(TopmostKeeper, DoesNothingWhileTheConsoleIsInFront)
     EXPECT_TRUE(fp.desktop.topmostCalls.empty());
 }
 
-TEST_F(TopmostKeeper, PutsTheForegroundWindowBelowTheConsole)
+TEST_F(TopmostKeeper, PutsATopmostForegroundWindowBelowTheConsole)
 {
     fp.desktop.foreground = unit::targetWindow;
+    fp.desktop.exStyles[unit::targetWindow] = exstyle::topmost;
     fp.desktop.topmostCalls.clear();
     tick();
     ASSERT_EQ(fp.desktop.topmostCalls.size(), 2u);
@@ -316,6 +317,16 @@ TEST_F(TopmostKeeper, PutsTheForegroundWindowBelowTheConsole)
     EXPECT_FALSE(fp.desktop.topmostCalls[0].topmost);
     EXPECT_EQ(fp.desktop.topmostCalls[1].window, fp.ui.consoleHandle);
     EXPECT_TRUE(fp.desktop.topmostCalls[1].topmost);
+}
+
+TEST_F(TopmostKeeper, LeavesAnOrdinaryForegroundWindowInItsPlace)
+{
+    fp.desktop.foreground = unit::targetWindow;
+    fp.desktop.topmostCalls.clear();
+    tick();
+    ASSERT_EQ(fp.desktop.topmostCalls.size(), 1u);
+    EXPECT_EQ(fp.desktop.topmostCalls[0].window, fp.ui.consoleHandle);
+    EXPECT_TRUE(fp.desktop.topmostCalls[0].topmost);
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The console after a lock over notepad: its place and size, tray mode with Ctrl+T, full screen
+# with Shift+F12 and back with Shift+F11, and the chart settings follower painting the saved red.
+source "$(dirname "$0")/lib.sh"
+
+write_ini "$E2E_APP/Config/Colour.ini" "[colour]" "A=200" "R=255" "G=0" "B=0"
+write_ini "$E2E_APP/VirelineConfig/Config/Chart.ini" "[Choice]" "Record=3"
+lock_over_notepad
+
+# Centred using the designed 500 x 420, then resized to a 494 x 342 client area.
+console="$(console_line)"
+read -r c_left c_top c_right c_bottom <<<"$(field_rect "$console")"
+read -r _ _ client_w client_h <<<"$(field_client "$console")"
+expect_eq "console client size" "${client_w}x$client_h" "494x342"
+expect_eq "console left" "$c_left" $(((TINTORA_SCREEN_WIDTH - 500) / 2))
+expect_eq "console top" "$c_top" $(((TINTORA_SCREEN_HEIGHT - 420) / 2))
+sliders="$(probe children "$(field_handle "$console")" | awk -F'\t' '$2 == "msctls_trackbar32"' | head -n 1)"
+read -r _ s_top _ _ <<<"$(field_rect "$sliders")"
+read -r client_x client_y _ _ <<<"$(field_client "$console")"
+read -r s_left _ _ _ <<<"$(field_rect "$sliders")"
+expect_eq "first slider left in the client area" $((s_left - client_x)) 58
+
+# The follower paints the red of Colour.ini over the target at the A slider's opacity.
+spot_x=$((EDIT_LEFT + 10)) spot_y=$((EDIT_BOTTOM - 10))
+red_tint() { local IFS=,; read -r r g b <<<"$(pixel $spot_x $spot_y)"; [ "$r" -gt 200 ] && [ "$g" -lt 120 ] && [ "$b" -lt 120 ]; }
+wait_until 10 "a red tint over notepad" red_tint
+
+# Shift+F12 covers the screen, Shift+F11 returns to the locked rectangle.
+press_console shift+F12
+wait_until 10 "a full-screen overlay" startup_rect_is "0 0 $TINTORA_SCREEN_WIDTH $TINTORA_SCREEN_HEIGHT"
+far_red() { local IFS=,; read -r r g b <<<"$(pixel 5 $((TINTORA_SCREEN_HEIGHT - 5)))"; [ "$r" -gt "$g" ] && [ "$r" -gt "$b" ]; }
+wait_until 10 "the tint in a far corner of the screen" far_red
+import -window root "$E2E_WORK/full-screen.png"
+press_console shift+F11
+wait_until 10 "the overlay back on the locked rectangle" startup_rect_is "$EDIT_LEFT $EDIT_TOP $EDIT_RIGHT $EDIT_BOTTOM"
+
+# Ctrl+T: the console leaves the screen to the left and its top stays.
+press_console ctrl+t
+console_left_is() { read -r l t _ _ <<<"$(field_rect "$(console_line)")"; [ "$l" = "$1" ] && [ "$t" = "$c_top" ]; }
+wait_until 10 "the console at left -1000" console_left_is -1000
+# Without a desktop's notification area, Wine shows the icons in a small window of its own.
+tray="$(window_line "Wine System Tray")"
+[ -n "$tray" ] || fail "no notification area window with the icon"
+read -r t_x t_y _ t_height <<<"$(field_client "$tray")"
+xdotool mousemove --sync $((t_x + 12)) $((t_y + t_height / 2)) click --repeat 2 --delay 80 1
+wait_until 10 "the console back at its place" console_left_is "$c_left"
+pass
