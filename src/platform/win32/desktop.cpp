@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/win32/handles.h"
+
 namespace tintora::win32 {
 namespace {
 
@@ -25,6 +27,20 @@ bool isClickThrough(HWND w)
     return (style & WS_EX_LAYERED) && (style & WS_EX_TRANSPARENT);
 }
 
+// Windows hides some windows (on other virtual desktops, suspended apps) by cloaking them: they
+// count as visible but are not on the screen. DWM is looked up at run time; without it nothing is cloaked.
+bool isCloaked(HWND w)
+{
+    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    constexpr DWORD cloakedAttribute = 14;  // DWMWA_CLOAKED
+    static const Library dwm(LoadLibraryW(L"dwmapi.dll"));
+    static const auto getAttribute = dwm ? reinterpret_cast<GetAttribute>(reinterpret_cast<void (*)()>(
+                                               GetProcAddress(dwm.get(), "DwmGetWindowAttribute")))
+                                         : nullptr;
+    DWORD cloaked = 0;
+    return getAttribute && SUCCEEDED(getAttribute(w, cloakedAttribute, &cloaked, sizeof cloaked)) && cloaked;
+}
+
 bool contains(HWND w, POINT p)
 {
     RECT r{};
@@ -35,7 +51,7 @@ bool contains(HWND w, POINT p)
 HWND foreignTopLevelAt(POINT p)
 {
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (IsWindowVisible(w) && !isOwnWindow(w) && !isClickThrough(w) && contains(w, p)) return w;
+        if (IsWindowVisible(w) && !isOwnWindow(w) && !isClickThrough(w) && contains(w, p) && !isCloaked(w)) return w;
     }
     return nullptr;
 }

@@ -23,6 +23,9 @@ struct MemoryDcDeleter {
 struct GlobalDeleter {
     void operator()(HGLOBAL h) const { GlobalFree(h); }
 };
+struct LibraryDeleter {
+    void operator()(HMODULE h) const { FreeLibrary(h); }
+};
 struct WindowDeleter {
     void operator()(HWND h) const { DestroyWindow(h); }
 };
@@ -40,6 +43,9 @@ using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, detail::WindowD
 
 // A search handle from FindFirstFileW; construct only from a valid handle.
 using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, detail::FindDeleter>;
+
+// A DLL loaded at run time with LoadLibraryW.
+using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, detail::LibraryDeleter>;
 
 // A kernel handle (file, event, ...); construct only from a valid handle.
 using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, detail::HandleDeleter>;
