@@ -9,7 +9,7 @@ native_packages=(
   libpng-dev zlib1g-dev googletest libgtest-dev libbenchmark-dev
   dpkg-dev
   xvfb xcompmgr xdotool x11-utils imagemagick
-  fonts-wqy-microhei fonts-dejavu-core
+  fonts-wqy-microhei fonts-dejavu-core fonts-wine
   wine wine64
 )
 i386_packages=(wine32:i386)

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# The one test command: installs what is missing, builds both builds, runs the
+# native tests, then the Windows tests (backend and end-to-end) under Wine on
+# a virtual display, and closes with one line counting both runs:
+#   N% tests passed, F tests failed out of T
+# Exits non-zero when anything failed. Logs go to build/.
+set -uo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+mkdir -p build
+
+step() { printf '\n=== %s\n' "$*"; }
+
+failed_steps=()
+total=0
+failed=0
+ran=0
+
+# ctest_run <preset>: runs ctest, adds its counts to the totals.
+ctest_run() {
+  local preset="$1" log="build/ctest-$1.log" rc line t f
+  ctest --preset "$preset" 2>&1 | tee "$log"
+  rc=${PIPESTATUS[0]}
+  line="$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n1)"
+  if [ -n "$line" ]; then
+    f="$(sed -E 's/^[0-9]+% tests passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")"
+    t="$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")"
+    total=$((total + t))
+    failed=$((failed + f))
+    ran=1
+  fi
+  if [ "$rc" -ne 0 ]; then
+    failed_steps+=("ctest $preset (exit $rc)")
+  fi
+}
+
+step "dependencies"
+if ! bash scripts/install-deps.sh; then
+  echo "test.sh: installing dependencies failed" >&2
+  exit 1
+fi
+
+built=()
+for preset in native windows; do
+  step "configure and build: $preset"
+  if cmake --preset "$preset" && cmake --build --preset "$preset"; then
+    built+=("$preset")
+  else
+    failed_steps+=("build $preset")
+  fi
+done
+
+if [[ " ${built[*]} " == *" native "* ]]; then
+  step "tests: native"
+  ctest_run native
+fi
+
+env_started=""
+stop_env() {
+  if [ -n "$env_started" ]; then
+    bash scripts/wine-env.sh stop build/windows || true
+    env_started=""
+  fi
+}
+trap stop_env EXIT
+trap 'stop_env; exit 130' INT TERM
+
+if [[ " ${built[*]} " == *" windows "* ]]; then
+  step "tests: windows (under Wine)"
+  # An environment someone started by hand is reused and left running.
+  if ! bash scripts/wine-env.sh status build/windows >/dev/null 2>&1; then
+    env_started=1
+  fi
+  if bash scripts/wine-env.sh start build/windows >/dev/null; then
+    export TINTORA_WINE_ENV="$root/build/windows/wine-env.sh.env"
+    ctest_run windows
+  else
+    failed_steps+=("start the Wine environment")
+  fi
+  stop_env
+fi
+
+echo
+for s in "${failed_steps[@]}"; do echo "test.sh: failed: $s"; done
+if [ "$ran" -eq 0 ] || [ "$total" -eq 0 ]; then
+  echo "test.sh: no tests ran"
+  exit 1
+fi
+passed=$((total - failed))
+# Rounded like CTest, and never 100% while something failed.
+percent=$(( (passed * 200 + total) / (total * 2) ))
+if [ "$failed" -gt 0 ] && [ "$percent" -gt 99 ]; then percent=99; fi
+[ "${#failed_steps[@]}" -eq 0 ] && [ "$failed" -eq 0 ]
+status=$?
+echo "${percent}% tests passed, ${failed} tests failed out of ${total}"
+exit $status
