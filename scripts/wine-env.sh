@@ -289,7 +289,21 @@ EOF
 # the background processes that start leaves running.
 if [ "$cmd" = start ] || [ "$cmd" = stop ] || [ "$cmd" = prepare ]; then
   if [ "${_TINTORA_WINE_ENV_LOCKED:-}" != "$dir" ]; then
-    _TINTORA_WINE_ENV_LOCKED="$dir" exec flock -o "$dir/.wine-env.lock" bash "$0" "$cmd" "$dir"
+    if [ "$cmd" = start ] && env_alive; then
+      log "already running ($env_file)"
+      echo "$env_file"
+      exit 0
+    fi
+    # A lock still held after the wait is a leftover of some crashed run:
+    # stop goes on without it (it touches only recorded PIDs), start fails.
+    wait_s=180
+    [ "$cmd" != stop ] || wait_s=20
+    rc=0
+    _TINTORA_WINE_ENV_LOCKED="$dir" flock -E 75 -o -w "$wait_s" "$dir/.wine-env.lock" \
+      bash "$0" "$cmd" "$dir" || rc=$?
+    [ "$rc" -eq 75 ] || exit "$rc"
+    [ "$cmd" = stop ] || die "$dir/.wine-env.lock is still held after ${wait_s} s"
+    log "lock still held after ${wait_s} s; stopping without it"
   fi
   unset _TINTORA_WINE_ENV_LOCKED
 fi
