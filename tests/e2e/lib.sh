@@ -92,7 +92,13 @@ press() {
   xdotool key --delay 250 "$@"
 }
 
-move_pointer() { xdotool mousemove --sync "$1" "$2"; }
+# Moves the real pointer and waits until it is there (mousemove --sync would wait for a motion
+# that never comes when the pointer is already in place).
+move_pointer() {
+  local X Y SCREEN WINDOW
+  eval "$(xdotool getmouselocation --shell)"
+  [ "$X $Y" = "$1 $2" ] || xdotool mousemove --sync "$1" "$2"
+}
 
 # The screen pixel at x y as "r,g,b".
 pixel() {
@@ -119,6 +125,9 @@ ini_value() {
     in_section && $1 == k { sub(/^[^=]*=/, ""); print; exit }'
 }
 
+# ini_is FILE SECTION KEY VALUE
+ini_is() { [ "$(ini_value "$1" "$2" "$3")" = "$4" ]; }
+
 expect_eq() {
   [ "$2" = "$3" ] || fail "$1: expected '$3', got '$2'"
 }
@@ -127,16 +136,18 @@ pass() { echo "PASS: $E2E_NAME"; }
 
 # The probe's line of the visible top-level window of a class.
 class_line() { probe windows | awk -F'\t' -v cls="$1" '$2 == cls' | head -n 1; }
+has_class() { [ -n "$(class_line "$1")" ]; }
+class_rect_is() { [ "$(field_rect "$(class_line "$1")")" = "$2" ]; }
 
 # The probe's line of the first child of a window with that class.
 child_line() { probe children "$1" | awk -F'\t' -v cls="$2" '$2 == cls' | head -n 1; }
 
 start_notepad() {
   start_program "$E2E_WORK" notepad
-  wait_until 20 "notepad's window" sh -c "test -n \"\$(wine '$E2E_PROBE' windows 2>/dev/null | tr -d '\\r' | awk -F'\\t' '\$2 == \"Notepad\"')\""
+  wait_until 20 "notepad's window" has_class Notepad
   # Away from the top-left corner, where Wine shows its notification area.
   probe move "$(field_handle "$(class_line Notepad)")" 240 120 800 600
-  wait_until 10 "notepad at its place" sh -c "wine '$E2E_PROBE' windows 2>/dev/null | grep -q 'Notepad.*	240 120 1040 720	'"
+  wait_until 10 "notepad at its place" class_rect_is Notepad "240 120 1040 720"
   NOTEPAD_LINE="$(class_line Notepad)"
   NOTEPAD_EDIT_LINE="$(child_line "$(field_handle "$NOTEPAD_LINE")" Edit)"
 }
@@ -152,6 +163,7 @@ wait_for_startup_window() {
 startup_line() { tintora_lines | awk -F'\t' -v h="$STARTUP_HANDLE" '$1 == h'; }
 console_line() { tintora_lines | awk -F'\t' -v h="$STARTUP_HANDLE" '$1 != h' | head -n 1; }
 
+has_console() { [ -n "$(console_line)" ]; }
 startup_rect_is() { [ "$(field_rect "$(startup_line)")" = "$1" ]; }
 
 # Activates the console with a click on its caption, then types keys into it. (Under Wine a
@@ -164,7 +176,8 @@ press_console() {
 }
 
 click() {
-  xdotool mousemove --sync "$1" "$2" click 1
+  move_pointer "$1" "$2"
+  xdotool click 1
 }
 
 # Starts notepad and Tintora, and locks the overlay over notepad's text area with a key.
@@ -177,7 +190,7 @@ lock_over_notepad() {
   move_pointer $(((EDIT_LEFT + EDIT_RIGHT) / 2)) $(((EDIT_TOP + EDIT_BOTTOM) / 2))
   wait_until 10 "the rectangle on notepad's text area" startup_rect_is "$EDIT_LEFT $EDIT_TOP $EDIT_RIGHT $EDIT_BOTTOM"
   press "$STARTUP_X" space
-  wait_until 10 "the console window" test -n "$(console_line)"
+  wait_until 10 "the console window" has_console
   CONSOLE_X="$(xdotool search --onlyvisible --name '^Tintorav2\.0$' | while read -r w; do
     [ "$w" != "$STARTUP_X" ] && echo "$w"; done | tail -n 1)"
 }

@@ -25,6 +25,7 @@ if [ "$o_left" -lt "$o_right" ] && [ "$o_top" -lt "$o_bottom" ]; then
   overlap="$(((o_left + o_right) / 2)) $(((o_top + o_bottom) / 2))"
 fi
 
+meter_file="$E2E_APP/Config/Screenshotstatistics.ini"
 keys=(shift+F1 shift+F2 shift+F3 shift+F4)
 files=(1.bmp 2.jpg 3.gif 4.png)
 formats=(BMP3 JPEG GIF PNG)
@@ -33,7 +34,7 @@ for i in 0 1 2 3; do
   press_console "${keys[$i]}"
   file="$E2E_APP/Images/${files[$i]}"
   wait_until 15 "${files[$i]}" test -s "$file"
-  wait_until 5 "Meter $((i + 1))" test "$(ini_value "$E2E_APP/Config/Screenshotstatistics.ini" Screenshotstatistics Meter)" = $((i + 1))
+  wait_until 5 "Meter $((i + 1))" ini_is "$meter_file" Screenshotstatistics Meter $((i + 1))
   expect_eq "${files[$i]} format and size" "$(identify -format '%m %w %h' "$file[0]")" "${formats[$i]} $width $height"
   x=$((spot_x - EDIT_LEFT)) y=$((spot_y - EDIT_TOP))
   got="$(convert "$file[0]" -crop "1x1+$x+$y" +repage -depth 8 txt:- | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')"
@@ -50,7 +51,7 @@ for i in 0 1 2 3; do
 done
 
 press_console shift+F8
-wait_until 5 "Meter 0" test "$(ini_value "$E2E_APP/Config/Screenshotstatistics.ini" Screenshotstatistics Meter)" = 0
+wait_until 5 "Meter 0" ini_is "$meter_file" Screenshotstatistics Meter 0
 press_console shift+F4
 wait_until 15 "1.png after the reset" sh -c "identify -format '%m' '$E2E_APP/Images/1.png' | grep -q PNG"
 [ -s "$E2E_APP/Images/1.bmp" ] || fail "1.bmp must stay"

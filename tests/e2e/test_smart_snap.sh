@@ -27,7 +27,7 @@ move_pointer $(((e_left + e_right) / 2)) $(((e_top + e_bottom) / 2))
 wait_until 10 "the rectangle on notepad's text area" startup_rect_is "$e_left $e_top $e_right $e_bottom"
 press "$STARTUP_X" a
 
-wait_until 10 "the console window" test -n "$(console_line)"
+wait_until 10 "the console window" has_console
 overlay="$(startup_line)"
 expect_eq "overlay rectangle" "$(field_rect "$overlay")" "$e_left $e_top $e_right $e_bottom"
 styles=$((0x$(field_exstyle "$overlay")))
@@ -56,7 +56,7 @@ expect_eq "R slider" "$(probe slider "$(field_handle "$r_slider")")" 0
 button="$(probe children "$console_handle" | awk -F'\t' '$2 == "Button"' | head -n 1)"
 read -r b_left b_top b_right b_bottom <<<"$(field_rect "$button")"
 click $(((b_left + b_right) / 2)) $(((b_top + b_bottom) / 2))
-wait_until 10 "R=0 in Colour.ini" test "$(ini_value "$E2E_APP/Config/Colour.ini" colour R)" = 0
+wait_until 10 "R=0 in Colour.ini" ini_is "$E2E_APP/Config/Colour.ini" colour R 0
 expect_eq "G" "$(ini_value "$E2E_APP/Config/Colour.ini" colour G)" 255
 import -window root "$E2E_WORK/locked.png"
 pass

@@ -43,7 +43,7 @@ wait_until 10 "the soft picture on screen" picture_matches "$pictures/startup-so
 # "开始" → "启动背景_鲜艳" with the keyboard.
 window="$(x_window Tintorav2.0)"
 press "$window" alt Down Down Down Return
-wait_until 10 "Background=1 in Start.ini" test "$(ini_value "$config/Start.ini" Bg Background)" = 1
+wait_until 10 "Background=1 in Start.ini" ini_is "$config/Start.ini" Bg Background 1
 wait_until 10 "the vivid picture on screen" picture_matches "$pictures/startup-vivid.png"
 
 # "开始" → "退出": the last item of the menu.
