@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/png.h"
+#include "platform/win32/system.h"
 #include "platform/win32/window_class.h"
 
 namespace tintora::win32 {
@@ -50,13 +51,7 @@ void Win32Canvas::setSize(Size s)
     bitmap_.reset();
     bits_ = nullptr;
     if (size_.width > 0 && size_.height > 0) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = size_.width;
-        info.bmiHeader.biHeight = -size_.height;  // rows top to bottom
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = topDownBitmapInfo(size_.width, size_.height);
         void* bits = nullptr;
         bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         if (bitmap_) bits_ = static_cast<std::uint32_t*>(bits);

@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <cstring>
-#include <memory>
-#include <type_traits>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system.h"
 
 namespace tintora::win32 {
 
@@ -21,29 +20,6 @@ BOOL CALLBACK paintNow(HWND window, LPARAM)
     return TRUE;
 }
 
-struct FreeModule {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-
-// DwmFlush from dwmapi.dll, looked up once; systems without the desktop compositor lack it.
-class DesktopCompositor {
-public:
-    DesktopCompositor() : module_(LoadLibraryW(L"dwmapi.dll"))
-    {
-        if (module_) flush_ = reinterpret_cast<Flush>(GetProcAddress(module_.get(), "DwmFlush"));
-    }
-
-    // Waits until the compositor has shown what was drawn so far.
-    void flush() const
-    {
-        if (flush_) flush_();
-    }
-
-private:
-    using Flush = HRESULT(WINAPI*)();
-    std::unique_ptr<std::remove_pointer_t<HMODULE>, FreeModule> module_;
-    Flush flush_ = nullptr;
-};
 
 }  // namespace
 
@@ -52,8 +28,10 @@ void Win32ScreenCapture::flushScreen()
     // This program's windows uncovered by a move are painted now, not when their WM_PAINT comes.
     EnumThreadWindows(GetCurrentThreadId(), paintNow, 0);
     GdiFlush();
-    static const DesktopCompositor compositor;
-    compositor.flush();
+    // Waits until the desktop compositor has shown what was drawn so far.
+    using Flush = HRESULT(WINAPI*)();
+    static const auto flush = dwmFunction<Flush>("DwmFlush");
+    if (flush) flush();
 }
 
 Image Win32ScreenCapture::grab(ScreenRect r)
@@ -69,13 +47,7 @@ Image Win32ScreenCapture::grab(ScreenRect r)
     const MemoryDc memory(CreateCompatibleDC(screen.get()));
     if (!memory) return {};
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownBitmapInfo(width, height);
     void* bits = nullptr;
     const GdiObject<HBITMAP> dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || !bits) return {};

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system.h"
 
 namespace tintora::win32 {
 namespace {
@@ -33,10 +34,7 @@ bool isCloaked(HWND w)
 {
     using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
     constexpr DWORD cloakedAttribute = 14;  // DWMWA_CLOAKED
-    static const Library dwm(LoadLibraryW(L"dwmapi.dll"));
-    static const auto getAttribute = dwm ? reinterpret_cast<GetAttribute>(reinterpret_cast<void (*)()>(
-                                               GetProcAddress(dwm.get(), "DwmGetWindowAttribute")))
-                                         : nullptr;
+    static const auto getAttribute = dwmFunction<GetAttribute>("DwmGetWindowAttribute");
     DWORD cloaked = 0;
     return getAttribute && SUCCEEDED(getAttribute(w, cloakedAttribute, &cloaked, sizeof cloaked)) && cloaked;
 }

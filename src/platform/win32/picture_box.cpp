@@ -1,5 +1,7 @@
 #include "platform/win32/picture_box.h"
 
+#include "platform/win32/system.h"
+
 namespace tintora::win32 {
 
 PictureBox::PictureBox(const WindowClass& windowClass, HWND parent, DWORD style, Geometry g)
@@ -20,13 +22,7 @@ void PictureBox::paint()
     if (image_.empty()) return;
     RECT client{};
     GetClientRect(hwnd(), &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image_.width;
-    info.bmiHeader.biHeight = -image_.height;  // rows top to bottom
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownBitmapInfo(image_.width, image_.height);
     SetStretchBltMode(dc.get(), HALFTONE);
     SetBrushOrgEx(dc.get(), 0, 0, nullptr);
     StretchDIBits(dc.get(), 0, 0, client.right, client.bottom, 0, 0, image_.width, image_.height,
