@@ -3,6 +3,7 @@
 # slider moved with real keys tints the screen over notepad, and the colour is saved.
 source "$(dirname "$0")/lib.sh"
 
+write_ini "$E2E_APP/Config/Colour.ini" "[colour]" "A=200" "R=255" "G=255" "B=0"
 start_notepad
 start_tintora
 wait_for_startup_window
@@ -40,9 +41,10 @@ spot_x=$((e_left + 20)) spot_y=$((e_top + 20))
 if [ $spot_x -ge "$c_left" ] && [ $spot_x -lt "$c_right" ] && [ $spot_y -ge "$c_top" ] && [ $spot_y -lt "$c_bottom" ]; then
   spot_x=$((e_right - 20)) spot_y=$((e_bottom - 20))
 fi
-red_is_low() { local IFS=,; read -r r g b <<<"$(pixel $spot_x $spot_y)"; [ "$r" -lt 130 ] && [ "$g" -gt 200 ]; }
-white_tint() { close_to "$(pixel $spot_x $spot_y)" "255,255,255" 12; }
-wait_until 10 "the saved white tint over notepad" white_tint
+# Yellow over notepad's white, then green once R is 0.
+yellow_tint() { local IFS=,; read -r r g b <<<"$(pixel $spot_x $spot_y)"; [ "$r" -gt 200 ] && [ "$g" -gt 200 ] && [ "$b" -lt 130 ]; }
+green_tint() { local IFS=,; read -r r g b <<<"$(pixel $spot_x $spot_y)"; [ "$r" -lt 130 ] && [ "$g" -gt 200 ] && [ "$b" -lt 130 ]; }
+wait_until 10 "the saved yellow tint over notepad" yellow_tint
 
 # The R slider: click its channel to focus it, then Home sets it to 0 with the keyboard.
 console_handle="$(field_handle "$(console_line)")"
@@ -50,7 +52,7 @@ r_slider="$(probe children "$console_handle" | awk -F'\t' '$2 == "msctls_trackba
 read -r s_left s_top s_right s_bottom <<<"$(field_rect "$r_slider")"
 click $(((s_left + s_right) / 2)) $(((s_top + s_bottom) / 2))
 xdotool key Home
-wait_until 10 "a cyan tint over notepad after R = 0" red_is_low
+wait_until 10 "a green tint over notepad after R = 0" green_tint
 expect_eq "R slider" "$(probe slider "$(field_handle "$r_slider")")" 0
 
 button="$(probe children "$console_handle" | awk -F'\t' '$2 == "Button"' | head -n 1)"
@@ -58,5 +60,6 @@ read -r b_left b_top b_right b_bottom <<<"$(field_rect "$button")"
 click $(((b_left + b_right) / 2)) $(((b_top + b_bottom) / 2))
 wait_until 10 "R=0 in Colour.ini" ini_is "$E2E_APP/Config/Colour.ini" colour R 0
 expect_eq "G" "$(ini_value "$E2E_APP/Config/Colour.ini" colour G)" 255
+expect_eq "B" "$(ini_value "$E2E_APP/Config/Colour.ini" colour B)" 0
 import -window root "$E2E_WORK/locked.png"
 pass
