@@ -4,25 +4,21 @@
 #
 #   scripts/bench-screenshot.sh [build folder] [count]
 #
-# Builds bench/win32/screenshot_bench.exe with the MinGW compiler into the build folder (default
-# build/bench-screenshot) and uses the Wine environment of scripts/wine-env.sh there; an
-# environment started here is stopped again at the end.
+# Builds the windows preset (default build folder build/windows) and uses the Wine environment of
+# scripts/wine-env.sh there; an environment started here is stopped again at the end.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-dir="${1:-$root/build/bench-screenshot}"
+dir="${1:-$root/build/windows}"
 count="${2:-20}"
 width=1280
 height=1024
 mkdir -p "$dir"
 dir="$(cd "$dir" && pwd)"
 
-exe="$dir/screenshot_bench.exe"
-i686-w64-mingw32-g++-posix -std=c++20 -O2 -municode -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN -DNOMINMAX \
-  -D_WIN32_WINNT=0x0601 -I "$root/src" \
-  "$root/bench/win32/screenshot_bench.cpp" "$root/src/platform/win32/capture.cpp" \
-  "$root/src/platform/win32/encoder.cpp" \
-  -o "$exe" -static -static-libgcc -static-libstdc++ -lgdiplus -lole32 -lgdi32 -luser32
+[ -f "$dir/CMakeCache.txt" ] || cmake --preset windows -B "$dir" >/dev/null
+cmake --build "$dir" --target screenshot_bench >/dev/null
+exe="$dir/bench/screenshot_bench.exe"
 
 started=""
 if ! "$root/scripts/wine-env.sh" status "$dir" >/dev/null 2>&1; then

@@ -4,7 +4,9 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <array>
 #include <memory>
+#include <vector>
 
 namespace tintora::win32 {
 
@@ -47,14 +49,48 @@ BitmapPtr bitmapOver(const Image& image)
     return BitmapPtr(bitmap);
 }
 
-// The GIF encoder needs a palette picture (from 24/32-bit pictures some encoders write a broken file).
-BitmapPtr toPalette(Gdiplus::GpBitmap* bitmap, const Image& image)
+// The GIF encoder needs a palette picture (from 24/32-bit pictures some encoders write a broken
+// file). Each channel is rounded to six levels: the 216-colour cube of the halftone palette that
+// GDI+'s own 8-bit conversion uses, mapped here in one pass instead of a search per pixel.
+constexpr int paletteLevels = 6;
+constexpr int paletteSize = paletteLevels * paletteLevels * paletteLevels;
+
+BitmapPtr paletteBitmapOver(const Image& image, std::vector<BYTE>& indices)
 {
-    Gdiplus::GpBitmap* indexed = nullptr;
-    if (gp::GdipCloneBitmapAreaI(0, 0, image.width, image.height, PixelFormat8bppIndexed, bitmap, &indexed) !=
-        Gdiplus::Ok)
+    std::array<BYTE, 256> level{};
+    for (int v = 0; v < 256; ++v) level[v] = static_cast<BYTE>((v * (paletteLevels - 1) + 127) / 255);
+    const int stride = (image.width + 3) & ~3;
+    indices.assign(static_cast<std::size_t>(stride) * image.height, 0);
+    for (int y = 0; y < image.height; ++y) {
+        const std::uint32_t* row = image.pixels.data() + static_cast<std::size_t>(y) * image.width;
+        BYTE* out = indices.data() + static_cast<std::size_t>(y) * stride;
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t p = row[x];
+            out[x] = static_cast<BYTE>((level[p >> 16 & 0xFF] * paletteLevels + level[p >> 8 & 0xFF]) * paletteLevels +
+                                       level[p & 0xFF]);
+        }
+    }
+
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    if (gp::GdipCreateBitmapFromScan0(image.width, image.height, stride, PixelFormat8bppIndexed, indices.data(),
+                                      &bitmap) != Gdiplus::Ok)
         return nullptr;
-    return BitmapPtr(indexed);
+    BitmapPtr owned(bitmap);
+
+    // ColorPalette ends in a one-entry array; the buffer holds all entries.
+    std::vector<std::uint32_t> buffer(2 + paletteSize);
+    auto* palette = reinterpret_cast<Gdiplus::ColorPalette*>(buffer.data());
+    palette->Flags = 0;
+    palette->Count = paletteSize;
+    const auto value = [](int level) { return static_cast<Gdiplus::ARGB>(level * 255 / (paletteLevels - 1)); };
+    for (int i = 0; i < paletteSize; ++i) {
+        const int red = i / (paletteLevels * paletteLevels);
+        const int green = i / paletteLevels % paletteLevels;
+        const int blue = i % paletteLevels;
+        palette->Entries[i] = 0xFF000000u | value(red) << 16 | value(green) << 8 | value(blue);
+    }
+    if (gp::GdipSetImagePalette(owned.get(), palette) != Gdiplus::Ok) return nullptr;
+    return owned;
 }
 
 Bytes streamContent(IStream& stream)
@@ -88,8 +124,8 @@ GdiplusSession::~GdiplusSession()
 Bytes Win32ImageEncoder::encode(const Image& image, ImageFormat format)
 {
     if (image.empty() || image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) return {};
-    BitmapPtr bitmap = bitmapOver(image);
-    if (bitmap && format == ImageFormat::gif) bitmap = toPalette(bitmap.get(), image);
+    std::vector<BYTE> indices;  // the GIF picture's pixels; they outlive its bitmap
+    const BitmapPtr bitmap = format == ImageFormat::gif ? paletteBitmapOver(image, indices) : bitmapOver(image);
     if (!bitmap) return {};
 
     IStream* rawStream = nullptr;
