@@ -34,6 +34,8 @@ expect_eq "overlay rectangle" "$(field_rect "$overlay")" "$e_left $e_top $e_righ
 styles=$((0x$(field_exstyle "$overlay")))
 expect_eq "click-through, topmost, toolwindow, layered" $((styles & 0x800A8)) $((0x800A8))
 expect_eq "overlay disabled while the console is open" "$(field_enabled "$overlay")" 0
+read -r key alpha flags <<<"$(field_layered "$overlay")"
+expect_eq "colour key and flags" "$key $flags" "fb02fc 3"
 
 # A spot over notepad's text that the console does not cover.
 read -r c_left c_top c_right c_bottom <<<"$(field_rect "$(console_line)")"
