@@ -14,9 +14,12 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i)
     const unsigned char lead = byte(i);
     int length = 1;
     char32_t cp = lead;
-    if (lead >= 0xC0 && lead < 0xE0) length = 2, cp = lead & 0x1F;
-    else if (lead >= 0xE0 && lead < 0xF0) length = 3, cp = lead & 0x0F;
-    else if (lead >= 0xF0 && lead < 0xF8) length = 4, cp = lead & 0x07;
+    if (lead >= 0xC0 && lead < 0xE0)
+        length = 2, cp = lead & 0x1F;
+    else if (lead >= 0xE0 && lead < 0xF0)
+        length = 3, cp = lead & 0x0F;
+    else if (lead >= 0xF0 && lead < 0xF8)
+        length = 4, cp = lead & 0x07;
     if (length == 1 || i + length > text.size()) {
         ++i;
         return lead;

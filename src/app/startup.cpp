@@ -24,8 +24,10 @@ void showBackground(App& app, bool vivid)
     auto& menus = app.platform.menus;
     menus.setChecked(startup::启动背景_柔和, !vivid);
     menus.setChecked(startup::启动背景_鲜艳, vivid);
-    if (menus.isChecked(startup::启动背景_柔和)) app.platform.controls.setPicture(startup::动画框1, StartupPicture::soft);
-    if (menus.isChecked(startup::启动背景_鲜艳)) app.platform.controls.setPicture(startup::动画框1, StartupPicture::vivid);
+    if (menus.isChecked(startup::启动背景_柔和))
+        app.platform.controls.setPicture(startup::动画框1, StartupPicture::soft);
+    if (menus.isChecked(startup::启动背景_鲜艳))
+        app.platform.controls.setPicture(startup::动画框1, StartupPicture::vivid);
 }
 
 }  // namespace
@@ -39,8 +41,9 @@ void onStartupWindowCreated(App& app)
     writeDefaultsIfMissing(app, paths::screenshotIni, {{items::meter, "0"}});
     writeDefaultsIfMissing(app, paths::chartIni,
                            {{items::chartPicture, ""}, {items::chartChoice, "3"}, {items::chartGroup, "0"}});
-    writeDefaultsIfMissing(app, paths::colourIni,
-                           {{items::colourA, "30"}, {items::colourR, "255"}, {items::colourG, "255"}, {items::colourB, "255"}});
+    writeDefaultsIfMissing(
+        app, paths::colourIni,
+        {{items::colourA, "30"}, {items::colourR, "255"}, {items::colourG, "255"}, {items::colourB, "255"}});
     writeDefaultsIfMissing(app, paths::startIni, {{items::startSmall, "0"}, {items::background, "0"}});
 
     showBackground(app, app.settings.readInt(items::background) != 0);
@@ -48,9 +51,8 @@ void onStartupWindowCreated(App& app)
     // The picture box covers the client area and 30 pixels below it.
     const Geometry window = p.windows.geometry(WindowId::startup);
     const Size client = p.windows.clientSize(WindowId::startup);
-    p.controls.setGeometry(startup::动画框1,
-                           {0, 0, window.width - (window.width - client.width),
-                            window.height - (window.height - client.height - 30)});
+    p.controls.setGeometry(startup::动画框1, {0, 0, window.width - (window.width - client.width),
+                                              window.height - (window.height - client.height - 30)});
 
     app.state.snapKeyState = 8;
     app.state.opacityStep = 0;

@@ -14,38 +14,38 @@ namespace {
 void startupMenuCommand(App& app, startup::Menu item)
 {
     switch (item) {
-    case startup::智能吸附窗口: startSmartSnap(app); break;
-    case startup::启动背景_柔和: chooseSoftBackground(app); break;
-    case startup::启动背景_鲜艳: chooseVividBackground(app); break;
-    case startup::退出: exitProgram(app, 0); break;
-    case startup::帮助: showHelp(app); break;
-    case startup::主页: openHomepage(app); break;
-    case startup::版本: showVersion(app); break;
-    default: break;
+        case startup::智能吸附窗口: startSmartSnap(app); break;
+        case startup::启动背景_柔和: chooseSoftBackground(app); break;
+        case startup::启动背景_鲜艳: chooseVividBackground(app); break;
+        case startup::退出: exitProgram(app, 0); break;
+        case startup::帮助: showHelp(app); break;
+        case startup::主页: openHomepage(app); break;
+        case startup::版本: showVersion(app); break;
+        default: break;
     }
 }
 
 void consoleMenuCommand(App& app, console::Menu item)
 {
     switch (item) {
-    case console::最小化控制台到托盘: hideConsoleToTray(app); break;
-    case console::关闭程序并退出: exitProgram(app, 0); break;
-    case console::全屏化窗口: goFullScreen(app); break;
-    case console::非全屏化窗口: goWindowed(app); break;
-    case console::启动后控制台正常显示: chooseConsoleShownAtStart(app); break;
-    case console::启动后控制台最小化显示: chooseConsoleInTrayAtStart(app); break;
-    case console::打开截图文件夹: openScreenshotFolder(app); break;
-    case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp, ".bmp"); break;
-    case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg, ".jpg"); break;
-    case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif, ".gif"); break;
-    case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png, ".png"); break;
-    case console::清空截图次数统计: clearScreenshotCounter(app); break;
-    case console::恢复视窗: restoreConsole(app); break;
-    case console::关闭并退出:
-        app.platform.tray.removeIcon(WindowId::console);
-        exitProgram(app, 0);
-        break;
-    default: break;
+        case console::最小化控制台到托盘: hideConsoleToTray(app); break;
+        case console::关闭程序并退出: exitProgram(app, 0); break;
+        case console::全屏化窗口: goFullScreen(app); break;
+        case console::非全屏化窗口: goWindowed(app); break;
+        case console::启动后控制台正常显示: chooseConsoleShownAtStart(app); break;
+        case console::启动后控制台最小化显示: chooseConsoleInTrayAtStart(app); break;
+        case console::打开截图文件夹: openScreenshotFolder(app); break;
+        case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp, ".bmp"); break;
+        case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg, ".jpg"); break;
+        case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif, ".gif"); break;
+        case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png, ".png"); break;
+        case console::清空截图次数统计: clearScreenshotCounter(app); break;
+        case console::恢复视窗: restoreConsole(app); break;
+        case console::关闭并退出:
+            app.platform.tray.removeIcon(WindowId::console);
+            exitProgram(app, 0);
+            break;
+        default: break;
     }
 }
 
@@ -83,19 +83,28 @@ void Tintora::menuCommand(MenuRef m)
 
 void Tintora::timerTick(TimerRef t)
 {
-    if (t == TimerRef(startup::时钟1)) stopStartupClock1(app_);
-    else if (t == TimerRef(startup::时钟2)) followPointerTick(app_);
-    else if (t == TimerRef(startup::时钟3)) opacityStepTick(app_);
-    else if (t == TimerRef(console::时钟1)) paintInitialTint(app_);
-    else if (t == TimerRef(console::时钟2)) onChartTimer(app_);
-    else if (t == TimerRef(console::时钟3)) onChartFollowUpTimer(app_);
+    if (t == TimerRef(startup::时钟1))
+        stopStartupClock1(app_);
+    else if (t == TimerRef(startup::时钟2))
+        followPointerTick(app_);
+    else if (t == TimerRef(startup::时钟3))
+        opacityStepTick(app_);
+    else if (t == TimerRef(console::时钟1))
+        paintInitialTint(app_);
+    else if (t == TimerRef(console::时钟2))
+        onChartTimer(app_);
+    else if (t == TimerRef(console::时钟3))
+        onChartFollowUpTimer(app_);
 }
 
 void Tintora::sliderChanged(ControlRef c)
 {
-    if (c == ControlRef(startup::滑块条1)) onStartupSliderChanged(app_);
-    else if (c == ControlRef(console::滑块条1)) onAlphaSliderChanged(app_);
-    else onColourSliderChanged(app_, c);
+    if (c == ControlRef(startup::滑块条1))
+        onStartupSliderChanged(app_);
+    else if (c == ControlRef(console::滑块条1))
+        onAlphaSliderChanged(app_);
+    else
+        onColourSliderChanged(app_, c);
 }
 
 void Tintora::buttonClicked(ControlRef c)

@@ -10,10 +10,7 @@
 namespace tintora {
 
 struct App {
-    explicit App(Platform& p)
-        : platform(p), runDir(p.process.runDirectory()), settings(p.profile, runDir)
-    {
-    }
+    explicit App(Platform& p) : platform(p), runDir(p.process.runDirectory()), settings(p.profile, runDir) {}
 
     // The run directory followed by a suffix that begins with a backslash.
     std::string path(std::string_view suffix) const { return runDir + std::string(suffix); }

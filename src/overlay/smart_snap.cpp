@@ -158,11 +158,11 @@ void onStartupKeyDown(App& app, int virtualKey)
 void opacityStepTick(App& app)
 {
     switch (app.state.opacityStep) {
-    case 5:
-    case 3: settleOpacity(app, openingAlpha); break;
-    case 1:
-    case 2: settleOpacity(app, snapAlpha); break;
-    default: break;
+        case 5:
+        case 3: settleOpacity(app, openingAlpha); break;
+        case 1:
+        case 2: settleOpacity(app, snapAlpha); break;
+        default: break;
     }
 }
 

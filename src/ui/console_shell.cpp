@@ -39,10 +39,8 @@ void layOutRow(App& app, const Row& row, int top)
 void layOutConsole(App& app)
 {
     const Row rows[] = {
-        {console::标签1, console::滑块条2, console::标签6},
-        {console::标签2, console::滑块条3, console::标签7},
-        {console::标签3, console::滑块条4, console::标签8},
-        {console::标签9, console::滑块条1, console::标签5},
+        {console::标签1, console::滑块条2, console::标签6}, {console::标签2, console::滑块条3, console::标签7},
+        {console::标签3, console::滑块条4, console::标签8}, {console::标签9, console::滑块条1, console::标签5},
         {console::标签4, console::标签10, console::按钮1},
     };
     for (int i = 0; i < 5; ++i) layOutRow(app, rows[i], 12 + 70 * i);

@@ -139,7 +139,8 @@ std::span<const ControlDesign> controlDesigns() { return controls; }
 
 const ControlDesign& controlDesign(ControlRef id)
 {
-    const auto* found = std::find_if(std::begin(controls), std::end(controls), [&](const auto& c) { return c.id == id; });
+    const auto* found =
+        std::find_if(std::begin(controls), std::end(controls), [&](const auto& c) { return c.id == id; });
     assert(found != std::end(controls));
     return *found;
 }

@@ -35,11 +35,21 @@ enum Menu {
 
 namespace console {
 enum Control {
-    标签1, 滑块条2, 标签6,
-    标签2, 滑块条3, 标签7,
-    标签3, 滑块条4, 标签8,
-    标签9, 滑块条1, 标签5,
-    标签4, 标签10, 按钮1,
+    标签1,
+    滑块条2,
+    标签6,
+    标签2,
+    滑块条3,
+    标签7,
+    标签3,
+    滑块条4,
+    标签8,
+    标签9,
+    滑块条1,
+    标签5,
+    标签4,
+    标签10,
+    按钮1,
     气球提示框1,
 };
 enum Timer { 时钟1, 时钟2, 时钟3 };
@@ -151,7 +161,7 @@ std::string shortcutText(Shortcut s);
 inline constexpr int kSeparator = -1;
 
 struct MenuDesign {
-    int item;  // index in the window's Menu enum, or kSeparator
+    int item;   // index in the window's Menu enum, or kSeparator
     int level;  // 0 for a menu bar item, 1 for an item of the menu above it
     const char* caption;
     Shortcut shortcut;

@@ -40,13 +40,14 @@ void printWindow(HWND w)
     DWORD flags = 0;
     const LONG exStyle = GetWindowLongW(w, GWL_EXSTYLE);
     const BOOL layered = (exStyle & WS_EX_LAYERED) && GetLayeredWindowAttributes(w, &key, &alpha, &flags);
-    std::printf("%lx\t%s\t%s\t%ld %ld %ld %ld\tclient %ld %ld %ld %ld\tstyle %lx\texstyle %lx\tlayered %d %06lx %u %lx\t"
-                "visible %d\tenabled %d\n",
-                static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)), utf8(className).c_str(),
-                utf8(title).c_str(), r.left, r.top, r.right, r.bottom, origin.x, origin.y, client.right, client.bottom,
-                static_cast<unsigned long>(GetWindowLongW(w, GWL_STYLE)), static_cast<unsigned long>(exStyle),
-                layered ? 1 : 0, static_cast<unsigned long>(key), alpha, static_cast<unsigned long>(flags),
-                IsWindowVisible(w) ? 1 : 0, IsWindowEnabled(w) ? 1 : 0);
+    std::printf(
+        "%lx\t%s\t%s\t%ld %ld %ld %ld\tclient %ld %ld %ld %ld\tstyle %lx\texstyle %lx\tlayered %d %06lx %u %lx\t"
+        "visible %d\tenabled %d\n",
+        static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)), utf8(className).c_str(), utf8(title).c_str(), r.left,
+        r.top, r.right, r.bottom, origin.x, origin.y, client.right, client.bottom,
+        static_cast<unsigned long>(GetWindowLongW(w, GWL_STYLE)), static_cast<unsigned long>(exStyle), layered ? 1 : 0,
+        static_cast<unsigned long>(key), alpha, static_cast<unsigned long>(flags), IsWindowVisible(w) ? 1 : 0,
+        IsWindowEnabled(w) ? 1 : 0);
 }
 
 BOOL CALLBACK printTopLevel(HWND w, LPARAM)

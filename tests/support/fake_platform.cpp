@@ -58,8 +58,8 @@ void FakeUi::move(WindowId w, Geometry g)
     window(w).geometry = g;
     if (log) {
         std::ostringstream s;
-        s << (w == WindowId::startup ? "startup" : "console") << ".move " << g.left << ',' << g.top << ','
-          << g.width << ',' << g.height;
+        s << (w == WindowId::startup ? "startup" : "console") << ".move " << g.left << ',' << g.top << ',' << g.width
+          << ',' << g.height;
         log->push_back(s.str());
     }
 }
@@ -176,8 +176,7 @@ std::string FakeFiles::read(const std::string& path, std::string_view section, s
     return {};
 }
 
-void FakeFiles::write(const std::string& path, std::string_view section, std::string_view key,
-                      std::string_view value)
+void FakeFiles::write(const std::string& path, std::string_view section, std::string_view key, std::string_view value)
 {
     append(log, "ini " + std::string(section) + "." + std::string(key) + "=" + std::string(value));
     writes.push_back(path + "|" + std::string(section) + "|" + std::string(key) + "=" + std::string(value));

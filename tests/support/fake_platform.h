@@ -109,7 +109,10 @@ public:
 
 private:
     template <typename R>
-    static std::pair<WindowId, int> key(R r) { return {r.window, r.index}; }
+    static std::pair<WindowId, int> key(R r)
+    {
+        return {r.window, r.index};
+    }
 
     std::map<WindowId, WindowState> windows_;
     std::map<std::pair<WindowId, int>, ControlState> controls_;

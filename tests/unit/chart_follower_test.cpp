@@ -83,17 +83,14 @@ TEST_P(ChartMode, ActsOnlyInItsModeAndAlwaysAppliesTheTransparency)
     expectTransparencyApplied();
 }
 
-INSTANTIATE_TEST_SUITE_P(Choices, ChartMode,
-                         testing::Values(ModeCase{"Picture", "1", true, false, false},
-                                         ModeCase{"TransparencyOnly", "2", false, false, true},
-                                         ModeCase{"PlainTint", "3", false, true, false},
-                                         ModeCase{"Zero", "0", false, false, false},
-                                         ModeCase{"Four", "4", false, false, false},
-                                         ModeCase{"Negative", "-1", false, false, false},
-                                         ModeCase{"Empty", "", false, false, false},
-                                         ModeCase{"DecimalReadsTwo", "2.9", false, false, true},
-                                         ModeCase{"TrailingTextReadsThree", "3abc", false, true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Choices, ChartMode,
+    testing::Values(ModeCase{"Picture", "1", true, false, false}, ModeCase{"TransparencyOnly", "2", false, false, true},
+                    ModeCase{"PlainTint", "3", false, true, false}, ModeCase{"Zero", "0", false, false, false},
+                    ModeCase{"Four", "4", false, false, false}, ModeCase{"Negative", "-1", false, false, false},
+                    ModeCase{"Empty", "", false, false, false}, ModeCase{"DecimalReadsTwo", "2.9", false, false, true},
+                    ModeCase{"TrailingTextReadsThree", "3abc", false, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct PictureCase {
     const char* name;
@@ -143,7 +140,7 @@ TEST(ChartPictureName, OnlyBareFileNamesArePlain)
         const char* name;
         bool plain;
     } cases[] = {
-        {"a.png", true}, {"chart 1.PNG", true}, {"..a.png", true}, {"", false},         {".", false},
+        {"a.png", true}, {"chart 1.PNG", true}, {"..a.png", true},  {"", false},        {".", false},
         {"..", false},   {"..\\a.png", false},  {"a/b.png", false}, {"C:a.png", false}, {"\\a.png", false},
     };
     for (const auto& c : cases) EXPECT_EQ(isPlainFileName(c.name), c.plain) << '"' << c.name << '"';

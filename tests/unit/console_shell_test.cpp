@@ -22,11 +22,11 @@ TEST_F(ConsoleCreation, LaysOutTheRowsFromTheDesignedSizes)
     startAndLock();
 
     const ControlPlace places[] = {
-        {console::标签1, 12, 12},    {console::滑块条2, 58, 12},  {console::标签6, 434, 12},
-        {console::标签2, 12, 82},    {console::滑块条3, 58, 82},  {console::标签7, 434, 82},
-        {console::标签3, 12, 152},   {console::滑块条4, 58, 152}, {console::标签8, 434, 152},
-        {console::标签9, 12, 222},   {console::滑块条1, 58, 222}, {console::标签5, 434, 222},
-        {console::标签4, 12, 292},   {console::标签10, 186, 292}, {console::按钮1, 298, 292},
+        {console::标签1, 12, 12},  {console::滑块条2, 58, 12},  {console::标签6, 434, 12},
+        {console::标签2, 12, 82},  {console::滑块条3, 58, 82},  {console::标签7, 434, 82},
+        {console::标签3, 12, 152}, {console::滑块条4, 58, 152}, {console::标签8, 434, 152},
+        {console::标签9, 12, 222}, {console::滑块条1, 58, 222}, {console::标签5, 434, 222},
+        {console::标签4, 12, 292}, {console::标签10, 186, 292}, {console::按钮1, 298, 292},
     };
     for (const auto& place : places) {
         SCOPED_TRACE(controlDesign(place.control).designName);
@@ -98,13 +98,12 @@ TEST_P(ConsoleStartOption, ChecksTheOptionAndHidesOnlyForOne)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SmallValues, ConsoleStartOption,
-    testing::Values(StartOptionCase{"Zero", "[Start]\nSmall=0\n", true, false, false},
-                    StartOptionCase{"One", "[Start]\nSmall=1\n", false, true, true},
-                    StartOptionCase{"Two", "[Start]\nSmall=2\n", false, false, false},
-                    StartOptionCase{"Missing", "[Bg]\nBackground=0\n", true, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SmallValues, ConsoleStartOption,
+                         testing::Values(StartOptionCase{"Zero", "[Start]\nSmall=0\n", true, false, false},
+                                         StartOptionCase{"One", "[Start]\nSmall=1\n", false, true, true},
+                                         StartOptionCase{"Two", "[Start]\nSmall=2\n", false, false, false},
+                                         StartOptionCase{"Missing", "[Bg]\nBackground=0\n", true, false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ConsoleCreation, MissingColourKeysSetSlidersAndLabelsToZero)
 {

@@ -113,7 +113,7 @@ TEST_F(OverlayPlacement, ExactlyOneResolutionItemIsCheckedAtEveryStep)
         bool fullScreen;
     };
     const Step steps[] = {
-        {console::非全屏化窗口, false}, {console::全屏化窗口, true},  {console::全屏化窗口, true},
+        {console::非全屏化窗口, false}, {console::全屏化窗口, true},    {console::全屏化窗口, true},
         {console::非全屏化窗口, false}, {console::非全屏化窗口, false}, {console::全屏化窗口, true},
     };
     int i = 0;

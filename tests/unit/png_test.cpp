@@ -33,9 +33,8 @@ bool writePng(Bytes* out, int width, int height, int colourType, int bitDepth, b
         return false;
     }
     png_set_write_fn(png, out, appendToBytes, nullptr);
-    png_set_IHDR(png, info, width, height, bitDepth, colourType,
-                 interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, width, height, bitDepth, colourType, interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (palette) png_set_PLTE(png, info, palette, paletteSize);
     png_write_info(png, info);
     const std::size_t stride = png_get_rowbytes(png, info);
@@ -70,7 +69,11 @@ Bytes encode(const Picture& p)
 // A 3 x 2 RGB picture holding the overlay's key colour (252, 2, 251) in its first pixel.
 Picture keyColouredRgb()
 {
-    return {3, 2, PNG_COLOR_TYPE_RGB, 8, false,
+    return {3,
+            2,
+            PNG_COLOR_TYPE_RGB,
+            8,
+            false,
             {252, 2, 251, 255, 0, 0, 0, 255, 0,  //
              0, 0, 255, 18, 52, 86, 255, 255, 255},
             {}};
@@ -153,11 +156,17 @@ INSTANTIATE_TEST_SUITE_P(
                    {2, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {252, 2, 251, 0, 10, 20, 30, 128}, {}},
                    {0xFC02FB, 0x0A141E}},
         FormatCase{"Rgb16BitScaled",
-                   {2, 1, PNG_COLOR_TYPE_RGB, 16, false,
-                    {0xFC, 0xFC, 0x02, 0x02, 0xFB, 0xFB, 0, 0, 0x80, 0x80, 0xFF, 0xFF}, {}},
+                   {2,
+                    1,
+                    PNG_COLOR_TYPE_RGB,
+                    16,
+                    false,
+                    {0xFC, 0xFC, 0x02, 0x02, 0xFB, 0xFB, 0, 0, 0x80, 0x80, 0xFF, 0xFF},
+                    {}},
                    {0xFC02FB, 0x0080FF}},
         FormatCase{"Grey8", {3, 1, PNG_COLOR_TYPE_GRAY, 8, false, {0, 0x7F, 0xFF}, {}}, {0x000000, 0x7F7F7F, 0xFFFFFF}},
-        FormatCase{"Grey1BitExpanded", {8, 1, PNG_COLOR_TYPE_GRAY, 1, false, {0b10100000}, {}},
+        FormatCase{"Grey1BitExpanded",
+                   {8, 1, PNG_COLOR_TYPE_GRAY, 1, false, {0b10100000}, {}},
                    {0xFFFFFF, 0, 0xFFFFFF, 0, 0, 0, 0, 0}},
         FormatCase{"GreyAlpha16", {1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, false, {0x40, 0x40, 0, 0}, {}}, {0x404040}},
         FormatCase{"Palette4Bit",

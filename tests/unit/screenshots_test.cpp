@@ -67,8 +67,7 @@ TEST_F(Screenshots, OneCounterNumbersEveryFormat)
         SCOPED_TRACE(shot.file);
         program.menuCommand(shot.command);
         EXPECT_EQ(fp.capture.encodes.back(), shot.format);
-        EXPECT_EQ(imageContent(shot.file),
-                  "IMG" + std::to_string(static_cast<int>(shot.format)) + ":300x400");
+        EXPECT_EQ(imageContent(shot.file), "IMG" + std::to_string(static_cast<int>(shot.format)) + ":300x400");
     }
     EXPECT_EQ(fp.files.listFiles(image("*")).size(), 4u);
     EXPECT_EQ(meter(), "4");

@@ -20,22 +20,22 @@ TEST_P(TextToInt, ReadsLikeAtoiAfterFullWidthForms)
     EXPECT_EQ(textToInt(GetParam().text), GetParam().expected) << '"' << GetParam().text << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TextToInt,
-    testing::Values(TextToIntCase{"", 0}, TextToIntCase{"0", 0}, TextToIntCase{"255", 255},
-                    TextToIntCase{"  42", 42}, TextToIntCase{"\t\n7", 7}, TextToIntCase{"-13", -13},
-                    TextToIntCase{"+8", 8}, TextToIntCase{"007", 7}, TextToIntCase{"2.9", 2},
-                    TextToIntCase{"3abc", 3}, TextToIntCase{"abc", 0}, TextToIntCase{"- 5", 0},
-                    TextToIntCase{"１２３", 123},        // full-width digits
-                    TextToIntCase{"－４５", -45},        // full-width minus
-                    TextToIntCase{"＋９", 9},            // full-width plus
-                    TextToIntCase{"　　６", 6},          // ideographic spaces
-                    TextToIntCase{"1２3", 123},          // mixed forms
-                    TextToIntCase{"12三", 12},           // a CJK numeral ends the number
-                    TextToIntCase{"\xEF\xBC", 0},        // a cut UTF-8 sequence
-                    TextToIntCase{"2147483647", INT_MAX}, TextToIntCase{"2147483648", INT_MAX},
-                    TextToIntCase{"99999999999999999999", INT_MAX}, TextToIntCase{"-2147483648", INT_MIN},
-                    TextToIntCase{"-99999999999999999999", INT_MIN}));
+INSTANTIATE_TEST_SUITE_P(Cases, TextToInt,
+                         testing::Values(TextToIntCase{"", 0}, TextToIntCase{"0", 0}, TextToIntCase{"255", 255},
+                                         TextToIntCase{"  42", 42}, TextToIntCase{"\t\n7", 7},
+                                         TextToIntCase{"-13", -13}, TextToIntCase{"+8", 8}, TextToIntCase{"007", 7},
+                                         TextToIntCase{"2.9", 2}, TextToIntCase{"3abc", 3}, TextToIntCase{"abc", 0},
+                                         TextToIntCase{"- 5", 0}, TextToIntCase{"１２３", 123},  // full-width digits
+                                         TextToIntCase{"－４５", -45},                           // full-width minus
+                                         TextToIntCase{"＋９", 9},                               // full-width plus
+                                         TextToIntCase{"　　６", 6},                             // ideographic spaces
+                                         TextToIntCase{"1２3", 123},                             // mixed forms
+                                         TextToIntCase{"12三", 12},     // a CJK numeral ends the number
+                                         TextToIntCase{"\xEF\xBC", 0},  // a cut UTF-8 sequence
+                                         TextToIntCase{"2147483647", INT_MAX}, TextToIntCase{"2147483648", INT_MAX},
+                                         TextToIntCase{"99999999999999999999", INT_MAX},
+                                         TextToIntCase{"-2147483648", INT_MIN},
+                                         TextToIntCase{"-99999999999999999999", INT_MIN}));
 
 TEST(Settings, WritesAndReadsItemsUnderTheRunDirectory)
 {

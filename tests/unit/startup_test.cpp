@@ -90,13 +90,11 @@ TEST_P(BackgroundValue, ChoosesThePictureAndItsCheckMark)
     EXPECT_EQ(fp.ui.isChecked(startup::启动背景_鲜艳), vivid);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, BackgroundValue,
-                         testing::Values(BackgroundCase{"0", StartupPicture::soft},
-                                         BackgroundCase{"1", StartupPicture::vivid},
-                                         BackgroundCase{"2", StartupPicture::vivid},
-                                         BackgroundCase{"-1", StartupPicture::vivid},
-                                         BackgroundCase{"abc", StartupPicture::soft},
-                                         BackgroundCase{"", StartupPicture::soft}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, BackgroundValue,
+    testing::Values(BackgroundCase{"0", StartupPicture::soft}, BackgroundCase{"1", StartupPicture::vivid},
+                    BackgroundCase{"2", StartupPicture::vivid}, BackgroundCase{"-1", StartupPicture::vivid},
+                    BackgroundCase{"abc", StartupPicture::soft}, BackgroundCase{"", StartupPicture::soft}));
 
 TEST_F(StartupWindowCreated, AConfigFileInsteadOfAFolderBlocksEverySettingsWrite)
 {

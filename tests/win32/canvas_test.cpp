@@ -12,8 +12,8 @@ namespace {
 class HostWindow {
 public:
     HostWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"canvas test", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr))
+        : window_(CreateWindowExW(0, L"STATIC", L"canvas test", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr))
     {
     }
     HWND get() const { return window_.get(); }

@@ -66,8 +66,8 @@ LRESULT CALLBACK patternProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), patternWidth, -patternHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    SetDIBitsToDevice(paint.get(), 0, 0, patternWidth, patternHeight, 0, 0, 0, patternHeight,
-                      patternPixels().data(), &info, DIB_RGB_COLORS);
+    SetDIBitsToDevice(paint.get(), 0, 0, patternWidth, patternHeight, 0, 0, 0, patternHeight, patternPixels().data(),
+                      &info, DIB_RGB_COLORS);
     return 0;
 }
 
@@ -88,8 +88,8 @@ const wchar_t* patternClass()
 OwnedWindow showWindow(int left, int top, int width, int height, std::optional<COLORREF> solid = {})
 {
     OwnedWindow window(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, patternClass(), L"",
-                                       WS_POPUP, left, top, width, height, nullptr, nullptr,
-                                       GetModuleHandleW(nullptr), nullptr));
+                                       WS_POPUP, left, top, width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                       nullptr));
     if (solid) SetWindowLongPtrW(window.get(), GWLP_USERDATA, static_cast<LONG_PTR>(*solid) + 1);
     SetWindowPos(window.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow(window.get());
@@ -123,8 +123,8 @@ ScreenRect rectOf(int left, int top, int width, int height) { return {left, top,
     const ScreenRect r = rectOf(left, top, patternWidth, patternHeight);
     if (waitUntil([&] { return (seen = capture.grab(r)).pixels == patternPixels(); }))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "pattern at " << left << "," << top << " not on the screen; "
-                                         << seen.width << "x" << seen.height << " seen";
+    return ::testing::AssertionFailure() << "pattern at " << left << "," << top << " not on the screen; " << seen.width
+                                         << "x" << seen.height << " seen";
 }
 
 struct CropCase {
@@ -207,9 +207,9 @@ TEST(Capture, FlushScreenShowsWhatAMovedWindowUncovered)
     const OwnedWindow console = showWindow(left + 20, top + 20, 120, 90, RGB(0x20, 0xC0, 0x60));
     for (int round = 0; round < 3; ++round) {
         SetWindowPos(console.get(), nullptr, left + 20, top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ASSERT_TRUE(waitUntil([&] { return capture.grab(rectOf(left + 30, top + 30, 1, 1)).pixels ==
-                                           std::vector<std::uint32_t>{0x20C060}; }))
-            << "the console did not appear";
+        ASSERT_TRUE(waitUntil([&] {
+            return capture.grab(rectOf(left + 30, top + 30, 1, 1)).pixels == std::vector<std::uint32_t>{0x20C060};
+        })) << "the console did not appear";
         SetWindowPos(console.get(), nullptr, -1000, top + 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         capture.flushScreen();
         EXPECT_EQ(capture.grab(rectOf(left, top, patternWidth, patternHeight)).pixels, patternPixels())

@@ -72,8 +72,8 @@ protected:
         program.start();
         ui.createStartupWindow();
         ui.setBorder(WindowId::startup, Border::none);
-        ui.move(WindowId::startup, {overlay.left, overlay.top, overlay.right - overlay.left,
-                                    overlay.bottom - overlay.top});
+        ui.move(WindowId::startup,
+                {overlay.left, overlay.top, overlay.right - overlay.left, overlay.bottom - overlay.top});
     }
 
     // The screen colour at the overlay's centre, once it is the expected one or the deadline passed.

@@ -378,7 +378,8 @@ TEST_F(Win32UiTest, MenuTreesShowCaptionsShortcutsSeparatorsAndGreyedItems)
     withConsole([&] {
         check(WindowId::console);
         // The tray menu is not on the bar.
-        EXPECT_EQ(barCaptions(hwnd(WindowId::console)), (std::vector<std::wstring>{L"开始", L"解析度", L"选项", L"截图"}));
+        EXPECT_EQ(barCaptions(hwnd(WindowId::console)),
+                  (std::vector<std::wstring>{L"开始", L"解析度", L"选项", L"截图"}));
         const auto shots = menuEntries(GetSubMenu(GetMenu(hwnd(WindowId::console)), 3));
         EXPECT_EQ(shots[4].text, L"储存为 BMP 格式\tShift+F1");
         EXPECT_EQ(menuEntries(GetSubMenu(GetMenu(hwnd(WindowId::console)), 0))[0].text, L"最小化控制台到托盘\tCtrl+T");
@@ -408,7 +409,8 @@ TEST_F(Win32UiTest, HiddenMenuItemsComeBackAtTheirPlace)
     // With every menu bar item hidden the window has no bar, and gets it back with the first one.
     RECT before{};
     GetWindowRect(w, &before);
-    for (const startup::Menu m : {startup::开始, startup::关于, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域})
+    for (const startup::Menu m :
+         {startup::开始, startup::关于, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域})
         ui.setVisible(m, false);
     EXPECT_EQ(GetMenu(w), nullptr);
     RECT after{};
@@ -638,8 +640,8 @@ TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
         ui.setIcon(WindowId::console, std::string(200, 'x'));  // replaced, tip cut to fit
         EXPECT_TRUE(ui.hasIcon(WindowId::console));
 
-        const std::pair<UINT, int> kinds[] = {{WM_LBUTTONUP, 1}, {WM_LBUTTONDBLCLK, 2}, {WM_RBUTTONUP, 3},
-                                               {WM_CONTEXTMENU, 3}, {WM_MOUSEMOVE, 0}};
+        const std::pair<UINT, int> kinds[] = {
+            {WM_LBUTTONUP, 1}, {WM_LBUTTONDBLCLK, 2}, {WM_RBUTTONUP, 3}, {WM_CONTEXTMENU, 3}, {WM_MOUSEMOVE, 0}};
         for (const auto& [message, kind] : kinds) {
             sink.trayEvents.clear();
             SendMessageW(c, kTrayMessage, 1, static_cast<LPARAM>(message));

@@ -22,17 +22,16 @@ LRESULT CALLBACK Win32Canvas::procedure(HWND hwnd, UINT message, WPARAM wParam, 
 {
     auto* self = windowObject<Win32Canvas>(hwnd, message, lParam);
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;  // WM_PAINT covers every pixel from the image
-    case WM_PAINT:
-        if (self) {
-            self->paint();
-            return 0;
-        }
-        break;
-    case WM_NCDESTROY:
-        if (self) self->window_.release();  // destroyed with its parent: nothing left to own
-        break;
+        case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel from the image
+        case WM_PAINT:
+            if (self) {
+                self->paint();
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            if (self) self->window_.release();  // destroyed with its parent: nothing left to own
+            break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -40,8 +39,8 @@ LRESULT CALLBACK Win32Canvas::procedure(HWND hwnd, UINT message, WPARAM wParam, 
 void Win32Canvas::attach(HWND parent)
 {
     static const WindowClass windowClass(canvasClassName, procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr);
-    window_.reset(CreateWindowExW(0, windowClass.name(), L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_DISABLED,
-                                  0, 0, size_.width, size_.height, parent, nullptr, GetModuleHandleW(nullptr), this));
+    window_.reset(CreateWindowExW(0, windowClass.name(), L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_DISABLED, 0,
+                                  0, size_.width, size_.height, parent, nullptr, GetModuleHandleW(nullptr), this));
     SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -70,10 +69,7 @@ std::span<const std::uint32_t> Win32Canvas::pixels() const
     return {bits_, bits_ ? static_cast<std::size_t>(size_.width) * size_.height : 0};
 }
 
-std::span<std::uint32_t> Win32Canvas::image()
-{
-    return {bits_, pixels().size()};
-}
+std::span<std::uint32_t> Win32Canvas::image() { return {bits_, pixels().size()}; }
 
 void Win32Canvas::clear()
 {

@@ -12,10 +12,7 @@
 namespace tintora::win32 {
 
 // A canvas colour (R | G << 8 | B << 16) as a pixel of the canvas image (0x00RRGGBB).
-constexpr std::uint32_t imagePixel(Colour c)
-{
-    return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
-}
+constexpr std::uint32_t imagePixel(Colour c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
 
 class Win32Canvas final : public Canvas {
 public:

@@ -20,7 +20,6 @@ BOOL CALLBACK paintNow(HWND window, LPARAM)
     return TRUE;
 }
 
-
 }  // namespace
 
 void Win32ScreenCapture::flushScreen()

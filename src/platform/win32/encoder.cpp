@@ -29,10 +29,10 @@ CLSID encoderClsid(ImageFormat format)
 {
     unsigned long formatByte = 0x06;
     switch (format) {
-    case ImageFormat::bmp: formatByte = 0x00; break;
-    case ImageFormat::jpeg: formatByte = 0x01; break;
-    case ImageFormat::gif: formatByte = 0x02; break;
-    case ImageFormat::png: formatByte = 0x06; break;
+        case ImageFormat::bmp: formatByte = 0x00; break;
+        case ImageFormat::jpeg: formatByte = 0x01; break;
+        case ImageFormat::gif: formatByte = 0x02; break;
+        case ImageFormat::png: formatByte = 0x06; break;
     }
     return {0x557CF400 | formatByte, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 }
@@ -96,14 +96,12 @@ BitmapPtr paletteBitmapOver(const Image& image, std::vector<BYTE>& indices)
 Bytes streamContent(IStream& stream)
 {
     STATSTG stat{};
-    if (FAILED(stream.Stat(&stat, STATFLAG_NONAME)) || stat.cbSize.QuadPart == 0 ||
-        stat.cbSize.QuadPart > MAXDWORD)
+    if (FAILED(stream.Stat(&stat, STATFLAG_NONAME)) || stat.cbSize.QuadPart == 0 || stat.cbSize.QuadPart > MAXDWORD)
         return {};
     if (FAILED(stream.Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr))) return {};
     Bytes bytes(static_cast<std::size_t>(stat.cbSize.QuadPart));
     ULONG read = 0;
-    if (FAILED(stream.Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read)) || read != bytes.size())
-        return {};
+    if (FAILED(stream.Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read)) || read != bytes.size()) return {};
     return bytes;
 }
 

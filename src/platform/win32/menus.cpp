@@ -162,9 +162,11 @@ void MenuTree::rebuildAccelerators()
         const bool reachable = r.visible && (r.parent < 0 || rows_[static_cast<std::size_t>(r.parent)].visible);
         if (!s || !reachable) continue;
         const auto flags = static_cast<BYTE>(FVIRTKEY | (s.ctrl ? FCONTROL : 0) | (s.shift ? FSHIFT : 0));
-        table.push_back({flags, static_cast<WORD>(s.virtualKey), static_cast<WORD>(menuCommandId({window_, r.design->item}))});
+        table.push_back(
+            {flags, static_cast<WORD>(s.virtualKey), static_cast<WORD>(menuCommandId({window_, r.design->item}))});
     }
-    accelerators_.reset(table.empty() ? nullptr : CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
+    accelerators_.reset(table.empty() ? nullptr
+                                      : CreateAcceleratorTableW(table.data(), static_cast<int>(table.size())));
 }
 
 }  // namespace tintora::win32

@@ -51,7 +51,7 @@ public:
 private:
     struct Row {
         const MenuDesign* design;
-        int parent;  // row of the menu bar item above; -1 for menu bar items
+        int parent;       // row of the menu bar item above; -1 for menu bar items
         OwnedMenu items;  // menu bar items: the menu they open
         std::wstring caption;
         bool visible;

@@ -25,8 +25,8 @@ void PictureBox::paint()
     const BITMAPINFO info = topDownBitmapInfo(image_.width, image_.height);
     SetStretchBltMode(dc.get(), HALFTONE);
     SetBrushOrgEx(dc.get(), 0, 0, nullptr);
-    StretchDIBits(dc.get(), 0, 0, client.right, client.bottom, 0, 0, image_.width, image_.height,
-                  image_.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc.get(), 0, 0, client.right, client.bottom, 0, 0, image_.width, image_.height, image_.pixels.data(),
+                  &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 LRESULT CALLBACK PictureBox::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -34,21 +34,17 @@ LRESULT CALLBACK PictureBox::procedure(HWND hwnd, UINT message, WPARAM wParam, L
     auto* self = windowObject<PictureBox>(hwnd, message, lParam);
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     switch (message) {
-    case WM_NCCREATE:
-        self->hwnd_.reset(hwnd);
-        break;
-    case WM_NCDESTROY:
-        // Destroyed with its parent window: nothing is left to destroy.
-        (void)self->hwnd_.release();
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        break;
-    case WM_PAINT:
-        self->paint();
-        return 0;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        // Keys pressed while the picture has the focus belong to the window it sits on.
-        return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+        case WM_NCCREATE: self->hwnd_.reset(hwnd); break;
+        case WM_NCDESTROY:
+            // Destroyed with its parent window: nothing is left to destroy.
+            (void)self->hwnd_.release();
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            break;
+        case WM_PAINT: self->paint(); return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            // Keys pressed while the picture has the focus belong to the window it sits on.
+            return SendMessageW(GetParent(hwnd), message, wParam, lParam);
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

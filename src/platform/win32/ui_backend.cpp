@@ -51,10 +51,10 @@ Geometry geometryOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.
 std::optional<int> trayEventKind(UINT mouseMessage)
 {
     switch (mouseMessage) {
-    case WM_LBUTTONUP: return 1;
-    case WM_LBUTTONDBLCLK: return 2;
-    case WM_RBUTTONUP:
-    case WM_CONTEXTMENU: return 3;
+        case WM_LBUTTONUP: return 1;
+        case WM_LBUTTONDBLCLK: return 2;
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU: return 3;
     }
     return std::nullopt;
 }
@@ -100,21 +100,20 @@ EventSink& Win32Ui::sink() const
     return *sink_;
 }
 
-Win32Ui::Control& Win32Ui::control(ControlRef c)
-{
-    return const_cast<Control&>(std::as_const(*this).control(c));
-}
+Win32Ui::Control& Win32Ui::control(ControlRef c) { return const_cast<Control&>(std::as_const(*this).control(c)); }
 
 const Win32Ui::Control& Win32Ui::control(ControlRef c) const
 {
-    const auto found = std::find_if(controls_.begin(), controls_.end(), [&](const Control& x) { return x.design->id == c; });
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(), [&](const Control& x) { return x.design->id == c; });
     assert(found != controls_.end());
     return *found;
 }
 
 Win32Ui::Control* Win32Ui::controlOf(HWND hwnd)
 {
-    const auto found = std::find_if(controls_.begin(), controls_.end(), [&](const Control& x) { return x.hwnd == hwnd; });
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(), [&](const Control& x) { return x.hwnd == hwnd; });
     return hwnd && found != controls_.end() ? &*found : nullptr;
 }
 
@@ -156,39 +155,35 @@ void Win32Ui::createControl(Control& c, HWND parent)
                                g.height, parent, nullptr, instance(), nullptr);
     };
     switch (d.kind) {
-    case ControlKind::label:
-        c.hwnd = child(0, WC_STATICW, d.caption, SS_CENTER);
-        break;
-    case ControlKind::button:
-        c.hwnd = child(0, WC_BUTTONW, d.caption, BS_PUSHBUTTON | WS_TABSTOP);
-        break;
-    case ControlKind::slider:
-        c.hwnd = child(WS_EX_STATICEDGE, TRACKBAR_CLASSW, "",
-                       TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP | (d.ticks == TickMarks::both ? TBS_BOTH : TBS_BOTTOM) |
-                           (d.selectionBand ? TBS_ENABLESELRANGE : 0));
-        SendMessageW(c.hwnd, TBM_SETRANGEMIN, FALSE, 0);
-        SendMessageW(c.hwnd, TBM_SETRANGEMAX, FALSE, kSliderMaximum);
-        SendMessageW(c.hwnd, TBM_SETLINESIZE, 0, 1);
-        SendMessageW(c.hwnd, TBM_SETPAGESIZE, 0, 1);
-        SendMessageW(c.hwnd, TBM_SETTICFREQ, kSliderTickStep, 0);
-        SendMessageW(c.hwnd, TBM_SETPOS, TRUE, 0);
-        c.lastPosition = 0;
-        break;
-    case ControlKind::picture:
-        c.picture = std::make_unique<PictureBox>(pictureClass_, parent, style | WS_TABSTOP, g);
-        c.hwnd = c.picture->hwnd();
-        break;
-    case ControlKind::canvas:
-        if (!makeCanvas_) return;
-        c.hwnd = makeCanvas_(parent);
-        // Below the picture box, which covers it on the opening screen.
-        SetWindowPos(c.hwnd, HWND_BOTTOM, g.left, g.top, g.width, g.height,
-                     SWP_NOACTIVATE | (d.visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-        EnableWindow(c.hwnd, !d.disabled);
-        break;
-    case ControlKind::fileDialog:
-    case ControlKind::balloon:
-        return;  // nothing on the screen until used
+        case ControlKind::label: c.hwnd = child(0, WC_STATICW, d.caption, SS_CENTER); break;
+        case ControlKind::button: c.hwnd = child(0, WC_BUTTONW, d.caption, BS_PUSHBUTTON | WS_TABSTOP); break;
+        case ControlKind::slider:
+            c.hwnd =
+                child(WS_EX_STATICEDGE, TRACKBAR_CLASSW, "",
+                      TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP | (d.ticks == TickMarks::both ? TBS_BOTH : TBS_BOTTOM) |
+                          (d.selectionBand ? TBS_ENABLESELRANGE : 0));
+            SendMessageW(c.hwnd, TBM_SETRANGEMIN, FALSE, 0);
+            SendMessageW(c.hwnd, TBM_SETRANGEMAX, FALSE, kSliderMaximum);
+            SendMessageW(c.hwnd, TBM_SETLINESIZE, 0, 1);
+            SendMessageW(c.hwnd, TBM_SETPAGESIZE, 0, 1);
+            SendMessageW(c.hwnd, TBM_SETTICFREQ, kSliderTickStep, 0);
+            SendMessageW(c.hwnd, TBM_SETPOS, TRUE, 0);
+            c.lastPosition = 0;
+            break;
+        case ControlKind::picture:
+            c.picture = std::make_unique<PictureBox>(pictureClass_, parent, style | WS_TABSTOP, g);
+            c.hwnd = c.picture->hwnd();
+            break;
+        case ControlKind::canvas:
+            if (!makeCanvas_) return;
+            c.hwnd = makeCanvas_(parent);
+            // Below the picture box, which covers it on the opening screen.
+            SetWindowPos(c.hwnd, HWND_BOTTOM, g.left, g.top, g.width, g.height,
+                         SWP_NOACTIVATE | (d.visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+            EnableWindow(c.hwnd, !d.disabled);
+            break;
+        case ControlKind::fileDialog:
+        case ControlKind::balloon: return;  // nothing on the screen until used
     }
     if (d.fontHeight > 0) {
         // A negative height asks for the character height; no face name lets the system pick its
@@ -259,55 +254,47 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
 {
     HWND hwnd = w.hwnd.get();
     switch (message) {
-    case WM_COMMAND:
-        onCommand(w, wParam, lParam);
-        return 0;
-    case WM_HSCROLL:
-        onScroll(reinterpret_cast<HWND>(lParam));
-        return 0;
-    case WM_TIMER:
-        if (const TimerRef t{w.id, static_cast<int>(wParam) - 1}; hasTimer(t)) sink().timerTick(t);
-        return 0;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        if (w.id == WindowId::startup) sink().keyDown(w.id, static_cast<int>(wParam));
-        break;
-    case WM_CLOSE:
-        // The console has no close button and is never closed by the user.
-        if (w.id == WindowId::startup) sink().windowCloseRequested(w.id);
-        return 0;
-    case WM_NCHITTEST: {
-        const LRESULT hit = DefWindowProcW(hwnd, message, wParam, lParam);
-        return w.freeDrag && hit == HTCLIENT ? HTCAPTION : hit;
-    }
-    case WM_ENTERSIZEMOVE:
-        w.dragging = true;
-        break;
-    case WM_EXITSIZEMOVE:
-        w.dragging = false;
-        break;
-    case WM_SETCURSOR:
-        if (const Control* c = controlOf(reinterpret_cast<HWND>(wParam));
-            c && c->design->handCursor && LOWORD(lParam) == HTCLIENT) {
-            SetCursor(LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
+        case WM_COMMAND: onCommand(w, wParam, lParam); return 0;
+        case WM_HSCROLL: onScroll(reinterpret_cast<HWND>(lParam)); return 0;
+        case WM_TIMER:
+            if (const TimerRef t{w.id, static_cast<int>(wParam) - 1}; hasTimer(t)) sink().timerTick(t);
+            return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (w.id == WindowId::startup) sink().keyDown(w.id, static_cast<int>(wParam));
+            break;
+        case WM_CLOSE:
+            // The console has no close button and is never closed by the user.
+            if (w.id == WindowId::startup) sink().windowCloseRequested(w.id);
+            return 0;
+        case WM_NCHITTEST: {
+            const LRESULT hit = DefWindowProcW(hwnd, message, wParam, lParam);
+            return w.freeDrag && hit == HTCLIENT ? HTCAPTION : hit;
         }
-        break;
-    case kTrayMessage:
-        if (const auto kind = trayEventKind(LOWORD(lParam))) sink().trayEvent(w.id, *kind);
-        return 0;
-    case WM_DESTROY:
-        // The menus outlive the window; the icon does not.
-        SetMenu(hwnd, nullptr);
-        if (w.trayIcon) notifyTray(w.id, NIM_DELETE, {});
-        w.trayIcon = false;
-        break;
-    case WM_NCDESTROY:
-        (void)w.hwnd.release();
-        for (Control& c : controls_)
-            if (c.design->id.window == w.id) c.hwnd = nullptr;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        break;
+        case WM_ENTERSIZEMOVE: w.dragging = true; break;
+        case WM_EXITSIZEMOVE: w.dragging = false; break;
+        case WM_SETCURSOR:
+            if (const Control* c = controlOf(reinterpret_cast<HWND>(wParam));
+                c && c->design->handCursor && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case kTrayMessage:
+            if (const auto kind = trayEventKind(LOWORD(lParam))) sink().trayEvent(w.id, *kind);
+            return 0;
+        case WM_DESTROY:
+            // The menus outlive the window; the icon does not.
+            SetMenu(hwnd, nullptr);
+            if (w.trayIcon) notifyTray(w.id, NIM_DELETE, {});
+            w.trayIcon = false;
+            break;
+        case WM_NCDESTROY:
+            (void)w.hwnd.release();
+            for (Control& c : controls_)
+                if (c.design->id.window == w.id) c.hwnd = nullptr;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -320,7 +307,8 @@ void Win32Ui::onCommand(TopWindow& w, WPARAM wParam, LPARAM lParam)
         return;
     }
     const Control* c = controlOf(reinterpret_cast<HWND>(lParam));
-    if (c && c->design->kind == ControlKind::button && HIWORD(wParam) == BN_CLICKED) sink().buttonClicked(c->design->id);
+    if (c && c->design->kind == ControlKind::button && HIWORD(wParam) == BN_CLICKED)
+        sink().buttonClicked(c->design->id);
 }
 
 // A trackbar notifies several times per user step (the step, then the end of tracking); only a
@@ -516,10 +504,9 @@ bool Win32Ui::hasIcon(WindowId w) const { return window(w).trayIcon; }
 void Win32Ui::showBalloon(std::string_view text, Point at)
 {
     if (!balloon_) {
-        balloon_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                       WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance(),
-                                       nullptr));
+        balloon_.reset(CreateWindowExW(
+            WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP,
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance(), nullptr));
         // A maximum width lets the text break at its line ends.
         SendMessageW(balloon_.get(), TTM_SETMAXTIPWIDTH, 0, kBalloonWidth);
     }

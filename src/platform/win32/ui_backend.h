@@ -98,7 +98,7 @@ private:
     struct Control {
         explicit Control(const ControlDesign& d) : design(&d), geometry(d.geometry) {}
         const ControlDesign* design;
-        Geometry geometry;  // the last one set, for controls without a window
+        Geometry geometry;    // the last one set, for controls without a window
         HWND hwnd = nullptr;  // destroyed with its window
         GdiObject<HFONT> font;
         std::unique_ptr<PictureBox> picture;
