@@ -192,7 +192,7 @@ lock_over_notepad() {
   press "$STARTUP_X" space
   wait_until 10 "the console window" has_console
   CONSOLE_X="$(xdotool search --onlyvisible --name '^Tintorav2\.0$' | while read -r w; do
-    [ "$w" != "$STARTUP_X" ] && echo "$w"; done | tail -n 1)"
+    [ "$w" != "$STARTUP_X" ] && echo "$w"; done | tail -n 1 || true)"
 }
 
 # Writes a settings file as the profile API would find it.
