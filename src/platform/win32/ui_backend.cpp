@@ -21,6 +21,8 @@ constexpr wchar_t kPictureClassName[] = L"TintoraPicture";
 constexpr UINT kTrayIconId = 1;
 constexpr UINT_PTR kBalloonToolId = 1;
 constexpr int kBalloonWidth = 320;
+// A balloon goes away by itself after a while, as the system's own do.
+constexpr UINT kBalloonMilliseconds = 10000;
 constexpr int kSliderMaximum = 255;
 constexpr int kSliderTickStep = 5;
 // The start-up pictures are 800 x 600; a picture far beyond that is not one of them.
@@ -75,6 +77,15 @@ TOOLINFOW balloonTool(HWND balloon, wchar_t* text)
     tool.lpszText = text;
     return tool;
 }
+
+void hideBalloon(HWND balloon)
+{
+    KillTimer(balloon, kBalloonToolId);
+    TOOLINFOW tool = balloonTool(balloon, nullptr);
+    SendMessageW(balloon, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void CALLBACK balloonTimeUp(HWND balloon, UINT, UINT_PTR, DWORD) { hideBalloon(balloon); }
 
 }  // namespace
 
@@ -493,10 +504,7 @@ void Win32Ui::removeIcon(WindowId w)
     if (t.trayIcon) notifyTray(w, NIM_DELETE, {});
     t.trayIcon = false;
     // The balloon points at the icon; it goes with it.
-    if (balloon_) {
-        TOOLINFOW tool = balloonTool(balloon_.get(), nullptr);
-        SendMessageW(balloon_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-    }
+    if (balloon_) hideBalloon(balloon_.get());
 }
 
 bool Win32Ui::hasIcon(WindowId w) const { return window(w).trayIcon; }
@@ -516,6 +524,7 @@ void Win32Ui::showBalloon(std::string_view text, Point at)
     SendMessageW(balloon_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(balloon_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
     SendMessageW(balloon_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    SetTimer(balloon_.get(), kBalloonToolId, kBalloonMilliseconds, balloonTimeUp);
 }
 
 HWND Win32Ui::balloonWindow() const { return balloon_.get(); }
