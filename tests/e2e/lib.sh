@@ -195,6 +195,16 @@ lock_over_notepad() {
     [ "$w" != "$STARTUP_X" ] && echo "$w"; done | tail -n 1 || true)"
 }
 
+# Double-clicks Tintora's tray icon. Without a desktop's notification area, Wine shows the icons
+# in a small window of its own.
+double_click_tray_icon() {
+  local tray t_x t_y t_height
+  tray="$(window_line "Wine System Tray")"
+  [ -n "$tray" ] || fail "no notification area window with the icon"
+  read -r t_x t_y _ t_height <<<"$(field_client "$tray")"
+  xdotool mousemove --sync $((t_x + 12)) $((t_y + t_height / 2)) click --repeat 2 --delay 80 1
+}
+
 # Writes a settings file as the profile API would find it.
 write_ini() {
   mkdir -p "$(dirname "$1")"

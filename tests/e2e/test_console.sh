@@ -38,10 +38,6 @@ wait_until 10 "the overlay back on the locked rectangle" startup_rect_is "$EDIT_
 press_console ctrl+t
 console_left_is() { read -r l t _ _ <<<"$(field_rect "$(console_line)")"; [ "$l" = "$1" ] && [ "$t" = "$c_top" ]; }
 wait_until 10 "the console at left -1000" console_left_is -1000
-# Without a desktop's notification area, Wine shows the icons in a small window of its own.
-tray="$(window_line "Wine System Tray")"
-[ -n "$tray" ] || fail "no notification area window with the icon"
-read -r t_x t_y _ t_height <<<"$(field_client "$tray")"
-xdotool mousemove --sync $((t_x + 12)) $((t_y + t_height / 2)) click --repeat 2 --delay 80 1
+double_click_tray_icon
 wait_until 10 "the console back at its place" console_left_is "$c_left"
 pass

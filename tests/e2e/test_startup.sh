@@ -46,6 +46,14 @@ press "$window" alt Down Down Down Return
 wait_until 10 "Background=1 in Start.ini" ini_is "$config/Start.ini" Bg Background 1
 wait_until 10 "the vivid picture on screen" picture_matches "$pictures/startup-vivid.png"
 
+# F1 opens the help box; Return closes it.
+press "$window" F1
+wait_until 10 "the help box" has_window 帮助
+help_x="$(x_window 帮助)"
+press "$help_x" Return
+no_help() { ! has_window 帮助; }
+wait_until 10 "the help box closed" no_help
+
 # "开始" → "退出": the last item of the menu.
 press "$window" alt Down Up Return
 deadline=$((SECONDS + 15))
