@@ -15,6 +15,11 @@ constexpr WindowDesign windows[] = {
     {C, "Tintorav2.0", {50, 50, 500, 420}, false, true},
 };
 
+// The file dialog is never opened; its caption is its filter.
+constexpr const char* fileDialogFilter =
+    "支持的格式(*.bmp;*.jpg;*.gif;*.png)|*.bmp;*.jpg;*.gif;*.png|BMP文件(*.bmp)|*.bmp|"
+    "JPEG文件(*.jpg)|*.jpg|GIF文件(*.gif)|*.gif|PNG文件(*.png)|*.png";
+
 using K = ControlKind;
 using T = TickMarks;
 
@@ -23,7 +28,17 @@ constexpr ControlDesign controls[] = {
     {startup::动画框1, "动画框1", K::picture, {104, 80, 504, 264}, true, false, "", 0, T::none, false, false},
     {startup::滑块条1, "滑块条1", K::slider, {5, 8, 784, 32}, false, true, "", 0, T::bottom, false, false},
     {startup::画板3, "画板3", K::canvas, {0, 0, 0, 0}, true, true, "", 0, T::none, false, false},
-    {startup::通用对话框1, "通用对话框1", K::fileDialog, {8, 209, 0, 0}, false, false, "", 0, T::none, false, false},
+    {startup::通用对话框1,
+     "通用对话框1",
+     K::fileDialog,
+     {8, 209, 0, 0},
+     false,
+     false,
+     fileDialogFilter,
+     0,
+     T::none,
+     false,
+     false},
 
     {console::标签1, "标签1", K::label, {15, 12, 40, 55}, true, false, "R:", 20, T::none, false, false},
     {console::滑块条2, "滑块条2", K::slider, {62, 12, 360, 60}, true, false, "", 0, T::both, true, true},

@@ -128,7 +128,7 @@ struct ControlDesign {
     Geometry geometry;
     bool visible;
     bool disabled;
-    const char* caption;  // labels and buttons
+    const char* caption;  // labels and buttons; the file dialog's filter
     int fontHeight;       // character height in pixels; 0 for the system font
     TickMarks ticks;      // sliders: a tick every 5
     bool selectionBand;   // sliders

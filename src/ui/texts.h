@@ -21,8 +21,4 @@ inline constexpr const char* versionText = "Tintorav2.0";
 // The maker's homepage, opened by "主页".
 inline constexpr const char* homepage = "https://tintora.example.org/";
 
-inline constexpr const char* fileDialogFilter =
-    "支持的格式(*.bmp;*.jpg;*.gif;*.png)|*.bmp;*.jpg;*.gif;*.png|BMP文件(*.bmp)|*.bmp|"
-    "JPEG文件(*.jpg)|*.jpg|GIF文件(*.gif)|*.gif|PNG文件(*.png)|*.png";
-
 }  // namespace tintora::texts
