@@ -23,22 +23,14 @@ constexpr const char* fileDialogFilter =
 using K = ControlKind;
 using T = TickMarks;
 
+// One row per control, kept on one line each.
+// clang-format off
 // name, kind, left/top/width/height, visible, disabled, caption, font height, ticks, selection, hand cursor
 constexpr ControlDesign controls[] = {
     {startup::动画框1, "动画框1", K::picture, {104, 80, 504, 264}, true, false, "", 0, T::none, false, false},
     {startup::滑块条1, "滑块条1", K::slider, {5, 8, 784, 32}, false, true, "", 0, T::bottom, false, false},
     {startup::画板3, "画板3", K::canvas, {0, 0, 0, 0}, true, true, "", 0, T::none, false, false},
-    {startup::通用对话框1,
-     "通用对话框1",
-     K::fileDialog,
-     {8, 209, 0, 0},
-     false,
-     false,
-     fileDialogFilter,
-     0,
-     T::none,
-     false,
-     false},
+    {startup::通用对话框1, "通用对话框1", K::fileDialog, {8, 209, 0, 0}, false, false, fileDialogFilter, 0, T::none, false, false},
 
     {console::标签1, "标签1", K::label, {15, 12, 40, 55}, true, false, "R:", 20, T::none, false, false},
     {console::滑块条2, "滑块条2", K::slider, {62, 12, 360, 60}, true, false, "", 0, T::both, true, true},
@@ -57,6 +49,7 @@ constexpr ControlDesign controls[] = {
     {console::按钮1, "按钮1", K::button, {293, 292, 184, 40}, true, false, "保存颜色更新", 24, T::none, false, false},
     {console::气球提示框1, "气球提示框1", K::balloon, {440, 432, 0, 0}, false, false, "", 0, T::none, false, false},
 };
+// clang-format on
 
 constexpr TimerDesign timers[] = {
     {startup::时钟1, "时钟1"}, {startup::时钟2, "时钟2"}, {startup::时钟3, "时钟3"},
