@@ -661,6 +661,22 @@ TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
     });
 }
 
+TEST_F(Win32UiTest, TabMovesBetweenTheConsolesSliders)
+{
+    withConsole([&] {
+        SetFocus(hwnd(console::滑块条2));
+        MSG tab = keyDownMessage(hwnd(console::滑块条2), VK_TAB);
+        EXPECT_TRUE(ui.translateDialogKey(tab));
+        EXPECT_EQ(GetFocus(), hwnd(console::滑块条3));
+
+        // The slider still takes its arrow keys.
+        MSG right = keyDownMessage(hwnd(console::滑块条3), VK_RIGHT);
+        ui.translateDialogKey(right);
+        EXPECT_TRUE(pumpUntil([&] { return !sink.sliderChanges.empty(); }));
+        EXPECT_EQ(sink.sliderChanges, std::vector<ControlRef>{console::滑块条3});
+    });
+}
+
 TEST_F(Win32UiTest, PopupMenuRunsTheChosenItem)
 {
     withConsole([&] {

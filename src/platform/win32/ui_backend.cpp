@@ -227,6 +227,7 @@ std::optional<int> Win32Ui::pump(const std::function<bool()>& keepRunning)
         if (got == 0) return static_cast<int>(msg.wParam);
         if (got == -1) return 0;
         if (const auto active = activeWindow(); active && translateAccelerator(*active, msg)) continue;
+        if (translateDialogKey(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -251,6 +252,12 @@ bool Win32Ui::translateAccelerator(WindowId w, MSG& msg) const
     HWND hwnd = hwndOf(w);
     HACCEL table = window(w).menus.accelerators();
     return hwnd && table && TranslateAcceleratorW(hwnd, table, &msg) != 0;
+}
+
+bool Win32Ui::translateDialogKey(MSG& msg) const
+{
+    HWND console = hwndOf(WindowId::console);
+    return console && IsDialogMessageW(console, &msg);
 }
 
 LRESULT CALLBACK Win32Ui::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

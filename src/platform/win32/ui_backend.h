@@ -39,6 +39,9 @@ public:
     int run();
     // Translates a key message with the shortcuts of the window's menu; true when it became a command.
     bool translateAccelerator(WindowId w, MSG& msg) const;
+    // Tab and Shift+Tab move between the console's sliders and button, Space presses the button;
+    // true when the message was used so.
+    bool translateDialogKey(MSG& msg) const;
     // Whether the window has an icon in the notification area.
     bool hasIcon(WindowId w) const;
     // The balloon tip's window, once it has been shown.
