@@ -11,6 +11,8 @@ namespace {
 constexpr int consoleShown = 0;
 constexpr int consoleInTray = 1;
 
+// A row of the console: a name label, a slider and a value label. The bottom row (label, value,
+// button) is laid out by the same rule.
 struct Row {
     console::Control name;
     console::Control slider;
