@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -17,6 +18,31 @@
 
 namespace tintora::win32 {
 namespace {
+
+struct GlobalDeleter {
+    void operator()(HGLOBAL h) const { GlobalFree(h); }
+};
+
+// Locks a movable global memory block (for example clipboard data) while in scope.
+class LockedGlobal {
+public:
+    explicit LockedGlobal(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {}
+    ~LockedGlobal()
+    {
+        if (data_) GlobalUnlock(memory_);
+    }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+    void* data() const { return data_; }
+    explicit operator bool() const { return data_ != nullptr; }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
+};
+
+// A global memory block, freed unless released to a new owner (for example the clipboard).
+using GlobalMemory = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, GlobalDeleter>;
 
 constexpr int patternWidth = 200;
 constexpr int patternHeight = 150;

@@ -20,9 +20,6 @@ struct HandleDeleter {
 struct MemoryDcDeleter {
     void operator()(HDC h) const { DeleteDC(h); }
 };
-struct GlobalDeleter {
-    void operator()(HGLOBAL h) const { GlobalFree(h); }
-};
 struct LibraryDeleter {
     void operator()(HMODULE h) const { FreeLibrary(h); }
 };
@@ -98,26 +95,5 @@ private:
     HDC dc_;
     HGDIOBJ previous_;
 };
-
-// Locks a movable global memory block (for example clipboard data) while in scope.
-class LockedGlobal {
-public:
-    explicit LockedGlobal(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {}
-    ~LockedGlobal()
-    {
-        if (data_) GlobalUnlock(memory_);
-    }
-    LockedGlobal(const LockedGlobal&) = delete;
-    LockedGlobal& operator=(const LockedGlobal&) = delete;
-    void* data() const { return data_; }
-    explicit operator bool() const { return data_ != nullptr; }
-
-private:
-    HGLOBAL memory_;
-    void* data_;
-};
-
-// A global memory block, freed unless released to a new owner (for example the clipboard).
-using GlobalMemory = std::unique_ptr<std::remove_pointer_t<HGLOBAL>, detail::GlobalDeleter>;
 
 }  // namespace tintora::win32
