@@ -41,6 +41,11 @@ if ! bash scripts/install-deps.sh; then
   exit 1
 fi
 
+step "layering of src/"
+if ! bash scripts/check-includes.sh; then
+  failed_steps+=("layering of src/")
+fi
+
 built=()
 for preset in native windows; do
   step "configure and build: $preset"

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/win32/capture.h"
-#include "platform/win32/encoder.h"
+#include "win32/capture.h"
+#include "win32/encoder.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 #include <windows.h>
 
 #include "app/tintora.h"
-#include "platform/win32/canvas.h"
-#include "platform/win32/capture.h"
-#include "platform/win32/desktop.h"
-#include "platform/win32/encoder.h"
-#include "platform/win32/shell.h"
-#include "platform/win32/storage.h"
-#include "platform/win32/ui_backend.h"
+#include "win32/canvas.h"
+#include "win32/capture.h"
+#include "win32/desktop.h"
+#include "win32/encoder.h"
+#include "win32/shell.h"
+#include "win32/storage.h"
+#include "win32/ui_backend.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui, ui, ui, ui, ui, canvas, desktop, profile, files, process, shell, capture, encoder};
+    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder};
 
     Tintora app(platform);
     ui.connect(app);

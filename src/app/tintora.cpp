@@ -1,12 +1,13 @@
 #include "app/tintora.h"
 
-#include "app/startup.h"
 #include "capture/screenshots.h"
 #include "colour/colour_controls.h"
 #include "overlay/chart_follower.h"
 #include "overlay/placement.h"
 #include "overlay/smart_snap.h"
+#include "ui/about.h"
 #include "ui/console_shell.h"
+#include "ui/startup.h"
 
 namespace tintora {
 namespace {
@@ -83,25 +84,25 @@ void Tintora::menuCommand(MenuRef m)
 
 void Tintora::timerTick(TimerRef t)
 {
-    if (t == TimerRef(startup::时钟1))
+    if (t == TimerRef(selfStoppingClock))
         stopStartupClock1(app_);
-    else if (t == TimerRef(startup::时钟2))
+    else if (t == TimerRef(followPointerClock))
         followPointerTick(app_);
-    else if (t == TimerRef(startup::时钟3))
+    else if (t == TimerRef(opacityStepClock))
         opacityStepTick(app_);
-    else if (t == TimerRef(console::时钟1))
+    else if (t == TimerRef(firstTintClock))
         paintInitialTint(app_);
-    else if (t == TimerRef(console::时钟2))
+    else if (t == TimerRef(chartClock))
         onChartTimer(app_);
-    else if (t == TimerRef(console::时钟3))
+    else if (t == TimerRef(chartFollowUpClock))
         onChartFollowUpTimer(app_);
 }
 
 void Tintora::sliderChanged(ControlRef c)
 {
-    if (c == ControlRef(startup::滑块条1))
+    if (c == ControlRef(startupOpacitySlider))
         onStartupSliderChanged(app_);
-    else if (c == ControlRef(console::滑块条1))
+    else if (c == ControlRef(opacitySlider))
         onAlphaSliderChanged(app_);
     else
         onColourSliderChanged(app_, c);
@@ -109,12 +110,12 @@ void Tintora::sliderChanged(ControlRef c)
 
 void Tintora::buttonClicked(ControlRef c)
 {
-    if (c == ControlRef(console::按钮1)) saveColourSettings(app_);
+    if (c == ControlRef(saveColourButton)) saveColourSettings(app_);
 }
 
-void Tintora::trayEvent(WindowId w, int kind)
+void Tintora::trayEvent(WindowId w, TrayEvent event)
 {
-    if (w == WindowId::console) onConsoleTrayEvent(app_, kind);
+    if (w == WindowId::console) onConsoleTrayEvent(app_, event);
 }
 
 }  // namespace tintora

@@ -1,25 +1,9 @@
 #pragma once
-// The program's behaviour: the process-wide state and the handlers, wired to the platform's events.
-#include <string>
-
-#include "app/settings.h"
-#include "app/state.h"
+// The dispatcher: the platform's events, each wired to its handler.
+#include "core/app.h"
 #include "platform/events.h"
-#include "platform/platform.h"
 
 namespace tintora {
-
-struct App {
-    explicit App(Platform& p) : platform(p), runDir(p.process.runDirectory()), settings(p.profile, runDir) {}
-
-    // The run directory followed by a suffix that begins with a backslash.
-    std::string path(std::string_view suffix) const { return runDir + std::string(suffix); }
-
-    Platform& platform;
-    AppState state;
-    std::string runDir;
-    Settings settings;
-};
 
 class Tintora final : public EventSink {
 public:
@@ -36,7 +20,7 @@ public:
     void timerTick(TimerRef t) override;
     void sliderChanged(ControlRef c) override;
     void buttonClicked(ControlRef c) override;
-    void trayEvent(WindowId w, int kind) override;
+    void trayEvent(WindowId w, TrayEvent event) override;
 
 private:
     App app_;

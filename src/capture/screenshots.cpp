@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "ui/console_shell.h"
-#include "ui/texts.h"
+#include "core/console_window.h"
+#include "design/texts.h"
 
 namespace tintora {
 
@@ -23,7 +23,7 @@ void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
     auto& p = app.platform;
     // The console leaves the screen while the picture is taken.
     const int consoleLeft = p.windows.geometry(WindowId::console).left;
-    setConsoleLeft(app, trayHiddenLeft);
+    setConsoleLeft(app, offScreenLeft);
 
     const Geometry overlay = p.windows.geometry(WindowId::startup);
     const Bytes picture =

@@ -2,7 +2,7 @@
 // Screenshots of the covered region, numbered by a counter kept in Screenshotstatistics.ini.
 #include <string_view>
 
-#include "app/tintora.h"
+#include "core/app.h"
 
 namespace tintora {
 

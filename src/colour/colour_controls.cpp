@@ -15,9 +15,9 @@ struct SliderRow {
 };
 
 constexpr SliderRow colourRows[] = {
-    {console::滑块条2, console::标签6, items::colourR},
-    {console::滑块条3, console::标签7, items::colourG},
-    {console::滑块条4, console::标签8, items::colourB},
+    {redSlider, redValueLabel, items::colourR},
+    {greenSlider, greenValueLabel, items::colourG},
+    {blueSlider, blueValueLabel, items::colourB},
 };
 
 void showColourValue(App& app, const SliderRow& row)
@@ -31,10 +31,10 @@ void showColourValue(App& app, const SliderRow& row)
 void showAlphaValue(App& app)
 {
     auto& c = app.platform.controls;
-    const int alpha = c.sliderPosition(console::滑块条1);
-    c.setSliderSelection(console::滑块条1, alpha);
-    c.setCaption(console::标签5, std::to_string(alpha));
-    c.setCaption(console::标签10, std::to_string(alpha));
+    const int alpha = c.sliderPosition(opacitySlider);
+    c.setSliderSelection(opacitySlider, alpha);
+    c.setCaption(opacityValueLabel, std::to_string(alpha));
+    c.setCaption(strengthValueLabel, std::to_string(alpha));
 }
 
 // Hand-edited values outside the slider range are clamped on the way in.
@@ -44,7 +44,7 @@ int sliderValue(App& app, const SettingsItem& item) { return std::clamp(app.sett
 
 void onAlphaSliderChanged(App& app)
 {
-    setOverlayOpacity(app, app.platform.controls.sliderPosition(console::滑块条1));
+    setOverlayOpacity(app, app.platform.controls.sliderPosition(opacitySlider));
     showAlphaValue(app);
 }
 
@@ -55,21 +55,20 @@ void onColourSliderChanged(App& app, ControlRef slider)
     if (row == std::end(colourRows)) return;
     showColourValue(app, *row);
     auto& c = app.platform.controls;
-    paintTint(app, rgb(c.sliderPosition(console::滑块条2), c.sliderPosition(console::滑块条3),
-                       c.sliderPosition(console::滑块条4)));
+    paintTint(app, rgb(c.sliderPosition(redSlider), c.sliderPosition(greenSlider), c.sliderPosition(blueSlider)));
 }
 
 void saveColourSettings(App& app)
 {
     auto& c = app.platform.controls;
-    app.settings.write(items::colourA, c.sliderPosition(console::滑块条1));
+    app.settings.write(items::colourA, c.sliderPosition(opacitySlider));
     for (const auto& row : colourRows) app.settings.write(row.item, c.sliderPosition(row.slider));
 }
 
 void loadColourSettings(App& app)
 {
     auto& c = app.platform.controls;
-    c.setSliderPosition(console::滑块条1, sliderValue(app, items::colourA));
+    c.setSliderPosition(opacitySlider, sliderValue(app, items::colourA));
     for (const auto& row : colourRows) c.setSliderPosition(row.slider, sliderValue(app, row.item));
     for (const auto& row : colourRows) showColourValue(app, row);
     showAlphaValue(app);

@@ -1,6 +1,6 @@
 #pragma once
 // The console's A, R, G, B sliders and Colour.ini.
-#include "app/tintora.h"
+#include "core/app.h"
 
 namespace tintora {
 

@@ -37,17 +37,17 @@ void onChartTimer(App& app)
     }
     if (state.chartChoice == plainTintMode)
         paintTint(app, rgb(state.startColourR, state.startColourG, state.startColourB));
-    if (state.chartChoice == transparencyOnlyMode) p.timers.setInterval(console::时钟3, 40);
+    if (state.chartChoice == transparencyOnlyMode) p.timers.setInterval(chartFollowUpClock, 40);
 
     applyOverlayTransparency(app);
-    p.timers.setInterval(console::时钟2, 0);
+    p.timers.setInterval(chartClock, 0);
 }
 
 void onChartFollowUpTimer(App& app)
 {
     app.platform.desktop.processPendingEvents();
     applyOverlayTransparency(app);
-    app.platform.timers.setInterval(console::时钟3, 0);
+    app.platform.timers.setInterval(chartFollowUpClock, 0);
 }
 
 }  // namespace tintora

@@ -2,7 +2,7 @@
 // Applies, once after each console creation, the chart settings a companion tool left beside the program.
 #include <string_view>
 
-#include "app/tintora.h"
+#include "core/app.h"
 
 namespace tintora {
 

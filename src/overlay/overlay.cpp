@@ -19,7 +19,7 @@ void applyOverlayTransparency(App& app)
     auto& p = app.platform;
     const WindowHandle overlay = p.windows.handle(WindowId::startup);
     p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
-    setOverlayOpacity(app, p.controls.sliderPosition(console::滑块条1));
+    setOverlayOpacity(app, p.controls.sliderPosition(opacitySlider));
 }
 
 }  // namespace tintora

@@ -1,6 +1,6 @@
 #pragma once
 // The operations that change the tint overlay (the start-up window and its canvas).
-#include "app/tintora.h"
+#include "core/app.h"
 
 namespace tintora {
 

@@ -9,9 +9,8 @@ void paintInitialTint(App& app)
     if (app.state.initialTintDone != 0) return;
     app.state.initialTintDone = 1;
     auto& c = app.platform.controls;
-    paintTint(app, rgb(c.sliderPosition(console::滑块条2), c.sliderPosition(console::滑块条3),
-                       c.sliderPosition(console::滑块条4)));
-    app.platform.timers.setInterval(console::时钟1, 0);
+    paintTint(app, rgb(c.sliderPosition(redSlider), c.sliderPosition(greenSlider), c.sliderPosition(blueSlider)));
+    app.platform.timers.setInterval(firstTintClock, 0);
 }
 
 void goFullScreen(App& app)

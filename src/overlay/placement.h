@@ -1,6 +1,6 @@
 #pragma once
 // Where the overlay lies after the lock: the locked rectangle or the whole screen.
-#include "app/tintora.h"
+#include "core/app.h"
 
 namespace tintora {
 

@@ -2,8 +2,9 @@
 
 #include <random>
 
+#include "design/design.h"
 #include "overlay/overlay.h"
-#include "ui/texts.h"
+#include "design/texts.h"
 
 namespace tintora {
 namespace {
@@ -34,23 +35,23 @@ void checkWindowedMode(App& app)
     app.platform.menus.setChecked(console::全屏化窗口, false);
 }
 
-void armOpacityStep(App& app, int step)
+void armOpacityStep(App& app, OpacityStep step)
 {
-    app.platform.timers.setInterval(startup::时钟3, 60);
+    app.platform.timers.setInterval(opacityStepClock, 60);
     app.state.opacityStep = step;
 }
 
 void lockTarget(App& app)
 {
     auto& p = app.platform;
-    p.controls.setVisible(startup::滑块条1, false);
-    p.controls.setVisible(startup::动画框1, false);
+    p.controls.setVisible(startupOpacitySlider, false);
+    p.controls.setVisible(startupPicture, false);
     checkWindowedMode(app);
     p.windows.setFreeDrag(WindowId::startup, false);
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(app, false);
     app.state.snapFollowing = 0;
-    armOpacityStep(app, 1);
+    armOpacityStep(app, OpacityStep::afterLock);
 
     const WindowHandle overlay = p.windows.handle(WindowId::startup);
     p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::transparent | exstyle::topmost |
@@ -59,23 +60,23 @@ void lockTarget(App& app)
     p.desktop.setTopmost(overlay, true);
 
     p.windows.openModal(WindowId::console);
-    app.state.snapKeyState = 8;
+    app.state.snapKeyState = SnapKeyState::ignoringKeys;
 }
 
 void returnToOpeningScreen(App& app)
 {
     auto& p = app.platform;
     app.state.snapFollowing = 0;
-    armOpacityStep(app, 3);
-    p.controls.setVisible(startup::动画框1, true);
+    armOpacityStep(app, OpacityStep::backToOpening);
+    p.controls.setVisible(startupPicture, true);
     p.windows.move(WindowId::startup, app.state.savedStartGeometry);
     p.windows.setBorder(WindowId::startup, Border::fixedSingle);
     setMenusOfOpeningScreen(app, true);
     p.windows.setFreeDrag(WindowId::startup, false);
     checkWindowedMode(app);
-    p.timers.setInterval(startup::时钟1, 16);
-    app.state.opacityStep = 5;
-    app.state.snapKeyState = 8;
+    p.timers.setInterval(selfStoppingClock, 16);
+    app.state.opacityStep = OpacityStep::settled;
+    app.state.snapKeyState = SnapKeyState::ignoringKeys;
 }
 
 void finishKeyDown(App& app)
@@ -84,7 +85,7 @@ void finishKeyDown(App& app)
     const Geometry g = p.windows.geometry(WindowId::startup);
     if (g.width == openingSize.width && g.height == openingSize.height) {
         p.canvas.clear();
-        p.controls.setVisible(startup::动画框1, true);
+        p.controls.setVisible(startupPicture, true);
     }
     p.windows.setTitle(WindowId::startup, texts::windowTitle);
     setHintMenus(app, false);
@@ -93,10 +94,10 @@ void finishKeyDown(App& app)
 void settleOpacity(App& app, int alpha)
 {
     auto& p = app.platform;
-    p.controls.setSliderPosition(startup::滑块条1, alpha);
-    setOverlayOpacity(app, p.controls.sliderPosition(startup::滑块条1));
-    app.state.opacityStep = 5;
-    p.timers.setInterval(startup::时钟3, 0);
+    p.controls.setSliderPosition(startupOpacitySlider, alpha);
+    setOverlayOpacity(app, p.controls.sliderPosition(startupOpacitySlider));
+    app.state.opacityStep = OpacityStep::settled;
+    p.timers.setInterval(opacityStepClock, 0);
 }
 
 }  // namespace
@@ -108,12 +109,12 @@ void startSmartSnap(App& app)
     p.windows.setFreeDrag(WindowId::startup, true);
     app.state.snapFollowing = 1;
     app.state.snapHeldByUser = false;
-    armOpacityStep(app, 2);
+    armOpacityStep(app, OpacityStep::snapStarted);
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(app, false);
-    app.state.snapKeyState = 5;
+    app.state.snapKeyState = SnapKeyState::awaitingKey;
     setHintMenus(app, true);
-    p.controls.setVisible(startup::动画框1, false);
+    p.controls.setVisible(startupPicture, false);
 
     std::uniform_int_distribution<int> component(0, 255);
     const int r = component(app.state.random);
@@ -147,7 +148,7 @@ void followPointerTick(App& app)
 
 void onStartupKeyDown(App& app, int virtualKey)
 {
-    if (app.state.snapKeyState != 5) return;
+    if (app.state.snapKeyState != SnapKeyState::awaitingKey) return;
     if (virtualKey == vk::backspace || virtualKey == vk::escape)
         returnToOpeningScreen(app);
     else
@@ -158,19 +159,19 @@ void onStartupKeyDown(App& app, int virtualKey)
 void opacityStepTick(App& app)
 {
     switch (app.state.opacityStep) {
-        case 5:
-        case 3: settleOpacity(app, openingAlpha); break;
-        case 1:
-        case 2: settleOpacity(app, snapAlpha); break;
-        default: break;
+        case OpacityStep::settled:
+        case OpacityStep::backToOpening: settleOpacity(app, openingAlpha); break;
+        case OpacityStep::afterLock:
+        case OpacityStep::snapStarted: settleOpacity(app, snapAlpha); break;
+        case OpacityStep::none: break;
     }
 }
 
 void onStartupSliderChanged(App& app)
 {
-    setOverlayOpacity(app, app.platform.controls.sliderPosition(startup::滑块条1));
+    setOverlayOpacity(app, app.platform.controls.sliderPosition(startupOpacitySlider));
 }
 
-void stopStartupClock1(App& app) { app.platform.timers.setInterval(startup::时钟1, 0); }
+void stopStartupClock1(App& app) { app.platform.timers.setInterval(selfStoppingClock, 0); }
 
 }  // namespace tintora

@@ -1,6 +1,6 @@
 #pragma once
 // Smart snap: the start-up window follows the window under the pointer until a key locks it.
-#include "app/tintora.h"
+#include "core/app.h"
 
 namespace tintora {
 

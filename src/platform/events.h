@@ -1,8 +1,15 @@
 #pragma once
 // Events the platform delivers to the behaviour.
-#include "ui/design.h"
+#include "platform/ids.h"
 
 namespace tintora {
+
+// What the user did to a window's tray icon.
+enum class TrayEvent {
+    click = 1,        // left button released
+    doubleClick = 2,  // left double-click
+    menu = 3,         // right button released or the context-menu key
+};
 
 class EventSink {
 public:
@@ -16,8 +23,7 @@ public:
     // Raised for every step the user moves a slider, never for positions set by the program.
     virtual void sliderChanged(ControlRef c) = 0;
     virtual void buttonClicked(ControlRef c) = 0;
-    // 1 left button released, 2 left double-click, 3 right button released or context-menu key.
-    virtual void trayEvent(WindowId w, int kind) = 0;
+    virtual void trayEvent(WindowId w, TrayEvent event) = 0;
 };
 
 }  // namespace tintora

@@ -13,8 +13,8 @@ public:
     virtual ~Profile() = default;
     // Reads one item; empty when the file, section or key is missing.
     virtual std::string read(const std::string& path, std::string_view section, std::string_view key) const = 0;
-    // Writes one item, keeping the rest of the file; failures are silent.
-    virtual void write(const std::string& path, std::string_view section, std::string_view key,
+    // Writes one item, keeping the rest of the file; false when it could not be written.
+    virtual bool write(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view value) = 0;
 };
 

@@ -2,12 +2,14 @@
 // The two windows, their controls, menus and timers, as the behaviour sees them.
 #include <string_view>
 
+#include "platform/ids.h"
 #include "platform/types.h"
-#include "ui/design.h"
 
 namespace tintora {
 
 enum class StartupPicture { soft, vivid };
+
+enum class Border { none, fixedSingle };
 
 class Windows {
 public:

@@ -1,9 +1,11 @@
 #include "ui/console_shell.h"
 
 #include "capture/screenshots.h"
+#include "core/console_window.h"
 #include "colour/colour_controls.h"
 #include "overlay/placement.h"
-#include "ui/texts.h"
+#include "design/texts.h"
+#include "ui/topmost_keeper.h"
 
 namespace tintora {
 namespace {
@@ -41,9 +43,11 @@ void layOutRow(App& app, const Row& row, int top)
 void layOutConsole(App& app)
 {
     const Row rows[] = {
-        {console::标签1, console::滑块条2, console::标签6}, {console::标签2, console::滑块条3, console::标签7},
-        {console::标签3, console::滑块条4, console::标签8}, {console::标签9, console::滑块条1, console::标签5},
-        {console::标签4, console::标签10, console::按钮1},
+        {console::标签1, redSlider, redValueLabel},
+        {console::标签2, greenSlider, greenValueLabel},
+        {console::标签3, blueSlider, blueValueLabel},
+        {console::标签9, opacitySlider, opacityValueLabel},
+        {console::标签4, strengthValueLabel, saveColourButton},
     };
     for (int i = 0; i < 5; ++i) layOutRow(app, rows[i], 12 + 70 * i);
 
@@ -55,8 +59,8 @@ void layOutConsole(App& app)
     const double frameHeight = window.height - client.height;
     const double left = (screen.width - window.width) / 2.0;
     const double top = (screen.height - window.height) / 2.0;
-    const double width = 2.0 * widthOf(app, console::标签1) + widthOf(app, console::滑块条2) + 48 + frameWidth + 6;
-    const double height = 4.0 * heightOf(app, console::标签6) + heightOf(app, console::按钮1) + frameHeight + 82;
+    const double width = 2.0 * widthOf(app, console::标签1) + widthOf(app, redSlider) + 48 + frameWidth + 6;
+    const double height = 4.0 * heightOf(app, redValueLabel) + heightOf(app, saveColourButton) + frameHeight + 82;
     w.move(WindowId::console,
            {static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height)});
 }
@@ -68,13 +72,6 @@ void checkStartOption(App& app, int mode)
 }
 
 }  // namespace
-
-void setConsoleLeft(App& app, int left)
-{
-    Geometry g = app.platform.windows.geometry(WindowId::console);
-    g.left = left;
-    app.platform.windows.move(WindowId::console, g);
-}
 
 void onConsoleCreated(App& app)
 {
@@ -94,13 +91,13 @@ void onConsoleCreated(App& app)
     loadColourSettings(app);
 
     state.initialTintDone = 0;
-    p.timers.setInterval(console::时钟1, 60);
+    p.timers.setInterval(firstTintClock, 60);
     startTopmostKeeper(app, p.windows.handle(WindowId::console));
     for (auto menu : {startup::按任意键锁定窗口, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域,
                       startup::开始, startup::关于})
         p.menus.setVisible(menu, false);
     refreshCounterCaption(app);
-    p.timers.setInterval(console::时钟2, 40);
+    p.timers.setInterval(chartClock, 40);
 }
 
 void hideConsoleToTray(App& app)
@@ -109,7 +106,7 @@ void hideConsoleToTray(App& app)
     if (app.state.consoleInTray) return;
     auto& p = app.platform;
     app.state.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
-    setConsoleLeft(app, trayHiddenLeft);
+    setConsoleLeft(app, offScreenLeft);
     p.tray.setIcon(WindowId::console, texts::trayTip);
     const Size screen = p.desktop.screenSize();
     p.tray.showBalloon(texts::trayBalloon, {screen.width - 110, screen.height - 128});
@@ -123,10 +120,10 @@ void restoreConsole(App& app)
     app.state.consoleInTray = false;
 }
 
-void onConsoleTrayEvent(App& app, int kind)
+void onConsoleTrayEvent(App& app, TrayEvent event)
 {
-    if (kind == 3) app.platform.tray.popupMenu(console::快捷菜单);
-    if (kind == 2) restoreConsole(app);
+    if (event == TrayEvent::menu) app.platform.tray.popupMenu(console::快捷菜单);
+    if (event == TrayEvent::doubleClick) restoreConsole(app);
 }
 
 void chooseConsoleShownAtStart(App& app)
@@ -141,32 +138,6 @@ void chooseConsoleInTrayAtStart(App& app)
     checkStartOption(app, consoleInTray);
     app.state.consoleStartMode = consoleInTray;
     app.settings.write(items::startSmall, consoleInTray);
-}
-
-void showHelp(App& app) { app.platform.shell.messageBox(texts::helpText, texts::helpCaption); }
-
-void showVersion(App& app) { app.platform.shell.messageBox(texts::versionText, texts::versionCaption); }
-
-void openHomepage(App& app) { app.platform.shell.open(texts::homepage); }
-
-void startTopmostKeeper(App& app, WindowHandle window)
-{
-    auto& desktop = app.platform.desktop;
-    for (unsigned id : app.state.keeperTimerIds) desktop.killCallbackTimer(id);
-    app.state.keptTopmostWindow = window;
-    app.state.keeperTimerIds.push_back(desktop.startCallbackTimer(50, [&app] { keepWindowOnTop(app); }));
-}
-
-void keepWindowOnTop(App& app)
-{
-    auto& desktop = app.platform.desktop;
-    const WindowHandle foreground = desktop.foregroundWindow();
-    const WindowHandle kept = app.state.keptTopmostWindow;
-    if (foreground == kept) return;
-    // Only a topmost window can cover the console. Restacking an ordinary one would lift it
-    // over other windows on some window systems.
-    if (desktop.extendedStyle(foreground) & exstyle::topmost) desktop.setTopmost(foreground, false);
-    desktop.setTopmost(kept, true);
 }
 
 }  // namespace tintora

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <sstream>
 
-#include "ui/design.h"
+#include "design/design.h"
 
 namespace tintora::fake {
 namespace {
@@ -43,7 +43,7 @@ FakeUi::FakeUi()
     }
     for (WindowId w : {WindowId::startup, WindowId::console})
         for (const auto& m : menuDesign(w))
-            if (m.item != kSeparator) menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, m.caption};
+            if (m.item != menuSeparator) menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, m.caption};
 }
 
 Size FakeUi::clientSize(WindowId w) const
@@ -176,11 +176,11 @@ std::string FakeFiles::read(const std::string& path, std::string_view section, s
     return {};
 }
 
-void FakeFiles::write(const std::string& path, std::string_view section, std::string_view key, std::string_view value)
+bool FakeFiles::write(const std::string& path, std::string_view section, std::string_view key, std::string_view value)
 {
     append(log, "ini " + std::string(section) + "." + std::string(key) + "=" + std::string(value));
     writes.push_back(path + "|" + std::string(section) + "|" + std::string(key) + "=" + std::string(value));
-    if (!parentExists(path) || readOnly.count(path) || folders.count(path)) return;
+    if (!parentExists(path) || readOnly.count(path) || folders.count(path)) return false;
     std::vector<std::string> lines;
     {
         std::istringstream in(files[path]);
@@ -213,6 +213,7 @@ void FakeFiles::write(const std::string& path, std::string_view section, std::st
     std::string out;
     for (const auto& l : lines) out += l + "\n";
     files[path] = out;
+    return true;
 }
 
 bool FakeFiles::exists(const std::string& path) const { return files.count(path) || folders.count(path); }

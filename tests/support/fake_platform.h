@@ -186,7 +186,7 @@ struct FakeDesktop : Desktop {
 // Files and folders in memory; the profile API writes only into existing folders, as the real one.
 struct FakeFiles : Profile, FileSystem {
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
-    void write(const std::string& path, std::string_view section, std::string_view key,
+    bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override;
 
     bool exists(const std::string& path) const override;

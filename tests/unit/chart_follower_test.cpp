@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "overlay/chart_follower.h"
 #include "unit/test_helpers.h"
 

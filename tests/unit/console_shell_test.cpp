@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
-#include "ui/texts.h"
+#include "core/settings.h"
+#include "design/texts.h"
 #include "unit/test_helpers.h"
 
 namespace tintora {
@@ -88,7 +88,7 @@ TEST_P(ConsoleStartOption, ChecksTheOptionAndHidesOnlyForOne)
         EXPECT_EQ(fp.ui.balloons[0].at, (Point{1920 - 110, 1080 - 128}));
 
         // A double-click on the icon brings the console back to its centred place.
-        program.trayEvent(WindowId::console, 2);
+        program.trayEvent(WindowId::console, TrayEvent::doubleClick);
         EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 330, 500, 371}));
         EXPECT_TRUE(fp.ui.trayTips.empty());
     } else {
@@ -195,7 +195,7 @@ TEST_F(ConsoleTray, HidingWhileHiddenIsIgnoredSoRestoreStillWorks)
 }
 
 struct TrayEventCase {
-    int kind;
+    TrayEvent event;
     bool restored;
     bool popup;
 };
@@ -205,7 +205,7 @@ class ConsoleTrayEvent : public ConsoleTray, public testing::WithParamInterface<
 TEST_P(ConsoleTrayEvent, ActsOnlyOnDoubleClickAndRightClick)
 {
     program.menuCommand(console::最小化控制台到托盘);
-    program.trayEvent(WindowId::console, GetParam().kind);
+    program.trayEvent(WindowId::console, GetParam().event);
 
     EXPECT_EQ(geometry(WindowId::console).left, GetParam().restored ? 710 : -1000);
     EXPECT_EQ(fp.ui.trayTips.count(WindowId::console), GetParam().restored ? 0u : 1u);
@@ -216,9 +216,9 @@ TEST_P(ConsoleTrayEvent, ActsOnlyOnDoubleClickAndRightClick)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ConsoleTrayEvent,
-                         testing::Values(TrayEventCase{1, false, false}, TrayEventCase{2, true, false},
-                                         TrayEventCase{3, false, true}, TrayEventCase{0, false, false},
-                                         TrayEventCase{4, false, false}));
+                         testing::Values(TrayEventCase{TrayEvent::click, false, false},
+                                         TrayEventCase{TrayEvent::doubleClick, true, false},
+                                         TrayEventCase{TrayEvent::menu, false, true}));
 
 TEST_F(ConsoleTray, CloseAndExitRemovesTheIconAndEnds)
 {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "unit/test_helpers.h"
 
 namespace tintora {

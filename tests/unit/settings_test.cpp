@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "support/fake_platform.h"
 
 namespace tintora {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "app/tintora.h"
+#include "design/design.h"
 #include "support/fake_platform.h"
 
 namespace tintora {
@@ -45,8 +46,8 @@ TEST_F(SmartSnap, StartTurnsTheOpeningScreenIntoAFramelessRandomRectangle)
     EXPECT_TRUE(fp.ui.window(WindowId::startup).freeDrag);
     EXPECT_EQ(fp.ui.window(WindowId::startup).border, Border::none);
     EXPECT_EQ(state().snapFollowing, 1);
-    EXPECT_EQ(state().snapKeyState, 5);
-    EXPECT_EQ(state().opacityStep, 2);
+    EXPECT_EQ(state().snapKeyState, SnapKeyState::awaitingKey);
+    EXPECT_EQ(state().opacityStep, OpacityStep::snapStarted);
     EXPECT_EQ(fp.ui.interval(startup::时钟3), 60);
     EXPECT_FALSE(fp.ui.menu(startup::开始).visible);
     EXPECT_FALSE(fp.ui.menu(startup::关于).visible);
@@ -142,8 +143,8 @@ TEST_F(SmartSnap, EscapeAndBackspaceReturnToTheSavedOpeningScreen)
         EXPECT_FALSE(fp.ui.isChecked(console::全屏化窗口));
         EXPECT_EQ(fp.ui.interval(startup::时钟1), 16);
         EXPECT_EQ(state().snapFollowing, 0);
-        EXPECT_EQ(state().snapKeyState, 8);
-        EXPECT_EQ(state().opacityStep, 5);
+        EXPECT_EQ(state().snapKeyState, SnapKeyState::ignoringKeys);
+        EXPECT_EQ(state().opacityStep, OpacityStep::settled);
         EXPECT_EQ(fp.ui.window(WindowId::console).modalOpens, 0);
 
         tick(startup::时钟3);
@@ -181,9 +182,9 @@ TEST_F(SmartSnap, AnyOtherKeyLocksTheRectangleAndOpensTheConsole)
         SCOPED_TRACE(key);
         EXPECT_EQ(other.ui.window(WindowId::console).modalOpens, 1);
         EXPECT_EQ(seen.snapFollowing, 0);
-        EXPECT_EQ(seen.opacityStep, 1);
-        EXPECT_EQ(seen.snapKeyState, 5);
-        EXPECT_EQ(p.app().state.snapKeyState, 8);
+        EXPECT_EQ(seen.opacityStep, OpacityStep::afterLock);
+        EXPECT_EQ(seen.snapKeyState, SnapKeyState::awaitingKey);
+        EXPECT_EQ(p.app().state.snapKeyState, SnapKeyState::ignoringKeys);
         EXPECT_EQ(other.ui.geometry(WindowId::startup), (Geometry{100, 50, 600, 400}));
         EXPECT_EQ(other.desktop.extendedStyle(other.ui.startupHandle) & 0x800A8u, 0x800A8u);
         EXPECT_FALSE(other.ui.window(WindowId::startup).freeDrag);
@@ -221,13 +222,13 @@ TEST_F(SmartSnap, KeysAreIgnoredUnlessSmartSnapWaitsForOne)
 }
 
 struct OpacityCase {
-    int step;
+    OpacityStep step;
     int alpha;  // -1: nothing happens
 };
 
-class OpacityStep : public SmartSnap, public testing::WithParamInterface<OpacityCase> {};
+class OpacityStepTick : public SmartSnap, public testing::WithParamInterface<OpacityCase> {};
 
-TEST_P(OpacityStep, AppliesOneStepAndStops)
+TEST_P(OpacityStepTick, AppliesOneStepAndStops)
 {
     fp.ui.setInterval(startup::时钟3, 60);
     fp.desktop.layered.clear();
@@ -243,13 +244,16 @@ TEST_P(OpacityStep, AppliesOneStepAndStops)
         EXPECT_EQ(fp.desktop.layered[fp.ui.startupHandle].key, keyColour);
         EXPECT_EQ(fp.ui.sliderPosition(startup::滑块条1), GetParam().alpha);
         EXPECT_EQ(fp.ui.interval(startup::时钟3), 0);
-        EXPECT_EQ(state().opacityStep, 5);
+        EXPECT_EQ(state().opacityStep, OpacityStep::settled);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, OpacityStep,
-                         testing::Values(OpacityCase{0, -1}, OpacityCase{1, 190}, OpacityCase{2, 190},
-                                         OpacityCase{3, 255}, OpacityCase{5, 255}, OpacityCase{4, -1}));
+INSTANTIATE_TEST_SUITE_P(Steps, OpacityStepTick,
+                         testing::Values(OpacityCase{OpacityStep::none, -1}, OpacityCase{OpacityStep::afterLock, 190},
+                                         OpacityCase{OpacityStep::snapStarted, 190},
+                                         OpacityCase{OpacityStep::backToOpening, 255},
+                                         OpacityCase{OpacityStep::settled, 255},
+                                         OpacityCase{static_cast<OpacityStep>(4), -1}));
 
 TEST_F(SmartSnap, StartupClock1StopsItselfAndTheHiddenSliderSetsOpacity)
 {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tintora.h"
+#include "design/design.h"
 #include "support/fake_platform.h"
 
 namespace tintora {
@@ -114,8 +115,8 @@ TEST_F(StartupWindowCreated, PreparesTheWindowAsTheLayeredOpeningScreen)
 
     const Size client = fp.ui.clientSize(WindowId::startup);
     EXPECT_EQ(fp.ui.control(startup::动画框1).geometry, (Geometry{0, 0, client.width, client.height + 30}));
-    EXPECT_EQ(program.app().state.snapKeyState, 8);
-    EXPECT_EQ(program.app().state.opacityStep, 0);
+    EXPECT_EQ(program.app().state.snapKeyState, SnapKeyState::ignoringKeys);
+    EXPECT_EQ(program.app().state.opacityStep, OpacityStep::none);
     for (auto timer : {startup::时钟1, startup::时钟2, startup::时钟3}) EXPECT_EQ(fp.ui.interval(timer), 16);
     EXPECT_EQ(fp.ui.sliderPosition(startup::滑块条1), 255);
     EXPECT_EQ(fp.canvas.size(), fp.desktop.screen);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/tintora.h"
+#include "design/design.h"
 #include "support/fake_platform.h"
 
 namespace tintora::unit {

@@ -1,4 +1,4 @@
-#include "platform/win32/canvas.h"
+#include "win32/canvas.h"
 
 #include <gtest/gtest.h>
 #include <png.h>

@@ -12,9 +12,9 @@
 #include <string>
 #include <thread>
 
-#include "platform/win32/capture.h"
-#include "platform/win32/encoder.h"
-#include "platform/win32/handles.h"
+#include "win32/capture.h"
+#include "win32/encoder.h"
+#include "win32/handles.h"
 
 namespace tintora::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/win32/desktop.h"
+#include "win32/desktop.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/win32/handles.h"
+#include "win32/handles.h"
 
 namespace tintora::win32 {
 namespace {

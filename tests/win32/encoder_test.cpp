@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/win32/encoder.h"
+#include "win32/encoder.h"
 
 namespace tintora::win32 {
 namespace {

@@ -9,14 +9,14 @@
 
 #include "app/tintora.h"
 #include "overlay/overlay.h"
-#include "platform/win32/canvas.h"
-#include "platform/win32/capture.h"
-#include "platform/win32/desktop.h"
-#include "platform/win32/encoder.h"
-#include "platform/win32/shell.h"
-#include "platform/win32/storage.h"
-#include "platform/win32/text.h"
-#include "platform/win32/ui_backend.h"
+#include "win32/canvas.h"
+#include "win32/capture.h"
+#include "win32/desktop.h"
+#include "win32/encoder.h"
+#include "win32/shell.h"
+#include "win32/storage.h"
+#include "win32/text.h"
+#include "win32/ui_backend.h"
 
 namespace tintora::win32 {
 namespace {
@@ -112,7 +112,7 @@ protected:
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui, ui, ui, ui, ui, canvas, desktop, profile, files, process, shell, capture, encoder};
+    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder};
     Tintora program{platform};
 };
 

@@ -1,4 +1,4 @@
-#include "platform/win32/storage.h"
+#include "win32/storage.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/win32/handles.h"
-#include "platform/win32/text.h"
+#include "win32/handles.h"
+#include "win32/text.h"
 
 namespace tintora::win32 {
 namespace {

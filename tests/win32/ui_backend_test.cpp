@@ -1,4 +1,4 @@
-#include "platform/win32/ui_backend.h"
+#include "win32/ui_backend.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/canvas.h"
-#include "platform/win32/text.h"
+#include "win32/canvas.h"
+#include "win32/text.h"
 
 namespace tintora::win32 {
 namespace {
@@ -27,7 +27,7 @@ struct RecordingSink final : EventSink {
     std::vector<TimerRef> ticks;
     std::vector<ControlRef> sliderChanges;
     std::vector<ControlRef> clicks;
-    std::vector<std::pair<WindowId, int>> trayEvents;
+    std::vector<std::pair<WindowId, TrayEvent>> trayEvents;
     std::function<void(WindowId)> onCreated;
     std::function<void(TimerRef)> onTick;
 
@@ -46,7 +46,7 @@ struct RecordingSink final : EventSink {
     }
     void sliderChanged(ControlRef c) override { sliderChanges.push_back(c); }
     void buttonClicked(ControlRef c) override { clicks.push_back(c); }
-    void trayEvent(WindowId w, int kind) override { trayEvents.emplace_back(w, kind); }
+    void trayEvent(WindowId w, TrayEvent event) override { trayEvents.emplace_back(w, event); }
 };
 
 // Dispatches messages until the condition holds or a few seconds have passed.
@@ -359,9 +359,9 @@ TEST_F(Win32UiTest, MenuTreesShowCaptionsShortcutsSeparatorsAndGreyedItems)
             if (items.empty()) continue;
             ASSERT_LT(child, items.size());
             const MenuEntry& e = items[child++];
-            EXPECT_EQ((e.type & MFT_SEPARATOR) != 0, d.item == kSeparator);
+            EXPECT_EQ((e.type & MFT_SEPARATOR) != 0, d.item == menuSeparator);
             EXPECT_EQ((e.state & MFS_GRAYED) != 0, d.greyed);
-            if (d.item != kSeparator) {
+            if (d.item != menuSeparator) {
                 std::wstring expected = widen(d.caption);
                 if (d.shortcut) expected += L"\t" + widen(shortcutText(d.shortcut));
                 EXPECT_EQ(e.text, expected);
@@ -634,30 +634,40 @@ TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
         probe.uFlags = NIF_TIP;
         ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "no icon yet";
 
-        ui.setIcon(WindowId::console, "Tintorav1.0");
-        EXPECT_TRUE(ui.hasIcon(WindowId::console));
+        ui.tray().setIcon(WindowId::console, "Tintorav1.0");
+        EXPECT_TRUE(ui.tray().hasIcon(WindowId::console));
         EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &probe));
-        ui.setIcon(WindowId::console, std::string(200, 'x'));  // replaced, tip cut to fit
-        EXPECT_TRUE(ui.hasIcon(WindowId::console));
+        ui.tray().setIcon(WindowId::console, std::string(200, 'x'));  // replaced, tip cut to fit
+        EXPECT_TRUE(ui.tray().hasIcon(WindowId::console));
 
-        const std::pair<UINT, int> kinds[] = {
-            {WM_LBUTTONUP, 1}, {WM_LBUTTONDBLCLK, 2}, {WM_RBUTTONUP, 3}, {WM_CONTEXTMENU, 3}, {WM_MOUSEMOVE, 0}};
-        for (const auto& [message, kind] : kinds) {
+        using Events = std::vector<std::pair<WindowId, TrayEvent>>;
+        const std::pair<UINT, Events> kinds[] = {{WM_LBUTTONUP, {{WindowId::console, TrayEvent::click}}},
+                                                 {WM_LBUTTONDBLCLK, {{WindowId::console, TrayEvent::doubleClick}}},
+                                                 {WM_RBUTTONUP, {{WindowId::console, TrayEvent::menu}}},
+                                                 {WM_CONTEXTMENU, {{WindowId::console, TrayEvent::menu}}},
+                                                 {WM_MOUSEMOVE, {}}};
+        for (const auto& [message, expected] : kinds) {
             sink.trayEvents.clear();
-            SendMessageW(c, kTrayMessage, 1, static_cast<LPARAM>(message));
-            const auto expected = kind ? std::vector<std::pair<WindowId, int>>{{WindowId::console, kind}}
-                                       : std::vector<std::pair<WindowId, int>>{};
+            SendMessageW(c, trayMessage, 1, static_cast<LPARAM>(message));
             EXPECT_EQ(sink.trayEvents, expected) << "message " << message;
         }
 
-        ui.showBalloon("点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0", {300, 400});
-        ASSERT_NE(ui.balloonWindow(), nullptr);
-        EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(ui.balloonWindow()) != FALSE; }));
+        // A restarted shell has lost the icon; the window adds it again when told so.
+        NOTIFYICONDATAW gone = probe;
+        gone.uFlags = 0;
+        ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
+        ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe));
+        SendMessageW(c, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "icon added again";
 
-        ui.removeIcon(WindowId::console);
-        EXPECT_FALSE(ui.hasIcon(WindowId::console));
+        ui.tray().showBalloon("点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0", {300, 400});
+        ASSERT_NE(ui.tray().balloonWindow(), nullptr);
+        EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(ui.tray().balloonWindow()) != FALSE; }));
+
+        ui.tray().removeIcon(WindowId::console);
+        EXPECT_FALSE(ui.tray().hasIcon(WindowId::console));
         EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe));
-        EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(ui.balloonWindow()) == FALSE; }));
+        EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(ui.tray().balloonWindow()) == FALSE; }));
     });
 }
 
@@ -682,7 +692,7 @@ TEST_F(Win32UiTest, PopupMenuRunsTheChosenItem)
     withConsole([&] {
         HWND c = hwnd(WindowId::console);
         SetTimer(c, 99, 50, chooseFirstMenuItem);
-        ui.popupMenu(console::快捷菜单);
+        ui.tray().popupMenu(console::快捷菜单);
         KillTimer(c, 99);
         EXPECT_TRUE(pumpUntil([&] { return !sink.commands.empty(); }));
         EXPECT_EQ(sink.commands, std::vector<MenuRef>{console::恢复视窗});

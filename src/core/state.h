@@ -1,0 +1,62 @@
+#pragma once
+// The process-wide state the handlers share.
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace tintora {
+
+// Which keys the start-up window acts on.
+enum class SnapKeyState {
+    unset = 0,
+    awaitingKey = 5,   // smart snap: a key locks the target or returns to the opening screen
+    ignoringKeys = 8,  // opening screen and after the lock
+};
+
+// The start-up window's next opacity step, taken by its 时钟3.
+enum class OpacityStep {
+    none = 0,
+    afterLock = 1,
+    snapStarted = 2,
+    backToOpening = 3,
+    settled = 5,
+};
+
+struct AppState {
+    // Smart snap.
+    ScreenRect targetRect{};
+    int snapFollowing = 0;
+    SnapKeyState snapKeyState = SnapKeyState::unset;
+    OpacityStep opacityStep = OpacityStep::none;
+    Geometry savedStartGeometry{};
+    // Set while the user drags the rectangle; cleared once the pointer leaves it.
+    bool snapHeldByUser = false;
+    std::minstd_rand random;
+
+    // Overlay placement.
+    int overlayScreenMode = 0;
+    int initialTintDone = 0;
+    Geometry savedOverlayGeometry{};
+
+    // Console shell.
+    int startColourR = 0;
+    int startColourG = 0;
+    int startColourB = 0;
+    int consoleStartMode = 0;
+    int savedConsoleLeft = 0;
+    bool consoleInTray = false;
+    std::vector<unsigned> keeperTimerIds;
+    WindowHandle keptTopmostWindow = 0;
+
+    // Chart settings follower.
+    std::string chartFolder;
+    int chartChoice = 0;
+    std::string chartPictureName;
+
+    // Screenshots.
+    int screenshotCounter = 0;
+};
+
+}  // namespace tintora

@@ -1,0 +1,11 @@
+#pragma once
+// The "关于" commands: help, version and the homepage.
+#include "core/app.h"
+
+namespace tintora {
+
+void showHelp(App& app);
+void showVersion(App& app);
+void openHomepage(App& app);
+
+}  // namespace tintora

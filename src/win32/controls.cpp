@@ -1,0 +1,154 @@
+// The controls of both windows: their creation from the design table and their operations.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+
+#include "platform/png.h"
+#include "resource.h"
+#include "win32/error.h"
+#include "win32/system.h"
+#include "win32/text.h"
+#include "win32/ui_backend.h"
+
+namespace tintora::win32 {
+namespace {
+
+constexpr int sliderMaximum = 255;
+constexpr int sliderTickStep = 5;
+// The start-up pictures are 800 x 600; a picture far beyond that is not one of them.
+constexpr std::size_t maxPicturePixels = 4096 * 4096;
+
+}  // namespace
+
+Win32Ui::Control& Win32Ui::control(ControlRef c) { return const_cast<Control&>(std::as_const(*this).control(c)); }
+
+const Win32Ui::Control& Win32Ui::control(ControlRef c) const
+{
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(), [&](const Control& x) { return x.design->id == c; });
+    assert(found != controls_.end());
+    return *found;
+}
+
+Win32Ui::Control* Win32Ui::controlOf(HWND hwnd)
+{
+    const auto found =
+        std::find_if(controls_.begin(), controls_.end(), [&](const Control& x) { return x.hwnd == hwnd; });
+    return hwnd && found != controls_.end() ? &*found : nullptr;
+}
+
+void Win32Ui::createControl(Control& c, HWND parent)
+{
+    const ControlDesign& d = *c.design;
+    const Geometry g = c.geometry;
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (d.visible ? WS_VISIBLE : 0) | (d.disabled ? WS_DISABLED : 0);
+    auto child = [&](DWORD exStyle, const wchar_t* className, const char* text, DWORD kindStyle) {
+        return CreateWindowExW(exStyle, className, widen(text).c_str(), style | kindStyle, g.left, g.top, g.width,
+                               g.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    };
+    switch (d.kind) {
+        case ControlKind::label: c.hwnd = child(0, WC_STATICW, d.caption, SS_CENTER); break;
+        case ControlKind::button: c.hwnd = child(0, WC_BUTTONW, d.caption, BS_PUSHBUTTON | WS_TABSTOP); break;
+        case ControlKind::slider:
+            c.hwnd =
+                child(WS_EX_STATICEDGE, TRACKBAR_CLASSW, "",
+                      TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP | (d.ticks == TickMarks::both ? TBS_BOTH : TBS_BOTTOM) |
+                          (d.selectionBand ? TBS_ENABLESELRANGE : 0));
+            SendMessageW(c.hwnd, TBM_SETRANGEMIN, FALSE, 0);
+            SendMessageW(c.hwnd, TBM_SETRANGEMAX, FALSE, sliderMaximum);
+            SendMessageW(c.hwnd, TBM_SETLINESIZE, 0, 1);
+            SendMessageW(c.hwnd, TBM_SETPAGESIZE, 0, 1);
+            SendMessageW(c.hwnd, TBM_SETTICFREQ, sliderTickStep, 0);
+            SendMessageW(c.hwnd, TBM_SETPOS, TRUE, 0);
+            c.lastPosition = 0;
+            break;
+        case ControlKind::picture:
+            c.picture = std::make_unique<PictureBox>(pictureClass_, parent, style | WS_TABSTOP, g);
+            c.hwnd = c.picture->hwnd();
+            break;
+        case ControlKind::canvas:
+            if (!makeCanvas_) return;
+            c.hwnd = makeCanvas_(parent);
+            // Below the picture box, which covers it on the opening screen.
+            SetWindowPos(c.hwnd, HWND_BOTTOM, g.left, g.top, g.width, g.height,
+                         SWP_NOACTIVATE | (d.visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+            EnableWindow(c.hwnd, !d.disabled);
+            break;
+        case ControlKind::fileDialog:
+        case ControlKind::balloon: return;  // nothing on the screen until used
+    }
+    if (!c.hwnd) {
+        reportLastError(std::string("creating the control ") + d.designName);
+        return;
+    }
+    if (d.fontHeight > 0) {
+        // A negative height asks for the character height; no face name lets the system pick its
+        // default face for the character set.
+        c.font.reset(CreateFontW(-d.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                 nullptr));
+        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font.get()), FALSE);
+    }
+}
+
+Geometry Win32Ui::geometry(ControlRef ref) const
+{
+    const Control& c = control(ref);
+    RECT r{};
+    if (!c.hwnd || !GetWindowRect(c.hwnd, &r)) return c.geometry;
+    MapWindowPoints(HWND_DESKTOP, GetParent(c.hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return geometryOf(r);
+}
+
+void Win32Ui::setGeometry(ControlRef ref, Geometry g)
+{
+    Control& c = control(ref);
+    c.geometry = g;
+    if (c.hwnd) MoveWindow(c.hwnd, g.left, g.top, g.width, g.height, TRUE);
+}
+
+void Win32Ui::setVisible(ControlRef ref, bool visible)
+{
+    if (HWND hwnd = control(ref).hwnd) ShowWindow(hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32Ui::setCaption(ControlRef ref, std::string_view text)
+{
+    if (HWND hwnd = control(ref).hwnd) SetWindowTextW(hwnd, widen(text).c_str());
+}
+
+int Win32Ui::sliderPosition(ControlRef ref) const
+{
+    const Control& c = control(ref);
+    return c.hwnd ? static_cast<int>(SendMessageW(c.hwnd, TBM_GETPOS, 0, 0)) : c.lastPosition;
+}
+
+void Win32Ui::setSliderPosition(ControlRef ref, int position)
+{
+    Control& c = control(ref);
+    if (!c.hwnd) return;
+    SendMessageW(c.hwnd, TBM_SETPOS, TRUE, position);
+    c.lastPosition = static_cast<int>(SendMessageW(c.hwnd, TBM_GETPOS, 0, 0));
+}
+
+void Win32Ui::setSliderSelection(ControlRef ref, int length)
+{
+    HWND hwnd = control(ref).hwnd;
+    if (!hwnd) return;
+    SendMessageW(hwnd, TBM_SETSELSTART, FALSE, 0);
+    SendMessageW(hwnd, TBM_SETSELEND, TRUE, length);
+}
+
+void Win32Ui::setPicture(ControlRef ref, StartupPicture picture)
+{
+    PictureBox* box = control(ref).picture.get();
+    if (!box) return;
+    const int id = picture == StartupPicture::vivid ? IDR_STARTUP_VIVID : IDR_STARTUP_SOFT;
+    box->setImage(decodePng(resourceBytes(id), maxPicturePixels).value_or(Image{}));
+}
+
+}  // namespace tintora::win32

@@ -1,0 +1,157 @@
+#include "win32/desktop.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+
+#include "win32/handles.h"
+#include "win32/system.h"
+
+namespace tintora::win32 {
+namespace {
+
+HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
+WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
+
+bool isOwnWindow(HWND w)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(w, &process);
+    return process == GetCurrentProcessId();
+}
+
+// Click-through layered windows are not hit by the mouse, so they are looked through too.
+bool isClickThrough(HWND w)
+{
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(w, GWL_EXSTYLE));
+    return (style & WS_EX_LAYERED) && (style & WS_EX_TRANSPARENT);
+}
+
+// Windows hides some windows (on other virtual desktops, suspended apps) by cloaking them: they
+// count as visible but are not on the screen. DWM is looked up at run time; without it nothing is cloaked.
+bool isCloaked(HWND w)
+{
+    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    constexpr DWORD cloakedAttribute = 14;  // DWMWA_CLOAKED
+    static const auto getAttribute = dwmFunction<GetAttribute>("DwmGetWindowAttribute");
+    DWORD cloaked = 0;
+    return getAttribute && SUCCEEDED(getAttribute(w, cloakedAttribute, &cloaked, sizeof cloaked)) && cloaked;
+}
+
+bool contains(HWND w, POINT p)
+{
+    RECT r{};
+    return GetWindowRect(w, &r) && PtInRect(&r, p);
+}
+
+// The topmost visible window of another process at the point, in z-order.
+HWND foreignTopLevelAt(POINT p)
+{
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (IsWindowVisible(w) && !isOwnWindow(w) && !isClickThrough(w) && contains(w, p) && !isCloaked(w)) return w;
+    }
+    return nullptr;
+}
+
+// Callback timers have no window to carry context, so their ticks are looked up by timer id.
+std::map<UINT_PTR, std::function<void()>>& callbackTimers()
+{
+    static std::map<UINT_PTR, std::function<void()>> timers;
+    return timers;
+}
+
+void CALLBACK onCallbackTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    const auto& timers = callbackTimers();
+    const auto found = timers.find(id);
+    if (found == timers.end()) return;
+    const std::function<void()> tick = found->second;  // the tick may kill its own timer
+    tick();
+}
+
+}  // namespace
+
+Point Win32Desktop::cursorPosition() const
+{
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+WindowHandle Win32Desktop::windowAtPoint(Point at) const
+{
+    const POINT p{at.x, at.y};
+    HWND w = foreignTopLevelAt(p);
+    if (!w) return toHandle(GetDesktopWindow());
+    // Descend to the deepest visible, enabled control, as the mouse's own hit test does.
+    for (;;) {
+        POINT client = p;
+        ScreenToClient(w, &client);
+        HWND child = ChildWindowFromPointEx(w, client, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
+        if (!child || child == w) return toHandle(w);
+        w = child;
+    }
+}
+
+std::optional<ScreenRect> Win32Desktop::windowRect(WindowHandle w) const
+{
+    RECT r{};
+    if (!GetWindowRect(toHwnd(w), &r)) return std::nullopt;
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
+}
+
+std::uint32_t Win32Desktop::extendedStyle(WindowHandle w) const
+{
+    return static_cast<std::uint32_t>(GetWindowLongPtrW(toHwnd(w), GWL_EXSTYLE));
+}
+
+void Win32Desktop::setExtendedStyle(WindowHandle w, std::uint32_t style)
+{
+    SetWindowLongPtrW(toHwnd(w), GWL_EXSTYLE, static_cast<LONG_PTR>(style));
+}
+
+void Win32Desktop::setLayeredAttributes(WindowHandle w, Colour key, int alpha)
+{
+    SetLayeredWindowAttributes(toHwnd(w), key, static_cast<BYTE>(std::clamp(alpha, 0, 255)), LWA_COLORKEY | LWA_ALPHA);
+}
+
+WindowHandle Win32Desktop::foregroundWindow() const { return toHandle(GetForegroundWindow()); }
+
+void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
+{
+    SetWindowPos(toHwnd(w), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+Size Win32Desktop::screenSize() const { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+std::uint32_t Win32Desktop::tickCount() const { return GetTickCount(); }
+
+void Win32Desktop::processPendingEvents()
+{
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the loop that owns it
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+unsigned Win32Desktop::startCallbackTimer(int milliseconds, std::function<void()> tick)
+{
+    const UINT_PTR id = SetTimer(nullptr, 0, static_cast<UINT>(std::max(milliseconds, 0)), onCallbackTimer);
+    if (id) callbackTimers()[id] = std::move(tick);
+    return static_cast<unsigned>(id);
+}
+
+void Win32Desktop::killCallbackTimer(unsigned id)
+{
+    KillTimer(nullptr, id);
+    callbackTimers().erase(id);
+}
+
+}  // namespace tintora::win32

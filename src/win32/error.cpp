@@ -1,0 +1,25 @@
+#include "win32/error.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "win32/text.h"
+
+namespace tintora::win32 {
+
+void reportError(std::string_view what, unsigned long code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring line = L"Tintora: " + widen(what) + L" failed: ";
+    line += length ? std::wstring(text, length) : L"error " + std::to_wstring(code) + L"\r\n";
+    LocalFree(text);
+    OutputDebugStringW(line.c_str());
+}
+
+void reportLastError(std::string_view what) { reportError(what, GetLastError()); }
+
+}  // namespace tintora::win32

@@ -1,0 +1,147 @@
+#include "win32/storage.h"
+
+#include <windows.h>
+
+#include <optional>
+
+#include "win32/error.h"
+#include "win32/handles.h"
+#include "win32/text.h"
+
+namespace tintora::win32 {
+namespace {
+
+constexpr DWORD profileBufferSize = 10240;
+// Larger files count as unreadable, so that a stray huge file cannot exhaust a 32-bit process.
+constexpr LONGLONG maxReadSize = 256LL * 1024 * 1024;
+
+std::optional<KernelHandle> openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition)
+{
+    HANDLE file = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    return KernelHandle(file);
+}
+
+std::optional<FindHandle> findFirst(const std::wstring& pattern, WIN32_FIND_DATAW& found)
+{
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+    return FindHandle(search);
+}
+
+// Creates or truncates the file and writes all of the content; the handle is closed on return.
+bool writeWholeFile(const std::wstring& path, const Bytes& content)
+{
+    const auto file = openFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (!file) return false;
+    std::size_t done = 0;
+    while (done < content.size()) {
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(content.size() - done);
+        if (!WriteFile(file->get(), content.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string Win32Profile::read(const std::string& path, std::string_view section, std::string_view key) const
+{
+    std::wstring buffer(profileBufferSize, L'\0');
+    const DWORD length = GetPrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), L"", buffer.data(),
+                                                  profileBufferSize, widen(path).c_str());
+    buffer.resize(length);
+    return narrow(buffer);
+}
+
+bool Win32Profile::write(const std::string& path, std::string_view section, std::string_view key,
+                         std::string_view value)
+{
+    if (WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), widen(value).c_str(),
+                                   widen(path).c_str()))
+        return true;
+    reportLastError("WritePrivateProfileStringW " + path);
+    return false;
+}
+
+bool Win32FileSystem::exists(const std::string& path) const
+{
+    WIN32_FIND_DATAW found{};
+    return findFirst(widen(path), found).has_value();
+}
+
+void Win32FileSystem::createFolder(const std::string& path) { CreateDirectoryW(widen(path).c_str(), nullptr); }
+
+Bytes Win32FileSystem::readFile(const std::string& path) const
+{
+    const auto file = openFile(widen(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file->get(), &size) || size.QuadPart > maxReadSize) return {};
+    Bytes content(static_cast<std::size_t>(size.QuadPart));
+    std::size_t done = 0;
+    while (done < content.size()) {
+        DWORD read = 0;
+        const auto chunk = static_cast<DWORD>(content.size() - done);
+        if (!ReadFile(file->get(), content.data() + done, chunk, &read, nullptr)) return {};
+        if (read == 0) break;  // the file shrank meanwhile
+        done += read;
+    }
+    content.resize(done);
+    return content;
+}
+
+bool Win32FileSystem::writeFile(const std::string& path, const Bytes& content)
+{
+    const std::wstring target = widen(path);
+    const std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    if (writeWholeFile(temporary, content) &&
+        MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    reportLastError("writing " + path);
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
+std::vector<std::string> Win32FileSystem::listFiles(const std::string& pattern) const
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found{};
+    const auto search = findFirst(widen(pattern), found);
+    if (!search) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(narrow(found.cFileName));
+    } while (FindNextFileW(search->get(), &found));
+    return names;
+}
+
+std::string Win32Process::runDirectory() const
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);  // truncated: a long path
+    }
+    const std::size_t separator = path.find_last_of(L"\\/");
+    path.resize(separator == std::wstring::npos ? 0 : separator);
+    return narrow(path);
+}
+
+void Win32Process::setCurrentDirectory(const std::string& path) { SetCurrentDirectoryW(widen(path).c_str()); }
+
+std::string Win32Process::currentDirectory() const
+{
+    std::wstring path(GetCurrentDirectoryW(0, nullptr), L'\0');
+    path.resize(GetCurrentDirectoryW(static_cast<DWORD>(path.size()), path.data()));
+    return narrow(path);
+}
+
+void Win32Process::exit(int code) { ExitProcess(static_cast<UINT>(code)); }
+
+}  // namespace tintora::win32

@@ -1,0 +1,32 @@
+#pragma once
+// Settings files, files and folders, and the running process, through kernel32's wide API.
+#include "platform/storage.h"
+
+namespace tintora::win32 {
+
+class Win32Profile final : public Profile {
+public:
+    std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
+    bool write(const std::string& path, std::string_view section, std::string_view key,
+               std::string_view value) override;
+};
+
+class Win32FileSystem final : public FileSystem {
+public:
+    bool exists(const std::string& path) const override;
+    void createFolder(const std::string& path) override;
+    Bytes readFile(const std::string& path) const override;
+    // Writes a temporary file beside the target, then moves it over the target.
+    bool writeFile(const std::string& path, const Bytes& content) override;
+    std::vector<std::string> listFiles(const std::string& pattern) const override;
+};
+
+class Win32Process final : public Process {
+public:
+    std::string runDirectory() const override;
+    void setCurrentDirectory(const std::string& path) override;
+    std::string currentDirectory() const override;
+    [[noreturn]] void exit(int code) override;
+};
+
+}  // namespace tintora::win32

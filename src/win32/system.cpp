@@ -1,0 +1,30 @@
+#include "win32/system.h"
+
+#include "resource.h"
+#include "win32/handles.h"
+
+namespace tintora::win32 {
+
+HICON appIcon(int systemMetricX, int systemMetricY)
+{
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTORA), IMAGE_ICON,
+                                         GetSystemMetrics(systemMetricX), GetSystemMetrics(systemMetricY), LR_SHARED));
+}
+
+std::vector<std::uint8_t> resourceBytes(int id)
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(id), RT_RCDATA);
+    if (!found) return {};
+    const auto* data = static_cast<const std::uint8_t*>(LockResource(LoadResource(instance, found)));
+    if (!data) return {};
+    return {data, data + SizeofResource(instance, found)};
+}
+
+FARPROC dwmFunction(const char* name)
+{
+    static const Library dwm(LoadLibraryW(L"dwmapi.dll"));
+    return dwm ? GetProcAddress(dwm.get(), name) : nullptr;
+}
+
+}  // namespace tintora::win32

@@ -1,0 +1,43 @@
+#pragma once
+// Small shared pieces of the Win32 backend.
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace tintora::win32 {
+
+// The header of a 32-bit picture whose rows run top to bottom.
+inline BITMAPINFO topDownBitmapInfo(int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// A window rectangle as left, top, width and height.
+inline Geometry geometryOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// The program's icon at the size of two system metrics; shared, owned by the system.
+HICON appIcon(int systemMetricX, int systemMetricY);
+
+// The bytes of an RCDATA resource of the program; empty when it is missing.
+std::vector<std::uint8_t> resourceBytes(int id);
+
+// A function of dwmapi.dll, looked up at run time: systems without the desktop compositor lack it.
+FARPROC dwmFunction(const char* name);
+
+template <typename Function>
+Function dwmFunction(const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(dwmFunction(name)));
+}
+
+}  // namespace tintora::win32

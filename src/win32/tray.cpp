@@ -1,0 +1,141 @@
+#include "win32/tray.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "win32/error.h"
+#include "win32/system.h"
+#include "win32/text.h"
+#include "win32/ui_backend.h"
+
+namespace tintora::win32 {
+namespace {
+
+constexpr UINT trayIconId = 1;
+constexpr UINT_PTR balloonToolId = 1;
+constexpr int balloonWidth = 320;
+// A balloon goes away by itself after a while, as the system's own do.
+constexpr UINT balloonMilliseconds = 10000;
+
+TOOLINFOW balloonTool(HWND balloon, wchar_t* text)
+{
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = balloon;
+    tool.uId = balloonToolId;
+    tool.lpszText = text;
+    return tool;
+}
+
+void hideBalloon(HWND balloon)
+{
+    KillTimer(balloon, balloonToolId);
+    TOOLINFOW tool = balloonTool(balloon, nullptr);
+    SendMessageW(balloon, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void CALLBACK balloonTimeUp(HWND balloon, UINT, UINT_PTR, DWORD) { hideBalloon(balloon); }
+
+}  // namespace
+
+Win32Tray::Win32Tray(const Win32Ui& ui) : ui_(ui), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+std::optional<TrayEvent> Win32Tray::eventOf(LPARAM mouseMessage)
+{
+    switch (LOWORD(mouseMessage)) {
+        case WM_LBUTTONUP: return TrayEvent::click;
+        case WM_LBUTTONDBLCLK: return TrayEvent::doubleClick;
+        case WM_RBUTTONUP:
+        case WM_CONTEXTMENU: return TrayEvent::menu;
+    }
+    return std::nullopt;
+}
+
+bool Win32Tray::notify(WindowId w, DWORD action)
+{
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = ui_.hwndOf(w);
+    data.uID = trayIconId;
+    if (action != NIM_DELETE) {
+        data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+        data.uCallbackMessage = trayMessage;
+        data.hIcon = appIcon(SM_CXSMICON, SM_CYSMICON);
+        const std::wstring& tip = icons_[index(w)].tip;
+        std::copy_n(tip.begin(), std::min(tip.size(), std::size(data.szTip) - 1), data.szTip);
+    }
+    return Shell_NotifyIconW(action, &data) != FALSE;
+}
+
+void Win32Tray::setIcon(WindowId w, std::string_view tip)
+{
+    Icon& icon = icons_[index(w)];
+    if (!ui_.hwndOf(w)) return;
+    icon.tip = widen(tip);
+    if (notify(w, icon.shown ? NIM_MODIFY : NIM_ADD))
+        icon.shown = true;
+    else
+        reportLastError("Shell_NotifyIconW");
+}
+
+void Win32Tray::removeIcon(WindowId w)
+{
+    Icon& icon = icons_[index(w)];
+    if (icon.shown) notify(w, NIM_DELETE);
+    icon.shown = false;
+    // The balloon points at the icon; it goes with it.
+    if (balloon_) hideBalloon(balloon_.get());
+}
+
+void Win32Tray::addIconAgain(WindowId w)
+{
+    if (icons_[index(w)].shown && !notify(w, NIM_ADD)) reportLastError("Shell_NotifyIconW after a shell restart");
+}
+
+void Win32Tray::windowDestroyed(WindowId w)
+{
+    Icon& icon = icons_[index(w)];
+    if (icon.shown) notify(w, NIM_DELETE);
+    icon.shown = false;
+}
+
+void Win32Tray::showBalloon(std::string_view text, Point at)
+{
+    if (!balloon_) {
+        balloon_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                       WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr));
+        if (!balloon_) {
+            reportLastError("CreateWindowExW (balloon)");
+            return;
+        }
+        // A maximum width lets the text break at its line ends.
+        SendMessageW(balloon_.get(), TTM_SETMAXTIPWIDTH, 0, balloonWidth);
+    }
+    std::wstring wide = widen(text);
+    TOOLINFOW tool = balloonTool(balloon_.get(), wide.data());
+    SendMessageW(balloon_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(balloon_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(balloon_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(balloon_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    SetTimer(balloon_.get(), balloonToolId, balloonMilliseconds, balloonTimeUp);
+}
+
+void Win32Tray::popupMenu(MenuRef m)
+{
+    HWND hwnd = ui_.hwndOf(m.window);
+    if (!hwnd) return;
+    POINT at{};
+    GetCursorPos(&at);
+    // Without being the foreground window the menu would not close when the user clicks elsewhere.
+    SetForegroundWindow(hwnd);
+    TrackPopupMenu(ui_.popupItems(m), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+    PostMessageW(hwnd, WM_NULL, 0, 0);
+}
+
+}  // namespace tintora::win32

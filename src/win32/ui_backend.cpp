@@ -1,0 +1,309 @@
+#include "win32/ui_backend.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cassert>
+#include <iterator>
+#include <optional>
+#include <utility>
+
+#include "win32/error.h"
+#include "win32/system.h"
+#include "win32/text.h"
+
+namespace tintora::win32 {
+namespace {
+
+constexpr wchar_t windowClassName[] = L"TintoraWindow";
+constexpr wchar_t pictureClassName[] = L"TintoraPicture";
+// Everything a window's frame is made of; the fixed single border with caption is a subset.
+constexpr DWORD frameStyles = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+
+HINSTANCE instance() { return GetModuleHandleW(nullptr); }
+
+bool hasTimer(TimerRef t)
+{
+    const auto timers = timerDesigns();
+    return std::any_of(timers.begin(), timers.end(), [&](const TimerDesign& d) { return d.id == t; });
+}
+
+}  // namespace
+
+Win32Ui::Win32Ui(CanvasFactory makeCanvas)
+    : windowClass_(windowClassName, procedure, LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE)),
+      pictureClass_(pictureClassName, PictureBox::procedure, LoadCursorW(nullptr, IDC_ARROW),
+                    GetSysColorBrush(COLOR_BTNFACE)),
+      makeCanvas_(std::move(makeCanvas))
+{
+    // Trackbars and tooltips.
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+    for (const ControlDesign& d : controlDesigns()) controls_.emplace_back(d);
+    for (const WindowDesign& d : windowDesigns())
+        windows_[static_cast<std::size_t>(d.id)].reset(new TopWindow(this, d.id));
+}
+
+Win32Ui::~Win32Ui() = default;
+
+EventSink& Win32Ui::sink() const
+{
+    assert(sink_ && "connect an EventSink before creating windows");
+    return *sink_;
+}
+
+void Win32Ui::createStartupWindow()
+{
+    createWindow(WindowId::startup);
+    sink().windowCreated(WindowId::startup);
+    ShowWindow(hwndOf(WindowId::startup), SW_SHOWNORMAL);
+    UpdateWindow(hwndOf(WindowId::startup));
+}
+
+void Win32Ui::createWindow(WindowId id)
+{
+    TopWindow& w = window(id);
+    const WindowDesign& d = windowDesign(id);
+    w.creationStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | (d.closeButton ? WS_SYSMENU : 0);
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - d.geometry.width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - d.geometry.height) / 2;
+    // A tool window has no taskbar button, with or without an owner.
+    if (!CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClass_.name(), widen(d.title).c_str(), w.creationStyle,
+                         left, top, d.geometry.width, d.geometry.height, nullptr, nullptr, instance(), &w)) {
+        reportLastError("CreateWindowExW (window)");
+        return;
+    }
+    HWND hwnd = w.hwnd.get();
+    if (d.hasIcon) {
+        SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon(SM_CXICON, SM_CYICON)));
+        SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon(SM_CXSMICON, SM_CYSMICON)));
+    }
+    refreshMenuBar(id);
+    for (Control& c : controls_)
+        if (c.design->id.window == id) createControl(c, hwnd);
+}
+
+// A window whose menu bar has no items shows no bar at all.
+void Win32Ui::refreshMenuBar(WindowId id) const
+{
+    HWND hwnd = hwndOf(id);
+    if (!hwnd) return;
+    HMENU bar = window(id).menus.bar();
+    HMENU wanted = GetMenuItemCount(bar) > 0 ? bar : nullptr;
+    if (GetMenu(hwnd) != wanted)
+        SetMenu(hwnd, wanted);
+    else
+        DrawMenuBar(hwnd);
+}
+
+std::optional<int> Win32Ui::pump(const std::function<bool()>& keepRunning)
+{
+    MSG msg{};
+    while (keepRunning()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(msg.wParam);
+        if (got == -1) return 0;
+        if (const auto active = activeWindow(); active && translateAccelerator(*active, msg)) continue;
+        if (translateDialogKey(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return std::nullopt;
+}
+
+int Win32Ui::run()
+{
+    return pump([] { return true; }).value_or(0);
+}
+
+std::optional<WindowId> Win32Ui::activeWindow() const
+{
+    HWND active = GetActiveWindow();
+    for (const auto& w : windows_)
+        if (active && w->hwnd.get() == active) return w->id;
+    return std::nullopt;
+}
+
+bool Win32Ui::translateAccelerator(WindowId w, MSG& msg) const
+{
+    HWND hwnd = hwndOf(w);
+    HACCEL table = window(w).menus.accelerators();
+    return hwnd && table && TranslateAcceleratorW(hwnd, table, &msg) != 0;
+}
+
+bool Win32Ui::translateDialogKey(MSG& msg) const
+{
+    HWND console = hwndOf(WindowId::console);
+    return console && IsDialogMessageW(console, &msg);
+}
+
+LRESULT CALLBACK Win32Ui::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* w = windowObject<TopWindow>(hwnd, message, lParam);
+    if (!w) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCCREATE) w->hwnd.reset(hwnd);
+    return w->ui->onMessage(*w, message, wParam, lParam);
+}
+
+LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND hwnd = w.hwnd.get();
+    if (message == tray_.taskbarCreatedMessage()) {
+        tray_.addIconAgain(w.id);
+        return 0;
+    }
+    switch (message) {
+        case WM_COMMAND: onCommand(w, wParam, lParam); return 0;
+        case WM_HSCROLL: onScroll(reinterpret_cast<HWND>(lParam)); return 0;
+        case WM_TIMER:
+            if (const TimerRef t{w.id, static_cast<int>(wParam) - 1}; hasTimer(t)) sink().timerTick(t);
+            return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (w.id == WindowId::startup) sink().keyDown(w.id, static_cast<int>(wParam));
+            break;
+        case WM_CLOSE:
+            // The console has no close button and is never closed by the user.
+            if (w.id == WindowId::startup) sink().windowCloseRequested(w.id);
+            return 0;
+        case WM_NCHITTEST: {
+            const LRESULT hit = DefWindowProcW(hwnd, message, wParam, lParam);
+            return w.freeDrag && hit == HTCLIENT ? HTCAPTION : hit;
+        }
+        case WM_ENTERSIZEMOVE: w.dragging = true; break;
+        case WM_EXITSIZEMOVE: w.dragging = false; break;
+        case WM_SETCURSOR:
+            if (const Control* c = controlOf(reinterpret_cast<HWND>(wParam));
+                c && c->design->handCursor && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case trayMessage:
+            if (const auto event = Win32Tray::eventOf(lParam)) sink().trayEvent(w.id, *event);
+            return 0;
+        case WM_DESTROY:
+            // The menus outlive the window; the icon does not.
+            SetMenu(hwnd, nullptr);
+            tray_.windowDestroyed(w.id);
+            break;
+        case WM_NCDESTROY:
+            (void)w.hwnd.release();
+            for (Control& c : controls_)
+                if (c.design->id.window == w.id) c.hwnd = nullptr;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void Win32Ui::onCommand(TopWindow& w, WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == 0) {
+        // From a menu or an accelerator.
+        if (const auto m = menuFromCommandId(LOWORD(wParam)); m && m->window == w.id) sink().menuCommand(*m);
+        return;
+    }
+    const Control* c = controlOf(reinterpret_cast<HWND>(lParam));
+    if (c && c->design->kind == ControlKind::button && HIWORD(wParam) == BN_CLICKED)
+        sink().buttonClicked(c->design->id);
+}
+
+// A trackbar notifies several times per user step (the step, then the end of tracking); only a
+// position the program has not seen yet is a change.
+void Win32Ui::onScroll(HWND slider)
+{
+    Control* c = controlOf(slider);
+    if (!c || c->design->kind != ControlKind::slider) return;
+    const int position = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    if (position == c->lastPosition) return;
+    c->lastPosition = position;
+    sink().sliderChanged(c->design->id);
+}
+
+Geometry Win32Ui::geometry(WindowId w) const
+{
+    RECT r{};
+    if (!hwndOf(w) || !GetWindowRect(hwndOf(w), &r)) return windowDesign(w).geometry;
+    return geometryOf(r);
+}
+
+Size Win32Ui::clientSize(WindowId w) const
+{
+    RECT r{};
+    GetClientRect(hwndOf(w), &r);
+    return {r.right, r.bottom};
+}
+
+void Win32Ui::move(WindowId w, Geometry g)
+{
+    SetWindowPos(hwndOf(w), nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Ui::setBorder(WindowId w, Border b)
+{
+    HWND hwnd = hwndOf(w);
+    RECT r{};
+    if (!hwnd || !GetWindowRect(hwnd, &r)) return;
+    DWORD style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE)) & ~frameStyles;
+    if (b == Border::fixedSingle) style |= window(w).creationStyle & frameStyles;
+    SetWindowLongW(hwnd, GWL_STYLE, static_cast<LONG>(style));
+    // The outer rectangle stays where it is; the client area grows or shrinks inside it.
+    SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Win32Ui::setFreeDrag(WindowId w, bool on) { window(w).freeDrag = on; }
+
+bool Win32Ui::isBeingDragged(WindowId w) const { return window(w).dragging; }
+
+void Win32Ui::setTitle(WindowId w, std::string_view title) { SetWindowTextW(hwndOf(w), widen(title).c_str()); }
+
+// Without activation: the overlay is restored while the console keeps the keyboard and its shortcuts.
+void Win32Ui::showNormal(WindowId w) { ShowWindow(hwndOf(w), SW_SHOWNOACTIVATE); }
+
+WindowHandle Win32Ui::handle(WindowId w) const { return reinterpret_cast<WindowHandle>(hwndOf(w)); }
+
+void Win32Ui::openModal(WindowId id)
+{
+    if (hwndOf(id)) return;
+    createWindow(id);
+    sink().windowCreated(id);
+    const WindowId other = id == WindowId::startup ? WindowId::console : WindowId::startup;
+    const bool disableOther = hwndOf(other) && IsWindowEnabled(hwndOf(other));
+    if (disableOther) EnableWindow(hwndOf(other), FALSE);
+    ShowWindow(hwndOf(id), SW_SHOWNORMAL);
+    const auto quit = pump([&] { return hwndOf(id) != nullptr; });
+    if (disableOther && hwndOf(other)) EnableWindow(hwndOf(other), TRUE);
+    // The outer loop must see the quit request too.
+    if (quit) PostQuitMessage(*quit);
+}
+
+void Win32Ui::setChecked(MenuRef m, bool checked) { window(m.window).menus.setChecked(m.index, checked); }
+
+bool Win32Ui::isChecked(MenuRef m) const { return window(m.window).menus.isChecked(m.index); }
+
+void Win32Ui::setVisible(MenuRef m, bool visible)
+{
+    window(m.window).menus.setVisible(m.index, visible);
+    refreshMenuBar(m.window);
+}
+
+void Win32Ui::setCaption(MenuRef m, std::string_view caption)
+{
+    window(m.window).menus.setCaption(m.index, caption);
+    refreshMenuBar(m.window);
+}
+
+void Win32Ui::setInterval(TimerRef t, int milliseconds)
+{
+    HWND hwnd = hwndOf(t.window);
+    if (!hwnd) return;
+    const auto id = static_cast<UINT_PTR>(t.index) + 1;
+    if (milliseconds > 0)
+        SetTimer(hwnd, id, static_cast<UINT>(milliseconds), nullptr);
+    else
+        KillTimer(hwnd, id);
+}
+
+}  // namespace tintora::win32
