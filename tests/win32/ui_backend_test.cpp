@@ -1,186 +1,9 @@
-#include "win32/ui_backend.h"
-
-#include <commctrl.h>
 #include <gtest/gtest.h>
-#include <shellapi.h>
 
-#include <chrono>
-#include <functional>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "win32/canvas.h"
-#include "win32/text.h"
+#include "win32/ui_fixture.h"
 
 namespace tintora::win32 {
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Records every event and lets a test act on window creation and timer ticks.
-struct RecordingSink final : EventSink {
-    std::vector<WindowId> created;
-    std::vector<WindowId> closeRequests;
-    std::vector<std::pair<WindowId, int>> keys;
-    std::vector<MenuRef> commands;
-    std::vector<TimerRef> ticks;
-    std::vector<ControlRef> sliderChanges;
-    std::vector<ControlRef> clicks;
-    std::vector<std::pair<WindowId, TrayEvent>> trayEvents;
-    std::function<void(WindowId)> onCreated;
-    std::function<void(TimerRef)> onTick;
-
-    void windowCreated(WindowId w) override
-    {
-        created.push_back(w);
-        if (onCreated) onCreated(w);
-    }
-    void windowCloseRequested(WindowId w) override { closeRequests.push_back(w); }
-    void keyDown(WindowId w, int virtualKey) override { keys.emplace_back(w, virtualKey); }
-    void menuCommand(MenuRef m) override { commands.push_back(m); }
-    void timerTick(TimerRef t) override
-    {
-        ticks.push_back(t);
-        if (onTick) onTick(t);
-    }
-    void sliderChanged(ControlRef c) override { sliderChanges.push_back(c); }
-    void buttonClicked(ControlRef c) override { clicks.push_back(c); }
-    void trayEvent(WindowId w, TrayEvent event) override { trayEvents.emplace_back(w, event); }
-};
-
-// Dispatches messages until the condition holds or a few seconds have passed.
-bool pumpUntil(const std::function<bool()>& done)
-{
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    while (!done()) {
-        if (Clock::now() > deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    return true;
-}
-
-std::wstring windowText(HWND hwnd)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::wstring className(HWND hwnd)
-{
-    wchar_t name[64]{};
-    GetClassNameW(hwnd, name, 64);
-    return name;
-}
-
-struct MenuEntry {
-    std::wstring text;
-    UINT type;
-    UINT state;
-    HMENU items;
-};
-
-std::vector<MenuEntry> menuEntries(HMENU menu)
-{
-    std::vector<MenuEntry> entries;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[256]{};
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
-        info.dwTypeData = text;
-        info.cch = 256;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-        entries.push_back({text, info.fType, info.fState, info.hSubMenu});
-    }
-    return entries;
-}
-
-std::vector<std::wstring> barCaptions(HWND hwnd)
-{
-    std::vector<std::wstring> captions;
-    for (const MenuEntry& e : menuEntries(GetMenu(hwnd))) captions.push_back(e.text);
-    return captions;
-}
-
-// The thread's keyboard state as if only these modifiers were held down.
-void holdModifiers(bool ctrl, bool shift)
-{
-    BYTE keys[256]{};
-    if (ctrl) keys[VK_CONTROL] = 0x80;
-    if (shift) keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
-}
-
-// Chooses the first item of the pop-up menu on the screen, if there is one.
-void CALLBACK chooseFirstMenuItem(HWND hwnd, UINT, UINT_PTR id, DWORD)
-{
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    if (!menu || !IsWindowVisible(menu)) return;
-    KillTimer(hwnd, id);
-    PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
-}
-
-MSG keyDownMessage(HWND hwnd, int virtualKey) { return {hwnd, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1, 0, {}}; }
-
-class Win32UiTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        sink.onCreated = [&](WindowId w) {
-            // The window and its controls exist, but it is not shown yet.
-            visibleWhenCreated = IsWindowVisible(hwnd(w)) != FALSE;
-            childrenWhenCreated = 0;
-            for (HWND c = GetWindow(hwnd(w), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++childrenWhenCreated;
-        };
-        ui.connect(sink);
-        ui.createStartupWindow();
-        sink.onCreated = nullptr;
-    }
-    void TearDown() override { holdModifiers(false, false); }
-
-    HWND hwnd(WindowId w) const { return reinterpret_cast<HWND>(ui.handle(w)); }
-    HWND hwnd(ControlRef c) const
-    {
-        if (c == ControlRef(startup::画板3)) return canvas.hwnd();
-        POINT at{ui.geometry(c).left + 1, ui.geometry(c).top + 1};
-        return ChildWindowFromPointEx(hwnd(c.window), at, CWP_ALL);
-    }
-
-    // Runs the body inside the console's nested message loop, then closes the console.
-    void withConsole(const std::function<void()>& body)
-    {
-        const TimerRef go = console::时钟3;
-        bool ran = false;
-        sink.onCreated = [&](WindowId) { ui.setInterval(go, 1); };
-        sink.onTick = [&](TimerRef t) {
-            if (t != go || ran) return;
-            ran = true;
-            ui.setInterval(go, 0);
-            body();
-            DestroyWindow(hwnd(WindowId::console));
-        };
-        ui.openModal(WindowId::console);
-        sink.onCreated = nullptr;
-        sink.onTick = nullptr;
-    }
-
-    RecordingSink sink;
-    Win32Canvas canvas;
-    Win32Ui ui{[this](HWND parent) {
-        canvas.attach(parent);
-        return canvas.hwnd();
-    }};
-    bool visibleWhenCreated = true;
-    int childrenWhenCreated = 0;
-};
 
 void expectWindowMatchesDesign(HWND hwnd, const WindowDesign& d)
 {
@@ -336,169 +159,6 @@ TEST_F(Win32UiTest, LabelsButtonAndKeysRaiseTheirEvents)
     });
 }
 
-TEST_F(Win32UiTest, MenuTreesShowCaptionsShortcutsSeparatorsAndGreyedItems)
-{
-    auto check = [&](WindowId w) {
-        std::vector<MenuEntry> bar = menuEntries(GetMenu(hwnd(w)));
-        std::size_t top = 0;
-        std::vector<MenuEntry> items;
-        std::size_t child = 0;
-        for (const MenuDesign& d : menuDesign(w)) {
-            SCOPED_TRACE(d.caption);
-            if (d.level == 0) {
-                if (!d.initiallyVisible) {
-                    items.clear();
-                    continue;
-                }
-                ASSERT_LT(top, bar.size());
-                EXPECT_EQ(bar[top].text, widen(d.caption));
-                items = menuEntries(bar[top++].items);
-                child = 0;
-                continue;
-            }
-            if (items.empty()) continue;
-            ASSERT_LT(child, items.size());
-            const MenuEntry& e = items[child++];
-            EXPECT_EQ((e.type & MFT_SEPARATOR) != 0, d.item == menuSeparator);
-            EXPECT_EQ((e.state & MFS_GRAYED) != 0, d.greyed);
-            if (d.item != menuSeparator) {
-                std::wstring expected = widen(d.caption);
-                if (d.shortcut) expected += L"\t" + widen(shortcutText(d.shortcut));
-                EXPECT_EQ(e.text, expected);
-            }
-        }
-        EXPECT_EQ(top, bar.size());
-    };
-    check(WindowId::startup);
-    const std::vector<std::wstring> startupBar{L"开始", L"关于", L"按任意键锁定窗口", L"ESC建或退格键返回",
-                                               L"按住鼠标可拖动已选择区域"};
-    EXPECT_EQ(barCaptions(hwnd(WindowId::startup)), startupBar);
-    EXPECT_EQ(menuEntries(GetSubMenu(GetMenu(hwnd(WindowId::startup)), 0))[0].text, L"智能吸附窗口\tCtrl+Shift+F1");
-
-    withConsole([&] {
-        check(WindowId::console);
-        // The tray menu is not on the bar.
-        EXPECT_EQ(barCaptions(hwnd(WindowId::console)),
-                  (std::vector<std::wstring>{L"开始", L"解析度", L"选项", L"截图"}));
-        const auto shots = menuEntries(GetSubMenu(GetMenu(hwnd(WindowId::console)), 3));
-        EXPECT_EQ(shots[4].text, L"储存为 BMP 格式\tShift+F1");
-        EXPECT_EQ(menuEntries(GetSubMenu(GetMenu(hwnd(WindowId::console)), 0))[0].text, L"最小化控制台到托盘\tCtrl+T");
-    });
-}
-
-TEST_F(Win32UiTest, HiddenMenuItemsComeBackAtTheirPlace)
-{
-    HWND w = hwnd(WindowId::startup);
-    ui.setVisible(startup::按任意键锁定窗口, false);
-    ui.setVisible(startup::ESC建或退格键返回, false);
-    EXPECT_EQ(barCaptions(w), (std::vector<std::wstring>{L"开始", L"关于", L"按住鼠标可拖动已选择区域"}));
-    ui.setVisible(startup::ESC建或退格键返回, true);
-    EXPECT_EQ(barCaptions(w),
-              (std::vector<std::wstring>{L"开始", L"关于", L"ESC建或退格键返回", L"按住鼠标可拖动已选择区域"}));
-
-    // An item inside a menu, too.
-    ui.setVisible(startup::主页, false);
-    auto about = menuEntries(GetSubMenu(GetMenu(w), 1));
-    ASSERT_EQ(about.size(), 4u);
-    EXPECT_NE(about[2].type & MFT_SEPARATOR, 0u);
-    ui.setVisible(startup::主页, true);
-    about = menuEntries(GetSubMenu(GetMenu(w), 1));
-    ASSERT_EQ(about.size(), 5u);
-    EXPECT_EQ(about[2].text, L"主页\tF2");
-
-    // With every menu bar item hidden the window has no bar, and gets it back with the first one.
-    RECT before{};
-    GetWindowRect(w, &before);
-    for (const startup::Menu m :
-         {startup::开始, startup::关于, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域})
-        ui.setVisible(m, false);
-    EXPECT_EQ(GetMenu(w), nullptr);
-    RECT after{};
-    GetWindowRect(w, &after);
-    EXPECT_TRUE(EqualRect(&before, &after));
-    ui.setVisible(startup::关于, true);
-    EXPECT_EQ(barCaptions(w), std::vector<std::wstring>{L"关于"});
-
-    ui.setCaption(startup::关于, "关于本程序");
-    EXPECT_EQ(barCaptions(w), std::vector<std::wstring>{L"关于本程序"});
-}
-
-TEST_F(Win32UiTest, CheckMarksAreKeptInTheMenus)
-{
-    HWND w = hwnd(WindowId::startup);
-    HMENU start = GetSubMenu(GetMenu(w), 0);
-    ui.setChecked(startup::启动背景_鲜艳, true);
-    EXPECT_TRUE(ui.isChecked(startup::启动背景_鲜艳));
-    EXPECT_FALSE(ui.isChecked(startup::启动背景_柔和));
-    EXPECT_NE(GetMenuState(start, 3, MF_BYPOSITION) & MF_CHECKED, 0u);
-
-    // A mark survives hiding.
-    ui.setVisible(startup::启动背景_鲜艳, false);
-    ui.setVisible(startup::开始, false);
-    EXPECT_TRUE(ui.isChecked(startup::启动背景_鲜艳));
-    ui.setVisible(startup::开始, true);
-    ui.setVisible(startup::启动背景_鲜艳, true);
-    EXPECT_NE(GetMenuState(GetSubMenu(GetMenu(w), 0), 3, MF_BYPOSITION) & MF_CHECKED, 0u);
-    ui.setChecked(startup::启动背景_鲜艳, false);
-    EXPECT_FALSE(ui.isChecked(startup::启动背景_鲜艳));
-
-    // Marks set before the console exists are there when it opens.
-    ui.setChecked(console::非全屏化窗口, true);
-    withConsole([&] {
-        HMENU resolution = GetSubMenu(GetMenu(hwnd(WindowId::console)), 1);
-        EXPECT_NE(GetMenuState(resolution, 2, MF_BYPOSITION) & MF_CHECKED, 0u);
-        EXPECT_EQ(GetMenuState(resolution, 0, MF_BYPOSITION) & MF_CHECKED, 0u);
-        EXPECT_TRUE(ui.isChecked(console::非全屏化窗口));
-    });
-}
-
-TEST_F(Win32UiTest, EveryShortcutRunsItsItem)
-{
-    auto check = [&](WindowId w) {
-        for (const MenuDesign& d : menuDesign(w)) {
-            if (!d.shortcut) continue;
-            SCOPED_TRACE(d.caption);
-            sink.commands.clear();
-            holdModifiers(d.shortcut.ctrl, d.shortcut.shift);
-            MSG msg = keyDownMessage(hwnd(w), d.shortcut.virtualKey);
-            EXPECT_TRUE(ui.translateAccelerator(w, msg));
-            EXPECT_EQ(sink.commands, std::vector<MenuRef>{MenuRef(w, d.item)});
-        }
-        // The same key without its modifiers is not the shortcut.
-        holdModifiers(false, false);
-        sink.commands.clear();
-        MSG plainT = keyDownMessage(hwnd(w), vk::keyT);
-        EXPECT_FALSE(ui.translateAccelerator(w, plainT));
-        EXPECT_TRUE(sink.commands.empty());
-    };
-    check(WindowId::startup);
-    withConsole([&] { check(WindowId::console); });
-}
-
-TEST_F(Win32UiTest, HiddenItemsHaveNoWorkingShortcut)
-{
-    HWND w = hwnd(WindowId::startup);
-    holdModifiers(false, false);
-    ui.setVisible(startup::关于, false);
-    MSG help = keyDownMessage(w, vk::f(1));
-    EXPECT_FALSE(ui.translateAccelerator(WindowId::startup, help));
-    // The key then reaches the window as a plain key.
-    DispatchMessageW(&help);
-    EXPECT_EQ(sink.keys, (std::vector<std::pair<WindowId, int>>{{WindowId::startup, vk::f(1)}}));
-    EXPECT_TRUE(sink.commands.empty());
-
-    ui.setVisible(startup::关于, true);
-    ui.setVisible(startup::主页, false);
-    MSG home = keyDownMessage(w, vk::f(2));
-    EXPECT_FALSE(ui.translateAccelerator(WindowId::startup, home));
-    EXPECT_TRUE(ui.translateAccelerator(WindowId::startup, help));
-    EXPECT_EQ(sink.commands, std::vector<MenuRef>{startup::帮助});
-
-    ui.setVisible(startup::主页, true);
-    EXPECT_TRUE(ui.translateAccelerator(WindowId::startup, home));
-    EXPECT_EQ(sink.commands, (std::vector<MenuRef>{startup::帮助, startup::主页}));
-}
-
 TEST_F(Win32UiTest, TimersTickUntilStopped)
 {
     ui.setInterval(startup::时钟2, 10);
@@ -554,6 +214,7 @@ TEST_F(Win32UiTest, FreeDragMakesTheClientAreaACaption)
 }
 
 // Real mouse input, routed by the system, on a point of the canvas, which covers the client area.
+
 TEST_F(Win32UiTest, FreeDragMovesTheWindowByItsCanvas)
 {
     const WindowId s = WindowId::startup;
@@ -609,6 +270,7 @@ TEST_F(Win32UiTest, ModalConsoleKeepsTimersRunningAndDisablesTheStartupWindow)
 
 // The overlay is restored to its normal state while the console is in use; the console keeps the
 // keyboard and its shortcuts.
+
 TEST_F(Win32UiTest, ShowNormalRestoresWithoutTakingTheFocus)
 {
     withConsole([&] {
@@ -620,54 +282,6 @@ TEST_F(Win32UiTest, ShowNormalRestoresWithoutTakingTheFocus)
         EXPECT_FALSE(IsIconic(startupWindow));
         EXPECT_TRUE(IsWindowVisible(startupWindow));
         EXPECT_EQ(GetActiveWindow(), hwnd(WindowId::console));
-    });
-}
-
-TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
-{
-    withConsole([&] {
-        HWND c = hwnd(WindowId::console);
-        NOTIFYICONDATAW probe{};
-        probe.cbSize = sizeof probe;
-        probe.hWnd = c;
-        probe.uID = 1;
-        probe.uFlags = NIF_TIP;
-        ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "no icon yet";
-
-        ui.tray().setIcon(WindowId::console, "Tintorav1.0");
-        EXPECT_TRUE(ui.tray().hasIcon(WindowId::console));
-        EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &probe));
-        ui.tray().setIcon(WindowId::console, std::string(200, 'x'));  // replaced, tip cut to fit
-        EXPECT_TRUE(ui.tray().hasIcon(WindowId::console));
-
-        using Events = std::vector<std::pair<WindowId, TrayEvent>>;
-        const std::pair<UINT, Events> kinds[] = {{WM_LBUTTONUP, {{WindowId::console, TrayEvent::click}}},
-                                                 {WM_LBUTTONDBLCLK, {{WindowId::console, TrayEvent::doubleClick}}},
-                                                 {WM_RBUTTONUP, {{WindowId::console, TrayEvent::menu}}},
-                                                 {WM_CONTEXTMENU, {{WindowId::console, TrayEvent::menu}}},
-                                                 {WM_MOUSEMOVE, {}}};
-        for (const auto& [message, expected] : kinds) {
-            sink.trayEvents.clear();
-            SendMessageW(c, trayMessage, 1, static_cast<LPARAM>(message));
-            EXPECT_EQ(sink.trayEvents, expected) << "message " << message;
-        }
-
-        // A restarted shell has lost the icon; the window adds it again when told so.
-        NOTIFYICONDATAW gone = probe;
-        gone.uFlags = 0;
-        ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
-        ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe));
-        SendMessageW(c, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-        EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "icon added again";
-
-        ui.tray().showBalloon("点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0", {300, 400});
-        ASSERT_NE(ui.tray().balloonWindow(), nullptr);
-        EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(ui.tray().balloonWindow()) != FALSE; }));
-
-        ui.tray().removeIcon(WindowId::console);
-        EXPECT_FALSE(ui.tray().hasIcon(WindowId::console));
-        EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe));
-        EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(ui.tray().balloonWindow()) == FALSE; }));
     });
 }
 
@@ -684,18 +298,6 @@ TEST_F(Win32UiTest, TabMovesBetweenTheConsolesSliders)
         ui.translateDialogKey(right);
         EXPECT_TRUE(pumpUntil([&] { return !sink.sliderChanges.empty(); }));
         EXPECT_EQ(sink.sliderChanges, std::vector<ControlRef>{console::滑块条3});
-    });
-}
-
-TEST_F(Win32UiTest, PopupMenuRunsTheChosenItem)
-{
-    withConsole([&] {
-        HWND c = hwnd(WindowId::console);
-        SetTimer(c, 99, 50, chooseFirstMenuItem);
-        ui.tray().popupMenu(console::快捷菜单);
-        KillTimer(c, 99);
-        EXPECT_TRUE(pumpUntil([&] { return !sink.commands.empty(); }));
-        EXPECT_EQ(sink.commands, std::vector<MenuRef>{console::恢复视窗});
     });
 }
 
