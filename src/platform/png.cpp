@@ -27,6 +27,8 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t length)
 
 [[noreturn]] void onError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
+// Warnings, benign errors among them, concern chunks that are skipped or ignored; the pixels are
+// still read in full and checked, so they pass.
 void onWarning(png_structp, png_const_charp) {}
 
 // Reads the header and sets up the transforms to 8-bit R, G, B and a zero filler byte per pixel.
@@ -87,6 +89,10 @@ std::optional<Image> decodePng(const Bytes& png, std::size_t maxPixels)
     if (png.size() < 8 || png_sig_cmp(png.data(), 0, 8) != 0) return std::nullopt;
     ReadStruct read;
     if (!read) return std::nullopt;
+    // Every chunk but the header, palette, transparency and pixel data is skipped unread, so no
+    // chunk can make libpng reserve the length it declares (it only warns about an over-long one).
+    png_set_keep_unknown_chunks(read.png(), PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    png_set_user_limits(read.png(), maxPngWidth, png_get_user_height_max(read.png()));
     MemoryReader reader{png.data(), png.size(), 0};
     png_set_read_fn(read.png(), &reader, readFromMemory);
 

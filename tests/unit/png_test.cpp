@@ -80,28 +80,35 @@ Picture keyColouredRgb()
 }
 const std::vector<std::uint32_t> keyColouredRgbPixels = {0xFC02FB, 0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0xFFFFFF};
 
+void appendBigEndian(Bytes& out, std::uint32_t v)
+{
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+}
+
 void appendChunk(Bytes& out, const char* type, const Bytes& data)
 {
-    const auto put32 = [&out](std::uint32_t v) {
-        for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
-    };
-    put32(static_cast<std::uint32_t>(data.size()));
+    appendBigEndian(out, static_cast<std::uint32_t>(data.size()));
     Bytes typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
     out.insert(out.end(), typed.begin(), typed.end());
-    put32(static_cast<std::uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
+    appendBigEndian(out, static_cast<std::uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
 }
 
-// A signature and a well-formed IHDR (8-bit RGB) declaring the given size, then a tiny IDAT and IEND.
-Bytes craftedHeader(std::uint32_t width, std::uint32_t height)
+// A signature and a well-formed IHDR (8-bit RGB) declaring the given size.
+Bytes signatureAndHeader(std::uint32_t width, std::uint32_t height)
 {
     Bytes out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     Bytes ihdr;
-    for (std::uint32_t v : {width, height}) {
-        for (int shift = 24; shift >= 0; shift -= 8) ihdr.push_back(static_cast<std::uint8_t>(v >> shift));
-    }
+    for (std::uint32_t v : {width, height}) appendBigEndian(ihdr, v);
     ihdr.insert(ihdr.end(), {8, PNG_COLOR_TYPE_RGB, 0, 0, 0});
     appendChunk(out, "IHDR", ihdr);
+    return out;
+}
+
+// The same, then a tiny IDAT and IEND.
+Bytes craftedHeader(std::uint32_t width, std::uint32_t height)
+{
+    Bytes out = signatureAndHeader(width, height);
     appendChunk(out, "IDAT", {0x78, 0x9C, 0x03, 0x00, 0x00, 0x00, 0x00, 0x01});
     appendChunk(out, "IEND", {});
     return out;
@@ -235,7 +242,32 @@ TEST(DecodePng, SizeLimitCheckedBeforeDecoding)
     const Bytes sixPixels = encode(keyColouredRgb());
     EXPECT_FALSE(decodePng(sixPixels, 5));
     EXPECT_TRUE(decodePng(sixPixels, 6));
+
+    // A row wider than maxPngWidth is refused even where the pixel limit would allow it.
+    const auto greyRow = [](std::uint32_t width) {
+        return encode({static_cast<int>(width), 1, PNG_COLOR_TYPE_GRAY, 8, false, Bytes(width, 0x40), {}});
+    };
+    EXPECT_TRUE(decodePng(greyRow(maxPngWidth), manyPixels));
+    EXPECT_FALSE(decodePng(greyRow(maxPngWidth + 1), manyPixels));
+}
+
+TEST(DecodePng, DeclaredChunkLengthSizesNoAllocation)
+{
+    // A few dozen bytes whose ancillary chunk declares 1.9 GB: libpng reserves that length before
+    // reading any of these kinds. The sanitizer build aborts on any allocation over 256 MB, so a
+    // decoder that lets libpng read them fails here.
+    for (const char* type : {"tEXt", "zTXt", "iTXt", "sPLT", "eXIf", "pCAL", "sCAL"}) {
+        Bytes hostile = signatureAndHeader(1, 1);
+        appendBigEndian(hostile, 0x71C71C71);
+        hostile.insert(hostile.end(), type, type + 4);
+        hostile.insert(hostile.end(), {'T', 'i', 'n', 't', 0, 0, 'x', 'x'});
+        EXPECT_FALSE(decodePng(hostile, manyPixels)) << type;
+    }
 }
 
 }  // namespace
 }  // namespace tintora
+
+// Any allocation over 256 MB aborts the sanitizer build: no test needs that much, and a size taken
+// from a hostile file then fails its test instead of passing unnoticed.
+extern "C" const char* __asan_default_options() { return "max_allocation_size_mb=256"; }
