@@ -12,13 +12,14 @@ get_filename_component(TINTORA_REPO_ROOT "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE
 include(GoogleTest)
 
 # ---------------------------------------------------------------- libpng ---
-if(NOT CMAKE_CROSSCOMPILING)
+if(NOT CMAKE_CROSSCOMPILING AND NOT TINTORA_FUZZ)
   find_package(PNG REQUIRED)
 else()
   # Debian has zlib for MinGW but no libpng: build Debian's libpng source
   # (with its security patches) as a static library, once per build folder.
   # It is built while configuring, so PNG::PNG refers to real files from the
-  # start and no target has to wait for it.
+  # start and no target has to wait for it. The fuzz build compiles the same
+  # source with its instrumentation, so that the fuzzer sees into libpng.
   set(ZLIB_USE_STATIC_LIBS ON)
   find_package(ZLIB REQUIRED)
 
@@ -35,6 +36,7 @@ else()
   set(_png_install "${_png_root}/install")
   set(_png_library "${_png_install}/lib/libpng16.a")
   list(GET ZLIB_LIBRARIES 0 _zlib_library)
+  list(JOIN TINTORA_FUZZ_INSTRUMENTATION " " _png_c_flags)
 
   file(CONFIGURE OUTPUT "${_png_root}/superbuild/CMakeLists.txt" @ONLY CONTENT [[
 cmake_minimum_required(VERSION 3.25)
@@ -49,6 +51,8 @@ ExternalProject_Add(libpng
   UPDATE_COMMAND ""
   CMAKE_ARGS
     "-DCMAKE_TOOLCHAIN_FILE=@CMAKE_TOOLCHAIN_FILE@"
+    "-DCMAKE_C_COMPILER=@CMAKE_C_COMPILER@"
+    "-DCMAKE_C_FLAGS=@_png_c_flags@"
     -DCMAKE_BUILD_TYPE=Release
     "-DCMAKE_INSTALL_PREFIX=@_png_install@"
     -DPNG_SHARED=OFF
@@ -67,7 +71,7 @@ ExternalProject_Add(libpng
 ]])
 
   if(NOT EXISTS "${_png_root}/superbuild.ok")
-    message(STATUS "Building libpng for Windows from ${_png_src}")
+    message(STATUS "Building libpng from ${_png_src}")
   endif()
   execute_process(
     COMMAND "${CMAKE_COMMAND}" -G "${CMAKE_GENERATOR}"
@@ -82,7 +86,7 @@ ExternalProject_Add(libpng
       RESULT_VARIABLE _png_rc)
   endif()
   if(NOT _png_rc EQUAL 0 OR NOT EXISTS "${_png_library}")
-    message(FATAL_ERROR "Building libpng for Windows failed:\n${_png_out}")
+    message(FATAL_ERROR "Building libpng failed:\n${_png_out}")
   endif()
   file(TOUCH "${_png_root}/superbuild.ok")
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native_packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang libclang-rt-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
   libpng-dev zlib1g-dev googletest libgtest-dev libbenchmark-dev
   dpkg-dev

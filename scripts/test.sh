@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The one test command: installs what is missing, builds both builds, runs the
-# native tests, then the Windows tests (backend and end-to-end) under Wine on
-# a virtual display, and closes with one line counting both runs:
+# The one test command: installs what is missing, builds the three builds, runs
+# the native tests, the PNG decoder's fuzz target for a bounded time, then the
+# Windows tests (backend and end-to-end) under Wine on a virtual display, and
+# closes with one line counting every run:
 #   N% tests passed, F tests failed out of T
 # Exits non-zero when anything failed. Logs go to build/.
 set -uo pipefail
@@ -47,7 +48,7 @@ if ! bash scripts/check-includes.sh; then
 fi
 
 built=()
-for preset in native windows; do
+for preset in native fuzz windows; do
   step "configure and build: $preset"
   if cmake --preset "$preset" && cmake --build --preset "$preset"; then
     built+=("$preset")
@@ -59,6 +60,11 @@ done
 if [[ " ${built[*]} " == *" native "* ]]; then
   step "tests: native"
   ctest_run native
+fi
+
+if [[ " ${built[*]} " == *" fuzz "* ]]; then
+  step "tests: PNG decoder fuzzing"
+  ctest_run fuzz
 fi
 
 env_started=""
