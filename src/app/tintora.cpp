@@ -54,7 +54,11 @@ void consoleMenuCommand(App& app, console::Menu item)
 
 Tintora::Tintora(Platform& platform) : app_(platform) {}
 
-void Tintora::start() { app_.platform.process.setCurrentDirectory(app_.runDir); }
+void Tintora::start()
+{
+    app_.platform.process.setCurrentDirectory(app_.folders.program);
+    chooseDataFolder(app_);
+}
 
 void Tintora::windowCreated(WindowId w)
 {

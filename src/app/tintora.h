@@ -9,7 +9,8 @@ class Tintora final : public EventSink {
 public:
     explicit Tintora(Platform& platform);
 
-    // Program entry before the start-up window exists: the current directory becomes the run directory.
+    // Program entry before the start-up window exists: the current directory becomes the run
+    // directory, and the folder of Config and Images is chosen.
     void start();
     App& app() { return app_; }
 

@@ -1,8 +1,10 @@
 #include "capture/screenshots.h"
 
+#include <limits>
 #include <string>
 
 #include "core/console_window.h"
+#include "core/notice.h"
 #include "design/texts.h"
 
 namespace tintora {
@@ -18,26 +20,62 @@ Bytes captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int
     return p.encoder.encode(image, format);
 }
 
-void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
+namespace {
+
+void reportNotSaved(App& app, std::string_view reason)
+{
+    showNotice(app, std::string(texts::screenshotNotSaved) + std::string(reason));
+}
+
+// The picture under the overlay, taken while the console is off the screen. Under some window
+// systems the console loses the keyboard there; it gets it back when it had it.
+Bytes takePicture(App& app, ImageFormat format)
 {
     auto& p = app.platform;
-    // The console leaves the screen while the picture is taken.
+    const bool consoleHadKeyboard = p.desktop.foregroundWindow() == p.windows.handle(WindowId::console);
     const int consoleLeft = p.windows.geometry(WindowId::console).left;
     setConsoleLeft(app, offScreenLeft);
 
     const Geometry overlay = p.windows.geometry(WindowId::startup);
-    const Bytes picture =
+    Bytes picture =
         captureOverlayImage(app, format, p.windows.handle(WindowId::startup), overlay.width, overlay.height);
-    if (!picture.empty()) {
-        const int number = ++app.state.screenshotCounter;
-        app.settings.write(items::meter, number);
-        const std::string folder = app.path(paths::imagesFolder);
-        if (!p.files.exists(folder)) p.files.createFolder(folder);
-        p.files.writeFile(folder + "\\" + std::to_string(number) + std::string(extension), picture);
-        refreshCounterCaption(app);
-    }
 
     setConsoleLeft(app, consoleLeft);
+    if (consoleHadKeyboard) p.windows.activate(WindowId::console);
+    return picture;
+}
+
+}  // namespace
+
+void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
+{
+    auto& p = app.platform;
+    // The counter never wraps: at its top there is no new number until it is cleared.
+    if (app.state.screenshotCounter == std::numeric_limits<int>::max()) {
+        reportNotSaved(app, texts::counterFull);
+        return;
+    }
+    const Bytes picture = takePicture(app, format);
+    if (picture.empty()) {
+        reportNotSaved(app, texts::captureFailed);
+        return;
+    }
+
+    // The counter is written before the picture, so that a number is never used twice; it is put
+    // back when the picture cannot be written.
+    const int number = app.state.screenshotCounter + 1;
+    const std::string meterBefore = app.settings.readText(items::meter);
+    app.settings.write(items::meter, number);
+    const std::string folder = app.path(paths::imagesFolder);
+    if (!p.files.exists(folder)) p.files.createFolder(folder);
+    const std::string file = folder + "\\" + std::to_string(number) + std::string(extension);
+    if (!p.files.writeFile(file, picture)) {
+        app.settings.write(items::meter, meterBefore);
+        reportNotSaved(app, texts::pictureNotWritten + file);
+        return;
+    }
+    app.state.screenshotCounter = number;
+    refreshCounterCaption(app);
 }
 
 void refreshCounterCaption(App& app)
@@ -53,9 +91,6 @@ void clearScreenshotCounter(App& app)
     refreshCounterCaption(app);
 }
 
-void openScreenshotFolder(App& app)
-{
-    app.platform.shell.open(app.platform.process.currentDirectory() + std::string(paths::imagesFolder) + "\\");
-}
+void openScreenshotFolder(App& app) { app.platform.shell.open(app.path(paths::imagesFolder) + "\\"); }
 
 }  // namespace tintora

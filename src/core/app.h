@@ -10,14 +10,21 @@
 namespace tintora {
 
 struct App {
-    explicit App(Platform& p) : platform(p), runDir(p.process.runDirectory()), settings(p.profile, runDir) {}
+    explicit App(Platform& p)
+        : platform(p), folders{p.process.runDirectory(), p.process.runDirectory()}, settings(p.profile, folders)
+    {
+    }
+    // The settings refer to the folders.
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
 
-    // The run directory followed by a suffix that begins with a backslash.
-    std::string path(std::string_view suffix) const { return runDir + std::string(suffix); }
+    std::string path(std::string_view suffix, Base base = Base::data) const { return folders.path(suffix, base); }
+    // Config and Images are not beside the program, because its folder cannot be written.
+    bool dataMoved() const { return folders.data != folders.program; }
 
     Platform& platform;
     AppState state;
-    std::string runDir;
+    Folders folders;
     Settings settings;
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// Paths under the run directory, the settings files and the text-to-integer rule.
+// The program's folders, the paths under them, the settings files and the text-to-integer rule.
 #include <string>
 #include <string_view>
 
@@ -7,6 +7,24 @@
 
 namespace tintora {
 
+// Which of the two folders a path lies under.
+enum class Base { data, program };
+
+// Where the program's files are.
+struct Folders {
+    // The run directory: the executable and the companion tool's shared folder.
+    std::string program;
+    // Config and Images: the run directory, or a per-user folder when the run directory cannot be written.
+    std::string data;
+
+    // The folder followed by a suffix that begins with a backslash.
+    std::string path(std::string_view suffix, Base base = Base::data) const
+    {
+        return (base == Base::data ? data : program) + std::string(suffix);
+    }
+};
+
+// Suffixes under their folder, beginning with a backslash.
 namespace paths {
 inline constexpr std::string_view configFolder = "\\Config";
 inline constexpr std::string_view imagesFolder = "\\Images";
@@ -15,6 +33,10 @@ inline constexpr std::string_view colourIni = "\\Config\\Colour.ini";
 inline constexpr std::string_view screenshotIni = "\\Config\\Screenshotstatistics.ini";
 inline constexpr std::string_view chartIni = "\\VirelineConfig\\Config\\Chart.ini";
 inline constexpr std::string_view chartFolder = "\\VirelineConfig\\Chart\\";
+// Under the user's local application-data folder.
+inline constexpr std::string_view userDataFolder = "\\Tintora";
+// Created and deleted in the run directory to learn whether it can be written.
+inline constexpr std::string_view writeProbe = "\\Tintora-write-test.tmp";
 }  // namespace paths
 
 // Reads text the way atoi does, after turning full-width forms (digits, signs, spaces) into
@@ -23,9 +45,10 @@ int textToInt(std::string_view text);
 
 // One settings item of one file.
 struct SettingsItem {
-    std::string_view file;  // suffix under the run directory
+    std::string_view file;  // suffix under the folder
     std::string_view section;
     std::string_view key;
+    Base base = Base::data;
 };
 
 namespace items {
@@ -36,27 +59,27 @@ inline constexpr SettingsItem colourR{paths::colourIni, "colour", "R"};
 inline constexpr SettingsItem colourG{paths::colourIni, "colour", "G"};
 inline constexpr SettingsItem colourB{paths::colourIni, "colour", "B"};
 inline constexpr SettingsItem meter{paths::screenshotIni, "Screenshotstatistics", "Meter"};
-inline constexpr SettingsItem chartPicture{paths::chartIni, "Imges", "Img"};
-inline constexpr SettingsItem chartChoice{paths::chartIni, "Choice", "Record"};
-inline constexpr SettingsItem chartGroup{paths::chartIni, "Group", "Record"};
+inline constexpr SettingsItem chartPicture{paths::chartIni, "Imges", "Img", Base::program};
+inline constexpr SettingsItem chartChoice{paths::chartIni, "Choice", "Record", Base::program};
+inline constexpr SettingsItem chartGroup{paths::chartIni, "Group", "Record", Base::program};
 }  // namespace items
 
-// Settings items of the files under one run directory.
+// Settings items of the files under the program's folders.
 class Settings {
 public:
-    Settings(Profile& profile, std::string runDir) : profile_(profile), runDir_(std::move(runDir)) {}
+    Settings(Profile& profile, const Folders& folders) : profile_(profile), folders_(folders) {}
 
     std::string readText(const SettingsItem& item) const;
     int readInt(const SettingsItem& item) const;
     // False when the item could not be written.
     bool write(const SettingsItem& item, std::string_view value);
     bool write(const SettingsItem& item, int value);
+    // The file that holds the item.
+    std::string pathOf(const SettingsItem& item) const { return folders_.path(item.file, item.base); }
 
 private:
-    std::string pathOf(const SettingsItem& item) const { return runDir_ + std::string(item.file); }
-
     Profile& profile_;
-    std::string runDir_;
+    const Folders& folders_;
 };
 
 }  // namespace tintora

@@ -8,6 +8,13 @@ inline constexpr const char* trayTip = "Tintorav1.0";
 inline constexpr const char* trayBalloon = "点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0";
 inline constexpr const char* counterCaptionPrefix = "当前截图统计次数为：";
 
+// Notices in a balloon by the console.
+inline constexpr const char* dataMovedNotice = "程序所在的文件夹无法写入，设置和截图现保存在：\r\n";
+inline constexpr const char* screenshotNotSaved = "截图未保存：";
+inline constexpr const char* captureFailed = "无法截取图像。";
+inline constexpr const char* pictureNotWritten = "无法写入文件 ";
+inline constexpr const char* counterFull = "截图次数已达上限，请先清空截图次数统计。";
+
 inline constexpr const char* helpCaption = "帮助";
 inline constexpr const char* helpText =
     "单击菜单栏的开始按钮，选择智能吸附窗口，移动鼠标至需要优化颜色的窗口(类似一些截图软件很方便)，"

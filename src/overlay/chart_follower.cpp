@@ -20,7 +20,7 @@ void onChartTimer(App& app)
 {
     auto& p = app.platform;
     auto& state = app.state;
-    state.chartFolder = app.path(paths::chartFolder);
+    state.chartFolder = app.path(paths::chartFolder, Base::program);
     p.desktop.processPendingEvents();
 
     const bool somePictureExists = !p.files.listFiles(state.chartFolder + "*.png").empty();

@@ -27,8 +27,10 @@ public:
     virtual void createFolder(const std::string& path) = 0;
     // The whole file; empty when it is missing or unreadable.
     virtual Bytes readFile(const std::string& path) const = 0;
-    // Writes the file completely or not at all, replacing an older one.
+    // Writes the file completely or not at all, replacing an older one; false when it could not be written.
     virtual bool writeFile(const std::string& path, const Bytes& content) = 0;
+    // Deletes a file; failures are silent.
+    virtual void removeFile(const std::string& path) = 0;
     // Names (without folder) of the files, not folders, matching a wildcard pattern.
     virtual std::vector<std::string> listFiles(const std::string& pattern) const = 0;
 };
@@ -39,6 +41,8 @@ public:
     virtual ~Process() = default;
     // The folder of the executable, without a trailing backslash.
     virtual std::string runDirectory() const = 0;
+    // The user's local application-data folder, without a trailing backslash.
+    virtual std::string userDataDirectory() const = 0;
     virtual void setCurrentDirectory(const std::string& path) = 0;
     virtual std::string currentDirectory() const = 0;
     // Ends the process at once.

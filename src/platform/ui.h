@@ -25,6 +25,8 @@ public:
     virtual void setTitle(WindowId w, std::string_view title) = 0;
     // Restores the normal show state (neither minimised nor maximised).
     virtual void showNormal(WindowId w) = 0;
+    // Makes the window the foreground window, with the keyboard.
+    virtual void activate(WindowId w) = 0;
     virtual WindowHandle handle(WindowId w) const = 0;
     // Opens the window modally, without an owner; returns when it has been closed.
     virtual void openModal(WindowId w) = 0;

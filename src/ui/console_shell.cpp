@@ -2,9 +2,11 @@
 
 #include "capture/screenshots.h"
 #include "core/console_window.h"
+#include "core/notice.h"
 #include "colour/colour_controls.h"
 #include "overlay/placement.h"
 #include "design/texts.h"
+#include "ui/startup.h"
 #include "ui/topmost_keeper.h"
 
 namespace tintora {
@@ -98,6 +100,7 @@ void onConsoleCreated(App& app)
         p.menus.setVisible(menu, false);
     refreshCounterCaption(app);
     p.timers.setInterval(chartClock, 40);
+    if (app.dataMoved()) showNotice(app, dataMovedText(app));
 }
 
 void hideConsoleToTray(App& app)
@@ -108,9 +111,8 @@ void hideConsoleToTray(App& app)
     app.state.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
     setConsoleLeft(app, offScreenLeft);
     p.tray.setIcon(WindowId::console, texts::trayTip);
-    const Size screen = p.desktop.screenSize();
-    p.tray.showBalloon(texts::trayBalloon, {screen.width - 110, screen.height - 128});
     app.state.consoleInTray = true;
+    showNotice(app, texts::trayBalloon);
 }
 
 void restoreConsole(App& app)

@@ -1,22 +1,21 @@
 #include "ui/startup.h"
 
 #include "design/design.h"
+#include "design/texts.h"
 #include "overlay/overlay.h"
 
 namespace tintora {
 namespace {
 
-void createFolderIfMissing(App& app, std::string_view suffix)
+void createFolderIfMissing(App& app, const std::string& folder)
 {
-    const std::string folder = app.path(suffix);
     if (!app.platform.files.exists(folder)) app.platform.files.createFolder(folder);
 }
 
 // Writes the default items of a settings file, one write per key, only when the file is missing.
-void writeDefaultsIfMissing(App& app, std::string_view file,
-                            std::initializer_list<std::pair<SettingsItem, std::string_view>> defaults)
+void writeDefaultsIfMissing(App& app, std::initializer_list<std::pair<SettingsItem, std::string_view>> defaults)
 {
-    if (app.platform.files.exists(app.path(file))) return;
+    if (app.platform.files.exists(app.settings.pathOf(defaults.begin()->first))) return;
     for (const auto& [item, value] : defaults) app.settings.write(item, value);
 }
 
@@ -32,19 +31,33 @@ void showBackground(App& app, bool vivid)
 
 }  // namespace
 
+void chooseDataFolder(App& app)
+{
+    auto& files = app.platform.files;
+    const std::string probe = app.path(paths::writeProbe, Base::program);
+    if (files.writeFile(probe, {})) {
+        files.removeFile(probe);
+        return;
+    }
+    const std::string userFolder = app.platform.process.userDataDirectory();
+    if (userFolder.empty()) return;  // nowhere better: the files stay beside the program
+    app.folders.data = userFolder + std::string(paths::userDataFolder);
+    createFolderIfMissing(app, app.folders.data);
+}
+
+std::string dataMovedText(const App& app) { return texts::dataMovedNotice + app.folders.data; }
+
 void onStartupWindowCreated(App& app)
 {
     auto& p = app.platform;
-    createFolderIfMissing(app, paths::configFolder);
-    createFolderIfMissing(app, paths::imagesFolder);
+    createFolderIfMissing(app, app.path(paths::configFolder));
+    createFolderIfMissing(app, app.path(paths::imagesFolder));
 
-    writeDefaultsIfMissing(app, paths::screenshotIni, {{items::meter, "0"}});
-    writeDefaultsIfMissing(app, paths::chartIni,
-                           {{items::chartPicture, ""}, {items::chartChoice, "3"}, {items::chartGroup, "0"}});
+    writeDefaultsIfMissing(app, {{items::meter, "0"}});
+    writeDefaultsIfMissing(app, {{items::chartPicture, ""}, {items::chartChoice, "3"}, {items::chartGroup, "0"}});
     writeDefaultsIfMissing(
-        app, paths::colourIni,
-        {{items::colourA, "30"}, {items::colourR, "255"}, {items::colourG, "255"}, {items::colourB, "255"}});
-    writeDefaultsIfMissing(app, paths::startIni, {{items::startSmall, "0"}, {items::background, "0"}});
+        app, {{items::colourA, "30"}, {items::colourR, "255"}, {items::colourG, "255"}, {items::colourB, "255"}});
+    writeDefaultsIfMissing(app, {{items::startSmall, "0"}, {items::background, "0"}});
 
     showBackground(app, app.settings.readInt(items::background) != 0);
 

@@ -1,6 +1,7 @@
 #include "win32/storage.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <optional>
 
@@ -104,6 +105,8 @@ bool Win32FileSystem::writeFile(const std::string& path, const Bytes& content)
     return false;
 }
 
+void Win32FileSystem::removeFile(const std::string& path) { DeleteFileW(widen(path).c_str()); }
+
 std::vector<std::string> Win32FileSystem::listFiles(const std::string& pattern) const
 {
     std::vector<std::string> names;
@@ -130,6 +133,18 @@ std::string Win32Process::runDirectory() const
     }
     const std::size_t separator = path.find_last_of(L"\\/");
     path.resize(separator == std::wstring::npos ? 0 : separator);
+    return narrow(path);
+}
+
+std::string Win32Process::userDataDirectory() const
+{
+    wchar_t path[MAX_PATH] = {};
+    const HRESULT result =
+        SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path);
+    if (FAILED(result)) {
+        reportError("SHGetFolderPathW", static_cast<unsigned long>(result));
+        return {};
+    }
     return narrow(path);
 }
 

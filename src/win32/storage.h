@@ -18,12 +18,14 @@ public:
     Bytes readFile(const std::string& path) const override;
     // Writes a temporary file beside the target, then moves it over the target.
     bool writeFile(const std::string& path, const Bytes& content) override;
+    void removeFile(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& pattern) const override;
 };
 
 class Win32Process final : public Process {
 public:
     std::string runDirectory() const override;
+    std::string userDataDirectory() const override;
     void setCurrentDirectory(const std::string& path) override;
     std::string currentDirectory() const override;
     [[noreturn]] void exit(int code) override;

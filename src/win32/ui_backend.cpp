@@ -262,6 +262,14 @@ void Win32Ui::setTitle(WindowId w, std::string_view title) { SetWindowTextW(hwnd
 // Without activation: the overlay is restored while the console keeps the keyboard and its shortcuts.
 void Win32Ui::showNormal(WindowId w) { ShowWindow(hwndOf(w), SW_SHOWNOACTIVATE); }
 
+void Win32Ui::activate(WindowId w)
+{
+    // Window-system events already here come first: under Wine a window moved wholly off the screen
+    // loses the keyboard through one of them, which would otherwise undo this activation later.
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    SetForegroundWindow(hwndOf(w));
+}
+
 WindowHandle Win32Ui::handle(WindowId w) const { return reinterpret_cast<WindowHandle>(hwndOf(w)); }
 
 void Win32Ui::openModal(WindowId id)

@@ -55,6 +55,7 @@ public:
     bool isBeingDragged(WindowId w) const override;
     void setTitle(WindowId w, std::string_view title) override;
     void showNormal(WindowId w) override;
+    void activate(WindowId w) override;
     WindowHandle handle(WindowId w) const override;
     void openModal(WindowId w) override;
 

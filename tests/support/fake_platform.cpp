@@ -64,6 +64,8 @@ void FakeUi::move(WindowId w, Geometry g)
     }
 }
 
+void FakeUi::activate(WindowId w) { append(log, w == WindowId::startup ? "activate startup" : "activate console"); }
+
 void FakeUi::openModal(WindowId w)
 {
     ++window(w).modalOpens;
@@ -180,7 +182,7 @@ bool FakeFiles::write(const std::string& path, std::string_view section, std::st
 {
     append(log, "ini " + std::string(section) + "." + std::string(key) + "=" + std::string(value));
     writes.push_back(path + "|" + std::string(section) + "|" + std::string(key) + "=" + std::string(value));
-    if (!parentExists(path) || readOnly.count(path) || folders.count(path)) return false;
+    if (!writable(path)) return false;
     std::vector<std::string> lines;
     {
         std::istringstream in(files[path]);
@@ -221,7 +223,7 @@ bool FakeFiles::exists(const std::string& path) const { return files.count(path)
 void FakeFiles::createFolder(const std::string& path)
 {
     append(log, "createFolder " + path);
-    if (parentExists(path) && !exists(path)) folders.insert(path);
+    if (writable(path) && !exists(path)) folders.insert(path);
 }
 
 Bytes FakeFiles::readFile(const std::string& path) const
@@ -234,7 +236,7 @@ Bytes FakeFiles::readFile(const std::string& path) const
 bool FakeFiles::writeFile(const std::string& path, const Bytes& content)
 {
     append(log, "writeFile " + path);
-    if (!parentExists(path) || readOnly.count(path) || folders.count(path)) return false;
+    if (!writable(path)) return false;
     files[path] = std::string(content.begin(), content.end());
     return true;
 }
@@ -266,6 +268,11 @@ void FakeFiles::putFile(const std::string& path, std::string content)
 
 bool FakeFiles::parentExists(const std::string& path) const { return folders.count(folderOf(path)) > 0; }
 
+bool FakeFiles::writable(const std::string& path) const
+{
+    return parentExists(path) && !readOnly.count(path) && !readOnly.count(folderOf(path)) && !folders.count(path);
+}
+
 void FakeCapture::flushScreen() { append(log, "flushScreen"); }
 
 Image FakeCapture::grab(ScreenRect r)
@@ -295,8 +302,9 @@ FakePlatform::FakePlatform()
     desktop.log = &log;
     files.log = &log;
     capture.log = &log;
-    for (std::string folder = process.runDir; folder.find('\\') != std::string::npos; folder = folderOf(folder))
-        files.folders.insert(folder);
+    for (const std::string& dir : {process.runDir, process.userDataDir})
+        for (std::string folder = dir; folder.find('\\') != std::string::npos; folder = folderOf(folder))
+            files.folders.insert(folder);
 }
 
 }  // namespace tintora::fake

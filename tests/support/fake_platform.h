@@ -41,6 +41,7 @@ public:
     bool isBeingDragged(WindowId w) const override { return window(w).dragging; }
     void setTitle(WindowId w, std::string_view t) override { window(w).title = t; }
     void showNormal(WindowId w) override { ++window(w).showNormalCalls; }
+    void activate(WindowId w) override;
     WindowHandle handle(WindowId w) const override { return w == WindowId::startup ? startupHandle : consoleHandle; }
     void openModal(WindowId w) override;
 
@@ -193,6 +194,7 @@ struct FakeFiles : Profile, FileSystem {
     void createFolder(const std::string& path) override;
     Bytes readFile(const std::string& path) const override;
     bool writeFile(const std::string& path, const Bytes& content) override;
+    void removeFile(const std::string& path) override { files.erase(path); }
     std::vector<std::string> listFiles(const std::string& pattern) const override;
 
     // The text content of a file, for assertions.
@@ -203,20 +205,24 @@ struct FakeFiles : Profile, FileSystem {
     std::map<std::string, std::string> files;
     // Items in write order: "path|section|key=value".
     std::vector<std::string> writes;
+    // Files that cannot be written, and folders in which nothing can be created.
     std::set<std::string> readOnly;
     std::vector<std::string>* log = nullptr;
 
 private:
     bool parentExists(const std::string& path) const;
+    bool writable(const std::string& path) const;
 };
 
 struct FakeProcess : Process {
     std::string runDirectory() const override { return runDir; }
+    std::string userDataDirectory() const override { return userDataDir; }
     void setCurrentDirectory(const std::string& p) override { current = p; }
     std::string currentDirectory() const override { return current; }
     void exit(int code) override { throw ProcessExited{code}; }
 
     std::string runDir = "C:\\Tools\\Tintora";
+    std::string userDataDir = "C:\\Users\\Lin\\AppData\\Local";
     std::string current = "C:\\Windows";
 };
 

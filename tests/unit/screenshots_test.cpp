@@ -25,6 +25,15 @@ protected:
     {
         return std::any_of(fp.log.begin(), fp.log.end(), [&](const auto& e) { return e.starts_with(prefix); });
     }
+    // The one balloon shown since the last clear, pointing at the middle of the console's bottom edge.
+    std::string noticeByConsole() const
+    {
+        if (fp.ui.balloons.size() != 1) return "balloons: " + std::to_string(fp.ui.balloons.size());
+        const Geometry console = geometry(WindowId::console);
+        const Point at = fp.ui.balloons[0].at;
+        if (at != Point{console.left + console.width / 2, console.top + console.height}) return "not by the console";
+        return fp.ui.balloons[0].text;
+    }
 };
 
 TEST_F(Screenshots, FirstPngOfAFreshInstallationIsNumberOne)
@@ -115,10 +124,48 @@ TEST_F(Screenshots, AFailedCaptureWritesNothingAndKeepsTheCounter)
     EXPECT_FALSE(hasImage("2.png"));
     EXPECT_EQ(meter(), "1");
     EXPECT_EQ(counterMenu(), std::string(counterCaption) + "1");
+    EXPECT_EQ(noticeByConsole(), "截图未保存：无法截取图像。");
 
     fp.capture.fails = false;
     program.menuCommand(console::储存为PNG格式);
     EXPECT_TRUE(hasImage("2.png"));
+}
+
+TEST_F(Screenshots, AShotWhoseFileCannotBeWrittenIsNotCounted)
+{
+    putFile(paths::screenshotIni, "[Screenshotstatistics]\nMeter=007\n");
+    startAndLock();
+    fp.files.folders.erase(path("\\Images"));
+    putFile("\\Images", "a file where the folder was");
+    fp.ui.balloons.clear();
+
+    program.menuCommand(console::储存为PNG格式);
+    EXPECT_EQ(fp.files.listFiles(image("*")).size(), 0u);
+    EXPECT_EQ(meter(), "007");
+    EXPECT_EQ(counterMenu(), std::string(counterCaption) + "007");
+    EXPECT_EQ(noticeByConsole(), "截图未保存：无法写入文件 " + image("8.png"));
+
+    fp.files.files.erase(path("\\Images"));
+    program.menuCommand(console::储存为PNG格式);
+    EXPECT_EQ(imageContent("8.png"), "IMG5:300x400");
+    EXPECT_EQ(meter(), "8");
+}
+
+TEST_F(Screenshots, TheCounterStopsAtItsTopUntilCleared)
+{
+    putFile(paths::screenshotIni, "[Screenshotstatistics]\nMeter=2147483647\n");
+    startAndLock();
+    fp.ui.balloons.clear();
+
+    program.menuCommand(console::储存为BMP格式);
+    EXPECT_TRUE(fp.capture.grabs.empty());
+    EXPECT_EQ(fp.files.listFiles(image("*")).size(), 0u);
+    EXPECT_EQ(meter(), "2147483647");
+    EXPECT_EQ(noticeByConsole(), "截图未保存：截图次数已达上限，请先清空截图次数统计。");
+
+    program.menuCommand(console::清空截图次数统计);
+    program.menuCommand(console::储存为BMP格式);
+    EXPECT_EQ(imageContent("1.bmp"), "IMG1:300x400");
 }
 
 class ScreenshotConsolePlace : public Screenshots, public testing::WithParamInterface<bool> {};
@@ -161,14 +208,11 @@ TEST_F(Screenshots, TheCounterIsWrittenBeforeThePicture)
     EXPECT_LT(counterWrite, pictureWrite);
 }
 
-TEST_F(Screenshots, OpenFolderOpensImagesUnderTheCurrentDirectory)
+TEST_F(Screenshots, OpenFolderOpensImagesBesideTheProgram)
 {
     startAndLock();
     program.menuCommand(console::打开截图文件夹);
-    fp.process.current = "D:\\Elsewhere";
-    program.menuCommand(console::打开截图文件夹);
-
-    EXPECT_EQ(fp.shell.opened, (std::vector<std::string>{fp.process.runDir + "\\Images\\", "D:\\Elsewhere\\Images\\"}));
+    EXPECT_EQ(fp.shell.opened, (std::vector<std::string>{fp.process.runDir + "\\Images\\"}));
 }
 
 }  // namespace

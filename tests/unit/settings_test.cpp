@@ -37,21 +37,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, TextToInt,
                                          TextToIntCase{"-2147483648", INT_MIN},
                                          TextToIntCase{"-99999999999999999999", INT_MIN}));
 
-TEST(Settings, WritesAndReadsItemsUnderTheRunDirectory)
+TEST(Settings, OwnFilesLiveInTheDataFolderAndTheCompanionsBesideTheProgram)
 {
     fake::FakePlatform fp;
-    fp.files.folders.insert(fp.process.runDir + "\\Config");
-    Settings settings(fp.files, fp.process.runDir);
+    const Folders folders{fp.process.runDir, "D:\\Data"};
+    fp.files.folders.insert("D:\\Data\\Config");
+    fp.files.folders.insert(fp.process.runDir + "\\VirelineConfig\\Config");
+    Settings settings(fp.files, folders);
 
-    settings.write(items::colourR, 200);
-    settings.write(items::meter, "007");
+    EXPECT_TRUE(settings.write(items::colourR, 200));
+    EXPECT_TRUE(settings.write(items::meter, "007"));
+    EXPECT_TRUE(settings.write(items::chartChoice, 2));
 
     EXPECT_EQ(settings.readInt(items::colourR), 200);
     EXPECT_EQ(settings.readText(items::meter), "007");
     EXPECT_EQ(settings.readInt(items::meter), 7);
-    EXPECT_EQ(fp.files.read(fp.process.runDir + "\\Config\\Colour.ini", "colour", "R"), "200");
+    EXPECT_EQ(fp.files.read("D:\\Data\\Config\\Colour.ini", "colour", "R"), "200");
+    EXPECT_EQ(fp.files.read(fp.process.runDir + "\\VirelineConfig\\Config\\Chart.ini", "Choice", "Record"), "2");
+    EXPECT_FALSE(fp.files.exists(fp.process.runDir + "\\Config\\Colour.ini"));
     EXPECT_EQ(settings.readText(items::colourG), "");
     EXPECT_EQ(settings.readInt(items::colourG), 0);
+
+    fp.files.readOnly.insert("D:\\Data\\Config");
+    EXPECT_FALSE(settings.write(items::colourG, 1));
+    EXPECT_EQ(settings.readText(items::colourG), "");
 }
 
 }  // namespace

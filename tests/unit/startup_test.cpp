@@ -25,6 +25,7 @@ TEST_F(StartupWindowCreated, FirstStartInAnEmptyFolderWritesTheDefaults)
     create();
 
     EXPECT_EQ(fp.process.currentDirectory(), fp.process.runDir);
+    EXPECT_TRUE(fp.files.listFiles(dir("\\*")).empty());
     EXPECT_TRUE(fp.files.folders.count(dir("\\Config")));
     EXPECT_TRUE(fp.files.folders.count(dir("\\Images")));
     EXPECT_EQ(fp.files.text(dir("\\Config\\Screenshotstatistics.ini")), "[Screenshotstatistics]\nMeter=0\n");

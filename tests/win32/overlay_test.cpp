@@ -37,6 +37,8 @@ public:
         std::filesystem::remove_all(folder_, ignored);
     }
     std::string runDirectory() const override { return narrow(folder_.wstring()); }
+    // The run directory can be written, so the program keeps its files there.
+    std::string userDataDirectory() const override { return runDirectory(); }
     void setCurrentDirectory(const std::string&) override {}
     std::string currentDirectory() const override { return runDirectory(); }
     void exit(int code) override { ADD_FAILURE() << "the program ended with " << code; }
