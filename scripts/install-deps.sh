@@ -8,7 +8,7 @@ native_packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
   libpng-dev zlib1g-dev googletest libgtest-dev libbenchmark-dev
   dpkg-dev
-  xvfb xcompmgr xdotool x11-utils imagemagick
+  xvfb xcompmgr xdotool x11-utils imagemagick e2fsprogs
   fonts-wqy-microhei fonts-dejavu-core fonts-wine
   wine wine64
 )

@@ -19,6 +19,8 @@ source "$TINTORA_WINE_ENV"
 export DISPLAY WINEPREFIX WINEDEBUG
 
 E2E_WORK="$(dirname "$E2E_EXE")/e2e-work/$E2E_NAME"
+# A run folder made immutable by an interrupted run could not be removed.
+[ ! -d "$E2E_WORK" ] || chattr -R -i "$E2E_WORK" 2>/dev/null || true
 rm -rf "$E2E_WORK"
 mkdir -p "$E2E_WORK/app"
 cp "$E2E_EXE" "$E2E_WORK/app/tintora.exe"
@@ -166,14 +168,24 @@ console_line() { tintora_lines | awk -F'\t' -v h="$STARTUP_HANDLE" '$1 != h' | h
 has_console() { [ -n "$(console_line)" ]; }
 startup_rect_is() { [ "$(field_rect "$(startup_line)")" = "$1" ]; }
 
-# Activates the console with a click on its caption, then types keys into it. (Under Wine a
-# window moved off the screen and back loses the activation, so a user clicks it again.)
+# Activates the console with a click on its caption, then types keys into it.
 press_console() {
   local l t
   read -r l t _ _ <<<"$(field_rect "$(console_line)")"
   click $((l + 60)) $((t + 8))
-  xdotool key --delay 250 "$@"
+  type_keys "$@"
 }
+
+# Types keys into the window that has the keyboard, as a user who does not click first.
+type_keys() { xdotool key --delay 250 "$@"; }
+
+# The text of the balloon (a tooltip window) on the screen; nothing when none shows.
+balloon_text() {
+  local line
+  line="$(class_line tooltips_class32)"
+  [ -z "$line" ] || probe text "$(field_handle "$line")"
+}
+balloon_says() { [ "$(balloon_text)" = "$1" ]; }
 
 click() {
   move_pointer "$1" "$2"
@@ -183,6 +195,11 @@ click() {
 # Starts notepad and Tintora, and locks the overlay over notepad's text area with a key.
 lock_over_notepad() {
   start_notepad
+  lock_over_running_notepad
+}
+
+# Starts Tintora and locks the overlay over the text area of the notepad started before.
+lock_over_running_notepad() {
   start_tintora
   wait_for_startup_window
   read -r EDIT_LEFT EDIT_TOP EDIT_RIGHT EDIT_BOTTOM <<<"$(field_rect "$NOTEPAD_EDIT_LINE")"

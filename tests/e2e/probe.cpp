@@ -4,6 +4,7 @@
 //   probe children HWND      the window's child windows, with trackbar positions
 //   probe slider HWND        a trackbar's position
 //   probe foreground         the foreground window's handle
+//   probe text HWND          the text a window gives on WM_GETTEXT (a tooltip: the tip it shows)
 //   probe move HWND X Y W H  places a window, as a user dragging it would
 // Handles are printed and taken in hexadecimal.
 #include <windows.h>
@@ -79,13 +80,20 @@ int main(int argc, char** argv)
         EnumChildWindows(parseHandle(argv[2]), printChild, 0);
     } else if (command == "slider" && argc > 2) {
         std::printf("%ld\n", static_cast<long>(SendMessageW(parseHandle(argv[2]), TBM_GETPOS, 0, 0)));
+    } else if (command == "text" && argc > 2) {
+        wchar_t text[1024] = {};
+        SendMessageTimeoutW(parseHandle(argv[2]), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                            2000, nullptr);
+        std::printf("%s\n", utf8(text).c_str());
     } else if (command == "foreground") {
         std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetForegroundWindow())));
     } else if (command == "move" && argc > 6) {
         SetWindowPos(parseHandle(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                      std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        std::fprintf(stderr, "usage: probe windows | children HWND | slider HWND | foreground | move HWND X Y W H\n");
+        std::fprintf(
+            stderr,
+            "usage: probe windows | children HWND | slider HWND | text HWND | foreground | move HWND X Y W H\n");
         return 2;
     }
     return 0;
