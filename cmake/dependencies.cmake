@@ -129,6 +129,8 @@ endif()
 # through $TINTORA_WINE_ENV.
 if(CMAKE_CROSSCOMPILING)
   set(TINTORA_WINE_ENV_FILE "${CMAKE_BINARY_DIR}/wine-env.sh.env")
+  # The environment with two monitors at 144 DPI (scripts/wine-env.sh start <dir> displays).
+  set(TINTORA_DISPLAYS_WINE_ENV_FILE "${CMAKE_BINARY_DIR}/displays/wine-env.sh.env")
   set(TINTORA_WINE_EXEC "${TINTORA_REPO_ROOT}/scripts/wine-exec")
   # Discover gtest cases when ctest runs (Wine is up then), not after linking.
   set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
@@ -140,12 +142,13 @@ if(CMAKE_CROSSCOMPILING)
   set(TINTORA_DISPLAY_TEST_PROPERTIES
     ${TINTORA_WINE_TEST_PROPERTIES} RESOURCE_LOCK tintora_display)
 
-  # tintora_add_e2e_test(NAME <name> COMMAND <command> [args...] [TIMEOUT <s>])
+  # tintora_add_e2e_test(NAME <name> COMMAND <command> [args...] [TIMEOUT <s>] [DISPLAYS])
   # An end-to-end test: a host command (script or native program) that drives
   # the real program under Wine. It finds DISPLAY and WINEPREFIX by sourcing
-  # the file named by $TINTORA_WINE_ENV.
+  # the file named by $TINTORA_WINE_ENV. DISPLAYS runs it in the environment
+  # with two monitors at 144 DPI and labels it "displays".
   function(tintora_add_e2e_test)
-    cmake_parse_arguments(PARSE_ARGV 0 arg "" "NAME;TIMEOUT" "COMMAND")
+    cmake_parse_arguments(PARSE_ARGV 0 arg "DISPLAYS" "NAME;TIMEOUT" "COMMAND")
     if(NOT arg_NAME OR NOT arg_COMMAND)
       message(FATAL_ERROR "tintora_add_e2e_test needs NAME and COMMAND")
     endif()
@@ -153,7 +156,13 @@ if(CMAKE_CROSSCOMPILING)
       set(arg_TIMEOUT 180)
     endif()
     add_test(NAME ${arg_NAME} COMMAND ${arg_COMMAND})
-    set_tests_properties(${arg_NAME} PROPERTIES
-      ${TINTORA_DISPLAY_TEST_PROPERTIES} TIMEOUT ${arg_TIMEOUT} LABELS e2e)
+    if(arg_DISPLAYS)
+      set_tests_properties(${arg_NAME} PROPERTIES
+        ENVIRONMENT "TINTORA_WINE_ENV=${TINTORA_DISPLAYS_WINE_ENV_FILE}" RESOURCE_LOCK tintora_displays
+        TIMEOUT ${arg_TIMEOUT} LABELS "e2e;displays")
+    else()
+      set_tests_properties(${arg_NAME} PROPERTIES
+        ${TINTORA_DISPLAY_TEST_PROPERTIES} TIMEOUT ${arg_TIMEOUT} LABELS e2e)
+    endif()
   endfunction()
 endif()

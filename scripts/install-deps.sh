@@ -9,10 +9,15 @@ native_packages=(
   libpng-dev zlib1g-dev googletest libgtest-dev libbenchmark-dev
   dpkg-dev
   xvfb xcompmgr xdotool x11-utils imagemagick e2fsprogs
+  xserver-xorg-core xserver-xorg-video-dummy
   fonts-wqy-microhei fonts-dejavu-core fonts-wine
+  # Wine's default face for the Chinese character set becomes Droid Sans Fallback, which has no
+  # Latin letters or digits: the console must still show its captions.
+  fonts-droid-fallback
   wine wine64
 )
-i386_packages=(wine32:i386)
+# libxinerama1:i386 lets 32-bit Wine see each monitor of a multi-monitor X display.
+i386_packages=(wine32:i386 libxinerama1:i386)
 
 missing=()
 for p in "${native_packages[@]}" "${i386_packages[@]}"; do

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The one test command: installs what is missing, builds the three builds, runs
 # the native tests, the PNG decoder's fuzz target for a bounded time, then the
-# Windows tests (backend and end-to-end) under Wine on a virtual display, and
-# closes with one line counting every run:
+# Windows tests (backend and end-to-end) under Wine on a virtual display with
+# one monitor, then the Windows tests of several monitors on a display with two
+# monitors at 144 DPI, and closes with one line counting every run:
 #   N% tests passed, F tests failed out of T
 # Exits non-zero when anything failed. Logs go to build/.
 set -uo pipefail
@@ -70,26 +71,34 @@ fi
 env_started=""
 stop_env() {
   if [ -n "$env_started" ]; then
-    bash scripts/wine-env.sh stop build/windows || true
+    bash scripts/wine-env.sh stop "$env_started" || true
     env_started=""
   fi
 }
 trap stop_env EXIT
 trap 'stop_env; exit 130' INT TERM
 
-if [[ " ${built[*]} " == *" windows "* ]]; then
-  step "tests: windows (under Wine)"
+# wine_run <folder> <layout> <preset>: runs a test preset in a Wine environment.
+wine_run() {
+  local folder="$1" layout="$2" preset="$3"
   # An environment someone started by hand is reused and left running.
-  if ! bash scripts/wine-env.sh status build/windows >/dev/null 2>&1; then
-    env_started=1
+  if ! bash scripts/wine-env.sh status "$folder" >/dev/null 2>&1; then
+    env_started="$folder"
   fi
-  if bash scripts/wine-env.sh start build/windows >/dev/null; then
-    export TINTORA_WINE_ENV="$root/build/windows/wine-env.sh.env"
-    ctest_run windows
+  if bash scripts/wine-env.sh start "$folder" "$layout" >/dev/null; then
+    export TINTORA_WINE_ENV="$root/$folder/wine-env.sh.env"
+    ctest_run "$preset"
   else
-    failed_steps+=("start the Wine environment")
+    failed_steps+=("start the Wine environment $layout")
   fi
   stop_env
+}
+
+if [[ " ${built[*]} " == *" windows "* ]]; then
+  step "tests: windows (under Wine)"
+  wine_run build/windows single windows
+  step "tests: windows on two monitors at 144 DPI (under Wine)"
+  wine_run build/windows/displays displays windows-displays
 fi
 
 echo

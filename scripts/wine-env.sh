@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
 # Starts or stops the Wine environment that the Windows tests run in.
 #
-#   scripts/wine-env.sh start <dir>   virtual display + warm Wine prefix
-#   scripts/wine-env.sh stop <dir>    ends what start started
-#   scripts/wine-env.sh status <dir>  exit 0 when it is running
-#   scripts/wine-env.sh prepare <dir> only creates/updates the prefix (for
-#                                     running on a real display)
+#   scripts/wine-env.sh start <dir> [layout]   virtual display + warm Wine prefix
+#   scripts/wine-env.sh stop <dir>             ends what start started
+#   scripts/wine-env.sh status <dir>           exit 0 when it is running
+#   scripts/wine-env.sh prepare <dir> [layout] only creates/updates the prefix
+#                                              (for running on a real display)
+#
+# layout is one of:
+#   single    one 1280x1024 monitor at 96 DPI (Xvfb); the default
+#   displays  two monitors at 144 DPI (Xorg with the dummy driver): the
+#             1280x1024 primary and a larger 1920x1080 one left of it, at
+#             negative coordinates; their bottoms differ, so the layout has a
+#             gap that lies on no monitor
 #
 # <dir> is a build folder. start keeps a Wine prefix in <dir>/wineprefix
-# between runs (created once, about 1 GB), starts Xvfb on a free display with
-# xcompmgr (so alpha of layered windows is blended on screen), a persistent
+# between runs (created once, about 1 GB), starts the X server on a free
+# display with xcompmgr (so alpha of layered windows is blended on screen), a persistent
 # wineserver and a small hidden keep-alive program (so each test program
 # starts in a fraction of a second), moves the pointer once (GetCursorPos is
 # wrong before that), and writes <dir>/wine-env.sh.env:
 #
 #   DISPLAY WINEPREFIX WINEARCH WINEDEBUG WINEDLLOVERRIDES LC_ALL
-#   TINTORA_WINE_ENV (the file itself) TINTORA_SCREEN_WIDTH/HEIGHT
-#   TINTORA_XVFB_PID TINTORA_XCOMPMGR_PID TINTORA_WINESERVER_PID
-#   TINTORA_KEEPALIVE_PID
+#   TINTORA_WINE_ENV (the file itself) TINTORA_SCREEN_WIDTH/HEIGHT (the
+#   primary monitor) TINTORA_DPI TINTORA_X_ORIGIN (X root position of the
+#   Windows point 0,0: "x y") TINTORA_XSERVER_PID TINTORA_XCOMPMGR_PID
+#   TINTORA_WINESERVER_PID TINTORA_KEEPALIVE_PID
 #
 # scripts/wine-exec and the end-to-end tests source that file. stop ends only
 # the processes recorded there and runs wineserver -k on this prefix.
@@ -26,6 +34,9 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 screen_w=1280
 screen_h=1024
+# The second monitor of the displays layout, left of the primary.
+left_w=1920
+left_h=1080
 # 32-bit prefix: the program is 32-bit. Creating it takes about half the time
 # and space of a 64-bit one, and 32-bit programs start faster in it.
 wine_arch=win32
@@ -34,9 +45,11 @@ mingw_cc=i686-w64-mingw32-gcc-posix
 log() { echo "wine-env: $*" >&2; }
 die() { log "$*"; exit 1; }
 
-usage() { echo "usage: $0 start|stop|status|prepare <dir>" >&2; exit 2; }
-[ $# -eq 2 ] || usage
+usage() { echo "usage: $0 start|stop|status|prepare <dir> [single|displays]" >&2; exit 2; }
+[ $# -eq 2 ] || [ $# -eq 3 ] || usage
 cmd="$1"
+layout="${3:-single}"
+case "$layout" in single | displays) ;; *) usage ;; esac
 mkdir -p "$2"
 dir="$(cd "$2" && pwd)"
 env_file="$dir/wine-env.sh.env"
@@ -63,7 +76,7 @@ env_alive() {
   (
     # shellcheck disable=SC1090
     . "$env_file"
-    pid_is "${TINTORA_XVFB_PID:-}" Xvfb &&
+    pid_is "${TINTORA_XSERVER_PID:-}" " $DISPLAY " &&
       pid_is "${TINTORA_WINESERVER_PID:-}" wineserver &&
       xdpyinfo >/dev/null 2>&1
   )
@@ -81,7 +94,7 @@ do_stop() {
     stop_pid "${TINTORA_KEEPALIVE_PID:-}" wine-keepalive
     stop_pid "${TINTORA_WINESERVER_PID:-}" wineserver
     stop_pid "${TINTORA_XCOMPMGR_PID:-}" xcompmgr
-    stop_pid "${TINTORA_XVFB_PID:-}" Xvfb
+    stop_pid "${TINTORA_XSERVER_PID:-}" " $DISPLAY "
     true
   )
   rm -f "$env_file"
@@ -112,6 +125,8 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Control Panel\Desktop]
 "ScreenSaveActive"="0"
 EOF
+    # A scaled display: 144 DPI is 150 %.
+    [ "$layout" = single ] || printf '"LogPixels"=dword:%08x\n' "$dpi" | iconv -f UTF-8 -t UTF-16LE
   } | sed 's/\x0a\x00/\x0d\x00\x0a\x00/g' >"$out"
 }
 
@@ -140,28 +155,82 @@ EOF
   mv "$exe.tmp" "$exe"
 }
 
-# Xvfb on the first free display number from 50 up (low numbers are left to
-# real desktops and to whoever starts :0 or :99 by hand).
-start_xvfb() {
-  local n i
+# Free display numbers from 50 up (low numbers are left to real desktops and
+# to whoever starts :0 or :99 by hand).
+free_displays() {
+  local n
   for n in $(seq 50 199); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp \
-      </dev/null >/dev/null 2>&1 &
-    xvfb_pid=$!
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || echo "$n"
+  done
+}
+
+# The Xorg configuration of the displays layout: one dummy device, monitor
+# and screen per monitor, joined by Xinerama. Xorg runs without RandR: with
+# it, Wine would take its monitors from RandR, which reports a single one.
+write_xorg_conf() {
+  local out="$1" i w h clock
+  {
+    printf 'Section "ServerFlags"\n  Option "Xinerama" "on"\n  Option "AutoAddDevices" "off"\nEndSection\n'
+    for i in 0 1; do
+      if [ $i -eq 0 ]; then w=$screen_w h=$screen_h; else w=$left_w h=$left_h; fi
+      clock=$(((w + 160) * (h + 40) * 60 / 1000000 + 1))
+      cat <<EOF
+Section "Device"
+  Identifier "d$i"
+  Driver "dummy"
+  VideoRam 64000
+EndSection
+Section "Monitor"
+  Identifier "m$i"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+  Modeline "${w}x$h" $clock $w $((w + 48)) $((w + 80)) $((w + 160)) $h $((h + 3)) $((h + 8)) $((h + 40))
+EndSection
+Section "Screen"
+  Identifier "s$i"
+  Device "d$i"
+  Monitor "m$i"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual $w $h
+    Modes "${w}x$h"
+  EndSubSection
+EndSection
+EOF
+    done
+    printf 'Section "ServerLayout"\n  Identifier "layout"\n  Screen 0 "s0"\n  Screen 1 "s1" LeftOf "s0"\nEndSection\n'
+  } >"$out"
+}
+
+# Starts the layout's X server on the first free display that it gets.
+start_xserver() {
+  local n i
+  if [ "$layout" = displays ]; then
+    write_xorg_conf "$dir/xorg.conf"
+    mkdir -p "$dir/xorg.conf.d"
+  fi
+  for n in $(free_displays); do
+    if [ "$layout" = single ]; then
+      Xvfb ":$n" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
+    else
+      Xorg ":$n" -config "$dir/xorg.conf" -configdir "$dir/xorg.conf.d" -extension RANDR -noreset \
+        -nolisten tcp -logfile "$dir/xorg.log" </dev/null >/dev/null 2>&1 &
+    fi
+    xserver_pid=$!
     for i in $(seq 100); do
       if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
         display=":$n"
         return 0
       fi
       # Lost a race for this number: try the next one.
-      kill -0 "$xvfb_pid" 2>/dev/null || break
+      kill -0 "$xserver_pid" 2>/dev/null || break
       sleep 0.1
     done
-    stop_pid "$xvfb_pid" Xvfb
-    xvfb_pid=""
+    stop_pid "$xserver_pid" " :$n "
+    xserver_pid=""
   done
-  die "could not start Xvfb on a free display"
+  die "could not start the X server on a free display"
 }
 
 # Creates the prefix once, and (re)applies settings and fonts when they
@@ -212,14 +281,16 @@ do_start() {
     WINEPREFIX="$prefix" wineserver -k </dev/null >/dev/null 2>&1 || true
   fi
 
-  for tool in Xvfb xcompmgr xdotool xdpyinfo wine wineserver wineboot iconv; do
+  local server=Xvfb
+  [ "$layout" = single ] || server=Xorg
+  for tool in $server xcompmgr xdotool xdpyinfo wine wineserver wineboot iconv; do
     command -v "$tool" >/dev/null || die "$tool not found (scripts/install-deps.sh)"
   done
 
   export WINEPREFIX="$prefix" WINEARCH="$wine_arch" WINEDEBUG=-all LC_ALL=C.UTF-8
   unset WINESERVER WINELOADER
 
-  start_xvfb
+  start_xserver
   export DISPLAY="$display"
   # Write the env file now, so that stop can clean up after a failed start.
   write_env_file
@@ -247,7 +318,7 @@ do_start() {
   # The first program start brings up Wine's services and desktop process.
   wine cmd /c exit 0 </dev/null >/dev/null 2>&1 || die "wine does not run 32-bit programs"
 
-  xdotool mousemove $((screen_w / 2)) $((screen_h / 2)) </dev/null >/dev/null 2>&1 || true
+  xdotool mousemove $((x_origin_x + screen_w / 2)) $((screen_h / 2)) </dev/null >/dev/null 2>&1 || true
   xdotool mousemove 1 1 </dev/null >/dev/null 2>&1 || true
 
   pid_is "$xcompmgr_pid" xcompmgr || die "xcompmgr exited"
@@ -264,7 +335,7 @@ wine_socket() {
   printf '/tmp/.wine-%s/server-%x-%x/socket' "$(id -u)" "${st% *}" "${st#* }"
 }
 
-xvfb_pid="" xcompmgr_pid="" wineserver_pid="" keepalive_pid="" display=""
+xserver_pid="" xcompmgr_pid="" wineserver_pid="" keepalive_pid="" display=""
 write_env_file() {
   cat >"$env_file.tmp" <<EOF
 # Written by scripts/wine-env.sh start; removed by stop.
@@ -277,13 +348,20 @@ export LC_ALL=C.UTF-8
 export TINTORA_WINE_ENV=$(printf %q "$env_file")
 export TINTORA_SCREEN_WIDTH=$screen_w
 export TINTORA_SCREEN_HEIGHT=$screen_h
-TINTORA_XVFB_PID=$xvfb_pid
+export TINTORA_DPI=$dpi
+export TINTORA_X_ORIGIN="$x_origin_x 0"
+TINTORA_XSERVER_PID=$xserver_pid
 TINTORA_XCOMPMGR_PID=$xcompmgr_pid
 TINTORA_WINESERVER_PID=$wineserver_pid
 TINTORA_KEEPALIVE_PID=$keepalive_pid
 EOF
   mv "$env_file.tmp" "$env_file"
 }
+
+# The X root is the bounding box of the monitors, so a monitor left of the
+# primary shifts the Windows origin to the right in X.
+dpi=96 x_origin_x=0
+if [ "$layout" = displays ]; then dpi=144 x_origin_x=$left_w; fi
 
 # start and stop run one at a time per folder. flock -o keeps the lock out of
 # the background processes that start leaves running.
@@ -300,7 +378,7 @@ if [ "$cmd" = start ] || [ "$cmd" = stop ] || [ "$cmd" = prepare ]; then
     [ "$cmd" != stop ] || wait_s=20
     rc=0
     _TINTORA_WINE_ENV_LOCKED="$dir" flock -E 75 -o -w "$wait_s" "$dir/.wine-env.lock" \
-      bash "$0" "$cmd" "$dir" || rc=$?
+      bash "$0" "$cmd" "$dir" "$layout" || rc=$?
     [ "$rc" -eq 75 ] || exit "$rc"
     [ "$cmd" = stop ] || die "$dir/.wine-env.lock is still held after ${wait_s} s"
     log "lock still held after ${wait_s} s; stopping without it"

@@ -17,6 +17,8 @@ fi
 # shellcheck disable=SC1090
 source "$TINTORA_WINE_ENV"
 export DISPLAY WINEPREFIX WINEDEBUG
+# Tests speak in Windows screen coordinates; X's root starts at the leftmost monitor.
+read -r E2E_X0 E2E_Y0 <<<"${TINTORA_X_ORIGIN:-0 0}"
 
 E2E_WORK="$(dirname "$E2E_EXE")/e2e-work/$E2E_NAME"
 # A run folder made immutable by an interrupted run could not be removed.
@@ -97,14 +99,14 @@ press() {
 # Moves the real pointer and waits until it is there (mousemove --sync would wait for a motion
 # that never comes when the pointer is already in place).
 move_pointer() {
-  local X Y SCREEN WINDOW
+  local X Y SCREEN WINDOW x=$(($1 + E2E_X0)) y=$(($2 + E2E_Y0))
   eval "$(xdotool getmouselocation --shell)"
-  [ "$X $Y" = "$1 $2" ] || xdotool mousemove --sync "$1" "$2"
+  [ "$X $Y" = "$x $y" ] || xdotool mousemove --sync "$x" "$y"
 }
 
 # The screen pixel at x y as "r,g,b".
 pixel() {
-  import -window root -crop "1x1+$1+$2" +repage -depth 8 txt:- 2>/dev/null |
+  import -window root -crop "1x1+$(($1 + E2E_X0))+$(($2 + E2E_Y0))" +repage -depth 8 txt:- 2>/dev/null |
     sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
@@ -144,12 +146,14 @@ class_rect_is() { [ "$(field_rect "$(class_line "$1")")" = "$2" ]; }
 # The probe's line of the first child of a window with that class.
 child_line() { probe children "$1" | awk -F'\t' -v cls="$2" '$2 == cls' | head -n 1; }
 
+# start_notepad [LEFT TOP WIDTH HEIGHT]: by default away from the top-left corner, where Wine
+# shows its notification area.
 start_notepad() {
+  local left="${1:-240}" top="${2:-120}" width="${3:-800}" height="${4:-600}"
   start_program "$E2E_WORK" notepad
   wait_until 20 "notepad's window" has_class Notepad
-  # Away from the top-left corner, where Wine shows its notification area.
-  probe move "$(field_handle "$(class_line Notepad)")" 240 120 800 600
-  wait_until 10 "notepad at its place" class_rect_is Notepad "240 120 1040 720"
+  probe move "$(field_handle "$(class_line Notepad)")" "$left" "$top" "$width" "$height"
+  wait_until 10 "notepad at its place" class_rect_is Notepad "$left $top $((left + width)) $((top + height))"
   NOTEPAD_LINE="$(class_line Notepad)"
   NOTEPAD_EDIT_LINE="$(child_line "$(field_handle "$NOTEPAD_LINE")" Edit)"
 }
@@ -192,9 +196,10 @@ click() {
   xdotool click 1
 }
 
-# Starts notepad and Tintora, and locks the overlay over notepad's text area with a key.
+# Starts notepad (at its default place, or LEFT TOP WIDTH HEIGHT) and Tintora, and locks the
+# overlay over notepad's text area with a key.
 lock_over_notepad() {
-  start_notepad
+  start_notepad "$@"
   lock_over_running_notepad
 }
 
@@ -219,11 +224,27 @@ double_click_tray_icon() {
   tray="$(window_line "Wine System Tray")"
   [ -n "$tray" ] || fail "no notification area window with the icon"
   read -r t_x t_y _ t_height <<<"$(field_client "$tray")"
-  xdotool mousemove --sync $((t_x + 12)) $((t_y + t_height / 2)) click --repeat 2 --delay 80 1
+  xdotool mousemove --sync $((E2E_X0 + t_x + 12)) $((E2E_Y0 + t_y + t_height / 2)) click --repeat 2 --delay 80 1
 }
 
 # Writes a settings file as the profile API would find it.
 write_ini() {
   mkdir -p "$(dirname "$1")"
   printf '%s\r\n' "${@:2}" >"$1"
+}
+
+# The pixel at x y of an image file as "r,g,b".
+file_pixel() {
+  convert "$1[0]" -crop "1x1+$2+$3" +repage -depth 8 txt:- 2>/dev/null |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# Whether the rectangle "l t r b" overlaps no monitor.
+on_no_monitor() {
+  local l t r b ml mt mr mb _
+  read -r l t r b <<<"$1"
+  while read -r ml mt mr mb _; do
+    [ "$l" -lt "$mr" ] && [ "$r" -gt "$ml" ] && [ "$t" -lt "$mb" ] && [ "$b" -gt "$mt" ] && return 1
+  done < <(probe monitors)
+  return 0
 }

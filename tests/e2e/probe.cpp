@@ -6,6 +6,7 @@
 //   probe foreground         the foreground window's handle
 //   probe text HWND          the text a window gives on WM_GETTEXT (a tooltip: the tip it shows)
 //   probe move HWND X Y W H  places a window, as a user dragging it would
+//   probe monitors           every monitor: rect "l t r b", "primary" or "-", and the system's DPI
 // Handles are printed and taken in hexadecimal.
 #include <windows.h>
 #include <commctrl.h>
@@ -67,6 +68,20 @@ BOOL CALLBACK printChild(HWND w, LPARAM)
     return TRUE;
 }
 
+BOOL CALLBACK printMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT& r = info.rcMonitor;
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    std::printf("%ld %ld %ld %ld\t%s\t%d\n", r.left, r.top, r.right, r.bottom,
+                (info.dwFlags & MONITORINFOF_PRIMARY) ? "primary" : "-", dpi);
+    return TRUE;
+}
+
 HWND parseHandle(const char* text) { return reinterpret_cast<HWND>(std::strtoul(text, nullptr, 16)); }
 
 }  // namespace
@@ -87,13 +102,15 @@ int main(int argc, char** argv)
         std::printf("%s\n", utf8(text).c_str());
     } else if (command == "foreground") {
         std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetForegroundWindow())));
+    } else if (command == "monitors") {
+        EnumDisplayMonitors(nullptr, nullptr, printMonitor, 0);
     } else if (command == "move" && argc > 6) {
         SetWindowPos(parseHandle(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                      std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        std::fprintf(
-            stderr,
-            "usage: probe windows | children HWND | slider HWND | text HWND | foreground | move HWND X Y W H\n");
+        std::fprintf(stderr,
+                     "usage: probe windows | children HWND | slider HWND | text HWND | foreground | move HWND X Y W H "
+                     "| monitors\n");
         return 2;
     }
     return 0;
