@@ -34,7 +34,7 @@ Bytes takePicture(App& app, ImageFormat format)
     auto& p = app.platform;
     const bool consoleHadKeyboard = p.desktop.foregroundWindow() == p.windows.handle(WindowId::console);
     const int consoleLeft = p.windows.geometry(WindowId::console).left;
-    setConsoleLeft(app, offScreenLeft);
+    moveConsoleOffScreen(app);
 
     const Geometry overlay = p.windows.geometry(WindowId::startup);
     Bytes picture =

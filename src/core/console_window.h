@@ -4,10 +4,13 @@
 
 namespace tintora {
 
-// A left edge that puts the console out of sight.
+// The left edge that puts the console out of sight on a single monitor.
 inline constexpr int offScreenLeft = -1000;
 
 // Moves the console's left edge only.
 void setConsoleLeft(App& app, int left);
+// Moves the console's left edge so that no part of it is on any monitor: to offScreenLeft where
+// that is enough, further left (past the leftmost monitor) otherwise.
+void moveConsoleOffScreen(App& app);
 
 }  // namespace tintora

@@ -1,8 +1,29 @@
 #include "overlay/placement.h"
 
+#include <algorithm>
+
 #include "overlay/overlay.h"
 
 namespace tintora {
+namespace {
+
+// The monitor that holds the largest part of the rectangle, or the nearest one when none holds any.
+ScreenRect monitorHolding(const std::vector<ScreenRect>& monitors, const ScreenRect& r)
+{
+    const auto distance = [&](const ScreenRect& m) {
+        const long long dx = std::max({m.left - r.right, r.left - m.right, 0});
+        const long long dy = std::max({m.top - r.bottom, r.top - m.bottom, 0});
+        return dx * dx + dy * dy;
+    };
+    const auto holdsMore = [&](const ScreenRect& a, const ScreenRect& b) {
+        const long long shareA = area(intersection(a, r));
+        const long long shareB = area(intersection(b, r));
+        return shareA != shareB ? shareA > shareB : distance(a) < distance(b);
+    };
+    return *std::ranges::min_element(monitors, holdsMore);
+}
+
+}  // namespace
 
 void paintInitialTint(App& app)
 {
@@ -19,10 +40,13 @@ void goFullScreen(App& app)
     auto& p = app.platform;
     p.menus.setChecked(console::全屏化窗口, true);
     p.menus.setChecked(console::非全屏化窗口, false);
-    app.state.savedOverlayGeometry = p.windows.geometry(WindowId::startup);
+    const Geometry locked = p.windows.geometry(WindowId::startup);
+    app.state.savedOverlayGeometry = locked;
     p.windows.showNormal(WindowId::startup);
-    const Size screen = p.desktop.screenSize();
-    p.windows.move(WindowId::startup, {0, 0, screen.width, screen.height});
+    // The monitor of the target: a game on a second monitor is covered there.
+    const ScreenRect m = monitorHolding(
+        p.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});
+    p.windows.move(WindowId::startup, {m.left, m.top, m.right - m.left, m.bottom - m.top});
     app.state.overlayScreenMode = overlayFullScreen;
 }
 

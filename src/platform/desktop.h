@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/types.h"
 
@@ -29,7 +30,11 @@ public:
     virtual WindowHandle foregroundWindow() const = 0;
     // Puts the window above (or among) the other windows without moving or sizing it.
     virtual void setTopmost(WindowHandle w, bool topmost) = 0;
+    // The primary monitor's size.
     virtual Size screenSize() const = 0;
+    // Every monitor's rectangle, at least one; the primary's starts at 0, 0, the others may lie at
+    // negative coordinates.
+    virtual std::vector<ScreenRect> monitors() const = 0;
     virtual std::uint32_t tickCount() const = 0;
     // Dispatches every message already queued for this thread, then returns.
     virtual void processPendingEvents() = 0;

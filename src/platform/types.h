@@ -41,6 +41,19 @@ struct ScreenRect {
     friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
+// The part two rectangles share; empty (zero area) when they do not overlap.
+constexpr ScreenRect intersection(const ScreenRect& a, const ScreenRect& b)
+{
+    const ScreenRect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                       a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+    return r.left < r.right && r.top < r.bottom ? r : ScreenRect{};
+}
+
+constexpr long long area(const ScreenRect& r)
+{
+    return static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
+}
+
 // A colour packed R | G << 8 | B << 16.
 using Colour = std::uint32_t;
 

@@ -109,7 +109,7 @@ void hideConsoleToTray(App& app)
     if (app.state.consoleInTray) return;
     auto& p = app.platform;
     app.state.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
-    setConsoleLeft(app, offScreenLeft);
+    moveConsoleOffScreen(app);
     p.tray.setIcon(WindowId::console, texts::trayTip);
     app.state.consoleInTray = true;
     showNotice(app, texts::trayBalloon);

@@ -71,7 +71,6 @@ void onStartupWindowCreated(App& app)
     app.state.opacityStep = OpacityStep::none;
     for (auto timer : {selfStoppingClock, followPointerClock, opacityStepClock}) p.timers.setInterval(timer, 16);
     p.controls.setSliderPosition(startupOpacitySlider, 255);
-    p.canvas.setSize(p.desktop.screenSize());
     app.state.random.seed(p.desktop.tickCount());
 
     const WindowHandle overlay = p.windows.handle(WindowId::startup);

@@ -1,5 +1,7 @@
 #include "win32/canvas.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "platform/png.h"
@@ -31,40 +33,62 @@ LRESULT CALLBACK Win32Canvas::procedure(HWND hwnd, UINT message, WPARAM wParam, 
             }
             break;
         case WM_NCDESTROY:
+            RemoveWindowSubclass(GetParent(hwnd), parentProcedure, 0);
             if (self) self->window_.release();  // destroyed with its parent: nothing left to own
             break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+// The parent's messages pass here first: every new client size is the canvas's new size, so the
+// tint covers the overlay wherever and however large it is placed.
+LRESULT CALLBACK Win32Canvas::parentProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR self)
+{
+    if (message == WM_SIZE && wParam != SIZE_MINIMIZED)
+        reinterpret_cast<Win32Canvas*>(self)->setSize({LOWORD(lParam), HIWORD(lParam)});
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 void Win32Canvas::attach(HWND parent)
 {
     static const WindowClass windowClass(canvasClassName, procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr);
     window_.reset(CreateWindowExW(0, windowClass.name(), L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_DISABLED, 0,
-                                  0, size_.width, size_.height, parent, nullptr, GetModuleHandleW(nullptr), this));
-    SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                                  0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), this));
+    if (!window_) {
+        reportLastError("CreateWindowExW (canvas)");
+        return;
+    }
+    if (!SetWindowSubclass(parent, parentProcedure, 0, reinterpret_cast<DWORD_PTR>(this)))
+        reportLastError("SetWindowSubclass (canvas)");
+    RECT client{};
+    GetClientRect(parent, &client);
+    setSize({client.right, client.bottom});
 }
 
 void Win32Canvas::setSize(Size s)
 {
-    size_ = {std::max(s.width, 0), std::max(s.height, 0)};
-    bitmap_.reset();
-    bits_ = nullptr;
-    if (size_.width > 0 && size_.height > 0) {
-        const BITMAPINFO info = topDownBitmapInfo(size_.width, size_.height);
-        void* bits = nullptr;
-        bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (bitmap_)
-            bits_ = static_cast<std::uint32_t*>(bits);
-        else
-            reportLastError("CreateDIBSection (canvas)");
+    const Size wanted{std::max(s.width, 0), std::max(s.height, 0)};
+    if (wanted != size_ || !bits_) {
+        size_ = wanted;
+        bitmap_.reset();
+        bits_ = nullptr;
+        if (size_.width > 0 && size_.height > 0) {
+            const BITMAPINFO info = topDownBitmapInfo(size_.width, size_.height);
+            void* bits = nullptr;
+            bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+            if (bitmap_)
+                bits_ = static_cast<std::uint32_t*>(bits);
+            else
+                reportLastError("CreateDIBSection (canvas)");
+        }
+        if (!bits_) size_ = {};
+        render();
     }
-    if (!bits_) size_ = {};
     if (window_) {
         // Stays below the parent's other controls, such as the start-up picture box.
         SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, size_.width, size_.height, SWP_NOMOVE | SWP_NOACTIVATE);
     }
-    clear();
 }
 
 std::span<const std::uint32_t> Win32Canvas::pixels() const
@@ -77,27 +101,14 @@ std::span<std::uint32_t> Win32Canvas::image() { return {bits_, pixels().size()};
 
 void Win32Canvas::clear()
 {
-    const std::span<std::uint32_t> pixels = image();
-    std::ranges::fill(pixels, imagePixel(keyColour));
-    if (picture_ && !pixels.empty()) {
-        // Tiled from the top-left corner, key-coloured picture pixels included as they are.
-        const auto width = static_cast<std::size_t>(size_.width);
-        const auto pictureWidth = static_cast<std::size_t>(picture_->width);
-        for (int y = 0; y < size_.height; ++y) {
-            const std::uint32_t* source = picture_->pixels.data() + (y % picture_->height) * pictureWidth;
-            std::uint32_t* row = pixels.data() + y * width;
-            for (std::size_t x = 0; x < width; x += pictureWidth) {
-                std::copy_n(source, std::min(pictureWidth, width - x), row + x);
-            }
-        }
-    }
-    invalidate();
+    tint_.reset();
+    render();
 }
 
 void Win32Canvas::fill(Colour c)
 {
-    std::ranges::fill(image(), imagePixel(c));
-    invalidate();
+    tint_ = c;
+    render();
 }
 
 void Win32Canvas::setPicture(const Bytes& png)
@@ -107,8 +118,26 @@ void Win32Canvas::setPicture(const Bytes& png)
     clear();
 }
 
-void Win32Canvas::invalidate()
+void Win32Canvas::render()
 {
+    const std::span<std::uint32_t> pixels = image();
+    if (tint_) {
+        std::ranges::fill(pixels, imagePixel(*tint_));
+    } else {
+        std::ranges::fill(pixels, imagePixel(keyColour));
+        if (picture_ && !pixels.empty()) {
+            // Tiled from the top-left corner, key-coloured picture pixels included as they are.
+            const auto width = static_cast<std::size_t>(size_.width);
+            const auto pictureWidth = static_cast<std::size_t>(picture_->width);
+            for (int y = 0; y < size_.height; ++y) {
+                const std::uint32_t* source = picture_->pixels.data() + (y % picture_->height) * pictureWidth;
+                std::uint32_t* row = pixels.data() + y * width;
+                for (std::size_t x = 0; x < width; x += pictureWidth) {
+                    std::copy_n(source, std::min(pictureWidth, width - x), row + x);
+                }
+            }
+        }
+    }
     if (window_) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The overlay canvas: a child window that keeps a screen-sized image and paints itself from it.
+// The overlay canvas: a child window over its parent's whole client area that keeps an image of
+// that size and paints itself from it.
 #include <windows.h>
 
 #include <cstdint>
@@ -21,12 +22,14 @@ public:
     Win32Canvas& operator=(const Win32Canvas&) = delete;
 
     // Creates the canvas window at (0, 0) of the parent, below its other controls and disabled, so
-    // that mouse input goes to the parent.
+    // that mouse input goes to the parent. From then on it takes the parent's client size whenever
+    // that changes.
     void attach(HWND parent);
     HWND hwnd() const { return window_.get(); }
 
-    void setSize(Size s) override;
-    Size size() const override { return size_; }
+    // A new image of this size that shows what the canvas showed: its tint or its background.
+    void setSize(Size s);
+    Size size() const { return size_; }
     void clear() override;
     void fill(Colour c) override;
     void setPicture(const Bytes& png) override;
@@ -36,14 +39,18 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK parentProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                            DWORD_PTR self);
     void paint();
     std::span<std::uint32_t> image();
-    void invalidate();
+    // Draws the tint, or the background when there is none, into the whole image.
+    void render();
 
     Size size_;
     GdiObject<HBITMAP> bitmap_;
     std::uint32_t* bits_ = nullptr;
     std::optional<Image> picture_;
+    std::optional<Colour> tint_;
     OwnedWindow window_;
 };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <vector>
 
 #include "win32/error.h"
 #include "win32/handles.h"
@@ -55,27 +56,36 @@ Image Win32ScreenCapture::grab(ScreenRect r)
         return {};
     }
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    // Pixels outside every screen stay black.
-    std::memset(bits, 0, count * sizeof(std::uint32_t));
 
+    // Each part of the rectangle that lies on a monitor is copied from the screen; the rest (left
+    // of, above or between the monitors) is black.
     const RECT wanted{r.left, r.top, r.right, r.bottom};
-    const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const RECT screens{screenLeft, screenTop, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                       screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    RECT visible{};
-    if (IntersectRect(&visible, &wanted, &screens)) {
+    std::vector<RECT> parts;
+    long long covered = 0;
+    for (const RECT& monitor : monitorRects()) {
+        RECT part{};
+        if (!IntersectRect(&part, &wanted, &monitor)) continue;
+        parts.push_back(part);
+        covered += static_cast<long long>(part.right - part.left) * (part.bottom - part.top);
+    }
+    if (covered < wideWidth * wideHeight) std::memset(bits, 0, count * sizeof(std::uint32_t));
+    if (!parts.empty()) {
         const SelectedObject selected(memory.get(), dib.get());
-        // CAPTUREBLT: layered windows (the tint overlay) are part of the picture.
-        if (!BitBlt(memory.get(), visible.left - r.left, visible.top - r.top, visible.right - visible.left,
-                    visible.bottom - visible.top, screen.get(), visible.left, visible.top, SRCCOPY | CAPTUREBLT))
-            return {};
+        for (const RECT& part : parts) {
+            // CAPTUREBLT: layered windows (the tint overlay) are part of the picture.
+            if (!BitBlt(memory.get(), part.left - r.left, part.top - r.top, part.right - part.left,
+                        part.bottom - part.top, screen.get(), part.left, part.top, SRCCOPY | CAPTUREBLT)) {
+                reportLastError("BitBlt (screen capture)");
+                return {};
+            }
+        }
         GdiFlush();
     }
 
-    Image image{width, height, std::vector<std::uint32_t>(count)};
+    // One pass from the bitmap into the picture; the fourth byte of a screen pixel is undefined.
     const auto* source = static_cast<const std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < count; ++i) image.pixels[i] = source[i] & 0x00FFFFFFu;
+    Image image{width, height, std::vector<std::uint32_t>(source, source + count)};
+    for (std::uint32_t& pixel : image.pixels) pixel &= 0x00FFFFFFu;
     return image;
 }
 

@@ -72,10 +72,11 @@ void Win32Ui::createControl(Control& c, HWND parent)
             break;
         case ControlKind::canvas:
             if (!makeCanvas_) return;
+            // The canvas takes its parent's client area by itself.
             c.hwnd = makeCanvas_(parent);
             // Below the picture box, which covers it on the opening screen.
-            SetWindowPos(c.hwnd, HWND_BOTTOM, g.left, g.top, g.width, g.height,
-                         SWP_NOACTIVATE | (d.visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+            SetWindowPos(c.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (d.visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
             EnableWindow(c.hwnd, !d.disabled);
             break;
         case ControlKind::fileDialog:

@@ -126,6 +126,14 @@ void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
 
 Size Win32Desktop::screenSize() const { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
+std::vector<ScreenRect> Win32Desktop::monitors() const
+{
+    std::vector<ScreenRect> rects;
+    for (const RECT& r : monitorRects()) rects.push_back({r.left, r.top, r.right, r.bottom});
+    if (rects.empty()) rects.push_back({0, 0, screenSize().width, screenSize().height});
+    return rects;
+}
+
 std::uint32_t Win32Desktop::tickCount() const { return GetTickCount(); }
 
 void Win32Desktop::processPendingEvents()

@@ -16,6 +16,7 @@ public:
     // Does not activate the window, so that keeping a window on top never takes the focus.
     void setTopmost(WindowHandle w, bool topmost) override;
     Size screenSize() const override;
+    std::vector<ScreenRect> monitors() const override;
     std::uint32_t tickCount() const override;
     void processPendingEvents() override;
     unsigned startCallbackTimer(int milliseconds, std::function<void()> tick) override;

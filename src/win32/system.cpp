@@ -21,6 +21,23 @@ std::vector<std::uint8_t> resourceBytes(int id)
     return {data, data + SizeofResource(instance, found)};
 }
 
+namespace {
+
+BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM rects)
+{
+    reinterpret_cast<std::vector<RECT>*>(rects)->push_back(*monitor);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<RECT> monitorRects()
+{
+    std::vector<RECT> rects;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&rects));
+    return rects;
+}
+
 FARPROC dwmFunction(const char* name)
 {
     static const Library dwm(LoadLibraryW(L"dwmapi.dll"));

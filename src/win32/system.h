@@ -25,6 +25,9 @@ inline BITMAPINFO topDownBitmapInfo(int width, int height)
 // A window rectangle as left, top, width and height.
 inline Geometry geometryOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
+// The rectangles of every monitor, in screen pixels (negative left of or above the primary).
+std::vector<RECT> monitorRects();
+
 // The program's icon at the size of two system metrics; shared, owned by the system.
 HICON appIcon(int systemMetricX, int systemMetricY);
 

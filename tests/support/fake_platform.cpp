@@ -130,6 +130,13 @@ std::optional<ScreenRect> FakeDesktop::windowRect(WindowHandle w) const
     return std::nullopt;
 }
 
+std::vector<ScreenRect> FakeDesktop::monitors() const
+{
+    std::vector<ScreenRect> all{{0, 0, screen.width, screen.height}};
+    all.insert(all.end(), otherMonitors.begin(), otherMonitors.end());
+    return all;
+}
+
 std::uint32_t FakeDesktop::extendedStyle(WindowHandle w) const
 {
     auto it = exStyles.find(w);

@@ -121,8 +121,6 @@ private:
 };
 
 struct FakeCanvas : Canvas {
-    void setSize(Size s) override { size_ = s; }
-    Size size() const override { return size_; }
     void clear() override;
     void fill(Colour c) override;
     void setPicture(const Bytes& png) override;
@@ -133,9 +131,6 @@ struct FakeCanvas : Canvas {
     int clears = 0;
     int fills = 0;
     std::vector<std::string>* log = nullptr;
-
-private:
-    Size size_;
 };
 
 struct FakeDesktop : Desktop {
@@ -148,6 +143,7 @@ struct FakeDesktop : Desktop {
     WindowHandle foregroundWindow() const override { return foreground; }
     void setTopmost(WindowHandle w, bool on) override;
     Size screenSize() const override { return screen; }
+    std::vector<ScreenRect> monitors() const override;
     std::uint32_t tickCount() const override { return ticks; }
     void processPendingEvents() override;
     unsigned startCallbackTimer(int ms, std::function<void()> tick) override;
@@ -175,6 +171,8 @@ struct FakeDesktop : Desktop {
     std::vector<TopmostCall> topmostCalls;
     WindowHandle foreground = 0;
     Size screen{1920, 1080};
+    // Monitors besides the primary, which has the screen's size at 0, 0.
+    std::vector<ScreenRect> otherMonitors;
     std::uint32_t ticks = 12345;
     int pendingEventRuns = 0;
     std::function<void()> onProcessPendingEvents;

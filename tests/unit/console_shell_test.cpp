@@ -194,6 +194,24 @@ TEST_F(ConsoleTray, HidingWhileHiddenIsIgnoredSoRestoreStillWorks)
     EXPECT_EQ(fp.ui.trayIconAdds, 2);
 }
 
+TEST_F(ConsoleTray, HidesOffEveryMonitorAndRestoresTheLeft)
+{
+    fp.ui.move(WindowId::console, {710, 500, 500, 371});
+    // A monitor left of the primary at the console's height: -1000 would be on it.
+    fp.desktop.otherMonitors = {{-1024, 0, 0, 768}};
+    program.menuCommand(console::最小化控制台到托盘);
+    EXPECT_EQ(geometry(WindowId::console), (Geometry{-1524, 500, 500, 371}));
+    program.menuCommand(console::恢复视窗);
+    EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 500, 500, 371}));
+
+    // A monitor left of the primary but above the console: -1000 is off every monitor already.
+    fp.desktop.otherMonitors = {{-1024, -768, 0, 0}, {1280, 0, 2304, 768}};
+    program.menuCommand(console::最小化控制台到托盘);
+    EXPECT_EQ(geometry(WindowId::console), (Geometry{-1000, 500, 500, 371}));
+    program.menuCommand(console::恢复视窗);
+    EXPECT_EQ(geometry(WindowId::console).left, 710);
+}
+
 struct TrayEventCase {
     TrayEvent event;
     bool restored;

@@ -74,6 +74,31 @@ TEST_F(OverlayPlacement, FullScreenCoversTheScreen)
     EXPECT_FALSE(checked(console::非全屏化窗口));
 }
 
+TEST_F(OverlayPlacement, FullScreenCoversTheMonitorThatHoldsMostOfTheTargetOrTheNearest)
+{
+    // Left of the primary, larger than it and lower; another one above the primary.
+    fp.desktop.otherMonitors = {{-1920, 0, 0, 1080}, {0, -768, 1024, 0}};
+    struct Case {
+        Geometry locked;
+        Geometry monitor;
+    };
+    const Case cases[] = {
+        {{-1700, 100, 1500, 800}, {-1920, 0, 1920, 1080}},  // on the left monitor only
+        {{-300, 100, 1000, 500}, {0, 0, 1280, 1024}},       // 300 wide on the left one, 700 on the primary
+        {{-900, 500, 1000, 200}, {-1920, 0, 1920, 1080}},   // 900 wide on the left one, 100 on the primary
+        {{100, -700, 500, 900}, {0, -768, 1024, 768}},      // 500 x 700 above, 500 x 200 on the primary
+        {{1300, 100, 50, 50}, {0, 0, 1280, 1024}},          // on none: the primary is nearest
+        {{-500, 1100, 100, 100}, {-1920, 0, 1920, 1080}},   // on none: the left one is nearest
+    };
+    for (const Case& c : cases) {
+        fp.ui.move(WindowId::startup, c.locked);
+        command(console::全屏化窗口);
+        EXPECT_EQ(overlay(), c.monitor) << c.locked.left << "," << c.locked.top;
+        command(console::非全屏化窗口);
+        EXPECT_EQ(overlay(), c.locked);
+    }
+}
+
 TEST_F(OverlayPlacement, FullScreenTwiceKeepsTheSavedRectangle)
 {
     command(console::全屏化窗口);

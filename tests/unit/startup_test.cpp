@@ -120,7 +120,6 @@ TEST_F(StartupWindowCreated, PreparesTheWindowAsTheLayeredOpeningScreen)
     EXPECT_EQ(program.app().state.opacityStep, OpacityStep::none);
     for (auto timer : {startup::时钟1, startup::时钟2, startup::时钟3}) EXPECT_EQ(fp.ui.interval(timer), 16);
     EXPECT_EQ(fp.ui.sliderPosition(startup::滑块条1), 255);
-    EXPECT_EQ(fp.canvas.size(), fp.desktop.screen);
     EXPECT_EQ(fp.desktop.extendedStyle(fp.ui.startupHandle), 0x100u | exstyle::layered);
     ASSERT_TRUE(fp.desktop.layered.count(fp.ui.startupHandle));
     EXPECT_EQ(fp.desktop.layered[fp.ui.startupHandle].key, 0xFB02FCu);

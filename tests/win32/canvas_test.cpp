@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace tintora::win32 {
@@ -51,8 +53,8 @@ TEST(Win32Canvas, FillCoversImageAndWindow)
 {
     HostWindow host;
     Win32Canvas canvas;
-    canvas.setSize({64, 48});
     canvas.attach(host.get());
+    canvas.setSize({64, 48});
     canvas.fill(rgb(10, 20, 30));
 
     ASSERT_EQ(canvas.pixels().size(), 64u * 48u);
@@ -75,26 +77,37 @@ TEST(Win32Canvas, ClearRestoresKeyColour)
     EXPECT_EQ(screenPixel(canvas.hwnd(), 15, 7), keyColour);
 }
 
-TEST(Win32Canvas, WindowIsDisabledChildAtOriginWithCanvasSize)
+RECT rectInParent(HWND child)
+{
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+TEST(Win32Canvas, IsADisabledChildThatFollowsTheParentsClientSizeWithItsTint)
 {
     HostWindow host;
     Win32Canvas canvas;
-    canvas.setSize({30, 20});
     canvas.attach(host.get());
     EXPECT_EQ(GetParent(canvas.hwnd()), host.get());
     EXPECT_FALSE(IsWindowEnabled(canvas.hwnd()));
-    RECT r{};
-    GetWindowRect(canvas.hwnd(), &r);
-    MapWindowPoints(HWND_DESKTOP, host.get(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
-    EXPECT_EQ(r.right, 30);
-    EXPECT_EQ(r.bottom, 20);
+    RECT r = rectInParent(canvas.hwnd());
+    EXPECT_EQ((std::array{r.left, r.top, r.right, r.bottom}), (std::array{0L, 0L, 200L, 200L}));
+    EXPECT_EQ(canvas.size(), (Size{200, 200}));
 
-    canvas.setSize({50, 40});
-    GetClientRect(canvas.hwnd(), &r);
-    EXPECT_EQ(r.right, 50);
-    EXPECT_EQ(r.bottom, 40);
+    canvas.fill(rgb(10, 20, 30));
+    SetWindowPos(host.get(), nullptr, 0, 0, 300, 250, SWP_NOZORDER | SWP_NOACTIVATE);
+    r = rectInParent(canvas.hwnd());
+    EXPECT_EQ((std::array{r.left, r.top, r.right, r.bottom}), (std::array{0L, 0L, 300L, 250L}));
+    ASSERT_EQ(canvas.size(), (Size{300, 250}));
+    EXPECT_TRUE(std::ranges::all_of(canvas.pixels(), [](std::uint32_t p) { return p == 0x0A141Eu; }));
+    EXPECT_EQ(screenPixel(canvas.hwnd(), 299, 249), rgb(10, 20, 30));
+
+    canvas.clear();
+    SetWindowPos(host.get(), nullptr, 0, 0, 120, 90, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_EQ(canvas.size(), (Size{120, 90}));
+    EXPECT_TRUE(std::ranges::all_of(canvas.pixels(), [](std::uint32_t p) { return p == 0xFC02FBu; }));
 }
 
 TEST(Win32Canvas, DrawingGoesOnAfterParentIsDestroyed)
