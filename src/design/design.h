@@ -10,6 +10,18 @@
 
 namespace tintora {
 
+// Every pixel number of the design (window and control sizes and places, font heights, the
+// console's layout arithmetic) is a value at this DPI (100 %).
+inline constexpr int designDpi = 96;
+
+// A design pixel number at a window's DPI, rounded to the nearest pixel.
+constexpr int scaled(int designPixels, int dpi) { return (designPixels * dpi + designDpi / 2) / designDpi; }
+
+constexpr Geometry scaled(const Geometry& g, int dpi)
+{
+    return {scaled(g.left, dpi), scaled(g.top, dpi), scaled(g.width, dpi), scaled(g.height, dpi)};
+}
+
 struct WindowDesign {
     WindowId id;
     const char* title;

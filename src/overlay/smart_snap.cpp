@@ -11,7 +11,6 @@ namespace {
 
 constexpr int openingAlpha = 255;
 constexpr int snapAlpha = 190;
-constexpr Size openingSize{640, 480};
 
 bool contains(const Geometry& g, Point p)
 {
@@ -83,7 +82,8 @@ void finishKeyDown(App& app)
 {
     auto& p = app.platform;
     const Geometry g = p.windows.geometry(WindowId::startup);
-    if (g.width == openingSize.width && g.height == openingSize.height) {
+    const Geometry opening = scaled(windowDesign(WindowId::startup).geometry, p.windows.dpi(WindowId::startup));
+    if (g.width == opening.width && g.height == opening.height) {
         p.canvas.clear();
         p.controls.setVisible(startupPicture, true);
     }

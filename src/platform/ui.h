@@ -28,6 +28,9 @@ public:
     // Makes the window the foreground window, with the keyboard.
     virtual void activate(WindowId w) = 0;
     virtual WindowHandle handle(WindowId w) const = 0;
+    // The DPI of the monitor the window is on (designDpi at 100 %); the window, its controls and
+    // fonts are made at their design values scaled to it.
+    virtual int dpi(WindowId w) const = 0;
     // Opens the window modally, without an owner; returns when it has been closed.
     virtual void openModal(WindowId w) = 0;
 };

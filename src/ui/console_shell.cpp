@@ -4,6 +4,7 @@
 #include "core/console_window.h"
 #include "core/notice.h"
 #include "colour/colour_controls.h"
+#include "design/design.h"
 #include "overlay/placement.h"
 #include "design/texts.h"
 #include "ui/startup.h"
@@ -35,11 +36,13 @@ void moveTo(App& app, ControlRef c, double left, int top)
 int widthOf(App& app, ControlRef c) { return app.platform.controls.geometry(c).width; }
 int heightOf(App& app, ControlRef c) { return app.platform.controls.geometry(c).height; }
 
-void layOutRow(App& app, const Row& row, int top)
+// The layout's own numbers are design pixels too, scaled like the controls' sizes, so that the
+// console at 150 % is the console at 100 % enlarged 1.5 times.
+void layOutRow(App& app, const Row& row, int top, int dpi)
 {
-    moveTo(app, row.name, 12, top);
-    moveTo(app, row.slider, widthOf(app, row.name) + 18.0, top);
-    moveTo(app, row.value, widthOf(app, row.value) + widthOf(app, row.slider) + 34.0, top);
+    moveTo(app, row.name, scaled(12, dpi), top);
+    moveTo(app, row.slider, widthOf(app, row.name) + double{scaled(18, dpi)}, top);
+    moveTo(app, row.value, widthOf(app, row.value) + widthOf(app, row.slider) + double{scaled(34, dpi)}, top);
 }
 
 void layOutConsole(App& app)
@@ -51,9 +54,10 @@ void layOutConsole(App& app)
         {console::标签9, opacitySlider, opacityValueLabel},
         {console::标签4, strengthValueLabel, saveColourButton},
     };
-    for (int i = 0; i < 5; ++i) layOutRow(app, rows[i], 12 + 70 * i);
-
     auto& w = app.platform.windows;
+    const int dpi = w.dpi(WindowId::console);
+    for (int i = 0; i < 5; ++i) layOutRow(app, rows[i], scaled(12, dpi) + scaled(70, dpi) * i, dpi);
+
     const Geometry window = w.geometry(WindowId::console);
     const Size client = w.clientSize(WindowId::console);
     const Size screen = app.platform.desktop.screenSize();
@@ -61,8 +65,10 @@ void layOutConsole(App& app)
     const double frameHeight = window.height - client.height;
     const double left = (screen.width - window.width) / 2.0;
     const double top = (screen.height - window.height) / 2.0;
-    const double width = 2.0 * widthOf(app, console::标签1) + widthOf(app, redSlider) + 48 + frameWidth + 6;
-    const double height = 4.0 * heightOf(app, redValueLabel) + heightOf(app, saveColourButton) + frameHeight + 82;
+    const double width = 2.0 * widthOf(app, console::标签1) + widthOf(app, redSlider) + scaled(48, dpi) + frameWidth +
+                         scaled(6, dpi);
+    const double height =
+        4.0 * heightOf(app, redValueLabel) + heightOf(app, saveColourButton) + frameHeight + scaled(82, dpi);
     w.move(WindowId::console,
            {static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height)});
 }

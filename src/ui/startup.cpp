@@ -64,8 +64,9 @@ void onStartupWindowCreated(App& app)
     // The picture box covers the client area and 30 pixels below it.
     const Geometry window = p.windows.geometry(WindowId::startup);
     const Size client = p.windows.clientSize(WindowId::startup);
+    const int below = scaled(30, p.windows.dpi(WindowId::startup));
     p.controls.setGeometry(startupPicture, {0, 0, window.width - (window.width - client.width),
-                                            window.height - (window.height - client.height - 30)});
+                                            window.height - (window.height - client.height - below)});
 
     app.state.snapKeyState = SnapKeyState::ignoringKeys;
     app.state.opacityStep = OpacityStep::none;

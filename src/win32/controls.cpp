@@ -10,6 +10,7 @@
 #include "platform/png.h"
 #include "resource.h"
 #include "win32/error.h"
+#include "win32/fonts.h"
 #include "win32/system.h"
 #include "win32/text.h"
 #include "win32/ui_backend.h"
@@ -41,9 +42,10 @@ Win32Ui::Control* Win32Ui::controlOf(HWND hwnd)
     return hwnd && found != controls_.end() ? &*found : nullptr;
 }
 
-void Win32Ui::createControl(Control& c, HWND parent)
+void Win32Ui::createControl(Control& c, HWND parent, int dpi)
 {
     const ControlDesign& d = *c.design;
+    c.geometry = scaled(d.geometry, dpi);
     const Geometry g = c.geometry;
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (d.visible ? WS_VISIBLE : 0) | (d.disabled ? WS_DISABLED : 0);
     auto child = [&](DWORD exStyle, const wchar_t* className, const char* text, DWORD kindStyle) {
@@ -87,13 +89,30 @@ void Win32Ui::createControl(Control& c, HWND parent)
         return;
     }
     if (d.fontHeight > 0) {
-        // A negative height asks for the character height; no face name lets the system pick its
-        // default face for the character set.
-        c.font.reset(CreateFontW(-d.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                 nullptr));
+        c.font = captionFont(scaled(d.fontHeight, dpi), d.caption);
         SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font.get()), FALSE);
     }
+}
+
+void Win32Ui::onDpiChanged(TopWindow& w, int dpi, const RECT& suggested)
+{
+    const int old = std::exchange(w.dpi, dpi);
+    HWND hwnd = w.hwnd.get();
+    if (!(GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION)) return;
+    const auto rescale = [&](int pixels) { return MulDiv(pixels, dpi, old); };
+    for (Control& c : controls_) {
+        // The canvas follows the client area by itself.
+        if (c.design->id.window != w.id || !c.hwnd || c.design->kind == ControlKind::canvas) continue;
+        const Geometry g = geometry(c.design->id);
+        setGeometry(c.design->id, {rescale(g.left), rescale(g.top), rescale(g.width), rescale(g.height)});
+        if (c.font) {
+            GdiObject<HFONT> font = captionFont(scaled(c.design->fontHeight, dpi), c.design->caption);
+            SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+            c.font = std::move(font);
+        }
+    }
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Geometry Win32Ui::geometry(ControlRef ref) const

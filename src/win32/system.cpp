@@ -31,6 +31,16 @@ BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM rects)
 
 }  // namespace
 
+int windowDpi(HWND window)
+{
+    using GetDpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindow>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow) return static_cast<int>(getDpiForWindow(window));
+    const WindowDc dc(window);
+    return GetDeviceCaps(dc.get(), LOGPIXELSX);
+}
+
 std::vector<RECT> monitorRects()
 {
     std::vector<RECT> rects;

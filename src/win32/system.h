@@ -25,6 +25,10 @@ inline BITMAPINFO topDownBitmapInfo(int width, int height)
 // A window rectangle as left, top, width and height.
 inline Geometry geometryOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
+// The DPI of the monitor the window is on: GetDpiForWindow where the system has it (Windows 10),
+// otherwise the system DPI.
+int windowDpi(HWND window);
+
 // The rectangles of every monitor, in screen pixels (negative left of or above the primary).
 std::vector<RECT> monitorRects();
 

@@ -74,13 +74,19 @@ void Win32Ui::createWindow(WindowId id)
         return;
     }
     HWND hwnd = w.hwnd.get();
+    w.dpi = windowDpi(hwnd);
+    if (w.dpi != designDpi) {
+        const Geometry g = scaled(d.geometry, w.dpi);
+        SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - g.width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - g.height) / 2, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     if (d.hasIcon) {
         SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon(SM_CXICON, SM_CYICON)));
         SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon(SM_CXSMICON, SM_CYSMICON)));
     }
     refreshMenuBar(id);
     for (Control& c : controls_)
-        if (c.design->id.window == id) createControl(c, hwnd);
+        if (c.design->id.window == id) createControl(c, hwnd, w.dpi);
 }
 
 // A window whose menu bar has no items shows no bar at all.
@@ -170,6 +176,7 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
             const LRESULT hit = DefWindowProcW(hwnd, message, wParam, lParam);
             return w.freeDrag && hit == HTCLIENT ? HTCAPTION : hit;
         }
+        case WM_DPICHANGED: onDpiChanged(w, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_ENTERSIZEMOVE: w.dragging = true; break;
         case WM_EXITSIZEMOVE: w.dragging = false; break;
         case WM_SETCURSOR:

@@ -57,6 +57,7 @@ public:
     void showNormal(WindowId w) override;
     void activate(WindowId w) override;
     WindowHandle handle(WindowId w) const override;
+    int dpi(WindowId w) const override { return window(w).dpi; }
     void openModal(WindowId w) override;
 
     // Controls
@@ -89,6 +90,7 @@ private:
         DWORD creationStyle = 0;
         bool freeDrag = false;
         bool dragging = false;
+        int dpi = designDpi;
         OwnedWindow hwnd;
     };
     struct Control {
@@ -110,7 +112,11 @@ private:
     // Dispatches messages while keepRunning() holds; returns the exit code of a WM_QUIT.
     std::optional<int> pump(const std::function<bool()>& keepRunning);
     void createWindow(WindowId w);
-    void createControl(Control& c, HWND parent);
+    void createControl(Control& c, HWND parent, int dpi);
+    // The window moved to a monitor with another DPI: it takes the suggested rectangle, and its
+    // controls and fonts are scaled to the new DPI. Without its frame (the overlay, smart snap) it
+    // keeps its physical size.
+    void onDpiChanged(TopWindow& w, int dpi, const RECT& suggested);
     void refreshMenuBar(WindowId w) const;
     LRESULT onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lParam);
     void onScroll(HWND slider);

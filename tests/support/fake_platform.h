@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "design/design.h"
 #include "platform/platform.h"
 
 namespace tintora::fake {
@@ -26,6 +27,7 @@ struct WindowState {
     std::string title;
     int showNormalCalls = 0;
     int modalOpens = 0;
+    int dpi = designDpi;
 };
 
 class FakeUi : public Windows, public Controls, public Menus, public Timers, public Tray {
@@ -43,6 +45,7 @@ public:
     void showNormal(WindowId w) override { ++window(w).showNormalCalls; }
     void activate(WindowId w) override;
     WindowHandle handle(WindowId w) const override { return w == WindowId::startup ? startupHandle : consoleHandle; }
+    int dpi(WindowId w) const override { return window(w).dpi; }
     void openModal(WindowId w) override;
 
     // Controls
