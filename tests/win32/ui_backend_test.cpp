@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "win32/ui_fixture.h"
 
 namespace tintora::win32 {
@@ -45,13 +48,29 @@ TEST_F(Win32UiTest, WindowsFollowTheDesignAndAreCreatedBeforeShown)
     EXPECT_EQ(ui.handle(WindowId::console), 0u);
 }
 
+// Whether the font has a glyph for every character of the text.
+bool hasGlyphs(HFONT font, const std::wstring& text)
+{
+    const WindowDc screen(nullptr);
+    const SelectedObject selected(screen.get(), font);
+    std::vector<WORD> glyphs(text.size());
+    GetGlyphIndicesW(screen.get(), text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    return std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
+}
+
 TEST_F(Win32UiTest, ControlsFollowTheDesign)
 {
     auto check = [&](WindowId w) {
+        RECT client{};
+        GetClientRect(hwnd(w), &client);
         for (const ControlDesign& d : controlDesigns()) {
             if (d.id.window != w || d.kind == ControlKind::fileDialog || d.kind == ControlKind::balloon) continue;
             SCOPED_TRACE(d.designName);
-            EXPECT_EQ(ui.geometry(d.id), d.geometry);
+            // The canvas covers the client area, whatever its size.
+            const Geometry expected =
+                d.kind == ControlKind::canvas ? Geometry{0, 0, client.right, client.bottom} : d.geometry;
+            EXPECT_EQ(ui.geometry(d.id), expected);
             HWND c = hwnd(d.id);
             ASSERT_NE(c, nullptr);
             EXPECT_EQ(GetParent(c), hwnd(w));
@@ -68,6 +87,10 @@ TEST_F(Win32UiTest, ControlsFollowTheDesign)
                 EXPECT_EQ(font.lfHeight, -d.fontHeight);
                 EXPECT_EQ(font.lfWeight, FW_NORMAL);
                 EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
+                // Captions and the numbers of the value labels are drawn, not shown as boxes, even
+                // where the default face of the character set has no Latin letters or digits.
+                const auto used = reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0));
+                EXPECT_TRUE(hasGlyphs(used, widen(d.caption) + L"0123456789")) << font.lfFaceName;
             }
         }
     };
