@@ -222,6 +222,33 @@ TEST(Capture, EmptyOrImpossibleRectangleGivesEmptyImage)
     }
 }
 
+// Run only on the test display with a 1920 x 1080 monitor left of the 1280 x 1024 primary: a window
+// across both monitors and the gap below the primary, which lies on no monitor.
+TEST(CaptureOnTwoMonitors, CopiesEachMonitorsPartAndLeavesTheGapBlack)
+{
+    ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
+    ASSERT_EQ(GetSystemMetrics(SM_XVIRTUALSCREEN), -1920);
+    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 1024);
+    constexpr COLORREF solid = RGB(0x20, 0x40, 0xC0);
+    const ScreenRect r = rectOf(-200, 900, 400, 300);
+    Win32ScreenCapture capture;
+    const OwnedWindow window = showWindow(r.left, r.top, r.right - r.left, r.bottom - r.top, solid);
+    ASSERT_TRUE(waitUntil([&] { return capture.grab(rectOf(-10, 910, 20, 1)).pixels == std::vector(20, 0x2040C0u); }))
+        << "the window is not on the screen";
+
+    const Image image = capture.grab(r);
+    ASSERT_EQ(image.width, 400);
+    ASSERT_EQ(image.height, 300);
+    const auto at = [&](int x, int y) { return image.pixels[(y - r.top) * image.width + (x - r.left)]; };
+    for (int y = r.top; y < r.bottom; y += 7) {
+        for (int x = r.left; x < r.right; x += 7) {
+            const bool onLeftMonitor = x < 0 && y < 1080;
+            const bool onPrimary = x >= 0 && y < 1024;
+            ASSERT_EQ(at(x, y), onLeftMonitor || onPrimary ? 0x2040C0u : 0u) << x << "," << y;
+        }
+    }
+}
+
 // The caller moves the console off the screen; after flushScreen the very next grab no longer
 // shows it.
 TEST(Capture, FlushScreenShowsWhatAMovedWindowUncovered)
