@@ -16,7 +16,8 @@ void moveConsoleOffScreen(App& app)
     const Geometry console = app.platform.windows.geometry(WindowId::console);
     const std::vector<ScreenRect> monitors = app.platform.desktop.monitors();
     const ScreenRect hidden{offScreenLeft, console.top, offScreenLeft + console.width, console.top + console.height};
-    const bool seen = std::ranges::any_of(monitors, [&](const ScreenRect& m) { return area(intersection(m, hidden)) > 0; });
+    const bool seen =
+        std::ranges::any_of(monitors, [&](const ScreenRect& m) { return area(intersection(m, hidden)) > 0; });
     if (!seen) {
         setConsoleLeft(app, offScreenLeft);
         return;

@@ -49,10 +49,7 @@ constexpr ScreenRect intersection(const ScreenRect& a, const ScreenRect& b)
     return r.left < r.right && r.top < r.bottom ? r : ScreenRect{};
 }
 
-constexpr long long area(const ScreenRect& r)
-{
-    return static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
-}
+constexpr long long area(const ScreenRect& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); }
 
 // A colour packed R | G << 8 | B << 16.
 using Colour = std::uint32_t;

@@ -65,8 +65,8 @@ void layOutConsole(App& app)
     const double frameHeight = window.height - client.height;
     const double left = (screen.width - window.width) / 2.0;
     const double top = (screen.height - window.height) / 2.0;
-    const double width = 2.0 * widthOf(app, console::标签1) + widthOf(app, redSlider) + scaled(48, dpi) + frameWidth +
-                         scaled(6, dpi);
+    const double width =
+        2.0 * widthOf(app, console::标签1) + widthOf(app, redSlider) + scaled(48, dpi) + frameWidth + scaled(6, dpi);
     const double height =
         4.0 * heightOf(app, redValueLabel) + heightOf(app, saveColourButton) + frameHeight + scaled(82, dpi);
     w.move(WindowId::console,

@@ -50,9 +50,9 @@ TEST_F(ConsoleCreation, AtAScaledDisplayLaysOutTheDesignEnlarged)
 
     // Every left and top of the 96-DPI layout times 1.5; the value labels are 83 high (55 x 1.5).
     const ControlPlace places[] = {
-        {console::标签1, 18, 18},   {console::滑块条2, 87, 18},  {console::标签6, 651, 18},
-        {console::标签9, 18, 333},  {console::滑块条1, 87, 333}, {console::标签5, 651, 333},
-        {console::标签4, 18, 438},  {console::标签10, 279, 438}, {console::按钮1, 447, 438},
+        {console::标签1, 18, 18},  {console::滑块条2, 87, 18},  {console::标签6, 651, 18},
+        {console::标签9, 18, 333}, {console::滑块条1, 87, 333}, {console::标签5, 651, 333},
+        {console::标签4, 18, 438}, {console::标签10, 279, 438}, {console::按钮1, 447, 438},
     };
     for (const auto& place : places) {
         SCOPED_TRACE(controlDesign(place.control).designName);
