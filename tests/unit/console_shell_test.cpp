@@ -35,34 +35,6 @@ TEST_F(ConsoleCreation, LaysOutTheRowsFromTheDesignedSizes)
     }
 }
 
-TEST_F(ConsoleCreation, AtAScaledDisplayLaysOutTheDesignEnlarged)
-{
-    // The backend makes the window and its controls at 150 % of their design values.
-    constexpr int dpi = 144;
-    auto& window = fp.ui.window(WindowId::console);
-    window.dpi = dpi;
-    window.geometry = scaled(windowDesign(WindowId::console).geometry, dpi);
-    window.frame = {9, 43};
-    for (const ControlDesign& d : controlDesigns())
-        if (d.id.window == WindowId::console) fp.ui.setGeometry(d.id, scaled(d.geometry, dpi));
-    fp.desktop.screen = {1920, 1080};
-    startAndLock();
-
-    // Every left and top of the 96-DPI layout times 1.5; the value labels are 83 high (55 x 1.5).
-    const ControlPlace places[] = {
-        {console::标签1, 18, 18},  {console::滑块条2, 87, 18},  {console::标签6, 651, 18},
-        {console::标签9, 18, 333}, {console::滑块条1, 87, 333}, {console::标签5, 651, 333},
-        {console::标签4, 18, 438}, {console::标签10, 279, 438}, {console::按钮1, 447, 438},
-    };
-    for (const auto& place : places) {
-        SCOPED_TRACE(controlDesign(place.control).designName);
-        const Geometry size = scaled(controlDesign(place.control).geometry, dpi);
-        EXPECT_EQ(fp.ui.geometry(place.control), (Geometry{place.left, place.top, size.width, size.height}));
-    }
-    EXPECT_EQ(fp.ui.clientSize(WindowId::console), (Size{741, 515}));
-    EXPECT_EQ(geometry(WindowId::console), (Geometry{585, 225, 750, 558}));
-}
-
 struct WindowCase {
     const char* name;
     Size screen;
