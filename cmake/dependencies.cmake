@@ -3,7 +3,6 @@
 #   PNG::PNG                          libpng (+ zlib), native and Windows
 #   GTest::gtest, GTest::gtest_main,
 #   GTest::gmock, GTest::gmock_main   GoogleTest from Debian's source package
-#   benchmark::benchmark(_main)       Google Benchmark, native build only
 #
 # For the Windows build it also defines what Wine tests need (see the end).
 include_guard(GLOBAL)
@@ -115,11 +114,6 @@ set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 set(gtest_build_tests OFF CACHE BOOL "" FORCE)
 set(gtest_build_samples OFF CACHE BOOL "" FORCE)
 add_subdirectory("${TINTORA_GOOGLETEST_DIR}" "${CMAKE_BINARY_DIR}/_deps/googletest" EXCLUDE_FROM_ALL SYSTEM)
-
-# ------------------------------------------------------------- benchmark ---
-if(NOT CMAKE_CROSSCOMPILING)
-  find_package(benchmark REQUIRED)
-endif()
 
 # ------------------------------------------------------------ Wine tests ---
 # A Windows test runs under Wine in the environment that

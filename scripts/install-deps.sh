@@ -6,7 +6,7 @@ set -euo pipefail
 native_packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
-  libpng-dev zlib1g-dev googletest libgtest-dev libbenchmark-dev
+  libpng-dev zlib1g-dev googletest libgtest-dev libx11-dev libxtst-dev
   dpkg-dev
   xvfb xcompmgr xdotool x11-utils imagemagick e2fsprogs
   xserver-xorg-core xserver-xorg-video-dummy

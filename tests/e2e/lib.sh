@@ -20,7 +20,7 @@ export DISPLAY WINEPREFIX WINEDEBUG
 # Tests speak in Windows screen coordinates; X's root starts at the leftmost monitor.
 read -r E2E_X0 E2E_Y0 <<<"${TINTORA_X_ORIGIN:-0 0}"
 
-E2E_WORK="$(dirname "$E2E_EXE")/e2e-work/$E2E_NAME"
+E2E_WORK="${E2E_WORK:-$(dirname "$E2E_EXE")/e2e-work/$E2E_NAME}"
 # A run folder made immutable by an interrupted run could not be removed.
 [ ! -d "$E2E_WORK" ] || chattr -R -i "$E2E_WORK" 2>/dev/null || true
 rm -rf "$E2E_WORK"

@@ -5,6 +5,7 @@
 //   probe slider HWND        a trackbar's position
 //   probe foreground         the foreground window's handle
 //   probe text HWND          the text a window gives on WM_GETTEXT (a tooltip: the tip it shows)
+//   probe focus              the handle of the window with the keyboard focus
 //   probe move HWND X Y W H  places a window, as a user dragging it would
 //   probe monitors           every monitor: rect "l t r b", "primary" or "-", and the system's DPI
 // Handles are printed and taken in hexadecimal.
@@ -104,13 +105,17 @@ int main(int argc, char** argv)
         std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(GetForegroundWindow())));
     } else if (command == "monitors") {
         EnumDisplayMonitors(nullptr, nullptr, printMonitor, 0);
+    } else if (command == "focus") {
+        GUITHREADINFO info{sizeof info};
+        GetGUIThreadInfo(GetWindowThreadProcessId(GetForegroundWindow(), nullptr), &info);
+        std::printf("%lx\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(info.hwndFocus)));
     } else if (command == "move" && argc > 6) {
         SetWindowPos(parseHandle(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                      std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
         std::fprintf(stderr,
-                     "usage: probe windows | children HWND | slider HWND | text HWND | foreground | move HWND X Y W H "
-                     "| monitors\n");
+                     "usage: probe windows | children HWND | slider HWND | text HWND | foreground | focus | "
+                     "move HWND X Y W H | monitors\n");
         return 2;
     }
     return 0;

@@ -1,0 +1,214 @@
+// Times Tintora's own work in its process, on the real backend, each sample right after a sample of
+// its reference:
+//   tintora_bench overlay SAMPLES
+//       on the real start-up window snapped to the window under the pointer, the smart-snap tick
+//       (reference: WindowFromPoint + GetWindowRect); then, locked there, the paint of one tint
+//       until it is in the window (reference: memset of the overlay's visible bytes)
+//   tintora_bench screenshot LEFT TOP RIGHT BOTTOM SAMPLES
+//       the grab of the region (reference: BitBlt alone), then one encoding per format
+// Prints one line per measurement: its name and its samples in milliseconds. Run it in a folder of
+// its own: like Tintora, it makes Config and Images beside itself.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/tintora.h"
+#include "overlay/overlay.h"
+#include "overlay/smart_snap.h"
+#include "win32/canvas.h"
+#include "win32/capture.h"
+#include "win32/desktop.h"
+#include "win32/encoder.h"
+#include "win32/handles.h"
+#include "win32/shell.h"
+#include "win32/storage.h"
+#include "win32/system.h"
+#include "win32/ui_backend.h"
+
+namespace tintora::win32 {
+namespace {
+
+using Samples = std::vector<double>;
+
+template <typename Work>
+double milliseconds(Work&& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+void print(const std::string& name, const Samples& samples)
+{
+    std::printf("%s", name.c_str());
+    for (double s : samples) std::printf(" %.4f", s);
+    std::printf("\n");
+}
+
+// Dispatches what the windows have queued, for a while, as the message loop between two events would.
+void settle(Desktop& desktop, int ms)
+{
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    do {
+        desktop.processPendingEvents();
+        Sleep(5);
+    } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+// The smart-snap tick, on the start-up window following the pointer.
+void timeSnapTick(App& app, Desktop& desktop, int samples)
+{
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    Samples tick, hitTest;
+    for (int i = 0; i < samples; ++i) {
+        hitTest.push_back(milliseconds([&] {
+            RECT r{};
+            GetWindowRect(WindowFromPoint(pointer), &r);
+        }));
+        tick.push_back(milliseconds([&] { followPointerTick(app); }));
+        settle(desktop, 20);
+    }
+    print("snap-tick", tick);
+    print("snap-reference", hitTest);
+}
+
+// The paint of one tint on the locked overlay: paintTint, then the WM_PAINT that brings it into the
+// window.
+void timeTintPaint(App& app, Desktop& desktop, int samples)
+{
+    const Size visible = app.platform.windows.clientSize(WindowId::startup);
+    const HWND overlay = reinterpret_cast<HWND>(app.platform.windows.handle(WindowId::startup));
+    std::vector<std::uint32_t> reference(static_cast<std::size_t>(visible.width) * visible.height);
+    Samples fill, paint, memsetVisible;
+    for (int i = 0; i < samples; ++i) {
+        memsetVisible.push_back(
+            milliseconds([&] { std::memset(reference.data(), i & 0xFF, reference.size() * sizeof(std::uint32_t)); }));
+        const auto start = std::chrono::steady_clock::now();
+        fill.push_back(milliseconds([&] { paintTint(app, rgb(i & 0xFF, 128, 255 - (i & 0xFF))); }));
+        UpdateWindow(overlay);
+        paint.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        settle(desktop, 20);
+    }
+    volatile std::uint32_t keep = reference[reference.size() / 2];
+    (void)keep;
+    std::printf("overlay %d %d\n", visible.width, visible.height);
+    print("paint", paint);
+    print("paint-tint", fill);
+    print("paint-reference", memsetVisible);
+}
+
+int overlay(int samples)
+{
+    GdiplusSession gdiplus;
+    Win32Canvas canvas;
+    Win32Ui ui([&canvas](HWND parent) {
+        canvas.attach(parent);
+        return canvas.hwnd();
+    });
+    Win32Desktop desktop;
+    Win32Profile profile;
+    Win32FileSystem files;
+    Win32Process process;
+    Win32Shell shell;
+    Win32ScreenCapture capture;
+    Win32ImageEncoder encoder;
+    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder};
+    Tintora tintora(platform);
+    ui.connect(tintora);
+    tintora.start();
+    ui.createStartupWindow();
+    App& app = tintora.app();
+
+    startSmartSnap(app);
+    followPointerTick(app);
+    settle(desktop, 500);
+    timeSnapTick(app, desktop, samples);
+
+    // A key locks the overlay and opens the console, whose modal loop runs until the program ends:
+    // the paint is timed from a timer inside that loop, once the console has settled.
+    unsigned timer = 0;
+    timer = desktop.startCallbackTimer(500, [&] {
+        desktop.killCallbackTimer(timer);
+        timeTintPaint(app, desktop, samples);
+        PostQuitMessage(0);
+    });
+    onStartupKeyDown(app, 'A');
+    return 0;
+}
+
+// BitBlt of the region from the screen into a 32-bit picture, as the grab does it, and nothing else.
+double bitBltAlone(const ScreenRect& r)
+{
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    const WindowDc screen(nullptr);
+    const MemoryDc memory(CreateCompatibleDC(screen.get()));
+    const BITMAPINFO info = topDownBitmapInfo(width, height);
+    void* bits = nullptr;
+    const GdiObject<HBITMAP> dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const SelectedObject selected(memory.get(), dib.get());
+    return milliseconds([&] {
+        BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY | CAPTUREBLT);
+        GdiFlush();
+    });
+}
+
+int screenshot(const ScreenRect& r, int samples)
+{
+    GdiplusSession gdiplus;
+    Win32ScreenCapture capture;
+    Win32ImageEncoder encoder;
+    const struct {
+        ImageFormat format;
+        const char* name;
+    } formats[] = {
+        {ImageFormat::bmp, "bmp"}, {ImageFormat::jpeg, "jpeg"}, {ImageFormat::gif, "gif"}, {ImageFormat::png, "png"}};
+    // The encoders are loaded on their first use, as in Tintora's first screenshot; that is not timed.
+    const Image small{8, 8, std::vector<std::uint32_t>(64, 0x336699)};
+    for (const auto& f : formats) encoder.encode(small, f.format);
+
+    capture.flushScreen();
+    Samples grab, reference;
+    Image image;
+    for (int i = 0; i < samples; ++i) {
+        reference.push_back(bitBltAlone(r));
+        grab.push_back(milliseconds([&] { image = capture.grab(r); }));
+    }
+    print("grab", grab);
+    print("grab-reference", reference);
+    // One screenshot per format: the last grab, then its encoding.
+    for (const auto& f : formats) {
+        Bytes file;
+        const double encode = milliseconds([&] { file = encoder.encode(image, f.format); });
+        if (file.empty()) {
+            std::fprintf(stderr, "tintora_bench: encoding %s failed\n", f.name);
+            return 1;
+        }
+        print("encode-" + std::string(f.name), {encode});
+        print("shot-" + std::string(f.name), {grab.back() + encode});
+    }
+    return 0;
+}
+
+}  // namespace
+}  // namespace tintora::win32
+
+int wmain(int argc, wchar_t** argv)
+{
+    using namespace tintora;
+    const std::wstring mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"overlay" && argc == 3) return win32::overlay(std::max(1, _wtoi(argv[2])));
+    if (mode == L"screenshot" && argc == 7) {
+        const ScreenRect r{_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5])};
+        if (r.right > r.left && r.bottom > r.top) return win32::screenshot(r, std::max(1, _wtoi(argv[6])));
+    }
+    std::fprintf(stderr, "usage: tintora_bench overlay SAMPLES | screenshot LEFT TOP RIGHT BOTTOM SAMPLES\n");
+    return 2;
+}
