@@ -155,12 +155,33 @@ void Win32Ui::setSliderPosition(ControlRef ref, int position)
     c.lastPosition = static_cast<int>(SendMessageW(c.hwnd, TBM_GETPOS, 0, 0));
 }
 
+// The selection band runs from the channel's start to its end value, and only the strip between
+// the old and the new end looks different (band and end mark): that strip is repainted, instead of
+// the whole themed control once more on every step of the thumb.
 void Win32Ui::setSliderSelection(ControlRef ref, int length)
 {
     HWND hwnd = control(ref).hwnd;
     if (!hwnd) return;
+    const int oldEnd = static_cast<int>(SendMessageW(hwnd, TBM_GETSELEND, 0, 0));
     SendMessageW(hwnd, TBM_SETSELSTART, FALSE, 0);
-    SendMessageW(hwnd, TBM_SETSELEND, TRUE, length);
+    SendMessageW(hwnd, TBM_SETSELEND, FALSE, length);
+    const int newEnd = static_cast<int>(SendMessageW(hwnd, TBM_GETSELEND, 0, 0));
+    if (newEnd == oldEnd) return;
+
+    RECT channel{};
+    RECT thumb{};
+    RECT client{};
+    SendMessageW(hwnd, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    SendMessageW(hwnd, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    GetClientRect(hwnd, &client);
+    // The thumb's centre travels the channel half a thumb in from each end; a thumb's width of
+    // margin on each side covers rounding and the end marks.
+    const int thumbWidth = thumb.right - thumb.left;
+    const int travel = channel.right - channel.left - thumbWidth;
+    const auto x = [&](int value) { return channel.left + thumbWidth / 2 + travel * value / sliderMaximum; };
+    const RECT strip{std::min(x(oldEnd), x(newEnd)) - thumbWidth, client.top,
+                     std::max(x(oldEnd), x(newEnd)) + thumbWidth, client.bottom};
+    InvalidateRect(hwnd, &strip, FALSE);
 }
 
 void Win32Ui::setPicture(ControlRef ref, StartupPicture picture)

@@ -152,6 +152,25 @@ TEST_F(Win32UiTest, OnlyUserStepsOfASliderRaiseChanges)
         ui.setSliderSelection(red, 40);
         EXPECT_EQ(SendMessageW(s, TBM_GETSELSTART, 0, 0), 0);
         EXPECT_EQ(SendMessageW(s, TBM_GETSELEND, 0, 0), 40);
+
+        // One step of the selection's end repaints a strip around it, not the whole control; the
+        // same end again repaints nothing.
+        ui.setSliderPosition(red, 41);
+        ValidateRect(s, nullptr);
+        ui.setSliderSelection(red, 41);
+        RECT client{};
+        RECT thumb{};
+        RECT strip{};
+        GetClientRect(s, &client);
+        SendMessageW(s, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+        ASSERT_TRUE(GetUpdateRect(s, &strip, FALSE));
+        EXPECT_LE(strip.left, thumb.left);
+        EXPECT_GE(strip.right, thumb.right);
+        EXPECT_LT(strip.right - strip.left, client.right / 4);
+        EXPECT_EQ(strip.bottom - strip.top, client.bottom);
+        ValidateRect(s, nullptr);
+        ui.setSliderSelection(red, 41);
+        EXPECT_FALSE(GetUpdateRect(s, nullptr, FALSE));
     });
 }
 
