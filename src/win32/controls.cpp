@@ -7,7 +7,6 @@
 #include <cassert>
 #include <utility>
 
-#include "platform/png.h"
 #include "resource.h"
 #include "win32/error.h"
 #include "win32/fonts.h"
@@ -20,8 +19,6 @@ namespace {
 
 constexpr int sliderMaximum = 255;
 constexpr int sliderTickStep = 5;
-// The start-up pictures are 800 x 600; a picture far beyond that is not one of them.
-constexpr std::size_t maxPicturePixels = 4096 * 4096;
 
 }  // namespace
 
@@ -189,7 +186,7 @@ void Win32Ui::setPicture(ControlRef ref, StartupPicture picture)
     PictureBox* box = control(ref).picture.get();
     if (!box) return;
     const int id = picture == StartupPicture::vivid ? IDR_STARTUP_VIVID : IDR_STARTUP_SOFT;
-    box->setImage(decodePng(resourceBytes(id), maxPicturePixels).value_or(Image{}));
+    box->setPicture(resourceBytes(id));
 }
 
 }  // namespace tintora::win32

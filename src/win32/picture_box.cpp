@@ -1,8 +1,15 @@
 #include "win32/picture_box.h"
 
+#include "platform/png.h"
 #include "win32/system.h"
 
 namespace tintora::win32 {
+namespace {
+
+// The start-up pictures are 800 x 600; a picture far beyond that is not one of them.
+constexpr std::size_t maxPicturePixels = 4096 * 4096;
+
+}  // namespace
 
 PictureBox::PictureBox(const WindowClass& windowClass, HWND parent, DWORD style, Geometry g)
 {
@@ -10,15 +17,17 @@ PictureBox::PictureBox(const WindowClass& windowClass, HWND parent, DWORD style,
                     GetModuleHandleW(nullptr), this);
 }
 
-void PictureBox::setImage(Image image)
+void PictureBox::setPicture(Bytes png)
 {
-    image_ = std::move(image);
+    png_ = std::move(png);
+    image_ = {};
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void PictureBox::paint()
 {
     PaintDc dc(hwnd());
+    if (image_.empty() && !png_.empty()) image_ = decodePng(png_, maxPicturePixels).value_or(Image{});
     if (image_.empty()) return;
     RECT client{};
     GetClientRect(hwnd(), &client);
@@ -41,6 +50,10 @@ LRESULT CALLBACK PictureBox::procedure(HWND hwnd, UINT message, WPARAM wParam, L
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             break;
         case WM_PAINT: self->paint(); return 0;
+        case WM_SHOWWINDOW:
+            // Hidden, the box lets go of the decoded picture; the next paint decodes it again.
+            if (!wParam) self->image_ = {};
+            break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             // Keys pressed while the picture has the focus belong to the window it sits on.

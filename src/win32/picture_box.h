@@ -1,5 +1,6 @@
 #pragma once
-// A child window that shows a picture stretched over its whole client area.
+// A child window that shows a PNG picture stretched over its whole client area. The picture is
+// decoded only while the box can be seen: a hidden box keeps just the PNG file.
 #include <windows.h>
 
 #include "platform/types.h"
@@ -16,7 +17,9 @@ public:
     PictureBox& operator=(const PictureBox&) = delete;
 
     HWND hwnd() const { return hwnd_.get(); }
-    void setImage(Image image);
+    // Empty or undecodable bytes show nothing.
+    void setPicture(Bytes png);
+    // The decoded picture; empty until the box is painted and again once it is hidden.
     const Image& image() const { return image_; }
 
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -24,6 +27,7 @@ public:
 private:
     void paint();
 
+    Bytes png_;
     Image image_;
     OwnedWindow hwnd_;
 };
