@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The files of the four encoders, written by the Wine test Encoder.WritesSampleFilesForAnIndependentDecoder,
-# read back with ImageMagick: format, size and the colour of each quadrant.
+# read back with ImageMagick: format, size, opacity and the colour of each quadrant.
 source "$(dirname "$0")/lib.sh"
 
 tests_exe="$(dirname "$E2E_EXE")/../tests/win32_tests.exe"
@@ -18,7 +18,9 @@ for entry in "bmp BMP3 0" "jpg JPEG 24" "gif GIF 0" "png PNG 0"; do
   read -r extension format tolerance <<<"$entry"
   file="$out/sample.$extension"
   [ -s "$file" ] || fail "sample.$extension missing or empty"
-  expect_eq "sample.$extension format and size" "$(identify -format '%m %w %h' "$file[0]")" "$format 64 48"
+  # Opaque too: a picture with a zero alpha channel shows nothing in a viewer.
+  expect_eq "sample.$extension format, size and opacity" "$(identify -format '%m %w %h %[opaque]' "$file[0]")" \
+    "$format 64 48 true"
   for spot in "${spots[@]}"; do
     read -r x y colour <<<"$spot"
     got="$(convert "$file[0]" -crop "1x1+$x+$y" +repage -depth 8 txt:- |

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots with the keyboard after a lock over notepad, the console clicked once: a counter at
-# its top refuses the shot; after a reset, the four formats, numbered by the counter, of the
-# overlay's size, showing the tint over notepad and not the console; a reset again; then an Images
-# that is a file: no file, the counter kept, and a balloon that says so.
+# its top refuses the shot; after a reset, the four formats, opaque, numbered by the counter, of
+# the overlay's size, showing the tint over notepad and not the console; a reset again; then an
+# Images that is a file: no file, the counter kept, and a balloon that says so.
 source "$(dirname "$0")/lib.sh"
 
 meter_file="$E2E_APP/Config/Screenshotstatistics.ini"
@@ -47,7 +47,9 @@ for i in 0 1 2 3; do
   file="$E2E_APP/Images/${files[$i]}"
   wait_until 15 "${files[$i]}" test -s "$file"
   wait_until 5 "Meter $((i + 1))" ini_is "$meter_file" Screenshotstatistics Meter $((i + 1))
-  expect_eq "${files[$i]} format and size" "$(identify -format '%m %w %h' "$file[0]")" "${formats[$i]} $width $height"
+  # Opaque too: a picture with a zero alpha channel shows nothing in a viewer.
+  expect_eq "${files[$i]} format, size and opacity" "$(identify -format '%m %w %h %[opaque]' "$file[0]")" \
+    "${formats[$i]} $width $height true"
   x=$((spot_x - EDIT_LEFT)) y=$((spot_y - EDIT_TOP))
   got="$(convert "$file[0]" -crop "1x1+$x+$y" +repage -depth 8 txt:- | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')"
   close_to "$got" "$expected" "${tolerance[$i]}" || fail "${files[$i]} at $x,$y: $got, the screen showed $expected"
