@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The one test command: installs what is missing, builds the three builds, runs
-# the native tests, the PNG decoder's fuzz target for a bounded time, then the
-# Windows tests (backend and end-to-end) under Wine on a virtual display with
-# one monitor, then the Windows tests of several monitors on a display with two
-# monitors at 144 DPI, and closes with one line counting every run:
+# The one test command: installs what is missing, builds the four builds (native,
+# fuzz, Windows with symbols, and the release exe users get), runs the native
+# tests, the PNG decoder's fuzz target for a bounded time, then the Windows tests
+# (backend and end-to-end) under Wine on a virtual display with one monitor, then
+# the Windows tests of several monitors on a display with two monitors at 144 DPI,
+# and closes with one line counting every run:
 #   N% tests passed, F tests failed out of T
 # Exits non-zero when anything failed. Logs go to build/.
 set -uo pipefail
@@ -49,7 +50,7 @@ if ! bash scripts/check-includes.sh; then
 fi
 
 built=()
-for preset in native fuzz windows; do
+for preset in native fuzz windows release; do
   step "configure and build: $preset"
   if cmake --preset "$preset" && cmake --build --preset "$preset"; then
     built+=("$preset")
