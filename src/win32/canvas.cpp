@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/png.h"
 #include "win32/error.h"
@@ -20,23 +19,13 @@ std::size_t screenPixelCount()
     return static_cast<std::size_t>(GetSystemMetrics(SM_CXSCREEN)) * GetSystemMetrics(SM_CYSCREEN);
 }
 
-// Sets every pixel to one value: the first row pixel by pixel, the others as copies of it, which
-// the C library's block copy makes as fast as clearing memory.
-void fillImage(std::span<std::uint32_t> pixels, std::size_t width, std::uint32_t value)
-{
-    if (pixels.empty()) return;
-    std::fill_n(pixels.data(), width, value);
-    for (std::size_t row = width; row < pixels.size(); row += width)
-        std::memcpy(pixels.data() + row, pixels.data(), width * sizeof value);
-}
-
 }  // namespace
 
 LRESULT CALLBACK Win32Canvas::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = windowObject<Win32Canvas>(hwnd, message, lParam);
     switch (message) {
-        case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel from the image
+        case WM_ERASEBKGND: return 1;  // WM_PAINT covers every pixel
         case WM_PAINT:
             if (self) {
                 self->paint();
@@ -80,21 +69,10 @@ void Win32Canvas::attach(HWND parent)
 void Win32Canvas::setSize(Size s)
 {
     const Size wanted{std::max(s.width, 0), std::max(s.height, 0)};
-    if (wanted != size_ || !bits_) {
+    if (wanted != size_) {
         size_ = wanted;
-        bitmap_.reset();
-        bits_ = nullptr;
-        if (size_.width > 0 && size_.height > 0) {
-            const BITMAPINFO info = topDownBitmapInfo(size_.width, size_.height);
-            void* bits = nullptr;
-            bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-            if (bitmap_)
-                bits_ = static_cast<std::uint32_t*>(bits);
-            else
-                reportLastError("CreateDIBSection (canvas)");
-        }
-        if (!bits_) size_ = {};
-        render();
+        // A brush covers any size; only the tiled picture is made again.
+        if (!solidColour()) render();
     }
     if (window_) {
         // Stays below the parent's other controls, such as the start-up picture box.
@@ -102,13 +80,21 @@ void Win32Canvas::setSize(Size s)
     }
 }
 
-std::span<const std::uint32_t> Win32Canvas::pixels() const
+std::optional<Colour> Win32Canvas::solidColour() const
 {
-    GdiFlush();  // GDI may still be using the image for a paint
-    return {bits_, bits_ ? static_cast<std::size_t>(size_.width) * size_.height : 0};
+    if (tint_) return tint_;
+    if (!picture_) return keyColour;
+    return std::nullopt;
 }
 
-std::span<std::uint32_t> Win32Canvas::image() { return {bits_, pixels().size()}; }
+std::vector<std::uint32_t> Win32Canvas::pixels() const
+{
+    const auto count = static_cast<std::size_t>(size_.width) * static_cast<std::size_t>(size_.height);
+    if (const auto colour = solidColour()) return std::vector<std::uint32_t>(count, imagePixel(*colour));
+    if (!tiledBits_) return {};
+    GdiFlush();  // GDI may still be using the image for a paint
+    return {tiledBits_, tiledBits_ + count};
+}
 
 void Win32Canvas::clear()
 {
@@ -131,22 +117,26 @@ void Win32Canvas::setPicture(const Bytes& png)
 
 void Win32Canvas::render()
 {
-    const std::span<std::uint32_t> pixels = image();
-    const auto width = static_cast<std::size_t>(size_.width);
-    if (tint_) {
-        fillImage(pixels, width, imagePixel(*tint_));
-    } else {
-        fillImage(pixels, width, imagePixel(keyColour));
-        if (picture_ && !pixels.empty()) {
+    tiled_.reset();
+    tiledBits_ = nullptr;
+    if (!solidColour() && size_.width > 0 && size_.height > 0) {
+        const BITMAPINFO info = topDownBitmapInfo(size_.width, size_.height);
+        void* bits = nullptr;
+        tiled_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!tiled_) {
+            reportLastError("CreateDIBSection (canvas)");
+        } else {
             // Tiled from the top-left corner, key-coloured picture pixels included as they are.
+            auto* image = static_cast<std::uint32_t*>(bits);
+            const auto width = static_cast<std::size_t>(size_.width);
             const auto pictureWidth = static_cast<std::size_t>(picture_->width);
             for (int y = 0; y < size_.height; ++y) {
                 const std::uint32_t* source = picture_->pixels.data() + (y % picture_->height) * pictureWidth;
-                std::uint32_t* row = pixels.data() + y * width;
-                for (std::size_t x = 0; x < width; x += pictureWidth) {
+                std::uint32_t* row = image + y * width;
+                for (std::size_t x = 0; x < width; x += pictureWidth)
                     std::copy_n(source, std::min(pictureWidth, width - x), row + x);
-                }
             }
+            tiledBits_ = image;
         }
     }
     if (window_) InvalidateRect(hwnd(), nullptr, FALSE);
@@ -155,10 +145,16 @@ void Win32Canvas::render()
 void Win32Canvas::paint()
 {
     const PaintDc dc(hwnd());
-    if (!bitmap_) return;
-    const MemoryDc source(CreateCompatibleDC(dc.get()));
-    const SelectedObject selected(source.get(), bitmap_.get());
     const RECT& area = dc.area();
+    if (const auto colour = solidColour()) {
+        // The canvas colour is packed as a COLORREF is.
+        const GdiObject<HBRUSH> brush(CreateSolidBrush(*colour));
+        FillRect(dc.get(), &area, brush.get());
+        return;
+    }
+    if (!tiled_) return;
+    const MemoryDc source(CreateCompatibleDC(dc.get()));
+    const SelectedObject selected(source.get(), tiled_.get());
     BitBlt(dc.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, source.get(), area.left,
            area.top, SRCCOPY);
 }

@@ -1,11 +1,11 @@
 #pragma once
-// The overlay canvas: a child window over its parent's whole client area that keeps an image of
-// that size and paints itself from it.
+// The overlay canvas: a child window over its parent's whole client area. A tint or the bare key
+// colour is painted with a brush; only a tiled picture is kept as an image of the canvas's size.
 #include <windows.h>
 
 #include <cstdint>
 #include <optional>
-#include <span>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "win32/handles.h"
@@ -27,28 +27,29 @@ public:
     void attach(HWND parent);
     HWND hwnd() const { return window_.get(); }
 
-    // A new image of this size that shows what the canvas showed: its tint or its background.
+    // The canvas goes on showing what it showed, its tint or its background, at this size.
     void setSize(Size s);
     Size size() const { return size_; }
     void clear() override;
     void fill(Colour c) override;
     void setPicture(const Bytes& png) override;
 
-    // The canvas image, rows top to bottom, pixels 0x00RRGGBB.
-    std::span<const std::uint32_t> pixels() const;
+    // What the canvas shows, rows top to bottom, pixels 0x00RRGGBB.
+    std::vector<std::uint32_t> pixels() const;
 
 private:
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK parentProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                             DWORD_PTR self);
     void paint();
-    std::span<std::uint32_t> image();
-    // Draws the tint, or the background when there is none, into the whole image.
+    // The one colour the canvas shows, unless it shows the tiled picture.
+    std::optional<Colour> solidColour() const;
+    // Makes the tiled image when the picture shows, lets it go otherwise, and repaints.
     void render();
 
     Size size_;
-    GdiObject<HBITMAP> bitmap_;
-    std::uint32_t* bits_ = nullptr;
+    GdiObject<HBITMAP> tiled_;  // only while the picture shows
+    const std::uint32_t* tiledBits_ = nullptr;
     std::optional<Image> picture_;
     std::optional<Colour> tint_;
     OwnedWindow window_;

@@ -156,8 +156,9 @@ TEST(Win32Canvas, PictureIsTiledWithKeyColourKept)
 
     // A fill covers the picture; a clear brings the picture back.
     canvas.fill(rgb(9, 9, 9));
+    EXPECT_EQ(canvas.pixels()[9], 0x090909u);
     canvas.clear();
-    EXPECT_EQ(pixels[9], tile[4]);
+    EXPECT_EQ(canvas.pixels()[9], tile[4]);
 }
 
 TEST(Win32Canvas, InvalidOrEmptyPictureRemovesPicture)
