@@ -21,15 +21,11 @@
 #include "app/tintora.h"
 #include "overlay/overlay.h"
 #include "overlay/smart_snap.h"
-#include "win32/canvas.h"
 #include "win32/capture.h"
-#include "win32/desktop.h"
 #include "win32/encoder.h"
 #include "win32/handles.h"
-#include "win32/shell.h"
-#include "win32/storage.h"
+#include "win32/real_platform.h"
 #include "win32/system.h"
-#include "win32/ui_backend.h"
 
 namespace tintora::win32 {
 namespace {
@@ -106,21 +102,10 @@ void timeTintPaint(App& app, Desktop& desktop, int samples)
 
 int overlay(int samples)
 {
-    GdiplusSession gdiplus;
-    Win32Canvas canvas;
-    Win32Ui ui([&canvas](HWND parent) {
-        canvas.attach(parent);
-        return canvas.hwnd();
-    });
-    Win32Desktop desktop;
-    Win32Profile profile;
-    Win32FileSystem files;
-    Win32Process process;
-    Win32Shell shell;
-    Win32ScreenCapture capture;
-    Win32ImageEncoder encoder;
-    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder};
-    Tintora tintora(platform);
+    RealPlatform backend;
+    Win32Ui& ui = backend.ui;
+    Win32Desktop& desktop = backend.desktop;
+    Tintora tintora(backend.platform);
     ui.connect(tintora);
     tintora.start();
     ui.createStartupWindow();

@@ -1,0 +1,32 @@
+#pragma once
+// Every real backend, wired into the one Platform the behaviour is built on.
+#include "platform/platform.h"
+#include "win32/canvas.h"
+#include "win32/capture.h"
+#include "win32/desktop.h"
+#include "win32/encoder.h"
+#include "win32/shell.h"
+#include "win32/storage.h"
+#include "win32/ui_backend.h"
+
+namespace tintora::win32 {
+
+struct RealPlatform {
+    // GDI+ stays started while the platform lives, so the encoders work from the first screenshot on.
+    GdiplusSession gdiplus;
+    Win32Canvas canvas;
+    Win32Ui ui{[this](HWND parent) {
+        canvas.attach(parent);
+        return canvas.hwnd();
+    }};
+    Win32Desktop desktop;
+    Win32Profile profile;
+    Win32FileSystem files;
+    Win32Process process;
+    Win32Shell shell;
+    Win32ScreenCapture capture;
+    Win32ImageEncoder encoder;
+    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder};
+};
+
+}  // namespace tintora::win32
