@@ -5,6 +5,7 @@
 #include "overlay/chart_follower.h"
 #include "overlay/placement.h"
 #include "overlay/smart_snap.h"
+#include "overlay/target_follower.h"
 #include "ui/about.h"
 #include "ui/console_shell.h"
 #include "ui/startup.h"
@@ -33,6 +34,7 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::关闭程序并退出: exitProgram(app, 0); break;
         case console::全屏化窗口: goFullScreen(app); break;
         case console::非全屏化窗口: goWindowed(app); break;
+        case console::跟随目标窗口: toggleFollowTarget(app); break;
         case console::启动后控制台正常显示: chooseConsoleShownAtStart(app); break;
         case console::启动后控制台最小化显示: chooseConsoleInTrayAtStart(app); break;
         case console::打开截图文件夹: openScreenshotFolder(app); break;
@@ -90,9 +92,10 @@ void Tintora::timerTick(TimerRef t)
 {
     if (t == TimerRef(selfStoppingClock))
         stopStartupClock1(app_);
-    else if (t == TimerRef(followPointerClock))
+    else if (t == TimerRef(followPointerClock)) {
         followPointerTick(app_);
-    else if (t == TimerRef(opacityStepClock))
+        followTargetTick(app_);
+    } else if (t == TimerRef(opacityStepClock))
         opacityStepTick(app_);
     else if (t == TimerRef(firstTintClock))
         paintInitialTint(app_);

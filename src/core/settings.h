@@ -54,6 +54,7 @@ struct SettingsItem {
 namespace items {
 inline constexpr SettingsItem background{paths::startIni, "Bg", "Background"};
 inline constexpr SettingsItem startSmall{paths::startIni, "Start", "Small"};
+inline constexpr SettingsItem followWindow{paths::startIni, "Follow", "Window"};
 inline constexpr SettingsItem colourA{paths::colourIni, "colour", "A"};
 inline constexpr SettingsItem colourR{paths::colourIni, "colour", "R"};
 inline constexpr SettingsItem colourG{paths::colourIni, "colour", "G"};

@@ -1,5 +1,6 @@
 #pragma once
 // The process-wide state the handlers share.
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ enum class OpacityStep {
 struct AppState {
     // Smart snap.
     ScreenRect targetRect{};
+    // The window whose rectangle targetRect holds; 0 while the rectangle lies where the user dragged it.
+    WindowHandle targetWindow = 0;
+    // Its top-level window, taken at the lock.
+    WindowHandle targetTopLevel = 0;
     int snapFollowing = 0;
     SnapKeyState snapKeyState = SnapKeyState::unset;
     OpacityStep opacityStep = OpacityStep::none;
@@ -39,6 +44,12 @@ struct AppState {
     int overlayScreenMode = 0;
     int initialTintDone = 0;
     Geometry savedOverlayGeometry{};
+    // Following the target: the check mark, the target's rectangle at the last tick, whether the
+    // overlay is hidden because the target is, and the ticks counted between show-state queries.
+    bool followTarget = false;
+    std::optional<ScreenRect> followedRect;
+    bool overlayHiddenWithTarget = false;
+    unsigned followTicks = 0;
 
     // Console shell.
     int startColourR = 0;

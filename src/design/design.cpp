@@ -97,6 +97,8 @@ constexpr MenuDesign consoleMenu[] = {
     {console::全屏化窗口, 1, "全屏化窗口", shift(vk::f(12)), false, true},
     {menuSeparator, 1, "-", none, false, true},
     {console::非全屏化窗口, 1, "非全屏化窗口", shift(vk::f(11)), false, true},
+    {menuSeparator, 1, "-", none, false, true},
+    {console::跟随目标窗口, 1, "跟随目标窗口", shift(vk::f(9)), false, true},
     {console::选项, 0, "选项", none, false, true},
     {menuSeparator, 1, "-", none, false, true},
     {console::启动后控制台正常显示, 1, "启动后控制台正常显示", none, false, true},

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "overlay/overlay.h"
+#include "overlay/target_follower.h"
 
 namespace tintora {
 namespace {
@@ -46,7 +47,7 @@ void goFullScreen(App& app)
     // The monitor of the target: a game on a second monitor is covered there.
     const ScreenRect m = monitorHolding(
         p.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});
-    p.windows.move(WindowId::startup, {m.left, m.top, m.right - m.left, m.bottom - m.top});
+    p.windows.move(WindowId::startup, geometryOf(m));
     app.state.overlayScreenMode = overlayFullScreen;
 }
 
@@ -56,8 +57,8 @@ void goWindowed(App& app)
     auto& p = app.platform;
     p.menus.setChecked(console::全屏化窗口, false);
     p.menus.setChecked(console::非全屏化窗口, true);
-    p.windows.move(WindowId::startup, app.state.savedOverlayGeometry);
     app.state.overlayScreenMode = overlayWindowed;
+    if (!placeOverlayOnTarget(app)) p.windows.move(WindowId::startup, app.state.savedOverlayGeometry);
 }
 
 }  // namespace tintora

@@ -50,6 +50,7 @@ void lockTarget(App& app)
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(app, false);
     app.state.snapFollowing = 0;
+    app.state.targetTopLevel = p.desktop.topLevelWindow(app.state.targetWindow);
     armOpacityStep(app, OpacityStep::afterLock);
 
     const WindowHandle overlay = p.windows.handle(WindowId::startup);
@@ -109,6 +110,7 @@ void startSmartSnap(App& app)
     p.windows.setFreeDrag(WindowId::startup, true);
     app.state.snapFollowing = 1;
     app.state.snapHeldByUser = false;
+    app.state.targetWindow = 0;
     armOpacityStep(app, OpacityStep::snapStarted);
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(app, false);
@@ -133,6 +135,7 @@ void followPointerTick(App& app)
     // the rectangle stays where the user put it.
     if (p.windows.isBeingDragged(WindowId::startup)) {
         state.snapHeldByUser = true;
+        state.targetWindow = 0;
         return;
     }
     const Point pointer = p.desktop.cursorPosition();
@@ -141,9 +144,12 @@ void followPointerTick(App& app)
         state.snapHeldByUser = false;
     }
 
-    if (auto rect = p.desktop.windowRect(p.desktop.windowAtPoint(pointer))) state.targetRect = *rect;
-    const ScreenRect& r = state.targetRect;
-    p.windows.move(WindowId::startup, {r.left, r.top, r.right - r.left, r.bottom - r.top});
+    const WindowHandle under = p.desktop.windowAtPoint(pointer);
+    if (auto rect = p.desktop.windowRect(under)) {
+        state.targetRect = *rect;
+        state.targetWindow = under;
+    }
+    p.windows.move(WindowId::startup, geometryOf(state.targetRect));
 }
 
 void onStartupKeyDown(App& app, int virtualKey)

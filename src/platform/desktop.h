@@ -23,6 +23,10 @@ public:
     // The deepest visible window at the point, controls included, looking through this program's windows.
     virtual WindowHandle windowAtPoint(Point p) const = 0;
     virtual std::optional<ScreenRect> windowRect(WindowHandle w) const = 0;
+    // The top-level window a control lies in; a top-level window itself.
+    virtual WindowHandle topLevelWindow(WindowHandle w) const = 0;
+    // False while the window's own state is hidden or minimised; the windows it lies in are not asked.
+    virtual bool isShown(WindowHandle w) const = 0;
     virtual std::uint32_t extendedStyle(WindowHandle w) const = 0;
     virtual void setExtendedStyle(WindowHandle w, std::uint32_t style) = 0;
     // Colour key and constant alpha of a layered window.

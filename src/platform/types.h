@@ -51,6 +51,9 @@ constexpr ScreenRect intersection(const ScreenRect& a, const ScreenRect& b)
 
 constexpr long long area(const ScreenRect& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); }
 
+// The same rectangle as a position and a size.
+constexpr Geometry geometryOf(const ScreenRect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
 // A colour packed R | G << 8 | B << 16.
 using Colour = std::uint32_t;
 

@@ -23,10 +23,11 @@ public:
     virtual void setFreeDrag(WindowId w, bool on) = 0;
     virtual bool isBeingDragged(WindowId w) const = 0;
     virtual void setTitle(WindowId w, std::string_view title) = 0;
-    // Restores the normal show state (neither minimised nor maximised).
+    // Shows the window in its normal state: neither hidden, minimised nor maximised.
     virtual void showNormal(WindowId w) = 0;
     // Makes the window the foreground window, with the keyboard.
     virtual void activate(WindowId w) = 0;
+    virtual void hide(WindowId w) = 0;
     virtual WindowHandle handle(WindowId w) const = 0;
     // The DPI of the monitor the window is on (designDpi at 100 %); the window, its controls and
     // fonts are made at their design values scaled to it.

@@ -6,6 +6,7 @@
 #include "colour/colour_controls.h"
 #include "design/design.h"
 #include "overlay/placement.h"
+#include "overlay/target_follower.h"
 #include "design/texts.h"
 #include "ui/startup.h"
 #include "ui/topmost_keeper.h"
@@ -95,6 +96,7 @@ void onConsoleCreated(App& app)
     if (state.consoleStartMode == consoleInTray) hideConsoleToTray(app);
 
     state.overlayScreenMode = overlayWindowed;
+    loadFollowChoice(app);
     state.screenshotCounter = app.settings.readInt(items::meter);
     loadColourSettings(app);
 

@@ -101,6 +101,16 @@ std::optional<ScreenRect> Win32Desktop::windowRect(WindowHandle w) const
     return ScreenRect{r.left, r.top, r.right, r.bottom};
 }
 
+WindowHandle Win32Desktop::topLevelWindow(WindowHandle w) const { return toHandle(GetAncestor(toHwnd(w), GA_ROOT)); }
+
+// One read of the window's own style: asking every window it lies in (IsWindowVisible, IsIconic)
+// costs several times as much, and this runs at every tick of following.
+bool Win32Desktop::isShown(WindowHandle w) const
+{
+    const auto style = static_cast<DWORD>(GetWindowLongW(toHwnd(w), GWL_STYLE));
+    return (style & WS_VISIBLE) && !(style & WS_MINIMIZE);
+}
+
 std::uint32_t Win32Desktop::extendedStyle(WindowHandle w) const
 {
     return static_cast<std::uint32_t>(GetWindowLongPtrW(toHwnd(w), GWL_EXSTYLE));

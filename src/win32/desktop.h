@@ -9,6 +9,8 @@ public:
     Point cursorPosition() const override;
     WindowHandle windowAtPoint(Point p) const override;
     std::optional<ScreenRect> windowRect(WindowHandle w) const override;
+    WindowHandle topLevelWindow(WindowHandle w) const override;
+    bool isShown(WindowHandle w) const override;
     std::uint32_t extendedStyle(WindowHandle w) const override;
     void setExtendedStyle(WindowHandle w, std::uint32_t style) override;
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;

@@ -277,6 +277,8 @@ void Win32Ui::activate(WindowId w)
     SetForegroundWindow(hwndOf(w));
 }
 
+void Win32Ui::hide(WindowId w) { ShowWindow(hwndOf(w), SW_HIDE); }
+
 WindowHandle Win32Ui::handle(WindowId w) const { return reinterpret_cast<WindowHandle>(hwndOf(w)); }
 
 void Win32Ui::openModal(WindowId id)

@@ -56,6 +56,7 @@ public:
     void setTitle(WindowId w, std::string_view title) override;
     void showNormal(WindowId w) override;
     void activate(WindowId w) override;
+    void hide(WindowId w) override;
     WindowHandle handle(WindowId w) const override;
     int dpi(WindowId w) const override { return window(w).dpi; }
     void openModal(WindowId w) override;

@@ -66,6 +66,19 @@ void FakeUi::move(WindowId w, Geometry g)
 
 void FakeUi::activate(WindowId w) { append(log, w == WindowId::startup ? "activate startup" : "activate console"); }
 
+void FakeUi::showNormal(WindowId w)
+{
+    ++window(w).showNormalCalls;
+    window(w).visible = true;
+    append(log, "showNormal");
+}
+
+void FakeUi::hide(WindowId w)
+{
+    window(w).visible = false;
+    append(log, "hide");
+}
+
 void FakeUi::openModal(WindowId w)
 {
     ++window(w).modalOpens;
@@ -123,6 +136,7 @@ WindowHandle FakeDesktop::windowAtPoint(Point p) const
 
 std::optional<ScreenRect> FakeDesktop::windowRect(WindowHandle w) const
 {
+    ++rectQueries;
     auto it = rects.find(w);
     if (it != rects.end()) return it->second;
     for (const auto& [handle, r] : windowsAtPoints)
@@ -135,6 +149,18 @@ std::vector<ScreenRect> FakeDesktop::monitors() const
     std::vector<ScreenRect> all{{0, 0, screen.width, screen.height}};
     all.insert(all.end(), otherMonitors.begin(), otherMonitors.end());
     return all;
+}
+
+WindowHandle FakeDesktop::topLevelWindow(WindowHandle w) const
+{
+    auto it = topLevels.find(w);
+    return it == topLevels.end() ? w : it->second;
+}
+
+bool FakeDesktop::isShown(WindowHandle w) const
+{
+    ++shownQueries;
+    return notShown.count(w) == 0;
 }
 
 std::uint32_t FakeDesktop::extendedStyle(WindowHandle w) const

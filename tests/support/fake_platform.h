@@ -25,6 +25,7 @@ struct WindowState {
     bool freeDrag = false;
     bool dragging = false;
     std::string title;
+    bool visible = true;
     int showNormalCalls = 0;
     int modalOpens = 0;
     int dpi = designDpi;
@@ -42,7 +43,8 @@ public:
     void setFreeDrag(WindowId w, bool on) override { window(w).freeDrag = on; }
     bool isBeingDragged(WindowId w) const override { return window(w).dragging; }
     void setTitle(WindowId w, std::string_view t) override { window(w).title = t; }
-    void showNormal(WindowId w) override { ++window(w).showNormalCalls; }
+    void showNormal(WindowId w) override;
+    void hide(WindowId w) override;
     void activate(WindowId w) override;
     WindowHandle handle(WindowId w) const override { return w == WindowId::startup ? startupHandle : consoleHandle; }
     int dpi(WindowId w) const override { return window(w).dpi; }
@@ -140,6 +142,8 @@ struct FakeDesktop : Desktop {
     Point cursorPosition() const override { return cursor; }
     WindowHandle windowAtPoint(Point p) const override;
     std::optional<ScreenRect> windowRect(WindowHandle w) const override;
+    WindowHandle topLevelWindow(WindowHandle w) const override;
+    bool isShown(WindowHandle w) const override;
     std::uint32_t extendedStyle(WindowHandle w) const override;
     void setExtendedStyle(WindowHandle w, std::uint32_t s) override { exStyles[w] = s; }
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
@@ -169,6 +173,12 @@ struct FakeDesktop : Desktop {
     // Windows by their rectangles, top-most first; windowAtPoint returns the first that holds the point.
     std::vector<std::pair<WindowHandle, ScreenRect>> windowsAtPoints;
     std::map<WindowHandle, ScreenRect> rects;
+    mutable int rectQueries = 0;
+    mutable int shownQueries = 0;
+    // Controls by the top-level windows they lie in; other windows are their own.
+    std::map<WindowHandle, WindowHandle> topLevels;
+    // Hidden or minimised windows.
+    std::set<WindowHandle> notShown;
     std::map<WindowHandle, std::uint32_t> exStyles;
     std::map<WindowHandle, Layered> layered;
     std::vector<TopmostCall> topmostCalls;

@@ -79,6 +79,7 @@ TEST_F(SmartSnap, FollowsTheDeepestWindowUnderThePointerInOneMove)
 
     pointAt({300, 200});
     EXPECT_EQ(state().targetRect, editRect);
+    EXPECT_EQ(state().targetWindow, editControl);
     EXPECT_EQ(startupGeometry(), (Geometry{108, 100, 584, 342}));
     EXPECT_EQ(fp.log, std::vector<std::string>{"startup.move 108,100,584,342"});
 
@@ -110,6 +111,7 @@ TEST_F(SmartSnap, ARectangleTheUserDraggedStaysUntilThePointerLeavesIt)
     fp.ui.move(WindowId::startup, {900, 600, 584, 342});
     pointAt({950, 650});
     EXPECT_EQ(startupGeometry(), (Geometry{900, 600, 584, 342}));
+    EXPECT_EQ(state().targetWindow, 0u) << "a rectangle placed by hand lies on no window";
 
     fp.ui.window(WindowId::startup).dragging = false;
     pointAt({960, 660});  // dropped; the pointer still rests on the rectangle

@@ -310,10 +310,9 @@ TEST_F(Win32UiTest, ModalConsoleKeepsTimersRunningAndDisablesTheStartupWindow)
     EXPECT_EQ(ui.handle(WindowId::console), 0u);
 }
 
-// The overlay is restored to its normal state while the console is in use; the console keeps the
-// keyboard and its shortcuts.
-
-TEST_F(Win32UiTest, ShowNormalRestoresWithoutTakingTheFocus)
+// The overlay is hidden, and restored to its normal state, while the console is in use; the
+// console keeps the keyboard and its shortcuts.
+TEST_F(Win32UiTest, HideAndShowNormalLeaveTheFocusAlone)
 {
     withConsole([&] {
         HWND startupWindow = hwnd(WindowId::startup);
@@ -322,6 +321,13 @@ TEST_F(Win32UiTest, ShowNormalRestoresWithoutTakingTheFocus)
         SetActiveWindow(hwnd(WindowId::console));
         ui.showNormal(WindowId::startup);
         EXPECT_FALSE(IsIconic(startupWindow));
+        EXPECT_TRUE(IsWindowVisible(startupWindow));
+        EXPECT_EQ(GetActiveWindow(), hwnd(WindowId::console));
+
+        ui.hide(WindowId::startup);
+        EXPECT_FALSE(IsWindowVisible(startupWindow));
+        EXPECT_EQ(GetActiveWindow(), hwnd(WindowId::console));
+        ui.showNormal(WindowId::startup);
         EXPECT_TRUE(IsWindowVisible(startupWindow));
         EXPECT_EQ(GetActiveWindow(), hwnd(WindowId::console));
     });

@@ -1,0 +1,16 @@
+#pragma once
+// Following, when the user asks for it: the windowed overlay keeps the place of the window smart
+// snap locked onto, hides while that window is hidden or minimised, and stays put once it is closed.
+#include "core/app.h"
+
+namespace tintora {
+
+// Takes the check mark of 跟随目标窗口 from Start.ini; the console's creation calls it.
+void loadFollowChoice(App& app);
+void toggleFollowTarget(App& app);
+// Tick of the start-up window's pointer clock, which keeps running after the lock.
+void followTargetTick(App& app);
+// Puts the windowed overlay on the target as it is now; false when there is nothing to follow.
+bool placeOverlayOnTarget(App& app);
+
+}  // namespace tintora

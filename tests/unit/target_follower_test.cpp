@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/settings.h"
+#include "unit/test_helpers.h"
+
+namespace tintora {
+namespace {
+
+// The target is a control; its top-level window is the one minimised.
+constexpr WindowHandle targetTopLevel = 0x2000;
+constexpr ScreenRect moved{300, 250, 700, 700};
+constexpr ScreenRect iconPlace{0, 990, 160, 1019};
+
+class FollowTarget : public unit::ProgramTest {
+protected:
+    void lockWithStartIni(std::string content)
+    {
+        putFile(paths::startIni, std::move(content));
+        fp.desktop.topLevels[unit::targetWindow] = targetTopLevel;
+        startAndLock();
+    }
+    void tick() { program.timerTick(startup::时钟2); }
+    void moveTarget(ScreenRect r) { fp.desktop.rects[unit::targetWindow] = r; }
+    void setShown(WindowHandle w, bool shown)
+    {
+        if (shown)
+            fp.desktop.notShown.erase(w);
+        else
+            fp.desktop.notShown.insert(w);
+    }
+    void closeTarget()
+    {
+        fp.desktop.windowsAtPoints.clear();
+        fp.desktop.rects.erase(unit::targetWindow);
+    }
+    Geometry overlay() const { return geometry(WindowId::startup); }
+    bool overlayShown() const { return fp.ui.window(WindowId::startup).visible; }
+    // True when one of the ticks moved, hid or showed the overlay.
+    bool ticksTouchOverlay(int ticks = 1)
+    {
+        fp.log.clear();
+        for (int i = 0; i < ticks; ++i) tick();
+        return std::any_of(fp.log.begin(), fp.log.end(), [](const std::string& e) {
+            return e.starts_with("startup.move") || e == "hide" || e == "showNormal";
+        });
+    }
+};
+
+TEST_F(FollowTarget, ChoiceIsOnOnlyForOneInStartIniAndWrittenWhenToggled)
+{
+    lockWithStartIni("[Bg]\nBackground=1\n[Follow]\nWindow=01\n");
+    EXPECT_FALSE(checked(console::跟随目标窗口));
+    EXPECT_TRUE(std::none_of(fp.files.writes.begin(), fp.files.writes.end(),
+                             [](const std::string& w) { return w.find("|Follow|") != std::string::npos; }));
+    moveTarget(moved);
+    const int queries = fp.desktop.rectQueries;
+    EXPECT_FALSE(ticksTouchOverlay());
+    EXPECT_EQ(fp.desktop.rectQueries, queries) << "following off costs no query";
+
+    program.menuCommand(console::跟随目标窗口);
+    EXPECT_TRUE(checked(console::跟随目标窗口));
+    EXPECT_EQ(readItem(items::followWindow), "1");
+    setShown(targetTopLevel, false);
+    tick();
+    EXPECT_FALSE(overlayShown());
+
+    // Turned off while the target is minimised: the overlay shows again where it was.
+    program.menuCommand(console::跟随目标窗口);
+    EXPECT_EQ(readItem(items::followWindow), "0");
+    EXPECT_TRUE(overlayShown());
+    EXPECT_EQ(overlay(), geometryOf(unit::targetRect));
+    EXPECT_EQ(readItem(items::background), "1") << "the rest of Start.ini is kept";
+}
+
+TEST_F(FollowTarget, OverlayTakesTheTargetsPlaceHidesWithItAndStaysWhenItCloses)
+{
+    lockWithStartIni("[Follow]\nWindow=1\n");
+    moveTarget(moved);
+    tick();
+    EXPECT_EQ(overlay(), geometryOf(moved));
+
+    // Nothing moves: one rectangle query per tick, the show state at every eighth, nothing done.
+    int queries = fp.desktop.rectQueries;
+    const int showQueries = fp.desktop.shownQueries;
+    EXPECT_FALSE(ticksTouchOverlay(8));
+    EXPECT_EQ(fp.desktop.rectQueries, queries + 8);
+    EXPECT_EQ(fp.desktop.shownQueries, showQueries + 2) << "the control's and its top-level window's";
+
+    // Minimised, the top-level window moves to its icon's place: the overlay hides where it was.
+    moveTarget(iconPlace);
+    setShown(targetTopLevel, false);
+    tick();
+    EXPECT_FALSE(overlayShown());
+    EXPECT_EQ(overlay(), geometryOf(moved));
+    EXPECT_FALSE(ticksTouchOverlay(8)) << "hidden once, not at every tick";
+
+    // Restored somewhere else.
+    moveTarget(unit::targetRect);
+    setShown(targetTopLevel, true);
+    tick();
+    EXPECT_TRUE(overlayShown());
+    EXPECT_EQ(overlay(), geometryOf(unit::targetRect));
+
+    // The control itself hidden where it is, noticed within eight ticks; moved while hidden and
+    // shown again where it is, the overlay comes back at the new place.
+    setShown(unit::targetWindow, false);
+    ticksTouchOverlay(8);
+    EXPECT_FALSE(overlayShown());
+    moveTarget(moved);
+    tick();
+    setShown(unit::targetWindow, true);
+    ticksTouchOverlay(8);
+    EXPECT_TRUE(overlayShown());
+    EXPECT_EQ(overlay(), geometryOf(moved));
+
+    // Minimised, then closed: the overlay comes back where it last was and is asked for no more.
+    moveTarget(iconPlace);
+    setShown(targetTopLevel, false);
+    tick();
+    closeTarget();
+    tick();
+    EXPECT_TRUE(overlayShown());
+    EXPECT_EQ(overlay(), geometryOf(moved));
+    queries = fp.desktop.rectQueries;
+    moveTarget(unit::targetRect);
+    tick();
+    EXPECT_EQ(fp.desktop.rectQueries, queries);
+    EXPECT_EQ(overlay(), geometryOf(moved));
+}
+
+TEST_F(FollowTarget, FullScreenIsLeftAloneAndWindowedReturnsToTheTargetAsItIsNow)
+{
+    fp.desktop.screen = {1280, 1024};
+    lockWithStartIni("[Follow]\nWindow=1\n");
+    program.menuCommand(console::全屏化窗口);
+    moveTarget(moved);
+    setShown(targetTopLevel, false);
+    EXPECT_FALSE(ticksTouchOverlay());
+
+    // Back to windowed while the target is minimised: hidden until it is restored.
+    program.menuCommand(console::非全屏化窗口);
+    EXPECT_FALSE(overlayShown());
+    moveTarget(unit::targetRect);
+    setShown(targetTopLevel, true);
+    tick();
+    EXPECT_TRUE(overlayShown());
+    EXPECT_EQ(overlay(), geometryOf(unit::targetRect));
+
+    // Once the target is closed, windowed returns to the place before full screen.
+    program.menuCommand(console::全屏化窗口);
+    closeTarget();
+    program.menuCommand(console::非全屏化窗口);
+    EXPECT_EQ(overlay(), geometryOf(unit::targetRect));
+    EXPECT_TRUE(checked(console::非全屏化窗口));
+}
+
+}  // namespace
+}  // namespace tintora
