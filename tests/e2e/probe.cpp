@@ -8,6 +8,8 @@
 //   probe focus              the handle of the window with the keyboard focus
 //   probe move HWND X Y W H  places a window, as a user dragging it would
 //   probe monitors           every monitor: rect "l t r b", "primary" or "-", and the system's DPI
+//   probe syscommand HWND minimize|restore|close
+//                            what the window's caption buttons do
 // Handles are printed and taken in hexadecimal.
 #include <windows.h>
 #include <commctrl.h>
@@ -112,10 +114,14 @@ int main(int argc, char** argv)
     } else if (command == "move" && argc > 6) {
         SetWindowPos(parseHandle(argv[2]), nullptr, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                      std::atoi(argv[6]), SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (command == "syscommand" && argc > 3) {
+        const std::string action = argv[3];
+        const WPARAM sc = action == "minimize" ? SC_MINIMIZE : action == "restore" ? SC_RESTORE : SC_CLOSE;
+        PostMessageW(parseHandle(argv[2]), WM_SYSCOMMAND, sc, 0);
     } else {
         std::fprintf(stderr,
                      "usage: probe windows | children HWND | slider HWND | text HWND | foreground | focus | "
-                     "move HWND X Y W H | monitors\n");
+                     "move HWND X Y W H | monitors | syscommand HWND minimize|restore|close\n");
         return 2;
     }
     return 0;
