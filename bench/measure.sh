@@ -150,13 +150,19 @@ stop_tintora
 screenshot_keys=(shift+F1 shift+F2 shift+F3 shift+F4)
 screenshot_files=(1.bmp 2.jpg 3.gif 4.png)
 for round in $(seq "$rounds"); do
-  say "idle and memory, round $round of $rounds: Tintora, then the bare program (4 x $idle_seconds s)"
+  say "idle and memory, round $round of $rounds: Tintora, then the bare program (5 x $idle_seconds s)"
   rm -rf "$E2E_APP/Images"
   write_ini "$E2E_APP/Config/Screenshotstatistics.ini" "[Screenshotstatistics]" "Meter=0"
   lock_tintora
   focus_red_slider
   idle_sample idle-console "$TINTORA_PID"
   echo "rss $(memory_mb "$TINTORA_PID" VmRSS)"
+  # The same with 跟随目标窗口 checked, nothing moving; then unchecked again for the next round.
+  press_console shift+F9
+  wait_until 10 "following on" ini_is "$E2E_APP/Config/Start.ini" Follow Window 1
+  idle_sample idle-following "$TINTORA_PID"
+  press_console shift+F9
+  wait_until 10 "following off" ini_is "$E2E_APP/Config/Start.ini" Follow Window 0
   focus_echo_notepad
   idle_sample idle-notepad "$TINTORA_PID"
   for i in 0 1 2 3; do

@@ -8,7 +8,7 @@
 # Run it after scripts/test.sh, which builds the bench programs; what is missing is built here.
 # It uses the Wine environment of build/windows (started here if none runs, and then stopped at
 # the end) and keeps the raw samples in build/bench-samples.txt. Defaults: 3 rounds, 60 s of idle
-# time per idle sample (four per round), about 15 minutes in all.
+# time per idle sample (five per round), about 18 minutes in all.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -122,6 +122,7 @@ PNG screenshot: grab and encode|shot-png|import, PNG|import-png|ms|ratio|-
 smart-snap tick|snap-tick|WindowFromPoint + GetWindowRect|snap-reference|ms|ratio|-
 idle CPU (process + wineserver), locked, console in front|idle-console|bare program, same windows and timers|bare-idle-console|%|ratio|1.2
 idle CPU (process + wineserver), locked, notepad in front|idle-notepad|bare program, same windows and timers|bare-idle-notepad|%|ratio|1.2
+idle CPU, console in front, following its window|idle-following|following off|idle-console|%|ratio|1.2
 steady memory (RSS), locked|rss|bare program|bare-rss|MB|diff|$canvas_mb
 peak memory (VmHWM) after one screenshot per format|hwm|bare program|bare-hwm|MB|diff|-
 EOF
