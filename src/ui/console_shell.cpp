@@ -42,8 +42,8 @@ int heightOf(App& app, ControlRef c) { return app.platform.controls.geometry(c).
 void layOutRow(App& app, const Row& row, int top, int dpi)
 {
     moveTo(app, row.name, scaled(12, dpi), top);
-    moveTo(app, row.slider, widthOf(app, row.name) + double{scaled(18, dpi)}, top);
-    moveTo(app, row.value, widthOf(app, row.value) + widthOf(app, row.slider) + double{scaled(34, dpi)}, top);
+    moveTo(app, row.slider, widthOf(app, row.name) + scaled(18, dpi), top);
+    moveTo(app, row.value, widthOf(app, row.value) + widthOf(app, row.slider) + scaled(34, dpi), top);
 }
 
 void layOutConsole(App& app)
