@@ -60,6 +60,8 @@ struct AppState {
     bool consoleInTray = false;
     std::vector<unsigned> keeperTimerIds;
     WindowHandle keptTopmostWindow = 0;
+    WindowHandle keptOverlayWindow = 0;
+    WindowHandle lastForegroundWindow = 0;
 
     // Chart settings follower.
     std::string chartFolder;

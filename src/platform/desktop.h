@@ -20,7 +20,7 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
     virtual Point cursorPosition() const = 0;
-    // The deepest visible window at the point, controls included, looking through this program's windows.
+    // The window the mouse would hit at the point (controls included), looking through this program's windows.
     virtual WindowHandle windowAtPoint(Point p) const = 0;
     virtual std::optional<ScreenRect> windowRect(WindowHandle w) const = 0;
     // The top-level window a control lies in; a top-level window itself.
@@ -32,6 +32,8 @@ public:
     // Colour key and constant alpha of a layered window.
     virtual void setLayeredAttributes(WindowHandle w, Colour key, int alpha) = 0;
     virtual WindowHandle foregroundWindow() const = 0;
+    // The shell's own windows: the taskbar on any monitor, Start, search, the notification flyouts.
+    virtual bool isShellWindow(WindowHandle w) const = 0;
     // Puts the window above (or among) the other windows without moving or sizing it.
     virtual void setTopmost(WindowHandle w, bool topmost) = 0;
     // The primary monitor's size.

@@ -102,7 +102,7 @@ void onConsoleCreated(App& app)
 
     state.initialTintDone = 0;
     p.timers.setInterval(firstTintClock, 60);
-    startTopmostKeeper(app, p.windows.handle(WindowId::console));
+    startTopmostKeeper(app, p.windows.handle(WindowId::console), p.windows.handle(WindowId::startup));
     for (auto menu : {startup::按任意键锁定窗口, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域,
                       startup::开始, startup::关于})
         p.menus.setVisible(menu, false);

@@ -5,26 +5,44 @@ namespace {
 
 constexpr int keeperInterval = 50;
 
+bool isTopmost(const Desktop& desktop, WindowHandle w) { return desktop.extendedStyle(w) & exstyle::topmost; }
+
 }  // namespace
 
-void startTopmostKeeper(App& app, WindowHandle window)
+void startTopmostKeeper(App& app, WindowHandle console, WindowHandle overlay)
 {
     auto& desktop = app.platform.desktop;
     for (unsigned id : app.state.keeperTimerIds) desktop.killCallbackTimer(id);
-    app.state.keptTopmostWindow = window;
-    app.state.keeperTimerIds.push_back(desktop.startCallbackTimer(keeperInterval, [&app] { keepWindowOnTop(app); }));
+    app.state.keptTopmostWindow = console;
+    app.state.keptOverlayWindow = overlay;
+    app.state.keeperTimerIds.push_back(
+        desktop.startCallbackTimer(keeperInterval, [&app] { keepWindowsOnTop(app.platform.desktop, app.state); }));
 }
 
-void keepWindowOnTop(App& app)
+void keepWindowsOnTop(Desktop& desktop, AppState& state)
 {
-    auto& desktop = app.platform.desktop;
     const WindowHandle foreground = desktop.foregroundWindow();
-    const WindowHandle kept = app.state.keptTopmostWindow;
-    if (foreground == kept) return;
-    // Only a topmost window can cover the console. Restacking an ordinary one would lift it
-    // over other windows on some window systems.
-    if (desktop.extendedStyle(foreground) & exstyle::topmost) desktop.setTopmost(foreground, false);
-    desktop.setTopmost(kept, true);
+    const bool foregroundChanged = foreground != state.lastForegroundWindow;
+    state.lastForegroundWindow = foreground;
+    const WindowHandle kept[] = {state.keptOverlayWindow, state.keptTopmostWindow};
+
+    // Only a topmost window can cover ours. The shell's (taskbar, Start) keep their place, or
+    // maximised windows would cover the taskbar until the shell restarts.
+    const bool ours = foreground == kept[0] || foreground == kept[1];
+    if (!ours && isTopmost(desktop, foreground) && !desktop.isShellWindow(foreground))
+        desktop.setTopmost(foreground, false);
+
+    for (WindowHandle w : kept) {
+        // Wine without a window manager raises a clicked window's X window above ours while the
+        // z-order stays the same, so when the foreground changes ours are lifted again; dropping
+        // the topmost flag first is what makes the system restack them.
+        if (foregroundChanged) {
+            desktop.setTopmost(w, false);
+            desktop.setTopmost(w, true);
+        } else if (!isTopmost(desktop, w)) {
+            desktop.setTopmost(w, true);
+        }
+    }
 }
 
 }  // namespace tintora

@@ -1,10 +1,12 @@
 #pragma once
-// Keeps one window above every other window of the desktop, every 50 ms for the rest of the run.
+// Keeps the console and the tint overlay above every other window of the desktop, checked every
+// 50 ms for the rest of the run.
 #include "core/app.h"
 
 namespace tintora {
 
-void startTopmostKeeper(App& app, WindowHandle window);
-void keepWindowOnTop(App& app);
+void startTopmostKeeper(App& app, WindowHandle console, WindowHandle overlay);
+// One check; it restacks only what must change.
+void keepWindowsOnTop(Desktop& desktop, AppState& state);
 
 }  // namespace tintora

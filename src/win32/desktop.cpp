@@ -3,9 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 
-#include "win32/handles.h"
+#include "win32/hit_test.h"
 #include "win32/system.h"
 
 namespace tintora::win32 {
@@ -14,44 +15,14 @@ namespace {
 HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
 WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
 
-bool isOwnWindow(HWND w)
+// The taskbar's window classes, on the main monitor and on the others.
+constexpr const wchar_t* taskbarClasses[] = {L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd"};
+
+DWORD processOf(HWND w)
 {
     DWORD process = 0;
     GetWindowThreadProcessId(w, &process);
-    return process == GetCurrentProcessId();
-}
-
-// Click-through layered windows are not hit by the mouse, so they are looked through too.
-bool isClickThrough(HWND w)
-{
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(w, GWL_EXSTYLE));
-    return (style & WS_EX_LAYERED) && (style & WS_EX_TRANSPARENT);
-}
-
-// Windows hides some windows (on other virtual desktops, suspended apps) by cloaking them: they
-// count as visible but are not on the screen. DWM is looked up at run time; without it nothing is cloaked.
-bool isCloaked(HWND w)
-{
-    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
-    constexpr DWORD cloakedAttribute = 14;  // DWMWA_CLOAKED
-    static const auto getAttribute = dwmFunction<GetAttribute>("DwmGetWindowAttribute");
-    DWORD cloaked = 0;
-    return getAttribute && SUCCEEDED(getAttribute(w, cloakedAttribute, &cloaked, sizeof cloaked)) && cloaked;
-}
-
-bool contains(HWND w, POINT p)
-{
-    RECT r{};
-    return GetWindowRect(w, &r) && PtInRect(&r, p);
-}
-
-// The topmost visible window of another process at the point, in z-order.
-HWND foreignTopLevelAt(POINT p)
-{
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (IsWindowVisible(w) && !isOwnWindow(w) && !isClickThrough(w) && contains(w, p) && !isCloaked(w)) return w;
-    }
-    return nullptr;
+    return process;
 }
 
 // Callback timers have no window to carry context, so their ticks are looked up by timer id.
@@ -79,20 +50,7 @@ Point Win32Desktop::cursorPosition() const
     return {p.x, p.y};
 }
 
-WindowHandle Win32Desktop::windowAtPoint(Point at) const
-{
-    const POINT p{at.x, at.y};
-    HWND w = foreignTopLevelAt(p);
-    if (!w) return toHandle(GetDesktopWindow());
-    // Descend to the deepest visible, enabled control, as the mouse's own hit test does.
-    for (;;) {
-        POINT client = p;
-        ScreenToClient(w, &client);
-        HWND child = ChildWindowFromPointEx(w, client, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
-        if (!child || child == w) return toHandle(w);
-        w = child;
-    }
-}
+WindowHandle Win32Desktop::windowAtPoint(Point at) const { return toHandle(mouseTargetAt({at.x, at.y})); }
 
 std::optional<ScreenRect> Win32Desktop::windowRect(WindowHandle w) const
 {
@@ -127,6 +85,19 @@ void Win32Desktop::setLayeredAttributes(WindowHandle w, Colour key, int alpha)
 }
 
 WindowHandle Win32Desktop::foregroundWindow() const { return toHandle(GetForegroundWindow()); }
+
+bool Win32Desktop::isShellWindow(WindowHandle handle) const
+{
+    const HWND w = toHwnd(handle);
+    wchar_t className[32] = {};
+    GetClassNameW(w, className, static_cast<int>(std::size(className)));
+    for (const wchar_t* taskbar : taskbarClasses) {
+        if (lstrcmpW(className, taskbar) == 0) return true;
+    }
+    // Start, search and the notification flyouts have no fixed class, but the shell's process.
+    const HWND shell = GetShellWindow();
+    return shell && processOf(shell) == processOf(w);
+}
 
 void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
 {

@@ -15,6 +15,7 @@ public:
     void setExtendedStyle(WindowHandle w, std::uint32_t style) override;
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
     WindowHandle foregroundWindow() const override;
+    bool isShellWindow(WindowHandle w) const override;
     // Does not activate the window, so that keeping a window on top never takes the focus.
     void setTopmost(WindowHandle w, bool topmost) override;
     Size screenSize() const override;

@@ -175,7 +175,11 @@ void FakeDesktop::setLayeredAttributes(WindowHandle w, Colour key, int alpha)
     append(log, "layered " + std::to_string(alpha));
 }
 
-void FakeDesktop::setTopmost(WindowHandle w, bool on) { topmostCalls.push_back({w, on}); }
+void FakeDesktop::setTopmost(WindowHandle w, bool on)
+{
+    topmostCalls.push_back({w, on});
+    exStyles[w] = on ? exStyles[w] | exstyle::topmost : exStyles[w] & ~exstyle::topmost;
+}
 
 void FakeDesktop::processPendingEvents()
 {

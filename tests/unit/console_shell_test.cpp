@@ -296,13 +296,32 @@ TEST_F(AboutCommands, ShowTheHelpAndVersionBoxesAndOpenTheHomepage)
 
 class TopmostKeeper : public unit::ProgramTest {
 protected:
-    TopmostKeeper() { startAndLock(); }
+    TopmostKeeper()
+    {
+        startAndLock();
+        fp.desktop.topmostCalls.clear();
+    }
 
     void tick()
     {
         ASSERT_EQ(fp.desktop.callbackTimers.size(), 1u);
         fp.desktop.callbackTimers.begin()->second.tick();
     }
+
+    // The topmost calls since the last look, as (window, topmost) pairs.
+    std::vector<std::pair<WindowHandle, bool>> takeTopmostCalls()
+    {
+        std::vector<std::pair<WindowHandle, bool>> calls;
+        for (const auto& call : fp.desktop.topmostCalls) calls.emplace_back(call.window, call.topmost);
+        fp.desktop.topmostCalls.clear();
+        return calls;
+    }
+
+    const WindowHandle overlay = fp.ui.startupHandle;
+    const WindowHandle console = fp.ui.consoleHandle;
+    // Both windows dropped from and put back on top, the console last so that it stays above the tint.
+    const std::vector<std::pair<WindowHandle, bool>> restack = {
+        {overlay, false}, {overlay, true}, {console, false}, {console, true}};
 };
 
 TEST_F(TopmostKeeper, RunsEvery50MillisecondsWithOneTimer)
@@ -315,35 +334,62 @@ TEST_F(TopmostKeeper, RunsEvery50MillisecondsWithOneTimer)
     EXPECT_EQ(fp.desktop.callbackTimers.size(), 1u);
 }
 
-TEST_F(TopmostKeeper, DoesNothingWhileTheConsoleIsInFront)
+TEST_F(TopmostKeeper, RestacksTheOverlayAndTheConsoleOnlyWhenTheForegroundChanges)
 {
-    fp.desktop.foreground = fp.ui.consoleHandle;
-    fp.desktop.topmostCalls.clear();
+    fp.desktop.foreground = console;
     tick();
-    EXPECT_TRUE(fp.desktop.topmostCalls.empty());
+    EXPECT_EQ(takeTopmostCalls(), restack);
+    tick();
+    EXPECT_TRUE(takeTopmostCalls().empty()) << "restacked with nothing changed";
+
+    // An ordinary window in front keeps its place; ours are lifted once.
+    fp.desktop.foreground = unit::targetWindow;
+    tick();
+    EXPECT_EQ(takeTopmostCalls(), restack);
+    tick();
+    tick();
+    EXPECT_TRUE(takeTopmostCalls().empty()) << "restacked with nothing changed";
+    EXPECT_TRUE(fp.desktop.extendedStyle(overlay) & exstyle::topmost);
+    EXPECT_TRUE(fp.desktop.extendedStyle(console) & exstyle::topmost);
 }
 
-TEST_F(TopmostKeeper, PutsATopmostForegroundWindowBelowTheConsole)
+TEST_F(TopmostKeeper, PutsATopmostForegroundWindowBelowItsWindowsOnce)
 {
     fp.desktop.foreground = unit::targetWindow;
     fp.desktop.exStyles[unit::targetWindow] = exstyle::topmost;
-    fp.desktop.topmostCalls.clear();
     tick();
-    ASSERT_EQ(fp.desktop.topmostCalls.size(), 2u);
-    EXPECT_EQ(fp.desktop.topmostCalls[0].window, unit::targetWindow);
-    EXPECT_FALSE(fp.desktop.topmostCalls[0].topmost);
-    EXPECT_EQ(fp.desktop.topmostCalls[1].window, fp.ui.consoleHandle);
-    EXPECT_TRUE(fp.desktop.topmostCalls[1].topmost);
+    auto calls = takeTopmostCalls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front(), std::make_pair(unit::targetWindow, false));
+    calls.erase(calls.begin());
+    EXPECT_EQ(calls, restack);
+    EXPECT_FALSE(fp.desktop.extendedStyle(unit::targetWindow) & exstyle::topmost);
+
+    tick();
+    EXPECT_TRUE(takeTopmostCalls().empty());
 }
 
-TEST_F(TopmostKeeper, LeavesAnOrdinaryForegroundWindowInItsPlace)
+TEST_F(TopmostKeeper, LeavesTheShellsWindowsTopmost)
 {
     fp.desktop.foreground = unit::targetWindow;
-    fp.desktop.topmostCalls.clear();
+    fp.desktop.exStyles[unit::targetWindow] = exstyle::topmost;
+    fp.desktop.shellWindows = {unit::targetWindow};
     tick();
-    ASSERT_EQ(fp.desktop.topmostCalls.size(), 1u);
-    EXPECT_EQ(fp.desktop.topmostCalls[0].window, fp.ui.consoleHandle);
-    EXPECT_TRUE(fp.desktop.topmostCalls[0].topmost);
+    EXPECT_EQ(takeTopmostCalls(), restack);
+    tick();
+    EXPECT_TRUE(takeTopmostCalls().empty());
+    EXPECT_TRUE(fp.desktop.extendedStyle(unit::targetWindow) & exstyle::topmost);
+}
+
+TEST_F(TopmostKeeper, PutsBackATopmostFlagItsWindowLost)
+{
+    fp.desktop.foreground = unit::targetWindow;
+    tick();
+    takeTopmostCalls();
+    // Another program took the flag away without coming to the front.
+    fp.desktop.exStyles[overlay] &= ~exstyle::topmost;
+    tick();
+    EXPECT_EQ(takeTopmostCalls(), (std::vector<std::pair<WindowHandle, bool>>{{overlay, true}}));
 }
 
 }  // namespace
