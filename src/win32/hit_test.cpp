@@ -39,13 +39,14 @@ bool regionHolds(HWND w, const RECT& frame, POINT p)
 // through (the glow and shadow windows around many programs), and outside a window's region.
 bool takesMouseAt(HWND w, POINT p)
 {
+    RECT frame{};
+    if (!GetWindowRect(w, &frame) || !PtInRect(&frame, p)) return false;
     const DWORD style = styleOf(w, GWL_STYLE);
     const DWORD exStyle = styleOf(w, GWL_EXSTYLE);
     if (!(style & WS_VISIBLE)) return false;
     if ((style & (WS_POPUP | WS_CHILD | WS_DISABLED)) == (WS_CHILD | WS_DISABLED)) return false;
     if ((exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT)) == (WS_EX_LAYERED | WS_EX_TRANSPARENT)) return false;
-    RECT frame{};
-    return GetWindowRect(w, &frame) && PtInRect(&frame, p) && regionHolds(w, frame, p);
+    return regionHolds(w, frame, p);
 }
 
 // The topmost child that takes the mouse at a point of the parent's client area. A disabled or
@@ -71,7 +72,7 @@ HWND childAt(HWND parent, POINT p)
 HWND mouseTargetAt(POINT p)
 {
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (isOwnWindow(w) || !takesMouseAt(w, p) || isCloaked(w)) continue;
+        if (!takesMouseAt(w, p) || isOwnWindow(w) || isCloaked(w)) continue;
         while (HWND child = childAt(w, p)) w = child;
         return w;
     }

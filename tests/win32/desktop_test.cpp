@@ -4,9 +4,14 @@
 #include <windows.h>
 
 #include <functional>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "foreign_program.h"
 #include "win32/handles.h"
+#include "win32/text.h"
+#include "win32/window_class.h"
 
 namespace tintora::win32 {
 namespace {
@@ -34,51 +39,20 @@ OwnedWindow makePopup(int left, int top, int width, int height, DWORD exStyle = 
                                        height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
 }
 
-// Wine's notepad in a process of its own: a foreign top-level window with an edit control.
+// Wine's notepad above the other windows: a foreign top-level window with an edit control.
 class ForeignNotepad {
 public:
     ForeignNotepad()
     {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        std::wstring command = L"notepad.exe";
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
-            return;
-        }
-        pumpUntil([this] {
-            EnumWindows(takeIfOurs, reinterpret_cast<LPARAM>(this));
-            return window_ != nullptr;
-        });
-        if (!window_) return;
-        SetWindowPos(window_, HWND_TOPMOST, 100, 100, 400, 300, SWP_SHOWWINDOW | SWP_NOACTIVATE);
-        edit_ = FindWindowExW(window_, nullptr, L"Edit", nullptr);
+        if (!window()) return;
+        SetWindowPos(window(), HWND_TOPMOST, 100, 100, 400, 300, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        edit_ = FindWindowExW(window(), nullptr, L"Edit", nullptr);
     }
-    ~ForeignNotepad()
-    {
-        if (!info_.hProcess) return;
-        TerminateProcess(info_.hProcess, 0);
-        WaitForSingleObject(info_.hProcess, deadlineMs);
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
-    }
-    ForeignNotepad(const ForeignNotepad&) = delete;
-    ForeignNotepad& operator=(const ForeignNotepad&) = delete;
-    HWND window() const { return window_; }
+    HWND window() const { return program_.window(); }
     HWND edit() const { return edit_; }
 
 private:
-    static BOOL CALLBACK takeIfOurs(HWND w, LPARAM self)
-    {
-        auto* notepad = reinterpret_cast<ForeignNotepad*>(self);
-        DWORD process = 0;
-        GetWindowThreadProcessId(w, &process);
-        if (process != notepad->info_.dwProcessId || !IsWindowVisible(w)) return TRUE;
-        notepad->window_ = w;
-        return FALSE;
-    }
-
-    PROCESS_INFORMATION info_{};
-    HWND window_ = nullptr;
+    ForeignProgram program_{L"notepad.exe"};
     HWND edit_ = nullptr;
 };
 
@@ -115,6 +89,66 @@ TEST(Win32Desktop, WindowAtPointOnEmptyScreenIsDesktop)
     Win32Desktop desktop;
     const Size screen = desktop.screenSize();
     EXPECT_EQ(desktop.windowAtPoint({screen.width - 2, screen.height - 2}), handleOf(GetDesktopWindow()));
+}
+
+// What a failed comparison names: a window's title and class.
+std::string describe(HWND w)
+{
+    wchar_t title[64] = {};
+    wchar_t className[64] = {};
+    GetWindowTextW(w, title, 64);
+    GetClassNameW(w, className, 64);
+    return "\"" + narrow(title) + "\" (" + narrow(className) + ")";
+}
+
+// Our answer with this process's window over the scene against WindowFromPoint's with it hidden, on
+// a grid of points over a scene in another process. Each scene window is titled with what it is.
+TEST(Win32Desktop, WindowAtPointAgreesWithWindowFromPointOverAScene)
+{
+    constexpr RECT scene{200, 150, 840, 590};
+    const ForeignProgram program(L"\"" + besideThisProgram(L"hit_test_scene.exe") + L"\" " +
+                                 std::to_wstring(scene.left) + L" " + std::to_wstring(scene.top));
+    ASSERT_NE(program.window(), nullptr) << "the scene did not appear";
+
+    // Like the smart snap rectangle: topmost, layered, half transparent, not click-through.
+    const WindowClass ownClass(L"TintoraTestOwn", DefWindowProcW, nullptr, GetSysColorBrush(COLOR_WINDOW));
+    const OwnedWindow own(CreateWindowExW(WS_EX_TOPMOST | WS_EX_LAYERED, ownClass.name(), L"own", WS_POPUP | WS_VISIBLE,
+                                          scene.left - 20, scene.top - 20, scene.right - scene.left + 40,
+                                          scene.bottom - scene.top + 40, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                          nullptr));
+    SetLayeredWindowAttributes(own.get(), 0, 190, LWA_ALPHA);
+    Win32Desktop desktop;
+    desktop.processPendingEvents();
+    ASSERT_EQ(WindowFromPoint({scene.left + 100, scene.top + 100}), own.get()) << "our window is not over the scene";
+
+    std::vector<POINT> grid;
+    for (LONG y = scene.top - 10; y <= scene.bottom + 10; y += 7) {
+        for (LONG x = scene.left - 10; x <= scene.right + 10; x += 7) grid.push_back({x, y});
+    }
+    std::vector<HWND> ours;
+    for (const POINT p : grid) ours.push_back(reinterpret_cast<HWND>(desktop.windowAtPoint({p.x, p.y})));
+    ShowWindow(own.get(), SW_HIDE);
+    desktop.processPendingEvents();
+
+    int mismatches = 0;
+    std::set<std::string> hit;
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        const HWND reference = WindowFromPoint(grid[i]);
+        hit.insert(describe(reference));
+        if (ours[i] != reference && ++mismatches <= 10) {
+            ADD_FAILURE() << "at " << grid[i].x << "," << grid[i].y << ": ours " << describe(ours[i])
+                          << ", WindowFromPoint " << describe(reference);
+        }
+    }
+    EXPECT_EQ(mismatches, 0) << "of " << grid.size() << " points";
+
+    // The scene put each rule to the test.
+    for (const char* seen : {"frame", "panel", "inner", "innermost", "under hidden child", "under disabled child",
+                             "round child", "disabled window", "layered", "ellipse"})
+        EXPECT_TRUE(hit.contains("\"" + std::string(seen) + "\" (HitTestSceneBox)")) << seen << " was never hit";
+    EXPECT_TRUE(hit.contains("\"label\" (Static)")) << "the static label was never hit";
+    for (const char* passed : {"glow", "hidden window", "hidden child", "disabled child", "inside disabled window"})
+        EXPECT_FALSE(hit.contains("\"" + std::string(passed) + "\" (HitTestSceneBox)")) << passed << " was hit";
 }
 
 TEST(Win32Desktop, WindowRectAndStyles)
