@@ -59,14 +59,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     const HWND disabled = makeWindow(boxClass, L"disabled window", WS_POPUP | WS_BORDER | WS_VISIBLE | WS_DISABLED, 0,
                                      left + 480, top + 250, 150, 100);
     makeChild(disabled, L"inside disabled window", 10, 10, 100, 60);
-    const HWND glow = makeWindow(boxClass, L"glow", WS_POPUP | WS_VISIBLE, WS_EX_LAYERED | WS_EX_TRANSPARENT,
-                                 left + 50, top + 300, 400, 120);
+    const HWND glow = makeWindow(boxClass, L"glow", WS_POPUP | WS_VISIBLE, WS_EX_LAYERED | WS_EX_TRANSPARENT, left + 50,
+                                 top + 300, 400, 120);
     SetLayeredWindowAttributes(glow, 0, 128, LWA_ALPHA);
     const HWND layered =
         makeWindow(boxClass, L"layered", WS_POPUP | WS_VISIBLE, WS_EX_LAYERED, left + 520, top + 380, 110, 50);
     SetLayeredWindowAttributes(layered, 0, 200, LWA_ALPHA);
-    const HWND ellipse = makeWindow(boxClass, L"ellipse", WS_POPUP | WS_BORDER | WS_VISIBLE, 0, left + 400, top + 30,
-                                    200, 150);
+    const HWND ellipse =
+        makeWindow(boxClass, L"ellipse", WS_POPUP | WS_BORDER | WS_VISIBLE, 0, left + 400, top + 30, 200, 150);
     shapeAsEllipse(ellipse, 200, 150);
     makeWindow(boxClass, L"hidden window", WS_POPUP | WS_BORDER, 0, left + 20, top + 20, 180, 130);
 
