@@ -62,6 +62,7 @@ struct AppState {
     WindowHandle keptTopmostWindow = 0;
     WindowHandle keptOverlayWindow = 0;
     WindowHandle lastForegroundWindow = 0;
+    int keeperRestacksLeft = 0;
 
     // Chart settings follower.
     std::string chartFolder;

@@ -4,6 +4,9 @@ namespace tintora {
 namespace {
 
 constexpr int keeperInterval = 50;
+// Ticks on which the kept windows are lifted after a change of foreground window: the one that
+// sees the change and the next, as Wine may raise the new foreground's X window a little later.
+constexpr int restacksAfterForegroundChange = 2;
 
 bool isTopmost(const Desktop& desktop, WindowHandle w) { return desktop.extendedStyle(w) & exstyle::topmost; }
 
@@ -22,8 +25,10 @@ void startTopmostKeeper(App& app, WindowHandle console, WindowHandle overlay)
 void keepWindowsOnTop(Desktop& desktop, AppState& state)
 {
     const WindowHandle foreground = desktop.foregroundWindow();
-    const bool foregroundChanged = foreground != state.lastForegroundWindow;
+    if (foreground != state.lastForegroundWindow) state.keeperRestacksLeft = restacksAfterForegroundChange;
     state.lastForegroundWindow = foreground;
+    const bool restack = state.keeperRestacksLeft > 0;
+    if (restack) --state.keeperRestacksLeft;
     const WindowHandle kept[] = {state.keptOverlayWindow, state.keptTopmostWindow};
 
     // Only a topmost window can cover ours. The shell's (taskbar, Start) keep their place, or
@@ -34,9 +39,9 @@ void keepWindowsOnTop(Desktop& desktop, AppState& state)
 
     for (WindowHandle w : kept) {
         // Wine without a window manager raises a clicked window's X window above ours while the
-        // z-order stays the same, so when the foreground changes ours are lifted again; dropping
-        // the topmost flag first is what makes the system restack them.
-        if (foregroundChanged) {
+        // z-order stays the same, so ours are lifted again after a change of foreground window;
+        // dropping the topmost flag first is what makes the system restack them.
+        if (restack) {
             desktop.setTopmost(w, false);
             desktop.setTopmost(w, true);
         } else if (!isTopmost(desktop, w)) {
