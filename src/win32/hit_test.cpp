@@ -66,9 +66,9 @@ HWND childAt(HWND parent, POINT p)
 
 }  // namespace
 
-// WindowFromPoint itself cannot be asked to look through our windows: it would return them, and
-// for the calling thread's windows it also asks about transparent parts, which another program's
-// mouse never does. So its rules are followed here, over the windows of other processes only.
+// WindowFromPoint cannot be told to look through our windows, and it asks the calling thread's
+// own windows about transparent parts (a static label there hands the mouse to its parent), which
+// it never does for another program's. So its rules are followed here, over other processes' windows.
 HWND mouseTargetAt(POINT p)
 {
     for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {

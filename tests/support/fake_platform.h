@@ -148,7 +148,7 @@ struct FakeDesktop : Desktop {
     void setExtendedStyle(WindowHandle w, std::uint32_t s) override { exStyles[w] = s; }
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
     WindowHandle foregroundWindow() const override { return foreground; }
-    bool isShellWindow(WindowHandle w) const override { return shellWindows.contains(w); }
+    bool isShellWindow(WindowHandle) const override { return false; }
     void setTopmost(WindowHandle w, bool on) override;
     Size screenSize() const override { return screen; }
     std::vector<ScreenRect> monitors() const override;
@@ -184,7 +184,6 @@ struct FakeDesktop : Desktop {
     std::map<WindowHandle, Layered> layered;
     std::vector<TopmostCall> topmostCalls;
     WindowHandle foreground = 0;
-    std::set<WindowHandle> shellWindows;
     Size screen{1920, 1080};
     // Monitors besides the primary, which has the screen's size at 0, 0.
     std::vector<ScreenRect> otherMonitors;

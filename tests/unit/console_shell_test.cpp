@@ -374,18 +374,6 @@ TEST_F(TopmostKeeper, PutsATopmostForegroundWindowBelowItsWindowsOnce)
     EXPECT_EQ(takeTopmostCalls(), restack) << "the demoted window was demoted again";
 }
 
-TEST_F(TopmostKeeper, LeavesTheShellsWindowsTopmost)
-{
-    fp.desktop.foreground = unit::targetWindow;
-    fp.desktop.exStyles[unit::targetWindow] = exstyle::topmost;
-    fp.desktop.shellWindows = {unit::targetWindow};
-    tick();
-    tick();
-    tick();
-    for (const auto& [window, topmost] : takeTopmostCalls()) EXPECT_NE(window, unit::targetWindow);
-    EXPECT_TRUE(fp.desktop.extendedStyle(unit::targetWindow) & exstyle::topmost);
-}
-
 TEST_F(TopmostKeeper, PutsBackATopmostFlagItsWindowLost)
 {
     fp.desktop.foreground = unit::targetWindow;
