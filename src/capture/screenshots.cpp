@@ -9,15 +9,18 @@
 
 namespace tintora {
 
-Bytes captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height)
+OverlayPicture captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height)
 {
+    using Failure = OverlayPicture::Failure;
     auto& p = app.platform;
     const auto rect = p.desktop.windowRect(window);
-    if (!rect) return {};
+    if (!rect) return {{}, Failure::capture};
     p.capture.flushScreen();
     const Image image = p.capture.grab({rect->left, rect->top, rect->left + width, rect->top + height});
-    if (image.empty()) return {};
-    return p.encoder.encode(image, format);
+    if (image.empty()) return {{}, Failure::capture};
+    Bytes file = p.encoder.encode(image, format);
+    if (file.empty()) return {{}, Failure::encoding};
+    return {std::move(file), Failure::none};
 }
 
 namespace {
@@ -29,7 +32,7 @@ void reportNotSaved(App& app, std::string_view reason)
 
 // The picture under the overlay, taken while the console is off the screen. Under some window
 // systems the console loses the keyboard there; it gets it back when it had it.
-Bytes takePicture(App& app, ImageFormat format)
+OverlayPicture takePicture(App& app, ImageFormat format)
 {
     auto& p = app.platform;
     const bool consoleHadKeyboard = p.desktop.foregroundWindow() == p.windows.handle(WindowId::console);
@@ -37,7 +40,7 @@ Bytes takePicture(App& app, ImageFormat format)
     moveConsoleOffScreen(app);
 
     const Geometry overlay = p.windows.geometry(WindowId::startup);
-    Bytes picture =
+    OverlayPicture picture =
         captureOverlayImage(app, format, p.windows.handle(WindowId::startup), overlay.width, overlay.height);
 
     setConsoleLeft(app, consoleLeft);
@@ -55,9 +58,10 @@ void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
         reportNotSaved(app, texts::counterFull);
         return;
     }
-    const Bytes picture = takePicture(app, format);
-    if (picture.empty()) {
-        reportNotSaved(app, texts::captureFailed);
+    const OverlayPicture picture = takePicture(app, format);
+    if (picture.failure != OverlayPicture::Failure::none) {
+        reportNotSaved(
+            app, picture.failure == OverlayPicture::Failure::capture ? texts::captureFailed : texts::encodingFailed);
         return;
     }
 
@@ -69,7 +73,7 @@ void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
     const std::string folder = app.path(paths::imagesFolder);
     if (!p.files.exists(folder)) p.files.createFolder(folder);
     const std::string file = folder + "\\" + std::to_string(number) + std::string(extension);
-    if (!p.files.writeFile(file, picture)) {
+    if (!p.files.writeFile(file, picture.file)) {
         app.settings.write(items::meter, meterBefore);
         reportNotSaved(app, texts::pictureNotWritten + file);
         return;

@@ -6,9 +6,13 @@
 
 namespace tintora {
 
-// The picture under the overlay window, tint included, as a complete image file; empty when no
-// picture could be taken.
-Bytes captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height);
+// The picture under the overlay window, tint included, as a complete image file, or which step failed.
+struct OverlayPicture {
+    enum class Failure { none, capture, encoding };
+    Bytes file;
+    Failure failure = Failure::none;
+};
+OverlayPicture captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height);
 
 void saveScreenshot(App& app, ImageFormat format, std::string_view extension);
 void refreshCounterCaption(App& app);

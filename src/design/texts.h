@@ -12,6 +12,7 @@ inline constexpr const char* counterCaptionPrefix = "当前截图统计次数为
 inline constexpr const char* dataMovedNotice = "程序所在的文件夹无法写入，设置和截图现保存在：\r\n";
 inline constexpr const char* screenshotNotSaved = "截图未保存：";
 inline constexpr const char* captureFailed = "无法截取图像。";
+inline constexpr const char* encodingFailed = "无法编码图像。";
 inline constexpr const char* pictureNotWritten = "无法写入文件 ";
 inline constexpr const char* counterFull = "截图次数已达上限，请先清空截图次数统计。";
 

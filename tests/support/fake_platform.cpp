@@ -326,6 +326,7 @@ Image FakeCapture::grab(ScreenRect r)
 Bytes FakeCapture::encode(const Image& image, ImageFormat format)
 {
     encodes.push_back(format);
+    if (encodingFails) return {};
     const std::string text = "IMG" + std::to_string(static_cast<int>(format)) + ":" + std::to_string(image.width) +
                              "x" + std::to_string(image.height);
     return Bytes(text.begin(), text.end());

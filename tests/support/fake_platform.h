@@ -258,6 +258,7 @@ struct FakeCapture : ScreenCapture, ImageEncoder {
     Bytes encode(const Image& image, ImageFormat format) override;
 
     bool fails = false;
+    bool encodingFails = false;
     std::vector<ScreenRect> grabs;
     std::vector<ImageFormat> encodes;
     // Called at each grab, e.g. to see where the console is at that moment.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/settings.h"
 #include "unit/test_helpers.h"
 
@@ -48,6 +50,26 @@ TEST_F(DataFolder, ARunFolderThatCannotBeWrittenMovesConfigAndImagesToTheUsersFo
     EXPECT_EQ(fp.files.read(data("\\Config\\Screenshotstatistics.ini"), "Screenshotstatistics", "Meter"), "1");
     EXPECT_EQ(fp.shell.opened, std::vector<std::string>{data("\\Images\\")});
     EXPECT_EQ(fp.ui.balloons.size(), 1u);
+}
+
+TEST_F(DataFolder, WithoutAUsersFolderTheFilesStayBesideTheProgramAndNothingGoesToTheRoot)
+{
+    fp.process.userDataDir.clear();
+    fp.files.readOnly.insert(fp.process.runDir);
+    fp.log.clear();
+    program.start();
+    createStartupWindow();
+    lockOver(unit::targetRect);
+    program.menuCommand(console::储存为PNG格式);
+
+    for (const std::string& entry : fp.log) {
+        if (entry.starts_with("createFolder ") || entry.starts_with("writeFile "))
+            EXPECT_TRUE(entry.substr(entry.find(' ') + 1).starts_with(fp.process.runDir + "\\")) << entry;
+    }
+    EXPECT_TRUE(
+        std::ranges::any_of(fp.log, [&](const std::string& e) { return e == "writeFile " + path("\\Images\\1.png"); }));
+    EXPECT_FALSE(
+        std::ranges::any_of(fp.ui.balloons, [](const auto& b) { return b.text.starts_with("程序所在的文件夹"); }));
 }
 
 }  // namespace

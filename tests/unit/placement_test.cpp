@@ -89,6 +89,7 @@ TEST_F(OverlayPlacement, FullScreenCoversTheMonitorThatHoldsMostOfTheTargetOrThe
         {{100, -700, 500, 900}, {0, -768, 1024, 768}},      // 500 x 700 above, 500 x 200 on the primary
         {{1300, 100, 50, 50}, {0, 0, 1280, 1024}},          // on none: the primary is nearest
         {{-500, 1100, 100, 100}, {-1920, 0, 1920, 1080}},   // on none: the left one is nearest
+        {{1300, 1050, 50, 50}, {0, 0, 1280, 1024}},         // on none, right of both lower ones: the primary
     };
     for (const Case& c : cases) {
         fp.ui.move(WindowId::startup, c.locked);

@@ -109,24 +109,34 @@ TEST_F(Screenshots, PaddedMeterContinuesWithTheNextNumber)
     EXPECT_EQ(counterMenu(), std::string(counterCaption) + "8");
 }
 
-TEST_F(Screenshots, AFailedCaptureWritesNothingAndKeepsTheCounter)
+TEST_F(Screenshots, AFailedCaptureOrEncodingWritesNothingKeepsTheCounterAndSaysWhichFailed)
 {
     startAndLock();
     program.menuCommand(console::储存为PNG格式);
-    fp.capture.fails = true;
-    fp.log.clear();
-    fp.files.writes.clear();
+    const struct {
+        bool& fails;
+        const char* notice;
+    } failures[] = {
+        {fp.capture.fails, "截图未保存：无法截取图像。"},
+        {fp.capture.encodingFails, "截图未保存：无法编码图像。"},
+    };
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.notice);
+        failure.fails = true;
+        fp.log.clear();
+        fp.files.writes.clear();
+        fp.ui.balloons.clear();
 
-    program.menuCommand(console::储存为PNG格式);
-    EXPECT_EQ(fp.capture.grabs.size(), 2u);
-    EXPECT_FALSE(logHas("writeFile"));
-    EXPECT_TRUE(fp.files.writes.empty());
-    EXPECT_FALSE(hasImage("2.png"));
-    EXPECT_EQ(meter(), "1");
-    EXPECT_EQ(counterMenu(), std::string(counterCaption) + "1");
-    EXPECT_EQ(noticeByConsole(), "截图未保存：无法截取图像。");
-
-    fp.capture.fails = false;
+        program.menuCommand(console::储存为PNG格式);
+        EXPECT_TRUE(logHas("grab"));
+        EXPECT_FALSE(logHas("writeFile"));
+        EXPECT_TRUE(fp.files.writes.empty());
+        EXPECT_FALSE(hasImage("2.png"));
+        EXPECT_EQ(meter(), "1");
+        EXPECT_EQ(counterMenu(), std::string(counterCaption) + "1");
+        EXPECT_EQ(noticeByConsole(), failure.notice);
+        failure.fails = false;
+    }
     program.menuCommand(console::储存为PNG格式);
     EXPECT_TRUE(hasImage("2.png"));
 }

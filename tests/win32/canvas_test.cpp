@@ -153,6 +153,11 @@ TEST(Win32Canvas, PictureIsTiledWithKeyColourKept)
     }
     EXPECT_EQ(screenPixel(canvas.hwnd(), 4, 1), keyColour);
     EXPECT_EQ(screenPixel(canvas.hwnd(), 5, 1), rgb(0xAA, 0xBB, 0xCC));
+    // A repainted strip shows its own part of the picture, not the picture's origin.
+    const RECT strip{5, 1, 8, 5};
+    InvalidateRect(canvas.hwnd(), &strip, FALSE);
+    EXPECT_EQ(screenPixel(canvas.hwnd(), 5, 1), rgb(0xAA, 0xBB, 0xCC));
+    EXPECT_EQ(screenPixel(canvas.hwnd(), 6, 1), rgb(0x77, 0x88, 0x99));
 
     // A fill covers the picture; a clear brings the picture back.
     canvas.fill(rgb(9, 9, 9));

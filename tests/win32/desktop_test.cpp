@@ -144,7 +144,7 @@ TEST(Win32Desktop, WindowAtPointAgreesWithWindowFromPointOverAScene)
 
     // The scene put each rule to the test.
     for (const char* seen : {"frame", "panel", "inner", "innermost", "under hidden child", "under disabled child",
-                             "round child", "disabled window", "layered", "ellipse"})
+                             "round child", "over the title bar", "disabled window", "layered", "ellipse"})
         EXPECT_TRUE(hit.contains("\"" + std::string(seen) + "\" (HitTestSceneBox)")) << seen << " was never hit";
     EXPECT_TRUE(hit.contains("\"label\" (Static)")) << "the static label was never hit";
     for (const char* passed : {"glow", "hidden window", "hidden child", "disabled child", "inside disabled window"})

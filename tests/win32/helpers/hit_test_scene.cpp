@@ -52,6 +52,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     raise(makeChild(frame, L"hidden child", 330, 60, 150, 60, 0));
     makeChild(frame, L"under disabled child", 350, 160, 150, 60);
     raise(makeChild(frame, L"disabled child", 330, 140, 150, 60, WS_VISIBLE | WS_DISABLED));
+    // Reaches up over the frame's title bar, where the mouse finds the frame, not the child.
+    makeChild(frame, L"over the title bar", 570, -20, 60, 35);
     const HWND roundChild = makeChild(frame, L"round child", 10, 230, 200, 150);
     shapeAsEllipse(roundChild, 200, 150);
 
