@@ -2,6 +2,8 @@
 
 #include "capture/screenshots.h"
 #include "colour/colour_controls.h"
+#include "hotkeys/hotkeys.h"
+#include "overlay/overlay.h"
 #include "overlay/chart_follower.h"
 #include "overlay/placement.h"
 #include "overlay/smart_snap.h"
@@ -37,6 +39,7 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::跟随目标窗口: toggleFollowTarget(app); break;
         case console::启动后控制台正常显示: chooseConsoleShownAtStart(app); break;
         case console::启动后控制台最小化显示: chooseConsoleInTrayAtStart(app); break;
+        case console::全局快捷键: toggleGlobalHotkeys(app); break;
         case console::打开截图文件夹: openScreenshotFolder(app); break;
         case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp, ".bmp"); break;
         case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg, ".jpg"); break;
@@ -123,6 +126,18 @@ void Tintora::buttonClicked(ControlRef c)
 void Tintora::trayEvent(WindowId w, TrayEvent event)
 {
     if (w == WindowId::console) onConsoleTrayEvent(app_, event);
+}
+
+void Tintora::hotkeyPressed(HotkeyAction action)
+{
+    switch (action) {
+        case HotkeyAction::toggleTint: toggleTints(app_); break;
+        case HotkeyAction::stronger: stepOpacity(app_, opacityHotkeyStep); break;
+        case HotkeyAction::weaker: stepOpacity(app_, -opacityHotkeyStep); break;
+        case HotkeyAction::screenshot: saveScreenshotAgain(app_); break;
+        case HotkeyAction::fullScreen: toggleFullScreen(app_); break;
+        case HotkeyAction::console: bringConsoleBack(app_); break;
+    }
 }
 
 }  // namespace tintora

@@ -22,6 +22,7 @@ public:
     void sliderChanged(ControlRef c) override;
     void buttonClicked(ControlRef c) override;
     void trayEvent(WindowId w, TrayEvent event) override;
+    void hotkeyPressed(HotkeyAction action) override;
 
 private:
     App app_;

@@ -53,6 +53,8 @@ OverlayPicture takePicture(App& app, ImageFormat format)
 void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
 {
     auto& p = app.platform;
+    app.state.screenshotFormat = format;
+    app.state.screenshotExtension = extension;
     // The counter never wraps: at its top there is no new number until it is cleared.
     if (app.state.screenshotCounter == std::numeric_limits<int>::max()) {
         reportNotSaved(app, texts::counterFull);
@@ -80,6 +82,13 @@ void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
     }
     app.state.screenshotCounter = number;
     refreshCounterCaption(app);
+}
+
+void saveScreenshotAgain(App& app)
+{
+    if (!app.locked()) return;
+    const std::string extension = app.state.screenshotExtension;
+    saveScreenshot(app, app.state.screenshotFormat, extension);
 }
 
 void refreshCounterCaption(App& app)

@@ -14,7 +14,10 @@ struct OverlayPicture {
 };
 OverlayPicture captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height);
 
+// Saves a screenshot in the format, which the hotkey takes again from then on.
 void saveScreenshot(App& app, ImageFormat format, std::string_view extension);
+// A screenshot in the format last chosen (PNG before any); nothing before the lock.
+void saveScreenshotAgain(App& app);
 void refreshCounterCaption(App& app);
 void clearScreenshotCounter(App& app);
 void openScreenshotFolder(App& app);

@@ -58,6 +58,14 @@ void onColourSliderChanged(App& app, ControlRef slider)
     paintTint(app, rgb(c.sliderPosition(redSlider), c.sliderPosition(greenSlider), c.sliderPosition(blueSlider)));
 }
 
+void stepOpacity(App& app, int delta)
+{
+    if (!app.locked()) return;
+    auto& c = app.platform.controls;
+    c.setSliderPosition(opacitySlider, std::clamp(c.sliderPosition(opacitySlider) + delta, 0, 255));
+    onAlphaSliderChanged(app);
+}
+
 void saveColourSettings(App& app)
 {
     auto& c = app.platform.controls;

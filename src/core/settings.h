@@ -31,6 +31,7 @@ inline constexpr std::string_view imagesFolder = "\\Images";
 inline constexpr std::string_view startIni = "\\Config\\Start.ini";
 inline constexpr std::string_view colourIni = "\\Config\\Colour.ini";
 inline constexpr std::string_view screenshotIni = "\\Config\\Screenshotstatistics.ini";
+inline constexpr std::string_view hotkeysIni = "\\Config\\Hotkeys.ini";
 inline constexpr std::string_view chartIni = "\\VirelineConfig\\Config\\Chart.ini";
 inline constexpr std::string_view chartFolder = "\\VirelineConfig\\Chart\\";
 // Under the user's local application-data folder.
@@ -55,6 +56,7 @@ namespace items {
 inline constexpr SettingsItem background{paths::startIni, "Bg", "Background"};
 inline constexpr SettingsItem startSmall{paths::startIni, "Start", "Small"};
 inline constexpr SettingsItem followWindow{paths::startIni, "Follow", "Window"};
+inline constexpr SettingsItem hotkeysEnabled{paths::startIni, "Hotkeys", "Enabled"};
 inline constexpr SettingsItem colourA{paths::colourIni, "colour", "A"};
 inline constexpr SettingsItem colourR{paths::colourIni, "colour", "R"};
 inline constexpr SettingsItem colourG{paths::colourIni, "colour", "G"};

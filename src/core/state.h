@@ -1,10 +1,13 @@
 #pragma once
 // The process-wide state the handlers share.
+#include <array>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "platform/capture.h"
+#include "platform/hotkeys.h"
 #include "platform/types.h"
 
 namespace tintora {
@@ -50,6 +53,8 @@ struct AppState {
     std::optional<ScreenRect> followedRect;
     bool overlayHiddenWithTarget = false;
     unsigned followTicks = 0;
+    // "tint off / on": every tint is hidden while this is set; following goes on underneath.
+    bool tintsHidden = false;
 
     // Console shell.
     int startColourR = 0;
@@ -69,8 +74,16 @@ struct AppState {
     int chartChoice = 0;
     std::string chartPictureName;
 
-    // Screenshots.
+    // Screenshots, and the format of the screenshot command last chosen, which the hotkey takes.
     int screenshotCounter = 0;
+    ImageFormat screenshotFormat = ImageFormat::png;
+    std::string screenshotExtension = ".png";
+
+    // Global hotkeys: on or off (the menu item's check mark), the combination in force for each
+    // action, and what could not be registered, told once the console is there.
+    bool hotkeysOn = true;
+    std::array<std::optional<KeyCombination>, hotkeyActionCount> hotkeysInForce{};
+    std::string hotkeyProblems;
 };
 
 }  // namespace tintora

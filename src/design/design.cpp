@@ -104,6 +104,7 @@ constexpr MenuDesign consoleMenu[] = {
     {console::启动后控制台正常显示, 1, "启动后控制台正常显示", none, false, true},
     {console::启动后控制台最小化显示, 1, "启动后控制台最小化显示", none, false, true},
     {menuSeparator, 1, "-", none, false, true},
+    {console::全局快捷键, 1, "全局快捷键", none, false, true},
     {console::截图, 0, "截图", none, false, true},
     {console::打开截图文件夹, 1, "打开截图文件夹", shift(vk::f(5)), false, true},
     {menuSeparator, 1, "-", none, false, true},

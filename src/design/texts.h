@@ -15,6 +15,12 @@ inline constexpr const char* captureFailed = "无法截取图像。";
 inline constexpr const char* encodingFailed = "无法编码图像。";
 inline constexpr const char* pictureNotWritten = "无法写入文件 ";
 inline constexpr const char* counterFull = "截图次数已达上限，请先清空截图次数统计。";
+inline constexpr const char* hotkeysNotUsable = "以下全局快捷键无法使用：";
+inline constexpr const char* hotkeyHeld = " 已被其他程序占用";
+inline constexpr const char* hotkeyNotCombination = " 不是按键组合";
+
+// The help's list of the global hotkeys in force.
+inline constexpr const char* hotkeysHelpHeading = "全局快捷键（在任何程序中都可使用）：";
 
 inline constexpr const char* helpCaption = "帮助";
 inline constexpr const char* helpText =

@@ -22,4 +22,20 @@ void applyOverlayTransparency(App& app)
     setOverlayOpacity(app, p.controls.sliderPosition(opacitySlider));
 }
 
+void showOverlay(App& app)
+{
+    if (!app.state.tintsHidden) app.platform.windows.showNormal(WindowId::startup);
+}
+
+void toggleTints(App& app)
+{
+    if (!app.locked()) return;
+    auto& state = app.state;
+    state.tintsHidden = !state.tintsHidden;
+    if (state.tintsHidden)
+        app.platform.windows.hide(WindowId::startup);
+    else if (!state.overlayHiddenWithTarget)
+        showOverlay(app);
+}
+
 }  // namespace tintora

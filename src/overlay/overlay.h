@@ -10,5 +10,10 @@ void paintTint(App& app, Colour colour);
 void setOverlayOpacity(App& app, int alpha);
 // Makes the overlay layered again with the key colour and the console's A slider as its alpha.
 void applyOverlayTransparency(App& app);
+// Shows the overlay in its normal state, unless the user has hidden the tints.
+void showOverlay(App& app);
+// "tint off / on": hides every tint, or shows it again where it belongs (not while following keeps
+// it hidden with its target). Nothing before the lock.
+void toggleTints(App& app);
 
 }  // namespace tintora

@@ -43,7 +43,9 @@ void goFullScreen(App& app)
     p.menus.setChecked(console::非全屏化窗口, false);
     const Geometry locked = p.windows.geometry(WindowId::startup);
     app.state.savedOverlayGeometry = locked;
-    p.windows.showNormal(WindowId::startup);
+    // Full screen shows the tint whatever its target does.
+    app.state.overlayHiddenWithTarget = false;
+    showOverlay(app);
     // The monitor of the target: a game on a second monitor is covered there.
     const ScreenRect m = monitorHolding(
         p.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});
@@ -59,6 +61,14 @@ void goWindowed(App& app)
     p.menus.setChecked(console::非全屏化窗口, true);
     app.state.overlayScreenMode = overlayWindowed;
     if (!placeOverlayOnTarget(app)) p.windows.move(WindowId::startup, app.state.savedOverlayGeometry);
+}
+
+void toggleFullScreen(App& app)
+{
+    if (app.state.overlayScreenMode == overlayWindowed)
+        goFullScreen(app);
+    else
+        goWindowed(app);
 }
 
 }  // namespace tintora

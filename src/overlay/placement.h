@@ -10,5 +10,7 @@ inline constexpr int overlayWindowed = 2;
 void paintInitialTint(App& app);
 void goFullScreen(App& app);
 void goWindowed(App& app);
+// Full screen when windowed, windowed when full screen; nothing before the lock.
+void toggleFullScreen(App& app);
 
 }  // namespace tintora

@@ -1,5 +1,6 @@
 #include "overlay/target_follower.h"
 
+#include "overlay/overlay.h"
 #include "overlay/placement.h"
 
 namespace tintora {
@@ -36,7 +37,7 @@ void setFollowChoice(App& app, bool on)
 void releaseOverlay(App& app)
 {
     auto& state = app.state;
-    if (state.overlayHiddenWithTarget) app.platform.windows.showNormal(WindowId::startup);
+    if (state.overlayHiddenWithTarget) showOverlay(app);
     state.overlayHiddenWithTarget = false;
     state.followedRect.reset();
 }
@@ -81,7 +82,7 @@ void followTargetTick(App& app)
     }
     // A hidden overlay was left where it was while the target moved.
     if (moved || state.overlayHiddenWithTarget) windows.move(WindowId::startup, geometryOf(*rect));
-    if (state.overlayHiddenWithTarget) windows.showNormal(WindowId::startup);
+    if (state.overlayHiddenWithTarget) showOverlay(app);
     state.overlayHiddenWithTarget = false;
 }
 

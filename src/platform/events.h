@@ -1,5 +1,6 @@
 #pragma once
 // Events the platform delivers to the behaviour.
+#include "platform/hotkeys.h"
 #include "platform/ids.h"
 
 namespace tintora {
@@ -24,6 +25,8 @@ public:
     virtual void sliderChanged(ControlRef c) = 0;
     virtual void buttonClicked(ControlRef c) = 0;
     virtual void trayEvent(WindowId w, TrayEvent event) = 0;
+    // A registered hotkey was pressed, whichever program has the keyboard.
+    virtual void hotkeyPressed(HotkeyAction action) = 0;
 };
 
 }  // namespace tintora

@@ -3,6 +3,7 @@
 #include "platform/canvas.h"
 #include "platform/capture.h"
 #include "platform/desktop.h"
+#include "platform/hotkeys.h"
 #include "platform/shell.h"
 #include "platform/storage.h"
 #include "platform/ui.h"
@@ -23,6 +24,7 @@ struct Platform {
     Shell& shell;
     ScreenCapture& capture;
     ImageEncoder& encoder;
+    Hotkeys& hotkeys;
 };
 
 }  // namespace tintora

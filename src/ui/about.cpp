@@ -1,6 +1,7 @@
 #include "ui/about.h"
 
 #include "design/texts.h"
+#include "hotkeys/hotkeys.h"
 #include "ui/startup.h"
 
 namespace tintora {
@@ -8,6 +9,7 @@ namespace tintora {
 void showHelp(App& app)
 {
     std::string text = texts::helpText;
+    if (const std::string hotkeys = hotkeysHelpText(app); !hotkeys.empty()) text += "\r\n\r\n" + hotkeys;
     if (app.dataMoved()) text += "\r\n\r\n" + dataMovedText(app);
     app.platform.shell.messageBox(text, texts::helpCaption);
 }

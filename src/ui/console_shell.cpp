@@ -8,6 +8,7 @@
 #include "overlay/placement.h"
 #include "overlay/target_follower.h"
 #include "design/texts.h"
+#include "hotkeys/hotkeys.h"
 #include "ui/startup.h"
 #include "ui/topmost_keeper.h"
 
@@ -108,7 +109,9 @@ void onConsoleCreated(App& app)
         p.menus.setVisible(menu, false);
     refreshCounterCaption(app);
     p.timers.setInterval(chartClock, 40);
+    p.menus.setChecked(console::全局快捷键, state.hotkeysOn);
     if (app.dataMoved()) showNotice(app, dataMovedText(app));
+    tellHotkeyProblems(app);
 }
 
 void hideConsoleToTray(App& app)
@@ -134,6 +137,13 @@ void onConsoleTrayEvent(App& app, TrayEvent event)
 {
     if (event == TrayEvent::menu) app.platform.tray.popupMenu(console::快捷菜单);
     if (event == TrayEvent::doubleClick) restoreConsole(app);
+}
+
+void bringConsoleBack(App& app)
+{
+    if (!app.locked()) return;
+    if (app.state.consoleInTray) restoreConsole(app);
+    app.platform.windows.activate(WindowId::console);
 }
 
 void chooseConsoleShownAtStart(App& app)

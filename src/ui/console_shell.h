@@ -9,6 +9,8 @@ void onConsoleCreated(App& app);
 void hideConsoleToTray(App& app);
 void restoreConsole(App& app);
 void onConsoleTrayEvent(App& app, TrayEvent event);
+// The console back on the screen, out of the tray if it is there, and active; nothing before the lock.
+void bringConsoleBack(App& app);
 void chooseConsoleShownAtStart(App& app);
 void chooseConsoleInTrayAtStart(App& app);
 

@@ -2,6 +2,7 @@
 
 #include "design/design.h"
 #include "design/texts.h"
+#include "hotkeys/hotkeys.h"
 #include "overlay/overlay.h"
 
 namespace tintora {
@@ -13,7 +14,7 @@ void createFolderIfMissing(App& app, const std::string& folder)
 }
 
 // Writes the default items of a settings file, one write per key, only when the file is missing.
-void writeDefaultsIfMissing(App& app, std::initializer_list<std::pair<SettingsItem, std::string_view>> defaults)
+void writeDefaultsIfMissing(App& app, const std::vector<std::pair<SettingsItem, std::string_view>>& defaults)
 {
     if (app.platform.files.exists(app.settings.pathOf(defaults.begin()->first))) return;
     for (const auto& [item, value] : defaults) app.settings.write(item, value);
@@ -58,6 +59,7 @@ void onStartupWindowCreated(App& app)
     writeDefaultsIfMissing(
         app, {{items::colourA, "30"}, {items::colourR, "255"}, {items::colourG, "255"}, {items::colourB, "255"}});
     writeDefaultsIfMissing(app, {{items::startSmall, "0"}, {items::background, "0"}});
+    writeDefaultsIfMissing(app, hotkeyDefaults());
 
     showBackground(app, app.settings.readInt(items::background) != 0);
 
@@ -79,6 +81,7 @@ void onStartupWindowCreated(App& app)
     setOverlayOpacity(app, p.controls.sliderPosition(startupOpacitySlider));
 
     for (auto menu : hintMenus) p.menus.setVisible(menu, false);
+    loadHotkeys(app);
 }
 
 void chooseSoftBackground(App& app)

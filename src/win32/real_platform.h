@@ -26,7 +26,8 @@ struct RealPlatform {
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder};
+    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder,
+                      ui.hotkeys()};
 };
 
 }  // namespace tintora::win32

@@ -186,6 +186,9 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
                 return TRUE;
             }
             break;
+        case WM_HOTKEY:
+            if (const auto action = Win32Hotkeys::actionOf(wParam)) sink().hotkeyPressed(*action);
+            return 0;
         case trayMessage:
             if (const auto event = Win32Tray::eventOf(lParam)) sink().trayEvent(w.id, *event);
             return 0;

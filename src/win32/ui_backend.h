@@ -12,6 +12,7 @@
 #include "platform/events.h"
 #include "platform/ui.h"
 #include "win32/handles.h"
+#include "win32/hotkeys.h"
 #include "win32/menus.h"
 #include "win32/picture_box.h"
 #include "win32/tray.h"
@@ -42,6 +43,8 @@ public:
     bool translateDialogKey(MSG& msg) const;
     // The icon in the notification area, the balloon and the pop-up menu of these windows.
     Win32Tray& tray() { return tray_; }
+    // The global hotkeys, registered on the start-up window.
+    Win32Hotkeys& hotkeys() { return hotkeys_; }
     HWND hwndOf(WindowId w) const { return window(w).hwnd.get(); }
     // The items of a menu bar item, as a pop-up menu.
     HMENU popupItems(MenuRef m) const { return window(m.window).menus.itemsOf(m.index); }
@@ -131,6 +134,7 @@ private:
     std::vector<Control> controls_;
     std::array<std::unique_ptr<TopWindow>, 2> windows_;
     Win32Tray tray_{*this};
+    Win32Hotkeys hotkeys_{*this};
 };
 
 }  // namespace tintora::win32

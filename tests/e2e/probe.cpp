@@ -10,6 +10,9 @@
 //   probe monitors           every monitor: rect "l t r b", "primary" or "-", and the system's DPI
 //   probe syscommand HWND minimize|restore|close
 //                            what the window's caption buttons do
+//   probe hold MODS VK ...   registers each system-wide hotkey (MOD_* and virtual key, in hex) as
+//                            another program would, prints "held" or "taken" for each, and keeps
+//                            them until it is ended
 // Handles are printed and taken in hexadecimal.
 #include <windows.h>
 #include <commctrl.h>
@@ -118,10 +121,20 @@ int main(int argc, char** argv)
         const std::string action = argv[3];
         const WPARAM sc = action == "minimize" ? SC_MINIMIZE : action == "restore" ? SC_RESTORE : SC_CLOSE;
         PostMessageW(parseHandle(argv[2]), WM_SYSCOMMAND, sc, 0);
+    } else if (command == "hold" && argc > 3 && argc % 2 == 0) {
+        for (int i = 2; i + 1 < argc; i += 2) {
+            const auto modifiers = static_cast<UINT>(std::strtoul(argv[i], nullptr, 16));
+            const auto key = static_cast<UINT>(std::strtoul(argv[i + 1], nullptr, 16));
+            std::printf("%s\n", RegisterHotKey(nullptr, i, modifiers, key) ? "held" : "taken");
+        }
+        std::fflush(stdout);
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        }
     } else {
         std::fprintf(stderr,
                      "usage: probe windows | children HWND | slider HWND | text HWND | foreground | focus | "
-                     "move HWND X Y W H | monitors | syscommand HWND minimize|restore|close\n");
+                     "move HWND X Y W H | monitors | syscommand HWND minimize|restore|close | hold MODS VK ...\n");
         return 2;
     }
     return 0;

@@ -333,7 +333,7 @@ Bytes FakeCapture::encode(const Image& image, ImageFormat format)
 }
 
 FakePlatform::FakePlatform()
-    : platform{ui, ui, ui, ui, ui, canvas, desktop, files, files, process, shell, capture, capture}
+    : platform{ui, ui, ui, ui, ui, canvas, desktop, files, files, process, shell, capture, capture, hotkeys}
 {
     ui.log = &log;
     canvas.log = &log;
@@ -343,6 +343,15 @@ FakePlatform::FakePlatform()
     for (const std::string& dir : {process.runDir, process.userDataDir})
         for (std::string folder = dir; folder.find('\\') != std::string::npos; folder = folderOf(folder))
             files.folders.insert(folder);
+}
+
+bool FakeHotkeys::registerHotkey(HotkeyAction action, KeyCombination keys)
+{
+    registered.erase(action);
+    const bool held = std::ranges::find(heldElsewhere, keys) != heldElsewhere.end() ||
+                      std::ranges::any_of(registered, [&](const auto& r) { return r.second == keys; });
+    if (!held) registered[action] = keys;
+    return !held;
 }
 
 }  // namespace tintora::fake

@@ -266,6 +266,15 @@ struct FakeCapture : ScreenCapture, ImageEncoder {
     std::vector<std::string>* log = nullptr;
 };
 
+// System-wide hotkeys: a combination held by another program, or by another action, is refused.
+struct FakeHotkeys : Hotkeys {
+    bool registerHotkey(HotkeyAction action, KeyCombination keys) override;
+    void unregisterHotkey(HotkeyAction action) override { registered.erase(action); }
+
+    std::vector<KeyCombination> heldElsewhere;
+    std::map<HotkeyAction, KeyCombination> registered;
+};
+
 // All fakes together, with a Platform that refers to them.
 struct FakePlatform {
     FakePlatform();
@@ -276,6 +285,7 @@ struct FakePlatform {
     FakeProcess process;
     FakeShell shell;
     FakeCapture capture;
+    FakeHotkeys hotkeys;
     std::vector<std::string> log;
     Platform platform;
 };

@@ -273,6 +273,7 @@ class AboutCommands : public unit::ProgramTest {};
 
 TEST_F(AboutCommands, ShowTheHelpAndVersionBoxesAndOpenTheHomepage)
 {
+    putFile(paths::startIni, "[Hotkeys]\nEnabled=0\n");  // no hotkeys in force to list
     createStartupWindow();
 
     program.menuCommand(startup::帮助);

@@ -35,7 +35,7 @@ TEST_F(DataFolder, ARunFolderThatCannotBeWrittenMovesConfigAndImagesToTheUsersFo
 
     program.menuCommand(startup::帮助);
     ASSERT_EQ(fp.shell.boxes.size(), 1u);
-    EXPECT_TRUE(fp.shell.boxes[0].text.ends_with("。\r\n\r\n" + notice)) << fp.shell.boxes[0].text;
+    EXPECT_TRUE(fp.shell.boxes[0].text.ends_with("\r\n\r\n" + notice)) << fp.shell.boxes[0].text;
 
     lockOver(unit::targetRect);
     ASSERT_EQ(fp.ui.balloons.size(), 1u);

@@ -57,6 +57,12 @@ TEST_F(StartupWindowCreated, WritesEachDefaultKeyOnItsOwnInOrder)
         config + "Colour.ini|colour|B=255",
         config + "Start.ini|Start|Small=0",
         config + "Start.ini|Bg|Background=0",
+        config + "Hotkeys.ini|Hotkeys|Toggle=Ctrl+Alt+T",
+        config + "Hotkeys.ini|Hotkeys|Stronger=Ctrl+Alt+PageUp",
+        config + "Hotkeys.ini|Hotkeys|Weaker=Ctrl+Alt+PageDown",
+        config + "Hotkeys.ini|Hotkeys|Screenshot=Ctrl+Alt+S",
+        config + "Hotkeys.ini|Hotkeys|FullScreen=Ctrl+Alt+F",
+        config + "Hotkeys.ini|Hotkeys|Console=Ctrl+Alt+C",
     };
     EXPECT_EQ(fp.files.writes, expected);
     EXPECT_EQ(fp.files.text(chart), "[Imges]\nImg=\n[Choice]\nRecord=3\n[Group]\nRecord=0\n");
@@ -67,6 +73,7 @@ TEST_F(StartupWindowCreated, NeverRewritesExistingFilesEvenWithKeysMissing)
     fp.files.putFile(dir("\\Config\\Colour.ini"), "[colour]\nR=1\n");
     fp.files.putFile(dir("\\Config\\Start.ini"), "[Bg]\nBackground=1\n");
     fp.files.putFile(dir("\\Config\\Screenshotstatistics.ini"), "");
+    fp.files.putFile(dir("\\Config\\Hotkeys.ini"), "");
     fp.files.putFile(dir("\\VirelineConfig\\Config\\Chart.ini"), "[Choice]\nRecord=1\n");
     create();
 

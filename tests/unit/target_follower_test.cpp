@@ -156,5 +156,35 @@ TEST_F(FollowTarget, FullScreenIsLeftAloneAndWindowedReturnsToTheTargetAsItIsNow
     EXPECT_TRUE(checked(console::非全屏化窗口));
 }
 
+TEST_F(FollowTarget, TintOffKeepsFollowingAndShowsAgainOnlyWhereItBelongs)
+{
+    lockWithStartIni("[Follow]\nWindow=1\n");
+    program.hotkeyPressed(HotkeyAction::toggleTint);
+    EXPECT_FALSE(overlayShown());
+    moveTarget(moved);
+    tick();
+    EXPECT_EQ(overlay(), geometryOf(moved)) << "followed while hidden";
+    EXPECT_FALSE(overlayShown());
+
+    // On again while the target is minimised: it waits for the target.
+    setShown(targetTopLevel, false);
+    ticksTouchOverlay(8);
+    program.hotkeyPressed(HotkeyAction::toggleTint);
+    EXPECT_FALSE(overlayShown());
+    setShown(targetTopLevel, true);
+    ticksTouchOverlay(8);
+    EXPECT_TRUE(overlayShown());
+
+    // Full screen and back while off: nothing shows until it is on again.
+    program.hotkeyPressed(HotkeyAction::toggleTint);
+    program.hotkeyPressed(HotkeyAction::fullScreen);
+    EXPECT_TRUE(checked(console::全屏化窗口));
+    program.hotkeyPressed(HotkeyAction::fullScreen);
+    EXPECT_FALSE(overlayShown());
+    program.hotkeyPressed(HotkeyAction::toggleTint);
+    EXPECT_TRUE(overlayShown());
+    EXPECT_EQ(overlay(), geometryOf(moved));
+}
+
 }  // namespace
 }  // namespace tintora

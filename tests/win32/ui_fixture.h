@@ -30,6 +30,7 @@ struct RecordingSink final : EventSink {
     std::vector<ControlRef> sliderChanges;
     std::vector<ControlRef> clicks;
     std::vector<std::pair<WindowId, TrayEvent>> trayEvents;
+    std::vector<HotkeyAction> hotkeys;
     std::function<void(WindowId)> onCreated;
     std::function<void(TimerRef)> onTick;
 
@@ -49,6 +50,7 @@ struct RecordingSink final : EventSink {
     void sliderChanged(ControlRef c) override { sliderChanges.push_back(c); }
     void buttonClicked(ControlRef c) override { clicks.push_back(c); }
     void trayEvent(WindowId w, TrayEvent event) override { trayEvents.emplace_back(w, event); }
+    void hotkeyPressed(HotkeyAction action) override { hotkeys.push_back(action); }
 };
 
 // Dispatches messages until the condition holds or a few seconds have passed.

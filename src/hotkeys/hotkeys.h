@@ -1,0 +1,25 @@
+#pragma once
+// The global hotkeys: Hotkeys.ini, their registration with the system, the menu item that turns
+// them off and on, and what the user is told about them.
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/app.h"
+
+namespace tintora {
+
+// The items of Hotkeys.ini with their default combinations, written when the file is missing.
+std::vector<std::pair<SettingsItem, std::string_view>> hotkeyDefaults();
+// At start: registers the combinations of Hotkeys.ini unless Start.ini turns the hotkeys off;
+// what could not be registered is kept for the console to tell.
+void loadHotkeys(App& app);
+// Tells, once, in a notice by the console, which combinations could not be registered and why.
+void tellHotkeyProblems(App& app);
+// The menu item "全局快捷键": turns every hotkey off or on again, and keeps the choice in Start.ini.
+void toggleGlobalHotkeys(App& app);
+// The hotkeys in force with what each does, for the help; empty when none is.
+std::string hotkeysHelpText(const App& app);
+
+}  // namespace tintora
