@@ -25,7 +25,8 @@ void onChartTimer(App& app)
 
     const bool somePictureExists = !p.files.listFiles(state.chartFolder + "*.png").empty();
     state.chartChoice = app.settings.readInt(items::chartChoice);
-    state.chartPictureName = app.settings.readText(items::chartPicture);
+    // The companion tool may write its file in GBK or UTF-8, which the profile API misreads.
+    state.chartPictureName = app.settings.readForeignText(items::chartPicture);
 
     if (!state.chartPictureName.empty() && state.chartChoice == chartPictureMode && somePictureExists) {
         // Setting the picture restores the background and drops what was drawn before; a missing,

@@ -1,6 +1,7 @@
 #pragma once
 // Small owners for Win32 handles, so that every handle is released exactly once.
 #include <windows.h>
+#include <objbase.h>
 
 #include <memory>
 #include <type_traits>
@@ -41,7 +42,7 @@ using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, detail::WindowD
 // A search handle from FindFirstFileW; construct only from a valid handle.
 using FindHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, detail::FindDeleter>;
 
-// A DLL loaded at run time with LoadLibraryW.
+// A DLL loaded at run time.
 using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, detail::LibraryDeleter>;
 
 // A kernel handle (file, event, ...); construct only from a valid handle.
@@ -94,6 +95,22 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// COM on the calling thread, apartment-threaded as the shell asks of its callers; released with
+// its owner when it was started here.
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~ComApartment()
+    {
+        if (SUCCEEDED(result_)) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT result_;
 };
 
 }  // namespace tintora::win32

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "platform/ini_text.h"
 #include "win32/error.h"
 #include "win32/handles.h"
 #include "win32/text.h"
@@ -15,6 +16,9 @@ namespace {
 constexpr DWORD profileBufferSize = 10240;
 // Larger files count as unreadable, so that a stray huge file cannot exhaust a 32-bit process.
 constexpr LONGLONG maxReadSize = 256LL * 1024 * 1024;
+// A picture viewer, thumbnailer or virus scanner may hold the old file open for a moment: the
+// replace is tried again after these pauses (about half a second in all).
+constexpr DWORD replaceRetryPauses[] = {50, 100, 150, 200};
 
 std::optional<KernelHandle> openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition)
 {
@@ -45,6 +49,48 @@ bool writeWholeFile(const std::wstring& path, const Bytes& content)
     return true;
 }
 
+// Moves the temporary file over the target, waiting a little while another program holds the target.
+bool replaceFile(const std::wstring& temporary, const std::wstring& target)
+{
+    for (const DWORD pause : replaceRetryPauses) {
+        if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) return false;
+        Sleep(pause);
+    }
+    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+// The whole file; empty when it is missing, unreadable or too large.
+Bytes readWholeFile(const std::wstring& path)
+{
+    const auto file = openFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file->get(), &size) || size.QuadPart > maxReadSize) return {};
+    Bytes content(static_cast<std::size_t>(size.QuadPart));
+    std::size_t done = 0;
+    while (done < content.size()) {
+        DWORD read = 0;
+        const auto chunk = static_cast<DWORD>(content.size() - done);
+        if (!ReadFile(file->get(), content.data() + done, chunk, &read, nullptr)) return {};
+        if (read == 0) break;  // the file shrank meanwhile
+        done += read;
+    }
+    content.resize(done);
+    return content;
+}
+
+// GBK is code page 936, converted as such whatever the system's own code page is.
+std::string gbkAsUtf8(std::string_view gbk)
+{
+    constexpr UINT gbkCodePage = 936;
+    const int size = static_cast<int>(gbk.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return narrow(wide);
+}
+
 }  // namespace
 
 std::string Win32Profile::read(const std::string& path, std::string_view section, std::string_view key) const
@@ -54,6 +100,13 @@ std::string Win32Profile::read(const std::string& path, std::string_view section
                                                   profileBufferSize, widen(path).c_str());
     buffer.resize(length);
     return narrow(buffer);
+}
+
+std::string Win32Profile::readForeign(const std::string& path, std::string_view section, std::string_view key) const
+{
+    const Bytes bytes = readWholeFile(widen(path));
+    const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return iniItem(textAsUtf8(raw, gbkAsUtf8), section, key);
 }
 
 bool Win32Profile::write(const std::string& path, std::string_view section, std::string_view key,
@@ -74,32 +127,13 @@ bool Win32FileSystem::exists(const std::string& path) const
 
 void Win32FileSystem::createFolder(const std::string& path) { CreateDirectoryW(widen(path).c_str(), nullptr); }
 
-Bytes Win32FileSystem::readFile(const std::string& path) const
-{
-    const auto file = openFile(widen(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
-    LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file->get(), &size) || size.QuadPart > maxReadSize) return {};
-    Bytes content(static_cast<std::size_t>(size.QuadPart));
-    std::size_t done = 0;
-    while (done < content.size()) {
-        DWORD read = 0;
-        const auto chunk = static_cast<DWORD>(content.size() - done);
-        if (!ReadFile(file->get(), content.data() + done, chunk, &read, nullptr)) return {};
-        if (read == 0) break;  // the file shrank meanwhile
-        done += read;
-    }
-    content.resize(done);
-    return content;
-}
+Bytes Win32FileSystem::readFile(const std::string& path) const { return readWholeFile(widen(path)); }
 
 bool Win32FileSystem::writeFile(const std::string& path, const Bytes& content)
 {
     const std::wstring target = widen(path);
     const std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    if (writeWholeFile(temporary, content) &&
-        MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
-    }
+    if (writeWholeFile(temporary, content) && replaceFile(temporary, target)) return true;
     reportLastError("writing " + path);
     DeleteFileW(temporary.c_str());
     return false;

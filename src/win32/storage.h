@@ -7,6 +7,7 @@ namespace tintora::win32 {
 class Win32Profile final : public Profile {
 public:
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
+    std::string readForeign(const std::string& path, std::string_view section, std::string_view key) const override;
     bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override;
 };

@@ -1,5 +1,7 @@
 #include "win32/system.h"
 
+#include <string>
+
 #include "resource.h"
 #include "win32/handles.h"
 
@@ -29,6 +31,17 @@ BOOL CALLBACK addMonitor(HMONITOR, HDC, LPRECT monitor, LPARAM rects)
     return TRUE;
 }
 
+// Loads a DLL from the system folder only, never from the program's folder or the current one.
+HMODULE loadSystemLibrary(const wchar_t* name)
+{
+    if (HMODULE library = LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return library;
+    // Windows 7 without its loader update does not know the flag: the full path does the same.
+    if (GetLastError() != ERROR_INVALID_PARAMETER) return nullptr;
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetSystemDirectoryW(path.data(), MAX_PATH));
+    return path.empty() ? nullptr : LoadLibraryW((path + L"\\" + name).c_str());
+}
+
 }  // namespace
 
 int windowDpi(HWND window)
@@ -50,7 +63,7 @@ std::vector<RECT> monitorRects()
 
 FARPROC dwmFunction(const char* name)
 {
-    static const Library dwm(LoadLibraryW(L"dwmapi.dll"));
+    static const Library dwm(loadSystemLibrary(L"dwmapi.dll"));
     return dwm ? GetProcAddress(dwm.get(), name) : nullptr;
 }
 

@@ -38,7 +38,8 @@ HICON appIcon(int systemMetricX, int systemMetricY);
 // The bytes of an RCDATA resource of the program; empty when it is missing.
 std::vector<std::uint8_t> resourceBytes(int id);
 
-// A function of dwmapi.dll, looked up at run time: systems without the desktop compositor lack it.
+// A function of dwmapi.dll, looked up at run time (systems without the desktop compositor lack it) in
+// the copy in the system folder, never one beside the program.
 FARPROC dwmFunction(const char* name);
 
 template <typename Function>

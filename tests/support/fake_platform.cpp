@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "design/design.h"
+#include "platform/ini_text.h"
 
 namespace tintora::fake {
 namespace {
@@ -198,21 +199,7 @@ unsigned FakeDesktop::startCallbackTimer(int ms, std::function<void()> tick)
 std::string FakeFiles::read(const std::string& path, std::string_view section, std::string_view key) const
 {
     auto file = files.find(path);
-    if (file == files.end()) return {};
-    std::istringstream in(file->second);
-    std::string line;
-    bool inSection = false;
-    while (std::getline(in, line)) {
-        line = trim(line);
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            inSection = lower(line.substr(1, line.size() - 2)) == lower(section);
-        } else if (inSection) {
-            const auto eq = line.find('=');
-            if (eq != std::string::npos && lower(trim(line.substr(0, eq))) == lower(key))
-                return trim(line.substr(eq + 1));
-        }
-    }
-    return {};
+    return file == files.end() ? std::string() : iniItem(file->second, section, key);
 }
 
 bool FakeFiles::write(const std::string& path, std::string_view section, std::string_view key, std::string_view value)

@@ -199,6 +199,11 @@ struct FakeDesktop : Desktop {
 // Files and folders in memory; the profile API writes only into existing folders, as the real one.
 struct FakeFiles : Profile, FileSystem {
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
+    // The fake's files hold UTF-8 text.
+    std::string readForeign(const std::string& path, std::string_view section, std::string_view key) const override
+    {
+        return read(path, section, key);
+    }
     bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override;
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 
 #include "win32/handles.h"
 #include "win32/text.h"
@@ -126,6 +127,39 @@ TEST(Win32FileSystem, WriteReplacesAndLeavesNoTemporaryFile)
     EXPECT_TRUE(files.readFile(folder / "empty.bin").empty());
 
     EXPECT_EQ(sorted(files.listFiles(folder / "*")), (std::vector<std::string>{"1.png", "empty.bin"}));
+}
+
+// Another program reads the file without letting it be deleted or renamed over, as a picture
+// viewer or a virus scanner may.
+KernelHandle holdOpen(const std::string& path)
+{
+    return KernelHandle(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+TEST(Win32FileSystem, ReplaceWaitsForAFileHeldBrieflyAndFailsWhenHeldThroughout)
+{
+    TempFolder folder;
+    Win32FileSystem files;
+    const std::string path = folder / "1.png";
+    ASSERT_TRUE(files.writeFile(path, {'o', 'l', 'd'}));
+
+    KernelHandle held = holdOpen(path);
+    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(files.writeFile(path, {'n', 'e', 'w'}));
+    held.reset();
+    EXPECT_EQ(files.readFile(path), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(files.listFiles(folder / "*"), std::vector<std::string>{"1.png"}) << "no temporary file left";
+
+    held = holdOpen(path);
+    ASSERT_NE(held.get(), INVALID_HANDLE_VALUE);
+    std::thread release([&] {
+        Sleep(150);
+        held.reset();
+    });
+    EXPECT_TRUE(files.writeFile(path, {'n', 'e', 'w'}));
+    release.join();
+    EXPECT_EQ(files.readFile(path), (Bytes{'n', 'e', 'w'}));
 }
 
 TEST(Win32FileSystem, WriteIntoMissingFolderFailsCleanly)

@@ -1,0 +1,154 @@
+#include "platform/ini_text.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace tintora {
+namespace {
+
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view utf16leMark = "\xFF\xFE";
+constexpr std::string_view utf16beMark = "\xFE\xFF";
+constexpr char32_t replacement = 0xFFFD;
+
+bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+
+std::uint8_t byteAt(std::string_view bytes, std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); }
+
+// The length of the UTF-8 sequence at i, or 0 when it is not a valid one (overlong forms,
+// surrogates and code points beyond U+10FFFF are not).
+std::size_t utf8SequenceAt(std::string_view bytes, std::size_t i)
+{
+    const std::uint8_t lead = byteAt(bytes, i);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    std::uint8_t low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size()) return 0;
+    if (byteAt(bytes, i + 1) < low || byteAt(bytes, i + 1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((byteAt(bytes, i + k) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+bool isUtf8(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = utf8SequenceAt(bytes, i);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::string utf16AsUtf8(std::string_view bytes, bool bigEndian)
+{
+    const auto unitAt = [&](std::size_t i) -> char32_t {
+        const char32_t first = byteAt(bytes, i), second = byteAt(bytes, i + 1);
+        return bigEndian ? (first << 8 | second) : (second << 8 | first);
+    };
+    std::string out;
+    const std::size_t end = bytes.size() & ~std::size_t{1};
+    for (std::size_t i = 0; i < end; i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 2 < end && unitAt(i + 2) >= 0xDC00 && unitAt(i + 2) <= 0xDFFF) {
+            appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00));
+            i += 2;
+        } else {
+            appendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? replacement : unit);
+        }
+    }
+    return out;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
+}
+
+}  // namespace
+
+TextEncoding detectTextEncoding(std::string_view bytes)
+{
+    if (startsWith(bytes, utf16leMark)) return TextEncoding::utf16le;
+    if (startsWith(bytes, utf16beMark)) return TextEncoding::utf16be;
+    if (startsWith(bytes, utf8Mark) || isUtf8(bytes)) return TextEncoding::utf8;
+    return TextEncoding::gbk;
+}
+
+std::string textAsUtf8(std::string_view bytes, GbkToUtf8 fromGbk)
+{
+    switch (detectTextEncoding(bytes)) {
+        case TextEncoding::utf16le: return utf16AsUtf8(bytes.substr(utf16leMark.size()), false);
+        case TextEncoding::utf16be: return utf16AsUtf8(bytes.substr(utf16beMark.size()), true);
+        case TextEncoding::utf8:
+            return std::string(startsWith(bytes, utf8Mark) ? bytes.substr(utf8Mark.size()) : bytes);
+        case TextEncoding::gbk: break;
+    }
+    return fromGbk(bytes);
+}
+
+std::string iniItem(std::string_view text, std::string_view section, std::string_view key)
+{
+    bool inSection = false;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = trimmed(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.starts_with('[')) {
+            const std::size_t close = line.find(']');
+            inSection = close != std::string_view::npos && sameName(trimmed(line.substr(1, close - 1)), section);
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (!inSection || equals == std::string_view::npos || !sameName(trimmed(line.substr(0, equals)), key))
+            continue;
+        std::string_view value = trimmed(line.substr(equals + 1));
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        return std::string(value);
+    }
+    return {};
+}
+
+}  // namespace tintora
