@@ -140,4 +140,9 @@ void Tintora::hotkeyPressed(HotkeyAction action)
     }
 }
 
+void Tintora::trayCreated(WindowId w)
+{
+    if (w == WindowId::console) onTrayCreated(app_);
+}
+
 }  // namespace tintora

@@ -23,6 +23,7 @@ public:
     void buttonClicked(ControlRef c) override;
     void trayEvent(WindowId w, TrayEvent event) override;
     void hotkeyPressed(HotkeyAction action) override;
+    void trayCreated(WindowId w) override;
 
 private:
     App app_;

@@ -1,5 +1,7 @@
 #include "core/notice.h"
 
+#include "design/design.h"
+
 namespace tintora {
 
 void showNotice(App& app, std::string_view text)
@@ -7,7 +9,8 @@ void showNotice(App& app, std::string_view text)
     auto& p = app.platform;
     if (app.state.consoleInTray) {
         const Size screen = p.desktop.screenSize();
-        p.tray.showBalloon(text, {screen.width - 110, screen.height - 128});
+        const int dpi = p.windows.dpi(WindowId::console);
+        p.tray.showBalloon(text, {screen.width - scaled(110, dpi), screen.height - scaled(128, dpi)});
         return;
     }
     const Geometry console = p.windows.geometry(WindowId::console);

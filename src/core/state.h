@@ -63,6 +63,8 @@ struct AppState {
     int consoleStartMode = 0;
     int savedConsoleLeft = 0;
     bool consoleInTray = false;
+    // Hiding to the tray waits for the shell's notification area, which was not there.
+    bool trayAwaited = false;
     std::vector<unsigned> keeperTimerIds;
     WindowHandle keptTopmostWindow = 0;
     WindowHandle keptOverlayWindow = 0;

@@ -27,6 +27,8 @@ public:
     virtual void trayEvent(WindowId w, TrayEvent event) = 0;
     // A registered hotkey was pressed, whichever program has the keyboard.
     virtual void hotkeyPressed(HotkeyAction action) = 0;
+    // The shell's notification area has (re)appeared; the window's icon can be added now.
+    virtual void trayCreated(WindowId w) = 0;
 };
 
 }  // namespace tintora

@@ -72,7 +72,9 @@ public:
 class Tray {
 public:
     virtual ~Tray() = default;
-    virtual void setIcon(WindowId w, std::string_view tip) = 0;
+    // Adds or replaces the window's icon; false when it could not be added (the shell's
+    // notification area is not there yet, or it refused).
+    virtual bool setIcon(WindowId w, std::string_view tip) = 0;
     virtual void removeIcon(WindowId w) = 0;
     virtual void showBalloon(std::string_view text, Point at) = 0;
     // Shows a menu bar item's items as a pop-up menu at the cursor; a chosen item runs its command.

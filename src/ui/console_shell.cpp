@@ -119,9 +119,15 @@ void hideConsoleToTray(App& app)
     // Hiding twice would remember the off-screen place and lose the real one.
     if (app.state.consoleInTray) return;
     auto& p = app.platform;
+    // Off the screen without an icon the console could not be reached again: it stays, and goes
+    // to the tray when the shell's notification area comes.
+    app.state.trayAwaited = !p.tray.setIcon(WindowId::console, texts::trayTip);
+    if (app.state.trayAwaited) {
+        showNotice(app, texts::trayUnavailable);
+        return;
+    }
     app.state.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
     moveConsoleOffScreen(app);
-    p.tray.setIcon(WindowId::console, texts::trayTip);
     app.state.consoleInTray = true;
     showNotice(app, texts::trayBalloon);
 }
@@ -144,6 +150,11 @@ void bringConsoleBack(App& app)
     if (!app.locked()) return;
     if (app.state.consoleInTray) restoreConsole(app);
     app.platform.windows.activate(WindowId::console);
+}
+
+void onTrayCreated(App& app)
+{
+    if (app.state.trayAwaited) hideConsoleToTray(app);
 }
 
 void chooseConsoleShownAtStart(App& app)

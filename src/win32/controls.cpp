@@ -95,6 +95,7 @@ void Win32Ui::onDpiChanged(TopWindow& w, int dpi, const RECT& suggested)
 {
     const int old = std::exchange(w.dpi, dpi);
     HWND hwnd = w.hwnd.get();
+    if (windowDesign(w.id).hasIcon) setIcons(w);
     if (!(GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION)) return;
     const auto rescale = [&](int pixels) { return MulDiv(pixels, dpi, old); };
     for (Control& c : controls_) {

@@ -24,6 +24,9 @@ struct MemoryDcDeleter {
 struct LibraryDeleter {
     void operator()(HMODULE h) const { FreeLibrary(h); }
 };
+struct IconDeleter {
+    void operator()(HICON h) const { DestroyIcon(h); }
+};
 struct WindowDeleter {
     void operator()(HWND h) const { DestroyWindow(h); }
 };
@@ -35,6 +38,9 @@ using GdiObject = std::unique_ptr<std::remove_pointer_t<T>, detail::GdiObjectDel
 
 // A memory device context from CreateCompatibleDC.
 using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, detail::MemoryDcDeleter>;
+
+// An icon loaded at a size of its own (not a shared one).
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, detail::IconDeleter>;
 
 // A window destroyed with its owner.
 using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, detail::WindowDeleter>;

@@ -7,12 +7,6 @@
 
 namespace tintora::win32 {
 
-HICON appIcon(int systemMetricX, int systemMetricY)
-{
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTORA), IMAGE_ICON,
-                                         GetSystemMetrics(systemMetricX), GetSystemMetrics(systemMetricY), LR_SHARED));
-}
-
 std::vector<std::uint8_t> resourceBytes(int id)
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -52,6 +46,38 @@ int windowDpi(HWND window)
     if (getDpiForWindow) return static_cast<int>(getDpiForWindow(window));
     const WindowDc dc(window);
     return GetDeviceCaps(dc.get(), LOGPIXELSX);
+}
+
+int monitorDpi(POINT at)
+{
+    // GetDpiForMonitor with MDT_EFFECTIVE_DPI, where the system has it (Windows 8.1).
+    using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static const Library shcore(loadSystemLibrary(L"shcore.dll"));
+    static const auto getDpiForMonitor = reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void (*)()>(
+        shcore ? GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr));
+    UINT x = 0, y = 0;
+    if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), 0, &x, &y)))
+        return static_cast<int>(x);
+    const WindowDc screen(nullptr);
+    return GetDeviceCaps(screen.get(), LOGPIXELSX);
+}
+
+OwnedIcon appIcon(int systemMetric, int dpi)
+{
+    // GetSystemMetricsForDpi where the system has it (Windows 10), else the metric at the system DPI, scaled.
+    using GetSystemMetricsForDpi = int(WINAPI*)(int, UINT);
+    static const auto metricForDpi = reinterpret_cast<GetSystemMetricsForDpi>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    int size = 0;
+    if (metricForDpi) {
+        size = metricForDpi(systemMetric, static_cast<UINT>(dpi));
+    } else {
+        const WindowDc screen(nullptr);
+        size = MulDiv(GetSystemMetrics(systemMetric), dpi, GetDeviceCaps(screen.get(), LOGPIXELSX));
+    }
+    // Not shared: a shared icon would be the first size loaded, whatever size is asked for.
+    return OwnedIcon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTORA),
+                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 std::vector<RECT> monitorRects()

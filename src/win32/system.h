@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/types.h"
+#include "win32/handles.h"
 
 namespace tintora::win32 {
 
@@ -32,8 +33,11 @@ int windowDpi(HWND window);
 // The rectangles of every monitor, in screen pixels (negative left of or above the primary).
 std::vector<RECT> monitorRects();
 
-// The program's icon at the size of two system metrics; shared, owned by the system.
-HICON appIcon(int systemMetricX, int systemMetricY);
+// The DPI of the monitor that holds the point (or the nearest one).
+int monitorDpi(POINT at);
+
+// The program's icon at the size of a square icon metric (SM_CXICON, SM_CXSMICON) at a DPI.
+OwnedIcon appIcon(int systemMetric, int dpi);
 
 // The bytes of an RCDATA resource of the program; empty when it is missing.
 std::vector<std::uint8_t> resourceBytes(int id);

@@ -64,22 +64,26 @@ bool Win32Tray::notify(WindowId w, DWORD action)
     if (action != NIM_DELETE) {
         data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
         data.uCallbackMessage = trayMessage;
-        data.hIcon = appIcon(SM_CXSMICON, SM_CYSMICON);
+        // The notification area is on the primary monitor, which holds the point 0, 0.
+        icon_ = appIcon(SM_CXSMICON, monitorDpi({0, 0}));
+        data.hIcon = icon_.get();
         const std::wstring& tip = icons_[index(w)].tip;
         std::copy_n(tip.begin(), std::min(tip.size(), std::size(data.szTip) - 1), data.szTip);
     }
     return Shell_NotifyIconW(action, &data) != FALSE;
 }
 
-void Win32Tray::setIcon(WindowId w, std::string_view tip)
+bool Win32Tray::setIcon(WindowId w, std::string_view tip)
 {
     Icon& icon = icons_[index(w)];
-    if (!ui_.hwndOf(w)) return;
+    if (!ui_.hwndOf(w)) return false;
     icon.tip = widen(tip);
-    if (notify(w, icon.shown ? NIM_MODIFY : NIM_ADD))
+    if (notify(w, icon.shown ? NIM_MODIFY : NIM_ADD)) {
         icon.shown = true;
-    else
-        reportLastError("Shell_NotifyIconW");
+        return true;
+    }
+    reportLastError("Shell_NotifyIconW");
+    return icon.shown;
 }
 
 void Win32Tray::removeIcon(WindowId w)
@@ -114,9 +118,9 @@ void Win32Tray::showBalloon(std::string_view text, Point at)
             reportLastError("CreateWindowExW (balloon)");
             return;
         }
-        // A maximum width lets the text break at its line ends.
-        SendMessageW(balloon_.get(), TTM_SETMAXTIPWIDTH, 0, balloonWidth);
     }
+    // A maximum width lets the text break at its line ends; it grows with the DPI, as the text does.
+    SendMessageW(balloon_.get(), TTM_SETMAXTIPWIDTH, 0, MulDiv(balloonWidth, monitorDpi({at.x, at.y}), USER_DEFAULT_SCREEN_DPI));
     std::wstring wide = widen(text);
     TOOLINFOW tool = balloonTool(balloon_.get(), wide.data());
     SendMessageW(balloon_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -24,7 +24,7 @@ public:
     Win32Tray(const Win32Tray&) = delete;
     Win32Tray& operator=(const Win32Tray&) = delete;
 
-    void setIcon(WindowId w, std::string_view tip) override;
+    bool setIcon(WindowId w, std::string_view tip) override;
     void removeIcon(WindowId w) override;
     void showBalloon(std::string_view text, Point at) override;
     void popupMenu(MenuRef m) override;
@@ -53,6 +53,8 @@ private:
     const Win32Ui& ui_;
     UINT taskbarCreated_;
     std::array<Icon, 2> icons_;
+    // The icon last handed to the shell, kept until the next one.
+    OwnedIcon icon_;
     OwnedWindow balloon_;
 };
 

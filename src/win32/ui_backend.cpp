@@ -80,13 +80,22 @@ void Win32Ui::createWindow(WindowId id)
         SetWindowPos(hwnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - g.width) / 2,
                      (GetSystemMetrics(SM_CYSCREEN) - g.height) / 2, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (d.hasIcon) {
-        SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon(SM_CXICON, SM_CYICON)));
-        SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon(SM_CXSMICON, SM_CYSMICON)));
-    }
+    if (d.hasIcon) setIcons(w);
+    // Run as administrator, the window still hears a restarted shell.
+    ChangeWindowMessageFilterEx(hwnd, tray_.taskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
     refreshMenuBar(id);
     for (Control& c : controls_)
         if (c.design->id.window == id) createControl(c, hwnd, w.dpi);
+}
+
+void Win32Ui::setIcons(TopWindow& w)
+{
+    OwnedIcon big = appIcon(SM_CXICON, w.dpi);
+    OwnedIcon small = appIcon(SM_CXSMICON, w.dpi);
+    SendMessageW(w.hwnd.get(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(w.hwnd.get(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    w.bigIcon = std::move(big);
+    w.smallIcon = std::move(small);
 }
 
 // A window whose menu bar has no items shows no bar at all.
@@ -156,6 +165,7 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
     HWND hwnd = w.hwnd.get();
     if (message == tray_.taskbarCreatedMessage()) {
         tray_.addIconAgain(w.id);
+        sink().trayCreated(w.id);
         return 0;
     }
     switch (message) {

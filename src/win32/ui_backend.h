@@ -95,6 +95,9 @@ private:
         bool freeDrag = false;
         bool dragging = false;
         int dpi = designDpi;
+        // The icons in the caption and the task switcher, at the window's DPI.
+        OwnedIcon bigIcon;
+        OwnedIcon smallIcon;
         OwnedWindow hwnd;
     };
     struct Control {
@@ -122,6 +125,7 @@ private:
     // keeps its physical size.
     void onDpiChanged(TopWindow& w, int dpi, const RECT& suggested);
     void refreshMenuBar(WindowId w) const;
+    void setIcons(TopWindow& w);
     LRESULT onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lParam);
     void onScroll(HWND slider);
     void onCommand(TopWindow& w, WPARAM wParam, LPARAM lParam);

@@ -93,10 +93,12 @@ void FakeUi::setSliderPosition(ControlRef c, int p)
     control(c).position = std::clamp(p, 0, 255);
 }
 
-void FakeUi::setIcon(WindowId w, std::string_view tip)
+bool FakeUi::setIcon(WindowId w, std::string_view tip)
 {
+    if (!trayAvailable) return false;
     ++trayIconAdds;
     trayTips[w] = tip;
+    return true;
 }
 
 int FakeUi::interval(TimerRef t) const

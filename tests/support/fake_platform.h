@@ -70,7 +70,7 @@ public:
     void setInterval(TimerRef t, int ms) override { intervals[key(t)] = ms; }
 
     // Tray
-    void setIcon(WindowId w, std::string_view tip) override;
+    bool setIcon(WindowId w, std::string_view tip) override;
     void removeIcon(WindowId w) override { trayTips.erase(w); }
     void showBalloon(std::string_view text, Point at) override { balloons.push_back({std::string(text), at}); }
     void popupMenu(MenuRef m) override { popups.push_back(m); }
@@ -109,6 +109,8 @@ public:
     WindowHandle consoleHandle = 0x1002;
     std::map<WindowId, std::string> trayTips;
     int trayIconAdds = 0;
+    // False while the shell has no notification area: icons cannot be added.
+    bool trayAvailable = true;
     std::vector<Balloon> balloons;
     std::vector<MenuRef> popups;
     std::map<std::pair<WindowId, int>, int> intervals;

@@ -92,6 +92,27 @@ TEST(Win32Profile, MissingFolderReadsEmptyAndWritesNothing)
     EXPECT_FALSE(files.exists(ini));
 }
 
+TEST(Win32Profile, ForeignFileReadsInItsOwnEncodingWhateverTheCodePage)
+{
+    ASSERT_NE(GetACP(), 936u) << "run with a system code page other than the Chinese one";
+    TempFolder folder;
+    Win32FileSystem files;
+    Win32Profile profile;
+    const auto bytes = [](std::string_view text) { return Bytes(text.begin(), text.end()); };
+    const std::pair<const char*, std::string> encodings[] = {
+        {"gbk", "[Imges]\r\nImg=\xCD\xBC\xB1\xED 1.png\r\n"},  // 图表 in GBK
+        {"utf8", "[Imges]\r\nImg=图表 1.png\r\n"},
+        {"utf8-mark", "\xEF\xBB\xBF[Imges]\r\nImg=图表 1.png\r\n"},
+        {"utf16-mark", std::string("\xFF\xFE[\0I\0m\0g\0e\0s\0]\0\n\0I\0m\0g\0=\0\xFE\x56\x68\x88 \0" "1\0.\0p\0n\0g\0", 42)},
+    };
+    for (const auto& [name, content] : encodings) {
+        const std::string ini = folder / (std::string(name) + ".ini");
+        ASSERT_TRUE(files.writeFile(ini, bytes(content)));
+        EXPECT_EQ(profile.readForeign(ini, "Imges", "Img"), "图表 1.png") << name;
+    }
+    EXPECT_EQ(profile.readForeign(folder / "missing.ini", "Imges", "Img"), "");
+}
+
 TEST(Win32FileSystem, ExistsForFilesAndFoldersOnly)
 {
     TempFolder folder;

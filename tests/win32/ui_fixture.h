@@ -31,6 +31,7 @@ struct RecordingSink final : EventSink {
     std::vector<ControlRef> clicks;
     std::vector<std::pair<WindowId, TrayEvent>> trayEvents;
     std::vector<HotkeyAction> hotkeys;
+    std::vector<WindowId> trayCreations;
     std::function<void(WindowId)> onCreated;
     std::function<void(TimerRef)> onTick;
 
@@ -51,6 +52,7 @@ struct RecordingSink final : EventSink {
     void buttonClicked(ControlRef c) override { clicks.push_back(c); }
     void trayEvent(WindowId w, TrayEvent event) override { trayEvents.emplace_back(w, event); }
     void hotkeyPressed(HotkeyAction action) override { hotkeys.push_back(action); }
+    void trayCreated(WindowId w) override { trayCreations.push_back(w); }
 };
 
 // Dispatches messages until the condition holds or a few seconds have passed.
