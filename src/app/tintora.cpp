@@ -140,6 +140,8 @@ void Tintora::hotkeyPressed(HotkeyAction action)
     }
 }
 
+void Tintora::anotherStart() { bringForward(app_); }
+
 void Tintora::trayCreated(WindowId w)
 {
     if (w == WindowId::console) onTrayCreated(app_);

@@ -24,6 +24,7 @@ public:
     void trayEvent(WindowId w, TrayEvent event) override;
     void hotkeyPressed(HotkeyAction action) override;
     void trayCreated(WindowId w) override;
+    void anotherStart() override;
 
 private:
     App app_;

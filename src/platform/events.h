@@ -29,6 +29,8 @@ public:
     virtual void hotkeyPressed(HotkeyAction action) = 0;
     // The shell's notification area has (re)appeared; the window's icon can be added now.
     virtual void trayCreated(WindowId w) = 0;
+    // The program was started again while it runs; the later start has ended.
+    virtual void anotherStart() = 0;
 };
 
 }  // namespace tintora

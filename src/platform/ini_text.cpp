@@ -141,8 +141,7 @@ std::string iniItem(std::string_view text, std::string_view section, std::string
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (!inSection || equals == std::string_view::npos || !sameName(trimmed(line.substr(0, equals)), key))
-            continue;
+        if (!inSection || equals == std::string_view::npos || !sameName(trimmed(line.substr(0, equals)), key)) continue;
         std::string_view value = trimmed(line.substr(equals + 1));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
             value = value.substr(1, value.size() - 2);

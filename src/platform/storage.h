@@ -15,8 +15,7 @@ public:
     virtual std::string read(const std::string& path, std::string_view section, std::string_view key) const = 0;
     // Reads one item of a file another program wrote, as UTF-8 whatever the file's encoding
     // (UTF-16 or UTF-8 with a byte-order mark, UTF-8 without one, or GBK) and the system's code page.
-    virtual std::string readForeign(const std::string& path, std::string_view section,
-                                    std::string_view key) const = 0;
+    virtual std::string readForeign(const std::string& path, std::string_view section, std::string_view key) const = 0;
     // Writes one item, keeping the rest of the file; false when it could not be written.
     virtual bool write(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view value) = 0;

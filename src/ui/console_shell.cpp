@@ -152,6 +152,14 @@ void bringConsoleBack(App& app)
     app.platform.windows.activate(WindowId::console);
 }
 
+void bringForward(App& app)
+{
+    if (app.locked())
+        bringConsoleBack(app);
+    else
+        app.platform.windows.activate(WindowId::startup);
+}
+
 void onTrayCreated(App& app)
 {
     if (app.state.trayAwaited) hideConsoleToTray(app);

@@ -11,6 +11,8 @@ void restoreConsole(App& app);
 void onConsoleTrayEvent(App& app, TrayEvent event);
 // The console back on the screen, out of the tray if it is there, and active; nothing before the lock.
 void bringConsoleBack(App& app);
+// A second start: the console comes forward (out of the tray), or the start-up window before there is one.
+void bringForward(App& app);
 // Finishes hiding to the tray once the shell's notification area is there.
 void onTrayCreated(App& app);
 void chooseConsoleShownAtStart(App& app);

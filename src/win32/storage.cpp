@@ -86,7 +86,8 @@ std::string gbkAsUtf8(std::string_view gbk)
 {
     constexpr UINT gbkCodePage = 936;
     const int size = static_cast<int>(gbk.size());
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, nullptr, 0)), L'\0');
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, nullptr, 0)),
+                      L'\0');
     MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, wide.data(), static_cast<int>(wide.size()));
     return narrow(wide);
 }

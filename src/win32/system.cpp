@@ -53,8 +53,8 @@ int monitorDpi(POINT at)
     // GetDpiForMonitor with MDT_EFFECTIVE_DPI, where the system has it (Windows 8.1).
     using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
     static const Library shcore(loadSystemLibrary(L"shcore.dll"));
-    static const auto getDpiForMonitor = reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void (*)()>(
-        shcore ? GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr));
+    static const auto getDpiForMonitor = reinterpret_cast<GetDpiForMonitor>(
+        reinterpret_cast<void (*)()>(shcore ? GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr));
     UINT x = 0, y = 0;
     if (getDpiForMonitor && SUCCEEDED(getDpiForMonitor(MonitorFromPoint(at, MONITOR_DEFAULTTONEAREST), 0, &x, &y)))
         return static_cast<int>(x);
@@ -66,8 +66,8 @@ OwnedIcon appIcon(int systemMetric, int dpi)
 {
     // GetSystemMetricsForDpi where the system has it (Windows 10), else the metric at the system DPI, scaled.
     using GetSystemMetricsForDpi = int(WINAPI*)(int, UINT);
-    static const auto metricForDpi = reinterpret_cast<GetSystemMetricsForDpi>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+    static const auto metricForDpi = reinterpret_cast<GetSystemMetricsForDpi>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
     int size = 0;
     if (metricForDpi) {
         size = metricForDpi(systemMetric, static_cast<UINT>(dpi));
@@ -76,8 +76,8 @@ OwnedIcon appIcon(int systemMetric, int dpi)
         size = MulDiv(GetSystemMetrics(systemMetric), dpi, GetDeviceCaps(screen.get(), LOGPIXELSX));
     }
     // Not shared: a shared icon would be the first size loaded, whatever size is asked for.
-    return OwnedIcon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTORA),
-                                                   IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    return OwnedIcon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTORA), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 std::vector<RECT> monitorRects()

@@ -120,7 +120,8 @@ void Win32Tray::showBalloon(std::string_view text, Point at)
         }
     }
     // A maximum width lets the text break at its line ends; it grows with the DPI, as the text does.
-    SendMessageW(balloon_.get(), TTM_SETMAXTIPWIDTH, 0, MulDiv(balloonWidth, monitorDpi({at.x, at.y}), USER_DEFAULT_SCREEN_DPI));
+    SendMessageW(balloon_.get(), TTM_SETMAXTIPWIDTH, 0,
+                 MulDiv(balloonWidth, monitorDpi({at.x, at.y}), USER_DEFAULT_SCREEN_DPI));
     std::wstring wide = widen(text);
     TOOLINFOW tool = balloonTool(balloon_.get(), wide.data());
     SendMessageW(balloon_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -9,13 +9,13 @@
 #include <utility>
 
 #include "win32/error.h"
+#include "win32/single_instance.h"
 #include "win32/system.h"
 #include "win32/text.h"
 
 namespace tintora::win32 {
 namespace {
 
-constexpr wchar_t windowClassName[] = L"TintoraWindow";
 constexpr wchar_t pictureClassName[] = L"TintoraPicture";
 // Everything a window's frame is made of; the fixed single border with caption is a subset.
 constexpr DWORD frameStyles = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
@@ -81,8 +81,9 @@ void Win32Ui::createWindow(WindowId id)
                      (GetSystemMetrics(SM_CYSCREEN) - g.height) / 2, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (d.hasIcon) setIcons(w);
-    // Run as administrator, the window still hears a restarted shell.
-    ChangeWindowMessageFilterEx(hwnd, tray_.taskbarCreatedMessage(), MSGFLT_ALLOW, nullptr);
+    // Run as administrator, the window still hears a restarted shell and a later start.
+    for (UINT message : {tray_.taskbarCreatedMessage(), bringForwardMessage()})
+        ChangeWindowMessageFilterEx(hwnd, message, MSGFLT_ALLOW, nullptr);
     refreshMenuBar(id);
     for (Control& c : controls_)
         if (c.design->id.window == id) createControl(c, hwnd, w.dpi);
@@ -166,6 +167,10 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
     if (message == tray_.taskbarCreatedMessage()) {
         tray_.addIconAgain(w.id);
         sink().trayCreated(w.id);
+        return 0;
+    }
+    if (message == bringForwardMessage()) {
+        sink().anotherStart();
         return 0;
     }
     switch (message) {

@@ -20,6 +20,9 @@
 
 namespace tintora::win32 {
 
+// The class of both windows, by which a later start finds the running program.
+inline constexpr wchar_t windowClassName[] = L"TintoraWindow";
+
 class Win32Ui final : public Windows, public Controls, public Menus, public Timers {
 public:
     // Makes the drawing panel 画板3 as a child of the start-up window and returns it.

@@ -159,6 +159,23 @@ TEST_F(ConsoleCreation, HidesTheFiveStartupMenusAndStartsTheTimers)
     EXPECT_EQ(interval(console::时钟3), 0);
 }
 
+TEST_F(ConsoleCreation, AnotherStartBringsTheStartupWindowThenTheConsoleOutOfTheTrayForward)
+{
+    createStartupWindow();
+    fp.log.clear();
+    program.anotherStart();
+    EXPECT_EQ(fp.log, std::vector<std::string>{"activate startup"});
+
+    lockOver(unit::targetRect);
+    program.menuCommand(console::最小化控制台到托盘);
+    fp.log.clear();
+    program.anotherStart();
+    EXPECT_EQ(geometry(WindowId::console).left, 710);
+    EXPECT_TRUE(fp.ui.trayTips.empty());
+    ASSERT_FALSE(fp.log.empty());
+    EXPECT_EQ(fp.log.back(), "activate console");
+}
+
 class ConsoleTray : public unit::ProgramTest {
 protected:
     ConsoleTray() { startAndLock(); }

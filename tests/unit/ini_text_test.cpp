@@ -37,10 +37,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(IniItem, FindsTheItemAsTheProfileApiDoes)
 {
-    const std::string text = "; written by the companion tool\r\n"
-                             "[Choice]\r\nRecord=1\r\n"
-                             " [ imges ] \r\n  IMG =  \"图表 1.png\"  \r\nImg=second.png\r\nEmpty=\r\n"
-                             "[Other]\nimg=other.png";
+    const std::string text =
+        "; written by the companion tool\r\n"
+        "[Choice]\r\nRecord=1\r\n"
+        " [ imges ] \r\n  IMG =  \"图表 1.png\"  \r\nImg=second.png\r\nEmpty=\r\n"
+        "[Other]\nimg=other.png";
     EXPECT_EQ(iniItem(text, "Imges", "Img"), "图表 1.png");
     EXPECT_EQ(iniItem(text, "Choice", "Record"), "1");
     EXPECT_EQ(iniItem(text, "Other", "Img"), "other.png");

@@ -103,7 +103,9 @@ TEST(Win32Profile, ForeignFileReadsInItsOwnEncodingWhateverTheCodePage)
         {"gbk", "[Imges]\r\nImg=\xCD\xBC\xB1\xED 1.png\r\n"},  // 图表 in GBK
         {"utf8", "[Imges]\r\nImg=图表 1.png\r\n"},
         {"utf8-mark", "\xEF\xBB\xBF[Imges]\r\nImg=图表 1.png\r\n"},
-        {"utf16-mark", std::string("\xFF\xFE[\0I\0m\0g\0e\0s\0]\0\n\0I\0m\0g\0=\0\xFE\x56\x68\x88 \0" "1\0.\0p\0n\0g\0", 42)},
+        {"utf16-mark", std::string("\xFF\xFE[\0I\0m\0g\0e\0s\0]\0\n\0I\0m\0g\0=\0\xFE\x56\x68\x88 \0"
+                                   "1\0.\0p\0n\0g\0",
+                                   42)},
     };
     for (const auto& [name, content] : encodings) {
         const std::string ini = folder / (std::string(name) + ".ini");

@@ -41,6 +41,7 @@ TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
         ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe));
         SendMessageW(c, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
         EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "icon added again";
+        EXPECT_EQ(sink.trayCreations, std::vector<WindowId>{WindowId::console});
 
         ui.tray().showBalloon("点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0", {300, 400});
         ASSERT_NE(ui.tray().balloonWindow(), nullptr);

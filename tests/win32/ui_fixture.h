@@ -53,6 +53,7 @@ struct RecordingSink final : EventSink {
     void trayEvent(WindowId w, TrayEvent event) override { trayEvents.emplace_back(w, event); }
     void hotkeyPressed(HotkeyAction action) override { hotkeys.push_back(action); }
     void trayCreated(WindowId w) override { trayCreations.push_back(w); }
+    void anotherStart() override {}
 };
 
 // Dispatches messages until the condition holds or a few seconds have passed.
