@@ -13,7 +13,7 @@ OverlayPicture captureOverlayImage(App& app, ImageFormat format, WindowHandle wi
 {
     using Failure = OverlayPicture::Failure;
     auto& p = app.platform;
-    const auto rect = p.desktop.windowRect(window);
+    const auto rect = p.desktop.visibleFrame(window);
     if (!rect) return {{}, Failure::capture};
     p.capture.flushScreen();
     const Image image = p.capture.grab({rect->left, rect->top, rect->left + width, rect->top + height});

@@ -14,6 +14,11 @@ void setOverlayOpacity(App& app, int alpha)
     p.desktop.setLayeredAttributes(p.windows.handle(WindowId::startup), keyColour, alpha);
 }
 
+std::optional<ScreenRect> coveredRect(const Desktop& desktop, WindowHandle w, bool topLevel)
+{
+    return topLevel ? desktop.visibleFrame(w) : desktop.windowRect(w);
+}
+
 void applyOverlayTransparency(App& app)
 {
     auto& p = app.platform;

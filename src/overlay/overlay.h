@@ -8,6 +8,9 @@ namespace tintora {
 void paintTint(App& app, Colour colour);
 // The overlay's constant alpha, with the key colour kept transparent.
 void setOverlayOpacity(App& app, int alpha);
+// The rectangle a tint covers on a window: a top-level window's visible frame, a control's window
+// rectangle; nothing once the window is gone.
+std::optional<ScreenRect> coveredRect(const Desktop& desktop, WindowHandle w, bool topLevel);
 // Makes the overlay layered again with the key colour and the console's A slider as its alpha.
 void applyOverlayTransparency(App& app);
 // Shows the overlay in its normal state, unless the user has hidden the tints.

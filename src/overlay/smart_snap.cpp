@@ -145,7 +145,7 @@ void followPointerTick(App& app)
     }
 
     const WindowHandle under = p.desktop.windowAtPoint(pointer);
-    if (auto rect = p.desktop.windowRect(under)) {
+    if (auto rect = coveredRect(p.desktop, under, p.desktop.topLevelWindow(under) == under)) {
         state.targetRect = *rect;
         state.targetWindow = under;
     }

@@ -70,18 +70,23 @@ void followTargetTick(App& app)
         return;
     }
     // A window minimised or restored moves too, so its show state is asked when the rectangle
-    // changed and otherwise at every few ticks: idle following costs one rectangle query a tick.
+    // changed and otherwise at every few ticks: idle following costs one rectangle query a tick,
+    // and the visible frame is asked only when the window rectangle changed.
     const bool moved = rect != state.followedRect;
     if (!moved && ++state.followTicks % showStateEvery != 0) return;
     state.followedRect = rect;
     auto& windows = app.platform.windows;
+    const auto& desktop = app.platform.desktop;
     if (!targetShown(app)) {
         if (!state.overlayHiddenWithTarget) windows.hide(WindowId::startup);
         state.overlayHiddenWithTarget = true;
         return;
     }
     // A hidden overlay was left where it was while the target moved.
-    if (moved || state.overlayHiddenWithTarget) windows.move(WindowId::startup, geometryOf(*rect));
+    if (moved || state.overlayHiddenWithTarget) {
+        const bool topLevel = state.targetTopLevel == state.targetWindow;
+        windows.move(WindowId::startup, geometryOf(coveredRect(desktop, state.targetWindow, topLevel).value_or(*rect)));
+    }
     if (state.overlayHiddenWithTarget) showOverlay(app);
     state.overlayHiddenWithTarget = false;
 }

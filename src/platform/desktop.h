@@ -23,6 +23,10 @@ public:
     // The window the mouse would hit at the point (controls included), looking through this program's windows.
     virtual WindowHandle windowAtPoint(Point p) const = 0;
     virtual std::optional<ScreenRect> windowRect(WindowHandle w) const = 0;
+    // The part of a top-level window that is drawn on the screen: on Windows 10 and 11 its window
+    // rectangle also holds invisible resize borders. The window rectangle where the system does not
+    // say (no desktop compositor, or Wine).
+    virtual std::optional<ScreenRect> visibleFrame(WindowHandle topLevel) const = 0;
     // The top-level window a control lies in; a top-level window itself.
     virtual WindowHandle topLevelWindow(WindowHandle w) const = 0;
     // False while the window's own state is hidden or minimised; the windows it lies in are not asked.
@@ -32,8 +36,6 @@ public:
     // Colour key and constant alpha of a layered window.
     virtual void setLayeredAttributes(WindowHandle w, Colour key, int alpha) = 0;
     virtual WindowHandle foregroundWindow() const = 0;
-    // The shell's own windows: the taskbar on any monitor, Start, search, the notification flyouts.
-    virtual bool isShellWindow(WindowHandle w) const = 0;
     // Puts the window above (or among) the other windows without moving or sizing it.
     virtual void setTopmost(WindowHandle w, bool topmost) = 0;
     // The primary monitor's size.

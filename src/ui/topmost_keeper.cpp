@@ -25,18 +25,14 @@ void startTopmostKeeper(App& app, WindowHandle console, WindowHandle overlay)
 void keepWindowsOnTop(Desktop& desktop, AppState& state)
 {
     const WindowHandle foreground = desktop.foregroundWindow();
+    const WindowHandle kept[] = {state.keptOverlayWindow, state.keptTopmostWindow};
     if (foreground != state.lastForegroundWindow) state.keeperRestacksLeft = restacksAfterForegroundChange;
     state.lastForegroundWindow = foreground;
     const bool restack = state.keeperRestacksLeft > 0;
     if (restack) --state.keeperRestacksLeft;
-    const WindowHandle kept[] = {state.keptOverlayWindow, state.keptTopmostWindow};
 
-    // Only a topmost window can cover ours. The shell's (taskbar, Start) keep their place, or
-    // maximised windows would cover the taskbar until the shell restarts.
-    const bool ours = foreground == kept[0] || foreground == kept[1];
-    if (!ours && isTopmost(desktop, foreground) && !desktop.isShellWindow(foreground))
-        desktop.setTopmost(foreground, false);
-
+    // Other programs' windows are never touched, their topmost flags included (always on top,
+    // picture in picture, on-screen keyboards): ours are put above them again instead.
     for (WindowHandle w : kept) {
         // Wine without a window manager raises a clicked window's X window above ours while the
         // z-order stays the same, so ours are lifted again after a change of foreground window;

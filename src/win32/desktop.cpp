@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <iterator>
 #include <map>
 
 #include "win32/hit_test.h"
@@ -14,16 +13,6 @@ namespace {
 
 HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
 WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
-
-// The taskbar's window classes, on the main monitor and on the others.
-constexpr const wchar_t* taskbarClasses[] = {L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd"};
-
-DWORD processOf(HWND w)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(w, &process);
-    return process;
-}
 
 // Callback timers have no window to carry context, so their ticks are looked up by timer id.
 std::map<UINT_PTR, std::function<void()>>& callbackTimers()
@@ -59,6 +48,13 @@ std::optional<ScreenRect> Win32Desktop::windowRect(WindowHandle w) const
     return ScreenRect{r.left, r.top, r.right, r.bottom};
 }
 
+std::optional<ScreenRect> Win32Desktop::visibleFrame(WindowHandle topLevel) const
+{
+    RECT r{};
+    if (!dwmWindowAttribute(toHwnd(topLevel), dwmExtendedFrameBounds, &r, sizeof r)) return windowRect(topLevel);
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
+}
+
 WindowHandle Win32Desktop::topLevelWindow(WindowHandle w) const { return toHandle(GetAncestor(toHwnd(w), GA_ROOT)); }
 
 // One read of the window's own style: asking every window it lies in (IsWindowVisible, IsIconic)
@@ -85,19 +81,6 @@ void Win32Desktop::setLayeredAttributes(WindowHandle w, Colour key, int alpha)
 }
 
 WindowHandle Win32Desktop::foregroundWindow() const { return toHandle(GetForegroundWindow()); }
-
-bool Win32Desktop::isShellWindow(WindowHandle handle) const
-{
-    const HWND w = toHwnd(handle);
-    wchar_t className[32] = {};
-    GetClassNameW(w, className, static_cast<int>(std::size(className)));
-    for (const wchar_t* taskbar : taskbarClasses) {
-        if (lstrcmpW(className, taskbar) == 0) return true;
-    }
-    // Start, search and the notification flyouts have no fixed class, but the shell's process.
-    const HWND shell = GetShellWindow();
-    return shell && processOf(shell) == processOf(w);
-}
 
 void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
 {

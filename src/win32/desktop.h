@@ -9,13 +9,13 @@ public:
     Point cursorPosition() const override;
     WindowHandle windowAtPoint(Point p) const override;
     std::optional<ScreenRect> windowRect(WindowHandle w) const override;
+    std::optional<ScreenRect> visibleFrame(WindowHandle topLevel) const override;
     WindowHandle topLevelWindow(WindowHandle w) const override;
     bool isShown(WindowHandle w) const override;
     std::uint32_t extendedStyle(WindowHandle w) const override;
     void setExtendedStyle(WindowHandle w, std::uint32_t style) override;
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
     WindowHandle foregroundWindow() const override;
-    bool isShellWindow(WindowHandle w) const override;
     // Does not activate the window, so that keeping a window on top never takes the focus.
     void setTopmost(WindowHandle w, bool topmost) override;
     Size screenSize() const override;

@@ -17,11 +17,8 @@ bool isOwnWindow(HWND w)
 // count as visible but are not on the screen. DWM is looked up at run time; without it nothing is cloaked.
 bool isCloaked(HWND w)
 {
-    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
-    constexpr DWORD cloakedAttribute = 14;  // DWMWA_CLOAKED
-    static const auto getAttribute = dwmFunction<GetAttribute>("DwmGetWindowAttribute");
     DWORD cloaked = 0;
-    return getAttribute && SUCCEEDED(getAttribute(w, cloakedAttribute, &cloaked, sizeof cloaked)) && cloaked;
+    return dwmWindowAttribute(w, dwmCloaked, &cloaked, sizeof cloaked) && cloaked;
 }
 
 DWORD styleOf(HWND w, int index) { return static_cast<DWORD>(GetWindowLongPtrW(w, index)); }

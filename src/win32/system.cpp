@@ -93,4 +93,11 @@ FARPROC dwmFunction(const char* name)
     return dwm ? GetProcAddress(dwm.get(), name) : nullptr;
 }
 
+bool dwmWindowAttribute(HWND w, DWORD attribute, void* out, DWORD size)
+{
+    using GetAttribute = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
+    static const auto getAttribute = dwmFunction<GetAttribute>("DwmGetWindowAttribute");
+    return getAttribute && SUCCEEDED(getAttribute(w, attribute, out, size));
+}
+
 }  // namespace tintora::win32

@@ -52,4 +52,11 @@ Function dwmFunction(const char* name)
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(dwmFunction(name)));
 }
 
+// Attributes DWM keeps of a window (DWMWA_*); the SDK's numbers, as MinGW's headers lack some.
+inline constexpr DWORD dwmExtendedFrameBounds = 9;
+inline constexpr DWORD dwmCloaked = 14;
+
+// Reads a DWM attribute of a window into out; false where DWM does not answer (no compositor, Wine).
+bool dwmWindowAttribute(HWND w, DWORD attribute, void* out, DWORD size);
+
 }  // namespace tintora::win32

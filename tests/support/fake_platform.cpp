@@ -142,9 +142,19 @@ std::optional<ScreenRect> FakeDesktop::windowRect(WindowHandle w) const
     ++rectQueries;
     auto it = rects.find(w);
     if (it != rects.end()) return it->second;
+    if (ui && (w == ui->startupHandle || w == ui->consoleHandle)) {
+        const Geometry g = ui->geometry(w == ui->startupHandle ? WindowId::startup : WindowId::console);
+        return ScreenRect{g.left, g.top, g.left + g.width, g.top + g.height};
+    }
     for (const auto& [handle, r] : windowsAtPoints)
         if (handle == w) return r;
     return std::nullopt;
+}
+
+std::optional<ScreenRect> FakeDesktop::visibleFrame(WindowHandle w) const
+{
+    auto it = visibleFrames.find(w);
+    return it != visibleFrames.end() ? std::optional(it->second) : windowRect(w);
 }
 
 std::vector<ScreenRect> FakeDesktop::monitors() const
@@ -325,6 +335,7 @@ FakePlatform::FakePlatform()
     : platform{ui, ui, ui, ui, ui, canvas, desktop, files, files, process, shell, capture, capture, hotkeys}
 {
     ui.log = &log;
+    desktop.ui = &ui;
     canvas.log = &log;
     desktop.log = &log;
     files.log = &log;

@@ -144,13 +144,13 @@ struct FakeDesktop : Desktop {
     Point cursorPosition() const override { return cursor; }
     WindowHandle windowAtPoint(Point p) const override;
     std::optional<ScreenRect> windowRect(WindowHandle w) const override;
+    std::optional<ScreenRect> visibleFrame(WindowHandle w) const override;
     WindowHandle topLevelWindow(WindowHandle w) const override;
     bool isShown(WindowHandle w) const override;
     std::uint32_t extendedStyle(WindowHandle w) const override;
     void setExtendedStyle(WindowHandle w, std::uint32_t s) override { exStyles[w] = s; }
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
     WindowHandle foregroundWindow() const override { return foreground; }
-    bool isShellWindow(WindowHandle) const override { return false; }
     void setTopmost(WindowHandle w, bool on) override;
     Size screenSize() const override { return screen; }
     std::vector<ScreenRect> monitors() const override;
@@ -175,7 +175,11 @@ struct FakeDesktop : Desktop {
     Point cursor;
     // Windows by their rectangles, top-most first; windowAtPoint returns the first that holds the point.
     std::vector<std::pair<WindowHandle, ScreenRect>> windowsAtPoints;
+    // Rectangles of other windows; the program's own windows have the rectangles of their geometry.
     std::map<WindowHandle, ScreenRect> rects;
+    // Visible frames that differ from the window rectangle.
+    std::map<WindowHandle, ScreenRect> visibleFrames;
+    const FakeUi* ui = nullptr;
     mutable int rectQueries = 0;
     mutable int shownQueries = 0;
     // Controls by the top-level windows they lie in; other windows are their own.

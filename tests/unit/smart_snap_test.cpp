@@ -72,8 +72,12 @@ TEST_F(SmartSnap, EveryStartDrawsANewRandomColour)
     EXPECT_GT(reds.size(), 30u);
 }
 
+// A top-level window is covered on its visible frame (without the invisible resize borders of
+// Windows 10 and 11), a control on its window rectangle.
 TEST_F(SmartSnap, FollowsTheDeepestWindowUnderThePointerInOneMove)
 {
+    fp.desktop.topLevels[editControl] = notepad;
+    fp.desktop.visibleFrames = {{notepad, {107, 50, 693, 443}}, {editControl, {0, 0, 10, 10}}};
     program.menuCommand(startup::智能吸附窗口);
     fp.log.clear();
 
@@ -83,8 +87,8 @@ TEST_F(SmartSnap, FollowsTheDeepestWindowUnderThePointerInOneMove)
     EXPECT_EQ(startupGeometry(), (Geometry{108, 100, 584, 342}));
     EXPECT_EQ(fp.log, std::vector<std::string>{"startup.move 108,100,584,342"});
 
-    pointAt({102, 60});  // on the frame of notepad, outside its control
-    EXPECT_EQ(startupGeometry(), (Geometry{100, 50, 600, 400}));
+    pointAt({110, 60});  // on the title bar of notepad, outside its control
+    EXPECT_EQ(startupGeometry(), (Geometry{107, 50, 586, 393}));
 }
 
 TEST_F(SmartSnap, AFailingRectangleQueryKeepsTheLastRectangle)

@@ -130,6 +130,24 @@ TEST_F(FollowTarget, OverlayTakesTheTargetsPlaceHidesWithItAndStaysWhenItCloses)
     EXPECT_EQ(overlay(), geometryOf(moved));
 }
 
+// On Windows 10 and 11 a sizable window's rectangle holds invisible borders left, right and below.
+TEST_F(FollowTarget, TheOverlayAndTheScreenshotLieOnTheVisibleFrameOfATopLevelTarget)
+{
+    const auto withoutBorders = [](ScreenRect r) { return ScreenRect{r.left + 7, r.top, r.right - 7, r.bottom - 7}; };
+    putFile(paths::startIni, "[Follow]\nWindow=1\n");
+    fp.desktop.visibleFrames[unit::targetWindow] = withoutBorders(unit::targetRect);
+    startAndLock();
+    EXPECT_EQ(overlay(), geometryOf(withoutBorders(unit::targetRect)));
+
+    moveTarget(moved);
+    fp.desktop.visibleFrames[unit::targetWindow] = withoutBorders(moved);
+    tick();
+    EXPECT_EQ(overlay(), geometryOf(withoutBorders(moved)));
+    program.menuCommand(console::储存为PNG格式);
+    ASSERT_EQ(fp.capture.grabs.size(), 1u);
+    EXPECT_EQ(fp.capture.grabs[0], withoutBorders(moved));
+}
+
 TEST_F(FollowTarget, FullScreenIsLeftAloneAndWindowedReturnsToTheTargetAsItIsNow)
 {
     fp.desktop.screen = {1280, 1024};

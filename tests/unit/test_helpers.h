@@ -40,7 +40,6 @@ protected:
     void lockOver(ScreenRect r)
     {
         fp.desktop.windowsAtPoints = {{targetWindow, r}};
-        fp.desktop.rects[fp.ui.startupHandle] = r;
         fp.desktop.cursor = {r.left + 1, r.top + 1};
         program.menuCommand(startup::智能吸附窗口);
         program.timerTick(startup::时钟2);

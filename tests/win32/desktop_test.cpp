@@ -157,6 +157,9 @@ TEST(Win32Desktop, WindowRectAndStyles)
     const OwnedWindow window = makePopup(10, 20, 300, 200);
     EXPECT_EQ(desktop.windowRect(handleOf(window.get())), (ScreenRect{10, 20, 310, 220}));
     EXPECT_FALSE(desktop.windowRect(0x7FFFF0));
+    // Without DWM's frame bounds (Wine answers E_NOTIMPL) the visible frame is the window rectangle.
+    EXPECT_EQ(desktop.visibleFrame(handleOf(window.get())), (ScreenRect{10, 20, 310, 220}));
+    EXPECT_FALSE(desktop.visibleFrame(0x7FFFF0));
 
     const std::uint32_t before = desktop.extendedStyle(handleOf(window.get()));
     EXPECT_FALSE(before & exstyle::layered);

@@ -1,5 +1,5 @@
-// The topmost keeper on the real desktop, with Wine's notepad or a stand-in taskbar in front. What
-// it restacks is counted through the z-order changes its two windows are told of.
+// The topmost keeper on the real desktop, with its own overlay, Wine's notepad or stand-in taskbars
+// in front. What it restacks is counted through the z-order changes its two windows are told of.
 #include "ui/topmost_keeper.h"
 
 #include <gtest/gtest.h>
@@ -69,9 +69,17 @@ protected:
     AppState state;
 };
 
-TEST_F(TopmostKeeperOnTheDesktop, RestacksNothingWhileNotepadStaysInFront)
+TEST_F(TopmostKeeperOnTheDesktop, RestacksNothingWhileTheOverlayOrNotepadStaysInFront)
 {
     SetLayeredWindowAttributes(overlay.get(), 0, 128, LWA_ALPHA);
+    ASSERT_TRUE(bringToFront(overlay.get()));
+    tick();
+    tick();
+    zOrderChanges.clear();
+    for (int i = 0; i < 5; ++i) tick();
+    EXPECT_EQ(zOrderChanges[overlay.get()], 0) << "restacked with the overlay in front and nothing changed";
+    EXPECT_EQ(zOrderChanges[console.get()], 0) << "restacked with the overlay in front and nothing changed";
+
     const ForeignProgram notepad(L"notepad.exe");
     ASSERT_NE(notepad.window(), nullptr) << "notepad's window did not appear";
     ASSERT_TRUE(bringToFront(notepad.window()));
@@ -92,24 +100,29 @@ TEST_F(TopmostKeeperOnTheDesktop, RestacksNothingWhileNotepadStaysInFront)
     EXPECT_FALSE(isTopmost(notepad.window()));
 }
 
-TEST_F(TopmostKeeperOnTheDesktop, LeavesAStandInTaskbarTopmost)
+// Other programs' topmost windows keep their flags: the taskbars and any window kept on top.
+TEST_F(TopmostKeeperOnTheDesktop, LeavesOtherTopmostWindowsTopmost)
 {
     const WindowClass taskbarClass(L"Shell_TrayWnd", DefWindowProcW, nullptr, GetSysColorBrush(COLOR_WINDOW));
+    const WindowClass secondaryClass(L"Shell_SecondaryTrayWnd", DefWindowProcW, nullptr,
+                                     GetSysColorBrush(COLOR_WINDOW));
     const OwnedWindow taskbar = makeWindow(taskbarClass.name(), WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 900);
-    ASSERT_TRUE(bringToFront(taskbar.get()));
-    tick();
-    tick();
-    EXPECT_TRUE(isTopmost(taskbar.get())) << "the taskbar lost its topmost flag";
-    EXPECT_TRUE(isTopmost(overlay.get()));
-    EXPECT_TRUE(isTopmost(console.get()));
+    const OwnedWindow secondary = makeWindow(secondaryClass.name(), WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 300, 900);
+    const ForeignProgram notepad(L"notepad.exe");
+    ASSERT_NE(notepad.window(), nullptr) << "notepad's window did not appear";
+    SetWindowPos(notepad.window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_TRUE(isTopmost(notepad.window()));
 
-    // Any other topmost window in front is put below ours.
-    const WindowClass otherClass(L"TintoraTestOther", DefWindowProcW, nullptr, GetSysColorBrush(COLOR_WINDOW));
-    const OwnedWindow other = makeWindow(otherClass.name(), WS_EX_TOPMOST, 300, 600);
-    ASSERT_TRUE(bringToFront(other.get()));
-    tick();
-    EXPECT_FALSE(isTopmost(other.get())) << "a topmost window in front kept its flag";
-    EXPECT_TRUE(isTopmost(taskbar.get()));
+    for (HWND front : {taskbar.get(), secondary.get(), notepad.window()}) {
+        ASSERT_TRUE(bringToFront(front));
+        tick();
+        tick();
+        EXPECT_TRUE(isTopmost(overlay.get()));
+        EXPECT_TRUE(isTopmost(console.get()));
+    }
+    EXPECT_TRUE(isTopmost(taskbar.get())) << "the taskbar lost its topmost flag";
+    EXPECT_TRUE(isTopmost(secondary.get())) << "the secondary taskbar lost its topmost flag";
+    EXPECT_TRUE(isTopmost(notepad.window())) << "another program's topmost window lost its flag";
 }
 
 }  // namespace
