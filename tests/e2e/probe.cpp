@@ -13,9 +13,13 @@
 //   probe hold MODS VK ...   registers each system-wide hotkey (MOD_* and virtual key, in hex) as
 //                            another program would, prints "held" or "taken" for each, and keeps
 //                            them until it is ended
+//   probe trayicon HWND add|delete
+//                            adds or deletes the window's tray icon (id 1) in the shell's place
+//   probe taskbarcreated     broadcasts what a shell that starts again broadcasts
 // Handles are printed and taken in hexadecimal.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -131,10 +135,21 @@ int main(int argc, char** argv)
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         }
+    } else if (command == "trayicon" && argc > 3) {
+        NOTIFYICONDATAW icon{};
+        icon.cbSize = sizeof icon;
+        icon.hWnd = parseHandle(argv[2]);
+        icon.uID = 1;
+        icon.uFlags = NIF_TIP;
+        const bool done = Shell_NotifyIconW(std::string(argv[3]) == "add" ? NIM_ADD : NIM_DELETE, &icon);
+        std::printf("%s\n", done ? "ok" : "failed");
+    } else if (command == "taskbarcreated") {
+        SendNotifyMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     } else {
         std::fprintf(stderr,
                      "usage: probe windows | children HWND | slider HWND | text HWND | foreground | focus | "
-                     "move HWND X Y W H | monitors | syscommand HWND minimize|restore|close | hold MODS VK ...\n");
+                     "move HWND X Y W H | monitors | syscommand HWND minimize|restore|close | hold MODS VK ... | "
+                     "trayicon HWND add|delete | taskbarcreated\n");
         return 2;
     }
     return 0;

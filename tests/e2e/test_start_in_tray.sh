@@ -38,4 +38,15 @@ expect_eq "files of the second Tintora" "$(ls -A "$E2E_WORK/other")" tintora.exe
 
 start_again "$E2E_APP"
 console_left_is $centred || fail "the console moved"
+
+# The shell refuses the icon (as one not running yet would): the console stays with a notice, and
+# goes to the tray when the shell says it has started.
+console="$(field_handle "$(console_line)")"
+expect_eq "the icon taken first" "$(probe trayicon "$console" add)" ok
+press_console ctrl+t
+wait_until 10 "the notice that the tray is not available" balloon_says "无法添加托盘图标，控制台留在原处；任务栏就绪后将自动隐藏到托盘。"
+console_left_is $centred || fail "the console left the screen without a tray icon"
+expect_eq "the icon given back" "$(probe trayicon "$console" delete)" ok
+probe taskbarcreated
+wait_until 10 "the console in the tray once the shell is there" console_left_is -1000
 pass
