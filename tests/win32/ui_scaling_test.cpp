@@ -21,6 +21,17 @@ LONG fontHeight(HWND control)
     return font.lfHeight;
 }
 
+// The width of the window's big or small icon.
+LONG iconWidth(HWND w, WPARAM which)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(reinterpret_cast<HICON>(SendMessageW(w, WM_GETICON, which, 0)), &info)) return 0;
+    const GdiObject<HBITMAP> colour(info.hbmColor), mask(info.hbmMask);
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    return bitmap.bmWidth;
+}
+
 // What the system sends when a window moves to a monitor with another DPI.
 void moveToDpi(HWND w, int dpi, const RECT& suggested)
 {
@@ -40,11 +51,14 @@ TEST_F(Win32UiTest, AMoveToAnotherDpiScalesTheConsoleButNeverTheOverlay)
         EXPECT_EQ(windowRect(console), (std::array<LONG, 4>{100, 50, 850, 680}));
         EXPECT_EQ(ui.geometry(redSlider), (Geometry{93, 18, 540, 90}));
         EXPECT_EQ(fontHeight(label), -30);
+        EXPECT_EQ(iconWidth(console, ICON_SMALL), 24);
+        EXPECT_EQ(iconWidth(console, ICON_BIG), 48);
 
         moveToDpi(console, designDpi, {100, 50, 600, 470});
         EXPECT_EQ(windowRect(console), (std::array<LONG, 4>{100, 50, 600, 470}));
         EXPECT_EQ(ui.geometry(redSlider), slider);
         EXPECT_EQ(fontHeight(label), -20);
+        EXPECT_EQ(iconWidth(console, ICON_SMALL), 16);
     });
 
     // Without its frame the start-up window is the overlay (or smart snap): physical pixels only.
