@@ -108,23 +108,12 @@ bool sameName(std::string_view a, std::string_view b)
 
 }  // namespace
 
-TextEncoding detectTextEncoding(std::string_view bytes)
-{
-    if (startsWith(bytes, utf16leMark)) return TextEncoding::utf16le;
-    if (startsWith(bytes, utf16beMark)) return TextEncoding::utf16be;
-    if (startsWith(bytes, utf8Mark) || isUtf8(bytes)) return TextEncoding::utf8;
-    return TextEncoding::gbk;
-}
-
 std::string textAsUtf8(std::string_view bytes, GbkToUtf8 fromGbk)
 {
-    switch (detectTextEncoding(bytes)) {
-        case TextEncoding::utf16le: return utf16AsUtf8(bytes.substr(utf16leMark.size()), false);
-        case TextEncoding::utf16be: return utf16AsUtf8(bytes.substr(utf16beMark.size()), true);
-        case TextEncoding::utf8:
-            return std::string(startsWith(bytes, utf8Mark) ? bytes.substr(utf8Mark.size()) : bytes);
-        case TextEncoding::gbk: break;
-    }
+    if (startsWith(bytes, utf16leMark)) return utf16AsUtf8(bytes.substr(utf16leMark.size()), false);
+    if (startsWith(bytes, utf16beMark)) return utf16AsUtf8(bytes.substr(utf16beMark.size()), true);
+    if (startsWith(bytes, utf8Mark)) return std::string(bytes.substr(utf8Mark.size()));
+    if (isUtf8(bytes)) return std::string(bytes);
     return fromGbk(bytes);
 }
 

@@ -6,14 +6,9 @@
 
 namespace tintora {
 
-enum class TextEncoding { utf8, utf16le, utf16be, gbk };
-
-// UTF-16 only with its byte-order mark; UTF-8 with one, or when the bytes are valid UTF-8 (plain
-// ASCII is); GBK, the Chinese ANSI code page, otherwise.
-TextEncoding detectTextEncoding(std::string_view bytes);
-
-// The text as UTF-8, without a byte-order mark. GBK is converted by the system's converter,
-// passed in; broken UTF-16 becomes U+FFFD.
+// The text as UTF-8, without a byte-order mark. The bytes are UTF-16 only with its byte-order
+// mark; UTF-8 with one, or when they are valid UTF-8 (plain ASCII is); GBK, the Chinese ANSI code
+// page, otherwise, converted by the system's converter passed in. Broken UTF-16 becomes U+FFFD.
 using GbkToUtf8 = std::string (*)(std::string_view gbk);
 std::string textAsUtf8(std::string_view bytes, GbkToUtf8 fromGbk);
 

@@ -47,9 +47,8 @@ protected:
 
 TEST_F(GlobalHotkeys, RegisteredAtStartToldByTheConsoleAndActingAfterTheLock)
 {
-    putFile(paths::hotkeysIni,
-            "[Hotkeys]\nToggle=Ctrl+Alt+T\nStronger= ctrl+alt+pageup\nWeaker=\n"
-            "Screenshot=Ctrl+Q+S\nFullScreen=Ctrl+Alt+F\nConsole=Ctrl+Alt+C\n");
+    putFile(paths::hotkeysIni, "[Hotkeys]\nToggle=Ctrl+Alt+T\nStronger= ctrl+alt+pageup\nWeaker=\n"
+                               "Screenshot=Ctrl+Q+S\nFullScreen=Ctrl+Alt+F\nConsole=Ctrl+Alt+C\n");
     fp.hotkeys.heldElsewhere = {*parseKeyCombination("Ctrl+Alt+F")};
     createStartupWindow();
     EXPECT_EQ(fp.hotkeys.registered.size(), 3u);
