@@ -23,8 +23,9 @@ TEST(ForeignText, IsJudgedByMarkOrBytes)
 
 TEST(IniItem, FindsTheItemAsTheProfileApiDoes)
 {
-    const std::string text = "[Choice]\r\nRecord=1\r\n [ imges ] \r\n  IMG =  \"图表 1.png\"  \r\nImg=second.png\r\n"
-                             "[Other]\nimg=other.png";
+    const std::string text =
+        "[Choice]\r\nRecord=1\r\n [ imges ] \r\n  IMG =  \"图表 1.png\"  \r\nImg=second.png\r\n"
+        "[Other]\nimg=other.png";
     EXPECT_EQ(iniItem(text, "Imges", "Img"), "图表 1.png");
     EXPECT_EQ(iniItem(text, "Other", "Img"), "other.png");
     EXPECT_EQ(iniItem(text, "Imges", "Record"), "");
