@@ -3,6 +3,21 @@
 #include <algorithm>
 
 namespace tintora {
+namespace {
+
+// A window moved off the screen keeps the keyboard on Windows: keys meant for the game would move
+// the sliders or press the console's button. Where the move itself takes the keyboard from the
+// console (Wine), it has gone already once the window system's pending events are in.
+void giveKeyboardBack(App& app)
+{
+    auto& p = app.platform;
+    p.desktop.takeWindowSystemEvents();
+    if (p.desktop.foregroundWindow() != p.windows.handle(WindowId::console)) return;
+    for (WindowHandle w : {app.state.lastOtherForeground, app.state.targetTopLevel})
+        if (w != 0 && p.desktop.isShown(w) && p.desktop.activate(w)) return;
+}
+
+}  // namespace
 
 void setConsoleLeft(App& app, int left)
 {
@@ -18,11 +33,8 @@ void moveConsoleOffScreen(App& app)
     const ScreenRect hidden{offScreenLeft, console.top, offScreenLeft + console.width, console.top + console.height};
     const bool seen =
         std::ranges::any_of(monitors, [&](const ScreenRect& m) { return area(intersection(m, hidden)) > 0; });
-    if (!seen) {
-        setConsoleLeft(app, offScreenLeft);
-        return;
-    }
-    setConsoleLeft(app, std::ranges::min(monitors, {}, &ScreenRect::left).left - console.width);
+    setConsoleLeft(app, seen ? std::ranges::min(monitors, {}, &ScreenRect::left).left - console.width : offScreenLeft);
+    giveKeyboardBack(app);
 }
 
 }  // namespace tintora

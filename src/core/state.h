@@ -69,6 +69,9 @@ struct AppState {
     WindowHandle keptTopmostWindow = 0;
     WindowHandle keptOverlayWindow = 0;
     WindowHandle lastForegroundWindow = 0;
+    // The last window of another program the keeper saw in front; it gets the keyboard back when
+    // the console leaves the screen.
+    WindowHandle lastOtherForeground = 0;
     int keeperRestacksLeft = 0;
 
     // Chart settings follower.

@@ -36,6 +36,8 @@ public:
     // Colour key and constant alpha of a layered window.
     virtual void setLayeredAttributes(WindowHandle w, Colour key, int alpha) = 0;
     virtual WindowHandle foregroundWindow() const = 0;
+    // Makes the window the foreground window, with the keyboard; false when the system refused.
+    virtual bool activate(WindowHandle w) = 0;
     // Puts the window above (or among) the other windows without moving or sizing it.
     virtual void setTopmost(WindowHandle w, bool topmost) = 0;
     // The primary monitor's size.
@@ -44,6 +46,9 @@ public:
     // negative coordinates.
     virtual std::vector<ScreenRect> monitors() const = 0;
     virtual std::uint32_t tickCount() const = 0;
+    // Lets the events the window system has already sent change the focus and activation, without
+    // dispatching any message.
+    virtual void takeWindowSystemEvents() = 0;
     // Dispatches every message already queued for this thread, then returns.
     virtual void processPendingEvents() = 0;
     // A timer without a window; returns its id.

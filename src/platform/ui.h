@@ -23,7 +23,8 @@ public:
     virtual void setFreeDrag(WindowId w, bool on) = 0;
     virtual bool isBeingDragged(WindowId w) const = 0;
     virtual void setTitle(WindowId w, std::string_view title) = 0;
-    // Shows the window in its normal state: neither hidden, minimised nor maximised.
+    // Shows the window in its normal state (neither hidden, minimised nor maximised), without
+    // taking the keyboard.
     virtual void showNormal(WindowId w) = 0;
     // Makes the window the foreground window, with the keyboard.
     virtual void activate(WindowId w) = 0;
@@ -32,7 +33,8 @@ public:
     // The DPI of the monitor the window is on (designDpi at 100 %); the window, its controls and
     // fonts are made at their design values scaled to it.
     virtual int dpi(WindowId w) const = 0;
-    // Opens the window modally, without an owner; returns when it has been closed.
+    // Opens the window modally, without an owner; returns when it has been closed. It is shown and
+    // activated after its creation, unless its creation showed it already.
     virtual void openModal(WindowId w) = 0;
 };
 

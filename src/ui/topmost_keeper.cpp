@@ -26,7 +26,10 @@ void keepWindowsOnTop(Desktop& desktop, AppState& state)
 {
     const WindowHandle foreground = desktop.foregroundWindow();
     const WindowHandle kept[] = {state.keptOverlayWindow, state.keptTopmostWindow};
-    if (foreground != state.lastForegroundWindow) state.keeperRestacksLeft = restacksAfterForegroundChange;
+    if (foreground != state.lastForegroundWindow) {
+        state.keeperRestacksLeft = restacksAfterForegroundChange;
+        if (foreground != 0 && foreground != kept[0] && foreground != kept[1]) state.lastOtherForeground = foreground;
+    }
     state.lastForegroundWindow = foreground;
     const bool restack = state.keeperRestacksLeft > 0;
     if (restack) --state.keeperRestacksLeft;

@@ -82,6 +82,8 @@ void Win32Desktop::setLayeredAttributes(WindowHandle w, Colour key, int alpha)
 
 WindowHandle Win32Desktop::foregroundWindow() const { return toHandle(GetForegroundWindow()); }
 
+bool Win32Desktop::activate(WindowHandle w) { return SetForegroundWindow(toHwnd(w)) != FALSE; }
+
 void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
 {
     SetWindowPos(toHwnd(w), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -99,6 +101,10 @@ std::vector<ScreenRect> Win32Desktop::monitors() const
 }
 
 std::uint32_t Win32Desktop::tickCount() const { return GetTickCount(); }
+
+// Waiting with no time lets Wine's driver take its X events (a focus lost through a move off the
+// screen, for one); on Windows it returns at once.
+void Win32Desktop::takeWindowSystemEvents() { MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE); }
 
 void Win32Desktop::processPendingEvents()
 {

@@ -16,11 +16,13 @@ public:
     void setExtendedStyle(WindowHandle w, std::uint32_t style) override;
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
     WindowHandle foregroundWindow() const override;
+    bool activate(WindowHandle w) override;
     // Does not activate the window, so that keeping a window on top never takes the focus.
     void setTopmost(WindowHandle w, bool topmost) override;
     Size screenSize() const override;
     std::vector<ScreenRect> monitors() const override;
     std::uint32_t tickCount() const override;
+    void takeWindowSystemEvents() override;
     void processPendingEvents() override;
     unsigned startCallbackTimer(int milliseconds, std::function<void()> tick) override;
     void killCallbackTimer(unsigned id) override;

@@ -307,7 +307,7 @@ void Win32Ui::openModal(WindowId id)
     const WindowId other = id == WindowId::startup ? WindowId::console : WindowId::startup;
     const bool disableOther = hwndOf(other) && IsWindowEnabled(hwndOf(other));
     if (disableOther) EnableWindow(hwndOf(other), FALSE);
-    ShowWindow(hwndOf(id), SW_SHOWNORMAL);
+    if (!IsWindowVisible(hwndOf(id))) ShowWindow(hwndOf(id), SW_SHOWNORMAL);
     const auto quit = pump([&] { return hwndOf(id) != nullptr; });
     if (disableOther && hwndOf(other)) EnableWindow(hwndOf(other), TRUE);
     // The outer loop must see the quit request too.

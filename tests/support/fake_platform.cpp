@@ -188,6 +188,13 @@ void FakeDesktop::setLayeredAttributes(WindowHandle w, Colour key, int alpha)
     append(log, "layered " + std::to_string(alpha));
 }
 
+bool FakeDesktop::activate(WindowHandle w)
+{
+    foreground = w;
+    append(log, "activate " + std::to_string(w));
+    return true;
+}
+
 void FakeDesktop::setTopmost(WindowHandle w, bool on)
 {
     topmostCalls.push_back({w, on});

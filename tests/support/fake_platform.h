@@ -151,10 +151,12 @@ struct FakeDesktop : Desktop {
     void setExtendedStyle(WindowHandle w, std::uint32_t s) override { exStyles[w] = s; }
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
     WindowHandle foregroundWindow() const override { return foreground; }
+    bool activate(WindowHandle w) override;
     void setTopmost(WindowHandle w, bool on) override;
     Size screenSize() const override { return screen; }
     std::vector<ScreenRect> monitors() const override;
     std::uint32_t tickCount() const override { return ticks; }
+    void takeWindowSystemEvents() override {}
     void processPendingEvents() override;
     unsigned startCallbackTimer(int ms, std::function<void()> tick) override;
     void killCallbackTimer(unsigned id) override { callbackTimers.erase(id); }

@@ -82,6 +82,8 @@ TEST_P(ConsoleStartOption, ChecksTheOptionAndHidesOnlyForOne)
     EXPECT_EQ(checked(console::启动后控制台最小化显示), GetParam().trayChecked);
     if (GetParam().hidden) {
         EXPECT_EQ(geometry(WindowId::console), (Geometry{-1000, 330, 500, 371}));
+        // Shown by its creation, without the keyboard.
+        EXPECT_EQ(fp.ui.window(WindowId::console).showNormalCalls, 1);
         EXPECT_EQ(fp.ui.trayTips.at(WindowId::console), "Tintorav1.0");
         ASSERT_EQ(fp.ui.balloons.size(), 1u);
         EXPECT_EQ(fp.ui.balloons[0].text, "点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0");
@@ -93,6 +95,7 @@ TEST_P(ConsoleStartOption, ChecksTheOptionAndHidesOnlyForOne)
         EXPECT_TRUE(fp.ui.trayTips.empty());
     } else {
         EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 330, 500, 371}));
+        EXPECT_EQ(fp.ui.window(WindowId::console).showNormalCalls, 0) << "shown by its opening, with the keyboard";
         EXPECT_TRUE(fp.ui.trayTips.empty());
         EXPECT_TRUE(fp.ui.balloons.empty());
     }
@@ -170,20 +173,41 @@ TEST_F(ConsoleCreation, AnotherStartBeforeTheLockBringsTheStartupWindowForward)
 class ConsoleTray : public unit::ProgramTest {
 protected:
     ConsoleTray() { startAndLock(); }
+    void keeperTick() { fp.desktop.callbackTimers.begin()->second.tick(); }
 };
 
-TEST_F(ConsoleTray, HideKeepsTopAndSizeAndRestoreBringsBackTheLeft)
+// The console leaves the keyboard it has to the window the user was in before it, or else to the
+// target's top-level window.
+TEST_F(ConsoleTray, HideKeepsTopAndSizeGivesTheKeyboardBackAndRestoreBringsBackTheLeft)
 {
+    constexpr WindowHandle game = 0x3001;
+    fp.desktop.foreground = game;
+    keeperTick();
+    fp.desktop.foreground = fp.ui.consoleHandle;
+    keeperTick();
     fp.ui.move(WindowId::console, {710, 500, 500, 371});  // the user moved it down
     program.menuCommand(console::最小化控制台到托盘);
     EXPECT_EQ(geometry(WindowId::console), (Geometry{-1000, 500, 500, 371}));
     EXPECT_EQ(fp.ui.trayTips.at(WindowId::console), "Tintorav1.0");
     ASSERT_EQ(fp.ui.balloons.size(), 1u);
     EXPECT_EQ(fp.ui.balloons[0].at, (Point{1810, 952}));
+    EXPECT_EQ(fp.desktop.foreground, game);
 
     program.menuCommand(console::恢复视窗);
     EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 500, 500, 371}));
     EXPECT_TRUE(fp.ui.trayTips.empty());
+
+    // That window closed meanwhile: the target's top-level window gets it.
+    fp.desktop.notShown.insert(game);
+    fp.desktop.foreground = fp.ui.consoleHandle;
+    program.menuCommand(console::最小化控制台到托盘);
+    EXPECT_EQ(fp.desktop.foreground, unit::targetWindow);
+    program.menuCommand(console::恢复视窗);
+
+    // Another window has it (the move took it, or the user went elsewhere): it stays there.
+    fp.desktop.foreground = 0x3002;
+    program.menuCommand(console::最小化控制台到托盘);
+    EXPECT_EQ(fp.desktop.foreground, 0x3002u);
 }
 
 TEST_F(ConsoleTray, HidingWhileHiddenIsIgnoredSoRestoreStillWorks)
