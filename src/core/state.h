@@ -53,6 +53,9 @@ struct AppState {
     std::optional<ScreenRect> followedRect;
     bool overlayHiddenWithTarget = false;
     unsigned followTicks = 0;
+    // The target whose changes the system tells (0: none), and the id of that watch.
+    WindowHandle watchedTarget = 0;
+    unsigned targetWatch = 0;
     // "tint off / on": every tint is hidden while this is set; following goes on underneath.
     bool tintsHidden = false;
 

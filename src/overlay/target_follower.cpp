@@ -16,14 +16,33 @@ bool following(const App& app)
     return state.followTarget && state.targetWindow != 0 && state.overlayScreenMode == overlayWindowed;
 }
 
-// The target's own state and its top-level window's, the one a user minimises or hides; windows
-// between them are not asked, to keep the tick cheap.
+// The target's own state and its top-level window's, the one a user minimises, hides or leaves on
+// another virtual desktop; windows between them are not asked, to keep the tick cheap.
 bool targetShown(const App& app)
 {
     const auto& desktop = app.platform.desktop;
     const auto& state = app.state;
     return desktop.isShown(state.targetWindow) &&
-           (state.targetTopLevel == state.targetWindow || desktop.isShown(state.targetTopLevel));
+           (state.targetTopLevel == state.targetWindow || desktop.isShown(state.targetTopLevel)) &&
+           !desktop.isCloaked(state.targetTopLevel);
+}
+
+void stopWatchingTarget(App& app)
+{
+    auto& state = app.state;
+    if (state.watchedTarget != 0) app.platform.desktop.stopWatching(state.targetWatch);
+    state.watchedTarget = 0;
+}
+
+// Where the system tells of the target's moves (Windows), the overlay moves with them at once; the
+// pointer clock's tick stays as the fallback (Wine tells nothing across processes).
+void watchTarget(App& app)
+{
+    auto& state = app.state;
+    if (state.watchedTarget == state.targetWindow) return;
+    stopWatchingTarget(app);
+    state.targetWatch = app.platform.desktop.watchWindow(state.targetWindow, [&app] { followTargetStep(app, true); });
+    state.watchedTarget = state.targetWindow;
 }
 
 void setFollowChoice(App& app, bool on)
@@ -40,6 +59,7 @@ void releaseOverlay(App& app)
     if (state.overlayHiddenWithTarget) showOverlay(app);
     state.overlayHiddenWithTarget = false;
     state.followedRect.reset();
+    stopWatchingTarget(app);
 }
 
 }  // namespace
@@ -58,10 +78,13 @@ void toggleFollowTarget(App& app)
     if (!on) releaseOverlay(app);
 }
 
-void followTargetTick(App& app)
+void followTargetTick(App& app) { followTargetStep(app, false); }
+
+void followTargetStep(App& app, bool told)
 {
     if (!following(app)) return;
     auto& state = app.state;
+    watchTarget(app);
     const auto rect = app.platform.desktop.windowRect(state.targetWindow);
     if (!rect) {
         // Closed: a later window that happens to get the same handle is not the target.
@@ -73,7 +96,7 @@ void followTargetTick(App& app)
     // changed and otherwise at every few ticks: idle following costs one rectangle query a tick,
     // and the visible frame is asked only when the window rectangle changed.
     const bool moved = rect != state.followedRect;
-    if (!moved && ++state.followTicks % showStateEvery != 0) return;
+    if (!moved && !told && ++state.followTicks % showStateEvery != 0) return;
     state.followedRect = rect;
     auto& windows = app.platform.windows;
     const auto& desktop = app.platform.desktop;

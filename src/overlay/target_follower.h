@@ -10,6 +10,9 @@ void loadFollowChoice(App& app);
 void toggleFollowTarget(App& app);
 // Tick of the start-up window's pointer clock, which keeps running after the lock.
 void followTargetTick(App& app);
+// One step of following; told when the system said the target changed, so that its show state is
+// asked at once.
+void followTargetStep(App& app, bool told);
 // Puts the windowed overlay on the target as it is now; false when there is nothing to follow.
 bool placeOverlayOnTarget(App& app);
 

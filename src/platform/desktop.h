@@ -31,6 +31,14 @@ public:
     virtual WindowHandle topLevelWindow(WindowHandle w) const = 0;
     // False while the window's own state is hidden or minimised; the windows it lies in are not asked.
     virtual bool isShown(WindowHandle w) const = 0;
+    // True while the system keeps a shown window off the screen: on another virtual desktop, a
+    // suspended app.
+    virtual bool isCloaked(WindowHandle w) const = 0;
+    // Calls changed, as soon as the system tells, whenever the window or the top-level window it lies
+    // in moves, changes size, is minimised or restored, shown, hidden, cloaked or destroyed; returns
+    // the id that stopWatching takes. Where the system tells nothing (Wine), changed is never called.
+    virtual unsigned watchWindow(WindowHandle w, std::function<void()> changed) = 0;
+    virtual void stopWatching(unsigned id) = 0;
     virtual std::uint32_t extendedStyle(WindowHandle w) const = 0;
     virtual void setExtendedStyle(WindowHandle w, std::uint32_t style) = 0;
     // Colour key and constant alpha of a layered window.

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
+#include <vector>
 
+#include "win32/error.h"
 #include "win32/hit_test.h"
 #include "win32/system.h"
 
@@ -19,6 +22,41 @@ std::map<UINT_PTR, std::function<void()>>& callbackTimers()
 {
     static std::map<UINT_PTR, std::function<void()>> timers;
     return timers;
+}
+
+// A watched window, its top-level window and the hooks that tell of them.
+struct Watch {
+    HWND window;
+    HWND topLevel;
+    std::function<void()> changed;
+    std::vector<HWINEVENTHOOK> hooks;
+};
+
+std::map<unsigned, Watch>& watches()
+{
+    static std::map<unsigned, Watch> all;
+    return all;
+}
+
+// The events a follower needs, in ranges of SetWinEventHook: minimise start and end; destroy, show
+// and hide; location change; cloaked and uncloaked.
+constexpr std::pair<DWORD, DWORD> watchedEvents[] = {
+    {EVENT_SYSTEM_MINIMIZESTART, EVENT_SYSTEM_MINIMIZEEND},
+    {EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE},
+    {EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE},
+    {0x8017, 0x8018},  // EVENT_OBJECT_CLOAKED, EVENT_OBJECT_UNCLOAKED
+};
+
+void CALLBACK onWinEvent(HWINEVENTHOOK hook, DWORD, HWND w, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object != OBJID_WINDOW || child != CHILDID_SELF) return;
+    for (const auto& [id, watch] : watches()) {
+        if (std::find(watch.hooks.begin(), watch.hooks.end(), hook) == watch.hooks.end()) continue;
+        if (w != watch.window && w != watch.topLevel) return;
+        const std::function<void()> changed = watch.changed;  // it may stop its own watch
+        changed();
+        return;
+    }
 }
 
 void CALLBACK onCallbackTimer(HWND, UINT, UINT_PTR id, DWORD)
@@ -59,6 +97,36 @@ WindowHandle Win32Desktop::topLevelWindow(WindowHandle w) const { return toHandl
 
 // One read of the window's own style: asking every window it lies in (IsWindowVisible, IsIconic)
 // costs several times as much, and this runs at every tick of following.
+bool Win32Desktop::isCloaked(WindowHandle w) const { return win32::isCloaked(toHwnd(w)); }
+
+// Out of context, for the window's own process and thread: the events come as messages to this
+// thread, and only the ones of that program.
+unsigned Win32Desktop::watchWindow(WindowHandle w, std::function<void()> changed)
+{
+    static unsigned lastId = 0;
+    const HWND window = toHwnd(w);
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    Watch watch{window, GetAncestor(window, GA_ROOT), std::move(changed), {}};
+    for (const auto& [first, last] : watchedEvents) {
+        if (HWINEVENTHOOK hook =
+                SetWinEventHook(first, last, nullptr, onWinEvent, process, thread, WINEVENT_OUTOFCONTEXT))
+            watch.hooks.push_back(hook);
+        else
+            reportLastError("SetWinEventHook");
+    }
+    watches().emplace(++lastId, std::move(watch));
+    return lastId;
+}
+
+void Win32Desktop::stopWatching(unsigned id)
+{
+    const auto found = watches().find(id);
+    if (found == watches().end()) return;
+    for (HWINEVENTHOOK hook : found->second.hooks) UnhookWinEvent(hook);
+    watches().erase(found);
+}
+
 bool Win32Desktop::isShown(WindowHandle w) const
 {
     const auto style = static_cast<DWORD>(GetWindowLongW(toHwnd(w), GWL_STYLE));

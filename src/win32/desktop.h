@@ -12,6 +12,9 @@ public:
     std::optional<ScreenRect> visibleFrame(WindowHandle topLevel) const override;
     WindowHandle topLevelWindow(WindowHandle w) const override;
     bool isShown(WindowHandle w) const override;
+    bool isCloaked(WindowHandle w) const override;
+    unsigned watchWindow(WindowHandle w, std::function<void()> changed) override;
+    void stopWatching(unsigned id) override;
     std::uint32_t extendedStyle(WindowHandle w) const override;
     void setExtendedStyle(WindowHandle w, std::uint32_t style) override;
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;

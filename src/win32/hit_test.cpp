@@ -13,14 +13,6 @@ bool isOwnWindow(HWND w)
     return process == GetCurrentProcessId();
 }
 
-// Windows hides some windows (on other virtual desktops, suspended apps) by cloaking them: they
-// count as visible but are not on the screen. DWM is looked up at run time; without it nothing is cloaked.
-bool isCloaked(HWND w)
-{
-    DWORD cloaked = 0;
-    return dwmWindowAttribute(w, dwmCloaked, &cloaked, sizeof cloaked) && cloaked;
-}
-
 DWORD styleOf(HWND w, int index) { return static_cast<DWORD>(GetWindowLongPtrW(w, index)); }
 
 // A window shaped by SetWindowRgn takes the mouse only inside its region, which is relative to

@@ -100,4 +100,10 @@ bool dwmWindowAttribute(HWND w, DWORD attribute, void* out, DWORD size)
     return getAttribute && SUCCEEDED(getAttribute(w, attribute, out, size));
 }
 
+bool isCloaked(HWND w)
+{
+    DWORD cloaked = 0;
+    return dwmWindowAttribute(w, dwmCloaked, &cloaked, sizeof cloaked) && cloaked;
+}
+
 }  // namespace tintora::win32

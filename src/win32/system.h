@@ -59,4 +59,8 @@ inline constexpr DWORD dwmCloaked = 14;
 // Reads a DWM attribute of a window into out; false where DWM does not answer (no compositor, Wine).
 bool dwmWindowAttribute(HWND w, DWORD attribute, void* out, DWORD size);
 
+// Windows hides some windows (on other virtual desktops, suspended apps) by cloaking them: they
+// count as visible but are not on the screen. Without DWM nothing is cloaked.
+bool isCloaked(HWND w);
+
 }  // namespace tintora::win32

@@ -176,6 +176,19 @@ bool FakeDesktop::isShown(WindowHandle w) const
     return notShown.count(w) == 0;
 }
 
+unsigned FakeDesktop::watchWindow(WindowHandle w, std::function<void()> changed)
+{
+    const unsigned id = nextTimerId++;
+    watches[id] = {w, std::move(changed)};
+    return id;
+}
+
+void FakeDesktop::tellChanged(WindowHandle w)
+{
+    for (const auto& [id, watch] : std::map(watches))
+        if (watch.window == w) watch.changed();
+}
+
 std::uint32_t FakeDesktop::extendedStyle(WindowHandle w) const
 {
     auto it = exStyles.find(w);

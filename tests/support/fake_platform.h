@@ -147,6 +147,11 @@ struct FakeDesktop : Desktop {
     std::optional<ScreenRect> visibleFrame(WindowHandle w) const override;
     WindowHandle topLevelWindow(WindowHandle w) const override;
     bool isShown(WindowHandle w) const override;
+    bool isCloaked(WindowHandle w) const override { return cloaked.count(w) > 0; }
+    unsigned watchWindow(WindowHandle w, std::function<void()> changed) override;
+    void stopWatching(unsigned id) override { watches.erase(id); }
+    // Calls what watches the window, as the system does when it changes.
+    void tellChanged(WindowHandle w);
     std::uint32_t extendedStyle(WindowHandle w) const override;
     void setExtendedStyle(WindowHandle w, std::uint32_t s) override { exStyles[w] = s; }
     void setLayeredAttributes(WindowHandle w, Colour key, int alpha) override;
@@ -186,8 +191,14 @@ struct FakeDesktop : Desktop {
     mutable int shownQueries = 0;
     // Controls by the top-level windows they lie in; other windows are their own.
     std::map<WindowHandle, WindowHandle> topLevels;
-    // Hidden or minimised windows.
+    // Hidden or minimised windows, and cloaked ones.
     std::set<WindowHandle> notShown;
+    std::set<WindowHandle> cloaked;
+    struct Watch {
+        WindowHandle window;
+        std::function<void()> changed;
+    };
+    std::map<unsigned, Watch> watches;
     std::map<WindowHandle, std::uint32_t> exStyles;
     std::map<WindowHandle, Layered> layered;
     std::vector<TopmostCall> topmostCalls;

@@ -130,6 +130,28 @@ TEST_F(FollowTarget, OverlayTakesTheTargetsPlaceHidesWithItAndStaysWhenItCloses)
     EXPECT_EQ(overlay(), geometryOf(moved));
 }
 
+// Where the system tells of the target's changes, the overlay follows them at once, without a tick.
+TEST_F(FollowTarget, FollowsWhatTheSystemTellsAtOnceAndHidesWhileTheTargetIsCloaked)
+{
+    lockWithStartIni("[Follow]\nWindow=1\n");
+    tick();
+    ASSERT_EQ(fp.desktop.watches.size(), 1u);
+    moveTarget(moved);
+    fp.desktop.tellChanged(unit::targetWindow);
+    EXPECT_EQ(overlay(), geometryOf(moved));
+
+    // On another virtual desktop: hidden at once, shown again when it is back.
+    fp.desktop.cloaked.insert(targetTopLevel);
+    fp.desktop.tellChanged(unit::targetWindow);
+    EXPECT_FALSE(overlayShown());
+    fp.desktop.cloaked.clear();
+    fp.desktop.tellChanged(unit::targetWindow);
+    EXPECT_TRUE(overlayShown());
+
+    program.menuCommand(console::跟随目标窗口);
+    EXPECT_TRUE(fp.desktop.watches.empty()) << "still watching with following off";
+}
+
 // On Windows 10 and 11 a sizable window's rectangle holds invisible borders left, right and below.
 TEST_F(FollowTarget, TheOverlayAndTheScreenshotLieOnTheVisibleFrameOfATopLevelTarget)
 {

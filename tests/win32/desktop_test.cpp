@@ -151,6 +151,43 @@ TEST(Win32Desktop, WindowAtPointAgreesWithWindowFromPointOverAScene)
         EXPECT_FALSE(hit.contains("\"" + std::string(passed) + "\" (HitTestSceneBox)")) << passed << " was hit";
 }
 
+// A watch tells of its window's and its top-level window's changes, of nothing else, and stops.
+// Wine delivers no out-of-context events across processes: they are raised inside this one.
+TEST(Win32Desktop, WatchWindowTellsOfTheWindowAndItsTopLevelWindowUntilStopped)
+{
+    Win32Desktop desktop;
+    const OwnedWindow window = makePopup(10, 20, 300, 200);
+    const OwnedWindow other = makePopup(400, 20, 100, 100);
+    const HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 5, 50, 50, window.get(), nullptr,
+                                       GetModuleHandleW(nullptr), nullptr);
+    int calls = 0;
+    const unsigned id = desktop.watchWindow(handleOf(child), [&] { ++calls; });
+    // Events already raised arrive before a later one does.
+    const auto callsAfter = [&](std::vector<std::pair<DWORD, HWND>> events, LONG object = OBJID_WINDOW) {
+        const int before = calls;
+        for (const auto& [event, w] : events) NotifyWinEvent(event, w, object, CHILDID_SELF);
+        NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, child, OBJID_WINDOW, CHILDID_SELF);
+        pumpUntil([&] { return calls > before; });
+        return calls - before - 1;
+    };
+    EXPECT_EQ(callsAfter({{EVENT_OBJECT_LOCATIONCHANGE, window.get()}, {EVENT_SYSTEM_MINIMIZESTART, window.get()},
+                          {EVENT_SYSTEM_MINIMIZEEND, window.get()}, {EVENT_OBJECT_HIDE, child},
+                          {EVENT_OBJECT_SHOW, child}, {0x8017, window.get()}, {EVENT_OBJECT_DESTROY, child}}),
+              7);
+    EXPECT_EQ(callsAfter({{EVENT_OBJECT_LOCATIONCHANGE, other.get()}, {EVENT_OBJECT_NAMECHANGE, child}}), 0);
+    EXPECT_EQ(callsAfter({{EVENT_OBJECT_LOCATIONCHANGE, child}}, OBJID_CLIENT), 0);
+
+    desktop.stopWatching(id);
+    bool otherTold = false;
+    const unsigned otherId = desktop.watchWindow(handleOf(other.get()), [&] { otherTold = true; });
+    const int before = calls;
+    NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, child, OBJID_WINDOW, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, other.get(), OBJID_WINDOW, CHILDID_SELF);
+    ASSERT_TRUE(pumpUntil([&] { return otherTold; }));
+    EXPECT_EQ(calls, before) << "told after the watch stopped";
+    desktop.stopWatching(otherId);
+}
+
 TEST(Win32Desktop, WindowRectAndStyles)
 {
     Win32Desktop desktop;
