@@ -76,6 +76,9 @@ struct AppState {
     // the console leaves the screen.
     WindowHandle lastOtherForeground = 0;
     int keeperRestacksLeft = 0;
+    // Set when the overlay was shown again: the keeper lifts its windows as after a change of
+    // foreground window.
+    bool keeperLiftRequested = false;
 
     // Chart settings follower.
     std::string chartFolder;

@@ -29,7 +29,11 @@ void applyOverlayTransparency(App& app)
 
 void showOverlay(App& app)
 {
-    if (!app.state.tintsHidden) app.platform.windows.showNormal(WindowId::startup);
+    if (app.state.tintsHidden) return;
+    app.platform.windows.showNormal(WindowId::startup);
+    // Shown again, the overlay may lie below a window raised meanwhile (under Wine without a window
+    // manager, the X window of a restored window is raised without a change of foreground window).
+    app.state.keeperLiftRequested = true;
 }
 
 void toggleTints(App& app)

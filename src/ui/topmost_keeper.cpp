@@ -26,7 +26,8 @@ void keepWindowsOnTop(Desktop& desktop, AppState& state)
 {
     const WindowHandle foreground = desktop.foregroundWindow();
     const WindowHandle kept[] = {state.keptOverlayWindow, state.keptTopmostWindow};
-    if (foreground != state.lastForegroundWindow) {
+    if (foreground != state.lastForegroundWindow || state.keeperLiftRequested) {
+        state.keeperLiftRequested = false;
         state.keeperRestacksLeft = restacksAfterForegroundChange;
         if (foreground != 0 && foreground != kept[0] && foreground != kept[1]) state.lastOtherForeground = foreground;
     }

@@ -213,8 +213,6 @@ lock_over_running_notepad() {
   wait_until 10 "the rectangle on notepad's text area" startup_rect_is "$EDIT_LEFT $EDIT_TOP $EDIT_RIGHT $EDIT_BOTTOM"
   press "$STARTUP_X" space
   wait_until 10 "the console window" has_console
-  CONSOLE_X="$(xdotool search --onlyvisible --name '^Tintorav2\.0$' | while read -r w; do
-    [ "$w" != "$STARTUP_X" ] && echo "$w"; done | tail -n 1 || true)"
 }
 
 # Double-clicks Tintora's tray icon. Without a desktop's notification area, Wine shows the icons

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # "跟随目标窗口" (Shift+F9) over notepad's text area, with the real mouse: the overlay follows a drag
 # of notepad's title bar and of its corner, a screenshot takes it where it is, it hides while
-# notepad is minimised and stays when notepad closes; after a restart the choice still holds, and
+# notepad is minimised and shows on the screen after every restore and after another program's
+# window came and went, and stays when notepad closes; after a restart the choice still holds, and
 # once it is turned off, moving notepad leaves the overlay in place.
 source "$(dirname "$0")/lib.sh"
 
@@ -16,14 +17,6 @@ notepad_gone() { ! has_class Notepad; }
 notepad_rect_changed() { [ "$(notepad_rect)" != "$1" ]; }
 yellow_at() { local IFS=,; read -r r g b <<<"$(pixel "$1" "$2")"; [ "$r" -gt 150 ] && [ "$g" -gt 150 ] && [ "$b" -lt 130 ]; }
 
-# Under Wine without a window manager a click on notepad raises its X window over Tintora's
-# topmost windows, while Windows' own z-order keeps them on top: the X stacking is put back.
-raise_tintora() {
-  local w
-  for w in $(xdotool search --onlyvisible --name '^Tintorav2\.0$'); do xdotool windowraise "$w"; done
-  xdotool windowraise "$CONSOLE_X"
-}
-
 # drag_notepad X Y DX DY: holds the left button at x y on notepad, moves the pointer by dx dy in
 # steps as a hand would, lets go, and waits until notepad has moved or changed size.
 drag_notepad() {
@@ -34,7 +27,6 @@ drag_notepad() {
   for i in 1 2 3 4 5 6 7 8; do move_pointer $(($1 + $3 * i / 8)) $(($2 + $4 * i / 8)); done
   xdotool mouseup 1
   wait_until 10 "notepad dragged from $1,$2" notepad_rect_changed "$before"
-  raise_tintora
 }
 title_bar() { local l t r; read -r l t r _ <<<"$(notepad_rect)"; echo $(((l + r) / 2)) $((t + 10)); }
 
@@ -61,13 +53,28 @@ wait_until 15 "1.png" test -s "$E2E_APP/Images/1.png"
 expect_eq "screenshot size" "$(identify -format '%w %h' "$E2E_APP/Images/1.png")" \
   "$((e_right - e_left)) $((e_bottom - e_top))"
 
-# Minimised, the overlay hides; restored, it is back; closed, notepad leaves it where it was.
-probe syscommand "$notepad" minimize
-wait_until 10 "the overlay hidden with notepad" overlay_hidden
-probe syscommand "$notepad" restore
-wait_until 10 "the overlay back with notepad" overlay_on_edit
-raise_tintora
-wait_until 10 "the tint back over notepad" yellow_at $((e_left + 20)) $((e_top + 20))
+# Minimised, the overlay hides; restored, it is back and on the screen within a second, every time.
+for round in 1 2 3; do
+  probe syscommand "$notepad" minimize
+  wait_until 10 "the overlay hidden with notepad ($round)" overlay_hidden
+  probe syscommand "$notepad" restore
+  wait_until 10 "the overlay back with notepad ($round)" overlay_on_edit
+  wait_until 1 "the tint on the screen after restore $round" yellow_at $((e_left + 20)) $((e_top + 20))
+done
+
+# Another program's window comes to the front over the tint and goes away: the tint is on the
+# screen again within a second.
+start_program "$E2E_WORK" winver
+about_line() { window_line "About Wine 8.0"; }
+wait_until 20 "winver's window" has_window "About Wine 8.0"
+about="$(field_handle "$(about_line)")"
+probe move "$about" "$e_left" "$e_top" 300 200
+foreground_is() { [ "$(probe foreground)" = "$1" ]; }
+wait_until 10 "winver in front" foreground_is "$about"
+probe syscommand "$about" close
+no_about() { ! has_window "About Wine 8.0"; }
+wait_until 10 "winver gone" no_about
+wait_until 1 "the tint on the screen after winver went" yellow_at $((e_left + 20)) $((e_top + 20))
 probe syscommand "$notepad" close
 wait_until 10 "notepad closed" notepad_gone
 sleep 0.5
