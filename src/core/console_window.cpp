@@ -3,7 +3,6 @@
 #include <algorithm>
 
 namespace tintora {
-namespace {
 
 // A window moved off the screen keeps the keyboard on Windows: keys meant for the game would move
 // the sliders or press the console's button. Where the move itself takes the keyboard from the
@@ -16,8 +15,6 @@ void giveKeyboardBack(App& app)
     for (WindowHandle w : {app.state.lastOtherForeground, app.state.targetTopLevel})
         if (w != 0 && p.desktop.isShown(w) && p.desktop.activate(w)) return;
 }
-
-}  // namespace
 
 void setConsoleLeft(App& app, int left)
 {
@@ -34,7 +31,6 @@ void moveConsoleOffScreen(App& app)
     const bool seen =
         std::ranges::any_of(monitors, [&](const ScreenRect& m) { return area(intersection(m, hidden)) > 0; });
     setConsoleLeft(app, seen ? std::ranges::min(monitors, {}, &ScreenRect::left).left - console.width : offScreenLeft);
-    giveKeyboardBack(app);
 }
 
 }  // namespace tintora

@@ -128,6 +128,7 @@ void hideConsoleToTray(App& app)
     }
     app.state.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
     moveConsoleOffScreen(app);
+    giveKeyboardBack(app);
     // At a start in the tray the console is shown here, without the keyboard, before its opening
     // would show and activate it.
     p.windows.showNormal(WindowId::console);
