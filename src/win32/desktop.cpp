@@ -95,8 +95,6 @@ std::optional<ScreenRect> Win32Desktop::visibleFrame(WindowHandle topLevel) cons
 
 WindowHandle Win32Desktop::topLevelWindow(WindowHandle w) const { return toHandle(GetAncestor(toHwnd(w), GA_ROOT)); }
 
-// One read of the window's own style: asking every window it lies in (IsWindowVisible, IsIconic)
-// costs several times as much, and this runs at every tick of following.
 bool Win32Desktop::isCloaked(WindowHandle w) const { return win32::isCloaked(toHwnd(w)); }
 
 // Out of context, for the window's own process and thread: the events come as messages to this
@@ -127,6 +125,8 @@ void Win32Desktop::stopWatching(unsigned id)
     watches().erase(found);
 }
 
+// One read of the window's own style: asking every window it lies in (IsWindowVisible, IsIconic)
+// costs several times as much, and this runs at every tick of following.
 bool Win32Desktop::isShown(WindowHandle w) const
 {
     const auto style = static_cast<DWORD>(GetWindowLongW(toHwnd(w), GWL_STYLE));
