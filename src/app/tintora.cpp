@@ -6,6 +6,7 @@
 #include "overlay/overlay.h"
 #include "overlay/chart_follower.h"
 #include "overlay/placement.h"
+#include "overlay/remembered_tints.h"
 #include "overlay/smart_snap.h"
 #include "overlay/target_follower.h"
 #include "ui/about.h"
@@ -40,6 +41,8 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::启动后控制台正常显示: chooseConsoleShownAtStart(app); break;
         case console::启动后控制台最小化显示: chooseConsoleInTrayAtStart(app); break;
         case console::全局快捷键: toggleGlobalHotkeys(app); break;
+        case console::记住此窗口的颜色: rememberLockedWindow(app); break;
+        case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
         case console::打开截图文件夹: openScreenshotFolder(app); break;
         case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp, ".bmp"); break;
         case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg, ".jpg"); break;
@@ -67,9 +70,10 @@ void Tintora::start()
 
 void Tintora::windowCreated(WindowId w)
 {
-    if (w == WindowId::startup)
+    if (w == WindowId::startup) {
         onStartupWindowCreated(app_);
-    else
+        loadRememberedEntries(app_);
+    } else
         onConsoleCreated(app_);
 }
 
@@ -98,6 +102,7 @@ void Tintora::timerTick(TimerRef t)
     else if (t == TimerRef(followPointerClock)) {
         followPointerTick(app_);
         followTargetTick(app_);
+        rememberedTintsTick(app_);
     } else if (t == TimerRef(opacityStepClock))
         opacityStepTick(app_);
     else if (t == TimerRef(firstTintClock))

@@ -30,6 +30,7 @@ inline constexpr std::string_view configFolder = "\\Config";
 inline constexpr std::string_view imagesFolder = "\\Images";
 inline constexpr std::string_view startIni = "\\Config\\Start.ini";
 inline constexpr std::string_view colourIni = "\\Config\\Colour.ini";
+inline constexpr std::string_view rememberedIni = "\\Config\\Remembered.ini";
 inline constexpr std::string_view screenshotIni = "\\Config\\Screenshotstatistics.ini";
 inline constexpr std::string_view hotkeysIni = "\\Config\\Hotkeys.ini";
 inline constexpr std::string_view chartIni = "\\VirelineConfig\\Config\\Chart.ini";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/tint.h"
 #include "platform/capture.h"
 #include "platform/hotkeys.h"
 #include "platform/types.h"
@@ -95,6 +96,12 @@ struct AppState {
     bool hotkeysOn = true;
     std::array<std::optional<KeyCombination>, hotkeyActionCount> hotkeysInForce{};
     std::string hotkeyProblems;
+
+    // Remembered tints: the entries of Remembered.ini, the tints shown, and when the top-level
+    // windows were last looked through for new matches.
+    std::vector<RememberedEntry> rememberedEntries;
+    std::vector<RememberedTint> rememberedTints;
+    std::optional<std::uint32_t> lastRememberedScan;
 };
 
 }  // namespace tintora

@@ -4,6 +4,7 @@
 
 #include "design/design.h"
 #include "overlay/overlay.h"
+#include "overlay/remembered_tints.h"
 #include "design/texts.h"
 
 namespace tintora {
@@ -58,6 +59,7 @@ void lockTarget(App& app)
                                             exstyle::toolWindow | exstyle::layered);
     // The topmost bit written as a style takes effect only through the z-order call.
     p.desktop.setTopmost(overlay, true);
+    offerRememberCommands(app);
 
     p.windows.openModal(WindowId::console);
     app.state.snapKeyState = SnapKeyState::ignoringKeys;

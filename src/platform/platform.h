@@ -6,7 +6,9 @@
 #include "platform/hotkeys.h"
 #include "platform/shell.h"
 #include "platform/storage.h"
+#include "platform/tint_windows.h"
 #include "platform/ui.h"
+#include "platform/window_tree.h"
 
 namespace tintora {
 
@@ -18,6 +20,8 @@ struct Platform {
     Tray& tray;
     Canvas& canvas;
     Desktop& desktop;
+    WindowTree& tree;
+    TintWindows& tints;
     Profile& profile;
     FileSystem& files;
     Process& process;

@@ -19,6 +19,8 @@ public:
     // Writes one item, keeping the rest of the file; false when it could not be written.
     virtual bool write(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view value) = 0;
+    // Removes a section with all its items; false when the file could not be written.
+    virtual bool removeSection(const std::string& path, std::string_view section) = 0;
 };
 
 class FileSystem {

@@ -61,6 +61,8 @@ public:
     // A hidden item keeps its place; it has no entry and no working shortcut.
     virtual void setVisible(MenuRef m, bool visible) = 0;
     virtual void setCaption(MenuRef m, std::string_view caption) = 0;
+    // A greyed item shows but cannot be chosen, by the mouse or by its shortcut.
+    virtual void setEnabled(MenuRef m, bool enabled) = 0;
 };
 
 class Timers {

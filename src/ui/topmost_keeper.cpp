@@ -37,7 +37,7 @@ void keepWindowsOnTop(Desktop& desktop, AppState& state)
 
     // Other programs' windows are never touched, their topmost flags included (always on top,
     // picture in picture, on-screen keyboards): ours are put above them again instead.
-    for (WindowHandle w : kept) {
+    const auto keep = [&](WindowHandle w) {
         // Wine without a window manager raises a clicked window's X window above ours while the
         // z-order stays the same, so ours are lifted again after a change of foreground window;
         // dropping the topmost flag first is what makes the system restack them.
@@ -47,7 +47,10 @@ void keepWindowsOnTop(Desktop& desktop, AppState& state)
         } else if (!isTopmost(desktop, w)) {
             desktop.setTopmost(w, true);
         }
-    }
+    };
+    // The remembered tints first, so that the overlay and then the console end above them.
+    for (const RememberedTint& t : state.rememberedTints) keep(t.window);
+    for (WindowHandle w : kept) keep(w);
 }
 
 }  // namespace tintora

@@ -44,7 +44,7 @@ FakeUi::FakeUi()
     }
     for (WindowId w : {WindowId::startup, WindowId::console})
         for (const auto& m : menuDesign(w))
-            if (m.item != menuSeparator) menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, m.caption};
+            if (m.item != menuSeparator) menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, m.caption, !m.greyed};
 }
 
 Size FakeUi::clientSize(WindowId w) const
@@ -274,6 +274,77 @@ bool FakeFiles::write(const std::string& path, std::string_view section, std::st
     return true;
 }
 
+bool FakeFiles::removeSection(const std::string& path, std::string_view section)
+{
+    append(log, "ini remove " + std::string(section));
+    if (!writable(path)) return false;
+    std::istringstream in(files[path]);
+    std::string out;
+    bool inSection = false;
+    for (std::string line; std::getline(in, line);) {
+        const std::string t = trim(line);
+        if (t.size() >= 2 && t.front() == '[' && t.back() == ']')
+            inSection = lower(t.substr(1, t.size() - 2)) == lower(section);
+        if (!inSection) out += line + "\n";
+    }
+    files[path] = out;
+    return true;
+}
+
+std::vector<WindowHandle> FakeWindowTree::children(WindowHandle w) const
+{
+    std::vector<WindowHandle> found;
+    for (const Node& n : nodes)
+        if (n.parent == w) found.push_back(n.window);
+    return found;
+}
+
+WindowHandle FakeWindowTree::parent(WindowHandle w) const
+{
+    for (const Node& n : nodes)
+        if (n.window == w) return n.parent;
+    return 0;
+}
+
+std::string FakeWindowTree::className(WindowHandle w) const
+{
+    for (const Node& n : nodes)
+        if (n.window == w) return n.className;
+    return {};
+}
+
+std::string FakeWindowTree::programName(WindowHandle w) const
+{
+    while (parent(w) != 0) w = parent(w);
+    for (const Node& n : nodes)
+        if (n.window == w) return n.program;
+    return {};
+}
+
+void FakeWindowTree::add(WindowHandle w, WindowHandle parent, std::string className, std::string program)
+{
+    nodes.push_back({w, parent, std::move(className), std::move(program)});
+}
+
+void FakeWindowTree::remove(WindowHandle w)
+{
+    std::erase_if(nodes, [&](const Node& n) { return n.window == w || n.parent == w; });
+}
+
+WindowHandle FakeTints::open(ScreenRect r, Colour colour, int alpha)
+{
+    const WindowHandle w = nextHandle++;
+    windows[w] = {r, colour, alpha};
+    return w;
+}
+
+void FakeTints::place(WindowHandle tint, ScreenRect r)
+{
+    Window& w = windows.at(tint);
+    w.rect = r;
+    w.shown = true;
+}
+
 bool FakeFiles::exists(const std::string& path) const { return files.count(path) || folders.count(path); }
 
 void FakeFiles::createFolder(const std::string& path)
@@ -352,7 +423,7 @@ Bytes FakeCapture::encode(const Image& image, ImageFormat format)
 }
 
 FakePlatform::FakePlatform()
-    : platform{ui, ui, ui, ui, ui, canvas, desktop, files, files, process, shell, capture, capture, hotkeys}
+    : platform{ui, ui, ui, ui, ui, canvas, desktop, tree, tints, files, files, process, shell, capture, capture, hotkeys}
 {
     ui.log = &log;
     desktop.ui = &ui;

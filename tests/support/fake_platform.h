@@ -65,6 +65,7 @@ public:
     bool isChecked(MenuRef m) const override { return menu(m).checked; }
     void setVisible(MenuRef m, bool v) override { menu(m).visible = v; }
     void setCaption(MenuRef m, std::string_view c) override { menu(m).caption = c; }
+    void setEnabled(MenuRef m, bool e) override { menu(m).enabled = e; }
 
     // Timers
     void setInterval(TimerRef t, int ms) override { intervals[key(t)] = ms; }
@@ -87,6 +88,7 @@ public:
         bool checked = false;
         bool visible = true;
         std::string caption;
+        bool enabled = true;
     };
     struct Balloon {
         std::string text;
@@ -215,6 +217,44 @@ struct FakeDesktop : Desktop {
     std::vector<std::string>* log = nullptr;
 };
 
+// Other programs' windows as a tree, front to back in the order they were added.
+struct FakeWindowTree : WindowTree {
+    std::vector<WindowHandle> topLevelWindows() const override { return children(0); }
+    std::vector<WindowHandle> children(WindowHandle w) const override;
+    WindowHandle parent(WindowHandle w) const override;
+    std::string className(WindowHandle w) const override;
+    // The program of the window's top-level window.
+    std::string programName(WindowHandle w) const override;
+
+    // A window under its parent (0 for a top-level window) behind the ones added before.
+    void add(WindowHandle w, WindowHandle parent, std::string className, std::string program = {});
+    void remove(WindowHandle w);
+
+    struct Node {
+        WindowHandle window;
+        WindowHandle parent;
+        std::string className;
+        std::string program;
+    };
+    std::vector<Node> nodes;
+};
+
+struct FakeTints : TintWindows {
+    WindowHandle open(ScreenRect r, Colour colour, int alpha) override;
+    void place(WindowHandle tint, ScreenRect r) override;
+    void hide(WindowHandle tint) override { windows.at(tint).shown = false; }
+    void close(WindowHandle tint) override { windows.erase(tint); }
+
+    struct Window {
+        ScreenRect rect;
+        Colour colour;
+        int alpha;
+        bool shown = true;
+    };
+    std::map<WindowHandle, Window> windows;
+    WindowHandle nextHandle = 0x5001;
+};
+
 // Files and folders in memory; the profile API writes only into existing folders, as the real one.
 struct FakeFiles : Profile, FileSystem {
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
@@ -225,6 +265,7 @@ struct FakeFiles : Profile, FileSystem {
     }
     bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override;
+    bool removeSection(const std::string& path, std::string_view section) override;
 
     bool exists(const std::string& path) const override;
     void createFolder(const std::string& path) override;
@@ -305,6 +346,8 @@ struct FakePlatform {
     FakeUi ui;
     FakeCanvas canvas;
     FakeDesktop desktop;
+    FakeWindowTree tree;
+    FakeTints tints;
     FakeFiles files;
     FakeProcess process;
     FakeShell shell;

@@ -1,0 +1,55 @@
+#pragma once
+// A tint as a value: the window it covers, its colour and opacity, and how following last saw the
+// window. The overlay's tint and the remembered tints are made of it.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace tintora {
+
+struct Tint {
+    // The window or control it covers; 0 while it lies where the user dragged it.
+    WindowHandle target = 0;
+    // The target's top-level window.
+    WindowHandle topLevel = 0;
+    Colour colour = 0;
+    int alpha = 0;
+    // The target's rectangle at the last look, whether the tint is hidden because the target is,
+    // and the looks counted between show-state queries.
+    std::optional<ScreenRect> followedRect;
+    bool hiddenWithTarget = false;
+    unsigned followTicks = 0;
+};
+
+// One level of the way from a top-level window down to a control: the control's class and its
+// rank among the children of the same class.
+struct WindowStep {
+    std::string className;
+    int rank = 0;
+};
+
+// What finds a window again in a later run, whatever its handle.
+struct WindowIdentity {
+    std::string program;  // executable file name, compared without case
+    std::string topClass;
+    std::vector<WindowStep> path;  // empty for the top-level window itself
+};
+
+// A window whose colour the user asked to remember, kept in one numbered section.
+struct RememberedEntry {
+    int slot = 0;
+    WindowIdentity identity;
+    Colour colour = 0;
+    int alpha = 0;
+};
+
+// A remembered entry's tint over one window, in a tint window of its own.
+struct RememberedTint {
+    Tint tint;
+    WindowHandle window = 0;
+    int slot = 0;
+};
+
+}  // namespace tintora

@@ -1,0 +1,164 @@
+#include "overlay/remembered_tints.h"
+
+#include <algorithm>
+
+#include "core/notice.h"
+#include "design/texts.h"
+#include "overlay/tint_following.h"
+#include "overlay/window_identity.h"
+
+namespace tintora {
+namespace {
+
+constexpr std::uint32_t scanInterval = 1000;
+
+std::string rememberedFile(const App& app) { return app.path(paths::rememberedIni); }
+
+// The window or control the overlay is locked onto; 0 before the lock, over a dragged rectangle,
+// and once the target is closed.
+WindowHandle lockedTarget(const AppState& state) { return state.targetTopLevel != 0 ? state.targetWindow : 0; }
+
+std::optional<WindowIdentity> lockedIdentity(const App& app)
+{
+    return identify(app.platform.tree, lockedTarget(app.state), app.state.targetTopLevel);
+}
+
+void closeTintsOf(App& app, int slot)
+{
+    std::erase_if(app.state.rememberedTints, [&](const RememberedTint& t) {
+        if (t.slot != slot) return false;
+        app.platform.tints.close(t.window);
+        return true;
+    });
+}
+
+bool isTinted(const AppState& state, WindowHandle target)
+{
+    return std::ranges::any_of(state.rememberedTints, [&](const RememberedTint& t) { return t.tint.target == target; });
+}
+
+// Opens a tint over the entry's window below the top-level window, if it has one to show.
+void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLevel)
+{
+    auto& p = app.platform;
+    const WindowHandle target = findByPath(p.tree, topLevel, entry.identity.path);
+    if (target == 0 || target == lockedTarget(app.state) || isTinted(app.state, target)) return;
+    if (target != topLevel && !p.desktop.isShown(target)) return;
+    const auto rect = p.desktop.windowRect(target);
+    if (!rect) return;
+    const WindowHandle window = p.tints.open(*rect, entry.colour, entry.alpha);
+    if (window == 0) return;
+    Tint tint{target, topLevel, entry.colour, entry.alpha, rect};
+    app.state.rememberedTints.push_back({tint, window, entry.slot});
+}
+
+// One enumeration of the top-level windows; a window's program is asked only when its class matches.
+void tintNewMatches(App& app)
+{
+    auto& p = app.platform;
+    for (WindowHandle w : p.tree.topLevelWindows()) {
+        if (app.state.rememberedTints.size() >= maxRememberedTints) return;
+        if (!p.desktop.isShown(w)) continue;
+        const std::string className = p.tree.className(w);
+        std::optional<std::string> program;
+        for (const RememberedEntry& entry : app.state.rememberedEntries) {
+            if (!sameName(entry.identity.topClass, className)) continue;
+            if (!program) program = p.tree.programName(w);
+            if (sameName(entry.identity.program, *program) &&
+                app.state.rememberedTints.size() < maxRememberedTints)
+                tintIfMatching(app, entry, w);
+        }
+    }
+}
+
+// The next tick looks for matches at once, so that the entry's windows show its new colour.
+void rescanSoon(App& app) { app.state.lastRememberedScan.reset(); }
+
+}  // namespace
+
+void loadRememberedEntries(App& app)
+{
+    const std::string file = rememberedFile(app);
+    auto& entries = app.state.rememberedEntries;
+    entries.clear();
+    for (int slot = 1; slot <= maxRememberedEntries; ++slot)
+        if (auto entry = readRememberedEntry(app.platform.profile, file, slot)) entries.push_back(std::move(*entry));
+}
+
+void offerRememberCommands(App& app)
+{
+    const bool onWindow = lockedTarget(app.state) != 0;
+    app.platform.menus.setEnabled(console::记住此窗口的颜色, onWindow);
+    app.platform.menus.setEnabled(console::忘记此窗口的颜色, onWindow);
+}
+
+void rememberLockedWindow(App& app)
+{
+    const auto identity = lockedIdentity(app);
+    if (!identity) return;
+    auto& entries = app.state.rememberedEntries;
+    auto& c = app.platform.controls;
+    RememberedEntry entry{0, *identity,
+                          rgb(c.sliderPosition(redSlider), c.sliderPosition(greenSlider), c.sliderPosition(blueSlider)),
+                          c.sliderPosition(opacitySlider)};
+    const auto same = std::ranges::find_if(entries, [&](const auto& e) { return sameIdentity(e.identity, *identity); });
+    if (same != entries.end()) {
+        entry.slot = same->slot;
+        closeTintsOf(app, entry.slot);
+        *same = entry;
+    } else {
+        for (int slot = 1; slot <= maxRememberedEntries && entry.slot == 0; ++slot)
+            if (std::ranges::none_of(entries, [&](const auto& e) { return e.slot == slot; })) entry.slot = slot;
+        if (entry.slot == 0) {
+            showNotice(app, texts::rememberedFull);
+            return;
+        }
+        entries.push_back(entry);
+    }
+    if (!writeRememberedEntry(app.platform.profile, rememberedFile(app), entry))
+        showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
+    rescanSoon(app);
+}
+
+void forgetLockedWindow(App& app)
+{
+    const auto identity = lockedIdentity(app);
+    if (!identity) return;
+    auto& entries = app.state.rememberedEntries;
+    const auto found = std::ranges::find_if(entries, [&](const auto& e) { return sameIdentity(e.identity, *identity); });
+    if (found == entries.end()) return;
+    const int slot = found->slot;
+    entries.erase(found);
+    closeTintsOf(app, slot);
+    if (!removeRememberedEntry(app.platform.profile, rememberedFile(app), slot))
+        showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
+}
+
+void rememberedTintsTick(App& app)
+{
+    auto& p = app.platform;
+    auto& state = app.state;
+    const WindowHandle locked = lockedTarget(state);
+    std::erase_if(state.rememberedTints, [&](RememberedTint& t) {
+        // A window has one tint: the overlay's, while it is locked onto it.
+        if (t.tint.target == locked) {
+            p.tints.close(t.window);
+            return true;
+        }
+        const FollowStep step = followTint(p.desktop, t.tint);
+        switch (step.action) {
+            case FollowAction::none: break;
+            case FollowAction::place: p.tints.place(t.window, step.rect); break;
+            case FollowAction::hide: p.tints.hide(t.window); break;
+            case FollowAction::release: p.tints.close(t.window); return true;
+        }
+        return false;
+    });
+    if (state.rememberedEntries.empty()) return;
+    const std::uint32_t now = p.desktop.tickCount();
+    if (state.lastRememberedScan && now - *state.lastRememberedScan < scanInterval) return;
+    state.lastRememberedScan = now;
+    tintNewMatches(app);
+}
+
+}  // namespace tintora

@@ -1,0 +1,24 @@
+#pragma once
+// Remembered tints: the user remembers the colour of the window or control the overlay is locked
+// onto, and from then on every shown window that matches it gets a tint window of its own, which
+// follows it, while the program runs.
+#include "core/app.h"
+
+namespace tintora {
+
+inline constexpr int maxRememberedEntries = 32;
+inline constexpr int maxRememberedTints = 16;
+
+// Reads Remembered.ini; the start-up window's creation calls it.
+void loadRememberedEntries(App& app);
+// Remember and forget are offered once the overlay is locked onto a window or control.
+void offerRememberCommands(App& app);
+// Stores the locked target with the console's colour and opacity, replacing its older entry.
+void rememberLockedWindow(App& app);
+// Removes the locked target's entry; its tints go at once.
+void forgetLockedWindow(App& app);
+// Tick of the pointer clock: each remembered tint follows its window, and at most once a second,
+// while there is an entry, the top-level windows are looked through for new matches.
+void rememberedTintsTick(App& app);
+
+}  // namespace tintora

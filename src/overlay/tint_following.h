@@ -1,0 +1,25 @@
+#pragma once
+// One look of following at a tint's target: where the tint goes, whether it hides, or whether the
+// target has gone.
+#include "core/tint.h"
+#include "platform/desktop.h"
+
+namespace tintora {
+
+enum class FollowAction {
+    none,
+    place,    // onto rect, shown again if it was hidden
+    hide,     // the target is hidden or minimised
+    release,  // the target is closed: the tint no longer has a window
+};
+
+struct FollowStep {
+    FollowAction action = FollowAction::none;
+    ScreenRect rect{};
+    bool reveal = false;  // place: the tint was hidden with its target
+};
+
+// Updates what the tint knows of its target and says what to do with the tint's window.
+FollowStep followTint(const Desktop& desktop, Tint& tint);
+
+}  // namespace tintora
