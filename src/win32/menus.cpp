@@ -43,7 +43,7 @@ MenuTree::MenuTree(WindowId window) : window_(window), bar_(CreateMenu())
 {
     int parent = -1;
     for (const MenuDesign& d : menuDesign(window)) {
-        Row r{&d, d.level == 0 ? -1 : parent, nullptr, widen(d.caption), d.initiallyVisible};
+        Row r{&d, d.level == 0 ? -1 : parent, nullptr, widen(d.caption), d.initiallyVisible, false, !d.greyed};
         if (d.level == 0) {
             parent = static_cast<int>(rows_.size());
             r.items.reset(CreatePopupMenu());
@@ -94,7 +94,7 @@ void MenuTree::insert(Row& r)
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE;
-    info.fState = (r.design->greyed ? MFS_GRAYED : 0u) | (r.checked ? MFS_CHECKED : 0u);
+    info.fState = (r.enabled ? 0u : MFS_GRAYED) | (r.checked ? MFS_CHECKED : 0u);
     std::wstring text = itemText(*r.design, r.caption);
     if (r.design->item == menuSeparator) {
         info.fType = MFT_SEPARATOR;
@@ -154,12 +154,21 @@ void MenuTree::setCaption(int item, std::string_view caption)
     SetMenuItemInfoW(menuHolding(r), positionOf(r), TRUE, &info);
 }
 
+void MenuTree::setEnabled(int item, bool enabled)
+{
+    Row& r = row(item);
+    r.enabled = enabled;
+    if (r.visible) EnableMenuItem(menuHolding(r), positionOf(r), MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+    rebuildAccelerators();
+}
+
+// A greyed item's shortcut is left out, so that it cannot be chosen by its key either.
 void MenuTree::rebuildAccelerators()
 {
     std::vector<ACCEL> table;
     for (const Row& r : rows_) {
         const Shortcut s = r.design->shortcut;
-        const bool reachable = r.visible && (r.parent < 0 || rows_[static_cast<std::size_t>(r.parent)].visible);
+        const bool reachable = r.visible && r.enabled && (r.parent < 0 || rows_[static_cast<std::size_t>(r.parent)].visible);
         if (!s || !reachable) continue;
         const auto flags = static_cast<BYTE>(FVIRTKEY | (s.ctrl ? FCONTROL : 0) | (s.shift ? FSHIFT : 0));
         table.push_back(

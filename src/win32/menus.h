@@ -44,6 +44,7 @@ public:
     void setChecked(int item, bool checked);
     bool isChecked(int item) const;
     void setCaption(int item, std::string_view caption);
+    void setEnabled(int item, bool enabled);
 
     // Shortcuts of the shown items under shown menu bar items; null when there are none.
     HACCEL accelerators() const { return accelerators_.get(); }
@@ -56,6 +57,7 @@ private:
         std::wstring caption;
         bool visible;
         bool checked = false;
+        bool enabled;
     };
 
     const Row& row(int item) const;

@@ -7,7 +7,9 @@
 #include "win32/encoder.h"
 #include "win32/shell.h"
 #include "win32/storage.h"
+#include "win32/tint_windows.h"
 #include "win32/ui_backend.h"
+#include "win32/window_tree.h"
 
 namespace tintora::win32 {
 
@@ -20,14 +22,16 @@ struct RealPlatform {
         return canvas.hwnd();
     }};
     Win32Desktop desktop;
+    Win32WindowTree tree;
+    Win32TintWindows tints;
     Win32Profile profile;
     Win32FileSystem files;
     Win32Process process;
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder,
-                      ui.hotkeys()};
+    Platform platform{ui,      ui,      ui,    ui,    ui.tray(), canvas,  desktop, tree,
+                      tints,   profile, files, process, shell,   capture, encoder, ui.hotkeys()};
 };
 
 }  // namespace tintora::win32

@@ -120,6 +120,13 @@ bool Win32Profile::write(const std::string& path, std::string_view section, std:
     return false;
 }
 
+bool Win32Profile::removeSection(const std::string& path, std::string_view section)
+{
+    if (WritePrivateProfileStringW(widen(section).c_str(), nullptr, nullptr, widen(path).c_str())) return true;
+    reportLastError("WritePrivateProfileStringW " + path);
+    return false;
+}
+
 bool Win32FileSystem::exists(const std::string& path) const
 {
     WIN32_FIND_DATAW found{};

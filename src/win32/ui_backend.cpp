@@ -330,6 +330,8 @@ void Win32Ui::setCaption(MenuRef m, std::string_view caption)
     refreshMenuBar(m.window);
 }
 
+void Win32Ui::setEnabled(MenuRef m, bool enabled) { window(m.window).menus.setEnabled(m.index, enabled); }
+
 void Win32Ui::setInterval(TimerRef t, int milliseconds)
 {
     HWND hwnd = hwndOf(t.window);

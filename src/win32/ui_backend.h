@@ -82,6 +82,7 @@ public:
     bool isChecked(MenuRef m) const override;
     void setVisible(MenuRef m, bool visible) override;
     void setCaption(MenuRef m, std::string_view caption) override;
+    void setEnabled(MenuRef m, bool enabled) override;
 
     // Timers
     void setInterval(TimerRef t, int milliseconds) override;

@@ -1,0 +1,65 @@
+#include "win32/window_tree.h"
+
+#include <windows.h>
+
+#include "win32/handles.h"
+#include "win32/text.h"
+
+namespace tintora::win32 {
+namespace {
+
+HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
+WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
+
+BOOL CALLBACK collect(HWND w, LPARAM windows)
+{
+    reinterpret_cast<std::vector<WindowHandle>*>(windows)->push_back(toHandle(w));
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<WindowHandle> Win32WindowTree::topLevelWindows() const
+{
+    std::vector<WindowHandle> windows;
+    EnumWindows(collect, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// EnumChildWindows would walk the children's children too.
+std::vector<WindowHandle> Win32WindowTree::children(WindowHandle w) const
+{
+    std::vector<WindowHandle> windows;
+    for (HWND child = GetWindow(toHwnd(w), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        windows.push_back(toHandle(child));
+    return windows;
+}
+
+WindowHandle Win32WindowTree::parent(WindowHandle w) const
+{
+    const HWND parent = GetAncestor(toHwnd(w), GA_PARENT);
+    return parent == GetDesktopWindow() ? 0 : toHandle(parent);
+}
+
+std::string Win32WindowTree::className(WindowHandle w) const
+{
+    wchar_t name[256] = {};
+    const int length = GetClassNameW(toHwnd(w), name, 256);
+    return narrow(std::wstring(name, static_cast<std::size_t>(length > 0 ? length : 0)));
+}
+
+std::string Win32WindowTree::programName(WindowHandle w) const
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(toHwnd(w), &processId);
+    const HANDLE opened = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!opened) return {};
+    const KernelHandle process(opened);
+    wchar_t path[MAX_PATH] = {};
+    DWORD length = MAX_PATH;
+    if (!QueryFullProcessImageNameW(process.get(), 0, path, &length)) return {};
+    const std::wstring image(path, length);
+    return narrow(image.substr(image.find_last_of(L"\\/") + 1));
+}
+
+}  // namespace tintora::win32

@@ -1,0 +1,16 @@
+#pragma once
+// Windows as a tree, their classes and programs, through user32 and kernel32.
+#include "platform/window_tree.h"
+
+namespace tintora::win32 {
+
+class Win32WindowTree final : public WindowTree {
+public:
+    std::vector<WindowHandle> topLevelWindows() const override;
+    std::vector<WindowHandle> children(WindowHandle w) const override;
+    WindowHandle parent(WindowHandle w) const override;
+    std::string className(WindowHandle w) const override;
+    std::string programName(WindowHandle w) const override;
+};
+
+}  // namespace tintora::win32

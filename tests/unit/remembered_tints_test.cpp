@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "core/settings.h"
+#include "unit/test_helpers.h"
+
+namespace tintora {
+namespace {
+
+// A notepad: its window, a first text area and the second, which the user remembers.
+struct Notepad {
+    WindowHandle window;
+    WindowHandle otherEdit;
+    WindowHandle edit;
+    ScreenRect rect;
+};
+
+class RememberedTints : public unit::ProgramTest {
+protected:
+    void open(const Notepad& n, std::string program = "NOTEPAD.EXE")
+    {
+        fp.tree.add(n.window, 0, "Notepad", std::move(program));
+        fp.tree.add(n.otherEdit, n.window, "Edit");
+        fp.tree.add(n.edit, n.window, "EDIT");
+        fp.desktop.rects[n.window] = n.rect;
+        fp.desktop.rects[n.otherEdit] = {};
+        fp.desktop.rects[n.edit] = n.rect;
+        fp.desktop.topLevels[n.edit] = n.window;
+    }
+    void close(const Notepad& n)
+    {
+        fp.tree.remove(n.window);
+        fp.desktop.windowsAtPoints.clear();
+        for (WindowHandle w : {n.window, n.otherEdit, n.edit}) fp.desktop.rects.erase(w);
+    }
+    void lockOnto(Tintora& p, const Notepad& n)
+    {
+        fp.desktop.windowsAtPoints = {{n.edit, n.rect}};
+        fp.desktop.cursor = {n.rect.left + 1, n.rect.top + 1};
+        p.menuCommand(startup::智能吸附窗口);
+        p.timerTick(startup::时钟2);
+        p.keyDown(WindowId::startup, 'A');
+    }
+    // Ticks of the pointer clock over a second and a little more: every look is due.
+    void ticks(Tintora& p)
+    {
+        for (int i = 0; i < 9; ++i) {
+            fp.desktop.ticks += 125;
+            p.timerTick(startup::时钟2);
+        }
+    }
+    const fake::FakeTints::Window* tintAt(ScreenRect r) const
+    {
+        for (const auto& [handle, w] : fp.tints.windows)
+            if (w.rect == r) return &w;
+        return nullptr;
+    }
+    std::string rememberedItem(std::string_view key) const
+    {
+        return fp.files.read(path(paths::rememberedIni), "Window1", key);
+    }
+    bool enabled(MenuRef m) const { return fp.ui.menu(m).enabled; }
+
+    const Notepad first{0x3001, 0x3002, 0x3003, {100, 100, 500, 400}};
+    const Notepad second{0x4001, 0x4002, 0x4003, {600, 100, 900, 400}};
+};
+
+TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
+{
+    open(first);
+    createStartupWindow();
+    EXPECT_FALSE(enabled(console::记住此窗口的颜色));
+    lockOnto(program, first);
+    EXPECT_TRUE(enabled(console::记住此窗口的颜色));
+    EXPECT_TRUE(enabled(console::忘记此窗口的颜色));
+    for (auto [slider, value] : {std::pair{redSlider, 10}, {greenSlider, 20}, {blueSlider, 30}, {opacitySlider, 140}})
+        fp.ui.setSliderPosition(slider, value);
+    program.menuCommand(console::记住此窗口的颜色);
+    EXPECT_EQ(rememberedItem("Program"), "NOTEPAD.EXE");
+    EXPECT_EQ(rememberedItem("Class"), "Notepad");
+    EXPECT_EQ(rememberedItem("Levels"), "1");
+    EXPECT_EQ(rememberedItem("Level1"), "1 EDIT");
+    EXPECT_EQ(rememberedItem("A") + rememberedItem("R") + rememberedItem("G") + rememberedItem("B"), "140102030");
+    ticks(program);
+    EXPECT_TRUE(fp.tints.windows.empty()) << "the overlay's window gets no second tint";
+
+    // A new start: at the opening screen both notepads, of one program whatever the case of its
+    // name, are tinted over their second text area.
+    Tintora again{fp.platform};
+    again.start();
+    open(second, "notepad.exe");
+    again.windowCreated(WindowId::startup);
+    ticks(again);
+    ASSERT_EQ(fp.tints.windows.size(), 2u);
+    const auto* tint = tintAt(first.rect);
+    ASSERT_NE(tint, nullptr);
+    EXPECT_EQ(tint->colour, rgb(10, 20, 30));
+    EXPECT_EQ(tint->alpha, 140);
+    EXPECT_NE(tintAt(second.rect), nullptr);
+
+    // It follows a move, hides while the window is minimised, and goes with the window.
+    const ScreenRect moved{150, 120, 450, 380};
+    fp.desktop.rects[first.edit] = moved;
+    ticks(again);
+    ASSERT_NE(tintAt(moved), nullptr);
+    fp.desktop.notShown.insert(first.window);
+    ticks(again);
+    EXPECT_FALSE(tintAt(moved)->shown);
+    fp.desktop.notShown.erase(first.window);
+    ticks(again);
+    EXPECT_TRUE(tintAt(moved)->shown);
+    close(first);
+    ticks(again);
+    EXPECT_EQ(fp.tints.windows.size(), 1u);
+    open(first);
+    ticks(again);
+    EXPECT_NE(tintAt(first.rect), nullptr) << "a notepad started again is tinted again";
+
+    // Locked onto the second notepad, its tint steps aside; forgotten, every tint goes at once.
+    lockOnto(again, second);
+    ticks(again);
+    EXPECT_EQ(tintAt(second.rect), nullptr);
+    EXPECT_NE(tintAt(first.rect), nullptr);
+    again.menuCommand(console::忘记此窗口的颜色);
+    EXPECT_TRUE(fp.tints.windows.empty());
+    EXPECT_EQ(rememberedItem("Program"), "");
+}
+
+TEST_F(RememberedTints, AtMostSixteenShowAndAWindowNotFoundIsNotTinted)
+{
+    putFile(paths::rememberedIni, "[Window3]\nProgram=notepad.exe\nClass=Notepad\nLevels=1\nLevel1=1 Edit\nA=90\n");
+    for (WindowHandle w = 0x100; w < 0x100 + 20 * 4; w += 4) open({w, w + 1, w + 2, {0, 0, 10, int(w)}});
+    fp.tree.add(0x900, 0, "Notepad", "notepad.exe");  // without text areas
+    createStartupWindow();
+    ticks(program);
+    EXPECT_EQ(fp.tints.windows.size(), 16u);
+}
+
+}  // namespace
+}  // namespace tintora
