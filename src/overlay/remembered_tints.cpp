@@ -48,6 +48,9 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     if (!rect) return;
     const WindowHandle window = p.tints.open(*rect, entry.colour, entry.alpha);
     if (window == 0) return;
+    // A new tint window opens above every other; the program's own windows go back above it.
+    for (WindowId own : {WindowId::startup, WindowId::console})
+        if (const WindowHandle w = p.windows.handle(own)) p.desktop.setTopmost(w, true);
     Tint tint{target, topLevel, entry.colour, entry.alpha, rect};
     app.state.rememberedTints.push_back({tint, window, entry.slot});
 }

@@ -51,14 +51,15 @@ WindowHandle Win32TintWindows::open(ScreenRect r, Colour colour, int alpha)
     SetLayeredWindowAttributes(hwnd, 0, static_cast<BYTE>(std::clamp(alpha, 0, 255)), LWA_ALPHA);
     const auto handle = reinterpret_cast<WindowHandle>(hwnd);
     windows_[handle] = std::move(tint);
-    place(handle, r);
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     return handle;
 }
 
+// The place in the z-order stays: the topmost keeper keeps it.
 void Win32TintWindows::place(WindowHandle tint, ScreenRect r)
 {
-    SetWindowPos(toHwnd(tint), HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(toHwnd(tint), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void Win32TintWindows::hide(WindowHandle tint) { ShowWindow(toHwnd(tint), SW_HIDE); }

@@ -9,6 +9,7 @@
 
 #include "app/tintora.h"
 #include "overlay/overlay.h"
+#include "overlay/window_identity.h"
 #include "win32/canvas.h"
 #include "win32/capture.h"
 #include "win32/desktop.h"
@@ -16,7 +17,9 @@
 #include "win32/shell.h"
 #include "win32/storage.h"
 #include "win32/text.h"
+#include "win32/tint_windows.h"
 #include "win32/ui_backend.h"
+#include "win32/window_tree.h"
 
 namespace tintora::win32 {
 namespace {
@@ -59,6 +62,7 @@ public:
     {
         UpdateWindow(window_.get());
     }
+    HWND hwnd() const { return window_.get(); }
 
 private:
     GdiObject<HBRUSH> brush_;
@@ -108,14 +112,16 @@ protected:
         return canvas.hwnd();
     }};
     Win32Desktop desktop;
+    Win32WindowTree tree;
+    Win32TintWindows tints;
     Win32Profile profile;
     Win32FileSystem files;
     TemporaryRunDirectory process;
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui, ui, ui, ui, ui.tray(), canvas, desktop, profile, files, process, shell, capture, encoder,
-                      ui.hotkeys()};
+    Platform platform{ui,    ui,      ui,    ui,      ui.tray(), canvas,  desktop, tree,
+                      tints, profile, files, process, shell,     capture, encoder, ui.hotkeys()};
     Tintora program{platform};
 };
 
@@ -160,6 +166,40 @@ TEST_F(OverlayOnScreen, OpacityBlendsTheTintOverTheWindowBeneath)
 
     setOverlayOpacity(app(), 0);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u);
+}
+
+}  // namespace
+}  // namespace tintora::win32
+
+namespace tintora::win32 {
+namespace {
+
+// A remembered tint's window over a window of another class found again by its identity, and the
+// same window on the screen as the user sees it: covered, looked through by the mouse, hidden.
+TEST_F(OverlayOnScreen, TintWindowCoversTheWindowFoundByItsIdentity)
+{
+    ui.hide(WindowId::startup);
+    const auto found = reinterpret_cast<WindowHandle>(beneath.hwnd());
+    const auto identity = identify(tree, found, found);
+    ASSERT_TRUE(identity);
+    EXPECT_TRUE(sameName(identity->program, "win32_tests.exe")) << identity->program;
+    EXPECT_EQ(identity->topClass, "TintoraTestBeneath");
+    EXPECT_EQ(findByPath(tree, found, identity->path), found);
+
+    const WindowHandle tint = tints.open({overlay.left, overlay.top, overlay.right, overlay.bottom}, rgb(0, 0, 255), 255);
+    ASSERT_NE(tint, 0u);
+    const auto window = reinterpret_cast<HWND>(tint);
+    EXPECT_EQ(screenColourBecomes(0x0000FF, 2), 0x0000FFu);
+    const DWORD exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+    EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE),
+              static_cast<DWORD>(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE));
+    EXPECT_EQ(WindowFromPoint({(overlay.left + overlay.right) / 2, (overlay.top + overlay.bottom) / 2}), beneath.hwnd());
+    tints.hide(tint);
+    EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u);
+    tints.place(tint, {overlay.left, overlay.top, overlay.right, overlay.bottom});
+    EXPECT_EQ(screenColourBecomes(0x0000FF, 2), 0x0000FFu);
+    tints.close(tint);
+    EXPECT_FALSE(IsWindow(window));
 }
 
 }  // namespace
