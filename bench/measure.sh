@@ -147,6 +147,29 @@ for _ in $(seq "$rounds"); do
 done
 stop_tintora
 
+# A third notepad beside the second: with the other two, three text areas for remembered tints.
+start_program "$E2E_WORK" notepad
+third_line() { probe windows | awk -F'\t' -v a="$target_handle" -v b="$echo_handle" '$2 == "Notepad" && $1 != a && $1 != b'; }
+has_third_notepad() { [ -n "$(third_line)" ]; }
+wait_until 20 "the third notepad" has_third_notepad
+probe move "$(field_handle "$(third_line)")" 680 760 560 240
+remembered_ini="$E2E_APP/Config/Remembered.ini"
+tints_shown() { [ "$(probe windows | awk -F'\t' '$2 == "TintoraTint"' | grep -c .)" = "$1" ]; }
+
+# idle_at_opening NAME TINTS: Tintora at its opening screen, nothing moving, once the remembered
+# tints are shown; its CPU and steady memory.
+idle_at_opening() {
+  start_tintora
+  wait_for_startup_window
+  wait_until 10 "$2 remembered tints" tints_shown "$2"
+  idle_sample "idle-$1" "$TINTORA_PID"
+  echo "rss-$1 $(memory_mb "$TINTORA_PID" VmRSS)"
+  # Their pixels: Wine keeps each layered window's surface in the process.
+  echo "tint-pixels $(probe windows | awk -F'\t' '$2 == "TintoraTint" {
+    split($4, r, " "); n += (r[3] - r[1]) * (r[4] - r[2]) } END { print n + 0 }')"
+  stop_tintora
+}
+
 screenshot_keys=(shift+F1 shift+F2 shift+F3 shift+F4)
 screenshot_files=(1.bmp 2.jpg 3.gif 4.png)
 for round in $(seq "$rounds"); do
@@ -183,5 +206,14 @@ for round in $(seq "$rounds"); do
   idle_sample bare-idle-notepad "$bare_pid"
   echo "bare-hwm $(memory_mb "$bare_pid" VmHWM)"
   stop_program "$bare_pid"
+
+  say "idle and memory, round $round of $rounds: the opening screen without and with three remembered tints (2 x $idle_seconds s)"
+  rm -f "$remembered_ini"
+  idle_at_opening opening 0
+  write_ini "$remembered_ini" "[Window1]" "Program=notepad.exe" "Class=Notepad" "Levels=1" "Level1=0 Edit" \
+    "A=190" "R=0" "G=128" "B=255"
+  idle_at_opening remembered 3
+  rm -f "$remembered_ini"
 done
+
 echo "overlay $overlay_width $overlay_height"

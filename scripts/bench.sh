@@ -8,7 +8,7 @@
 # Run it after scripts/test.sh, which builds the bench programs; what is missing is built here.
 # It uses the Wine environment of build/windows (started here if none runs, and then stopped at
 # the end) and keeps the raw samples in build/bench-samples.txt. Defaults: 3 rounds, 60 s of idle
-# time per idle sample (five per round), about 18 minutes in all.
+# time per idle sample (seven per round), about 24 minutes in all.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -60,6 +60,9 @@ echo
 
 # One row per line: label | measurement | reference label | reference | unit | ratio or diff | target
 # (a ratio's upper bound, or a difference's upper bound in MB; "-" for none).
+read -r _ tint_pixels < <(grep '^tint-pixels [1-9]' "$samples")
+# Three remembered tints: Wine's surfaces of their size, and 300 KB a tint beyond them.
+tints_mb="$(awk -v n="$tint_pixels" 'BEGIN { printf "%.2f", n * 4 / 1048576 + 0.9 }')"
 canvas_mb="$(awk -v w="$overlay_width" -v h="$overlay_height" 'BEGIN { printf "%.2f", w * h * 4 / 1048576 + 4 }')"
 awk -F'|' -v samples="$samples" '
   function median(n, v,   i, j, t) {
@@ -123,7 +126,9 @@ smart-snap tick|snap-tick|WindowFromPoint + GetWindowRect|snap-reference|ms|rati
 idle CPU (process + wineserver), locked, console in front|idle-console|bare program, same windows and timers|bare-idle-console|%|ratio|1.2
 idle CPU (process + wineserver), locked, notepad in front|idle-notepad|bare program, same windows and timers|bare-idle-notepad|%|ratio|1.2
 idle CPU, console in front, following its window|idle-following|following off|idle-console|%|ratio|1.2
+idle CPU, opening screen, three remembered tints shown|idle-remembered|none|idle-opening|%|ratio|1.2
 steady memory (RSS), locked|rss|bare program|bare-rss|MB|diff|$canvas_mb
+steady memory, opening screen, three remembered tints (their surfaces + 300 KB a tint)|rss-remembered|none|rss-opening|MB|diff|$tints_mb
 peak memory (VmHWM) after one screenshot per format|hwm|bare program|bare-hwm|MB|diff|-
 EOF
 echo

@@ -125,7 +125,7 @@ TEST_F(Win32UiTest, EveryShortcutRunsItsItem)
 {
     auto check = [&](WindowId w) {
         for (const MenuDesign& d : menuDesign(w)) {
-            if (!d.shortcut) continue;
+            if (!d.shortcut || d.greyed) continue;
             SCOPED_TRACE(d.caption);
             sink.commands.clear();
             holdModifiers(d.shortcut.ctrl, d.shortcut.shift);
@@ -166,6 +166,25 @@ TEST_F(Win32UiTest, HiddenItemsHaveNoWorkingShortcut)
     ui.setVisible(startup::主页, true);
     EXPECT_TRUE(ui.translateAccelerator(WindowId::startup, home));
     EXPECT_EQ(sink.commands, (std::vector<MenuRef>{startup::帮助, startup::主页}));
+}
+
+TEST_F(Win32UiTest, GreyedItemsHaveNoWorkingShortcutUntilEnabled)
+{
+    withConsole([&] {
+        HWND w = hwnd(WindowId::console);
+        HMENU options = GetSubMenu(GetMenu(w), 2);
+        const UINT id = menuCommandId(console::记住此窗口的颜色);
+        holdModifiers(false, true);
+        MSG remember = keyDownMessage(w, vk::f(6));
+        EXPECT_FALSE(ui.translateAccelerator(WindowId::console, remember));
+        ui.setEnabled(console::记住此窗口的颜色, true);
+        EXPECT_EQ(GetMenuState(options, id, MF_BYCOMMAND) & MF_GRAYED, 0u);
+        EXPECT_TRUE(ui.translateAccelerator(WindowId::console, remember));
+        EXPECT_EQ(sink.commands, std::vector<MenuRef>{console::记住此窗口的颜色});
+        ui.setEnabled(console::记住此窗口的颜色, false);
+        EXPECT_NE(GetMenuState(options, id, MF_BYCOMMAND) & MF_GRAYED, 0u);
+        EXPECT_FALSE(ui.translateAccelerator(WindowId::console, remember));
+    });
 }
 
 }  // namespace
