@@ -55,23 +55,33 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     app.state.rememberedTints.push_back({tint, window, entry.slot});
 }
 
-// One enumeration of the top-level windows; a window's program is asked only when its class matches.
-void tintNewMatches(App& app)
+// Tints the entries' windows in a shown top-level window; its program is asked only when its
+// class matches an entry.
+void tintMatchesOf(App& app, WindowHandle topLevel)
 {
     auto& p = app.platform;
-    for (WindowHandle w : p.tree.topLevelWindows()) {
+    if (!p.desktop.isShown(topLevel)) return;
+    const std::string className = p.tree.className(topLevel);
+    std::optional<std::string> program;
+    for (const RememberedEntry& entry : app.state.rememberedEntries) {
         if (app.state.rememberedTints.size() >= maxRememberedTints) return;
-        if (!p.desktop.isShown(w)) continue;
-        const std::string className = p.tree.className(w);
-        std::optional<std::string> program;
-        for (const RememberedEntry& entry : app.state.rememberedEntries) {
-            if (!sameName(entry.identity.topClass, className)) continue;
-            if (!program) program = p.tree.programName(w);
-            if (sameName(entry.identity.program, *program) &&
-                app.state.rememberedTints.size() < maxRememberedTints)
-                tintIfMatching(app, entry, w);
-        }
+        if (!sameName(entry.identity.topClass, className)) continue;
+        if (!program) program = p.tree.programName(topLevel);
+        if (sameName(entry.identity.program, *program)) tintIfMatching(app, entry, topLevel);
     }
+}
+
+// A window the system reports shown is looked at at once, without waiting for the next enumeration.
+void watchShownWindows(App& app)
+{
+    auto& tree = app.platform.tree;
+    if (app.state.rememberedEntries.empty()) {
+        tree.watchShownWindows({});
+        return;
+    }
+    tree.watchShownWindows([&app](WindowHandle w) {
+        if (app.platform.tree.parent(w) == 0) tintMatchesOf(app, w);
+    });
 }
 
 // The next tick looks for matches at once, so that the entry's windows show its new colour.
@@ -86,6 +96,7 @@ void loadRememberedEntries(App& app)
     entries.clear();
     for (int slot = 1; slot <= maxRememberedEntries; ++slot)
         if (auto entry = readRememberedEntry(app.platform.profile, file, slot)) entries.push_back(std::move(*entry));
+    watchShownWindows(app);
 }
 
 void offerRememberCommands(App& app)
@@ -120,6 +131,7 @@ void rememberLockedWindow(App& app)
     }
     if (!writeRememberedEntry(app.platform.profile, rememberedFile(app), entry))
         showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
+    watchShownWindows(app);
     rescanSoon(app);
 }
 
@@ -133,6 +145,7 @@ void forgetLockedWindow(App& app)
     const int slot = found->slot;
     entries.erase(found);
     closeTintsOf(app, slot);
+    watchShownWindows(app);
     if (!removeRememberedEntry(app.platform.profile, rememberedFile(app), slot))
         showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
 }
@@ -161,7 +174,7 @@ void rememberedTintsTick(App& app)
     const std::uint32_t now = p.desktop.tickCount();
     if (state.lastRememberedScan && now - *state.lastRememberedScan < scanInterval) return;
     state.lastRememberedScan = now;
-    tintNewMatches(app);
+    for (WindowHandle w : p.tree.topLevelWindows()) tintMatchesOf(app, w);
 }
 
 }  // namespace tintora

@@ -1,6 +1,7 @@
 #pragma once
 // What finds a window again in a later run: the program it belongs to, its class and where it lies
 // among its parent's children.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ public:
     virtual std::string className(WindowHandle w) const = 0;
     // The file name of the executable of the window's process, without its folder; empty when unknown.
     virtual std::string programName(WindowHandle w) const = 0;
+    // Calls back with each window the system reports shown, where it reports other programs'
+    // windows (Windows does, Wine 8 does not); an empty function stops the reports.
+    virtual void watchShownWindows(std::function<void(WindowHandle)> shown) = 0;
 };
 
 }  // namespace tintora

@@ -11,6 +11,21 @@ namespace {
 HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
 WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
 
+// A hook's callback has no context; there is one watcher.
+std::function<void(WindowHandle)>& shownWatcher()
+{
+    static std::function<void(WindowHandle)> watcher;
+    return watcher;
+}
+
+void CALLBACK onShown(HWINEVENTHOOK, DWORD, HWND w, LONG object, LONG child, DWORD, DWORD)
+{
+    // Carets and cursors are shown too; only windows count.
+    if (!w || object != OBJID_WINDOW || child != CHILDID_SELF) return;
+    const auto watcher = shownWatcher();  // the call may stop the reports
+    if (watcher) watcher(toHandle(w));
+}
+
 BOOL CALLBACK collect(HWND w, LPARAM windows)
 {
     reinterpret_cast<std::vector<WindowHandle>*>(windows)->push_back(toHandle(w));
@@ -60,6 +75,16 @@ std::string Win32WindowTree::programName(WindowHandle w) const
     if (!QueryFullProcessImageNameW(process.get(), 0, path, &length)) return {};
     const std::wstring image(path, length);
     return narrow(image.substr(image.find_last_of(L"\\/") + 1));
+}
+
+
+void Win32WindowTree::watchShownWindows(std::function<void(WindowHandle)> shown)
+{
+    const bool watch = static_cast<bool>(shown);
+    shownWatcher() = std::move(shown);
+    if (watch && !hook_)
+        hook_.reset(SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, onShown, 0, 0, WINEVENT_OUTOFCONTEXT));
+    if (!watch) hook_.reset();
 }
 
 }  // namespace tintora::win32

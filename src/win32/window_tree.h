@@ -1,5 +1,9 @@
 #pragma once
 // Windows as a tree, their classes and programs, through user32 and kernel32.
+#include <windows.h>
+
+#include <memory>
+
 #include "platform/window_tree.h"
 
 namespace tintora::win32 {
@@ -11,6 +15,14 @@ public:
     WindowHandle parent(WindowHandle w) const override;
     std::string className(WindowHandle w) const override;
     std::string programName(WindowHandle w) const override;
+    // An out-of-context hook on every process, delivered through this thread's message loop.
+    void watchShownWindows(std::function<void(WindowHandle)> shown) override;
+
+private:
+    struct Unhook {
+        void operator()(HWINEVENTHOOK h) const { UnhookWinEvent(h); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, Unhook> hook_;
 };
 
 }  // namespace tintora::win32

@@ -225,6 +225,7 @@ struct FakeWindowTree : WindowTree {
     std::string className(WindowHandle w) const override;
     // The program of the window's top-level window.
     std::string programName(WindowHandle w) const override;
+    void watchShownWindows(std::function<void(WindowHandle)> shown) override { watcher = std::move(shown); }
 
     // A window under its parent (0 for a top-level window) behind the ones added before.
     void add(WindowHandle w, WindowHandle parent, std::string className, std::string program = {});
@@ -237,6 +238,7 @@ struct FakeWindowTree : WindowTree {
         std::string program;
     };
     std::vector<Node> nodes;
+    std::function<void(WindowHandle)> watcher;
 };
 
 struct FakeTints : TintWindows {

@@ -112,8 +112,8 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     ticks(again);
     EXPECT_EQ(fp.tints.windows.size(), 1u);
     open(first);
-    ticks(again);
-    EXPECT_NE(tintAt(first.rect), nullptr) << "a notepad started again is tinted again";
+    fp.tree.watcher(first.window);
+    EXPECT_NE(tintAt(first.rect), nullptr) << "a notepad shown again is tinted at once";
 
     // Locked onto the second notepad, its tint steps aside; forgotten, every tint goes at once.
     lockOnto(again, second);
@@ -123,6 +123,7 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     again.menuCommand(console::忘记此窗口的颜色);
     EXPECT_TRUE(fp.tints.windows.empty());
     EXPECT_EQ(rememberedItem("Program"), "");
+    EXPECT_FALSE(fp.tree.watcher) << "no entry, no watching";
 }
 
 TEST_F(RememberedTints, AtMostSixteenShowAndAWindowNotFoundIsNotTinted)

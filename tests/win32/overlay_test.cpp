@@ -186,6 +186,19 @@ TEST_F(OverlayOnScreen, TintWindowCoversTheWindowFoundByItsIdentity)
     EXPECT_EQ(identity->topClass, "TintoraTestBeneath");
     EXPECT_EQ(findByPath(tree, found, identity->path), found);
 
+    // The system's report of a shown window, raised inside the process as Wine reports no other's.
+    std::vector<WindowHandle> shown;
+    tree.watchShownWindows([&](WindowHandle w) { shown.push_back(w); });
+    NotifyWinEvent(EVENT_OBJECT_SHOW, beneath.hwnd(), OBJID_CARET, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_SHOW, beneath.hwnd(), OBJID_WINDOW, CHILDID_SELF);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (shown.empty() && std::chrono::steady_clock::now() < deadline) {
+        desktop.processPendingEvents();
+        Sleep(10);
+    }
+    EXPECT_EQ(shown, std::vector<WindowHandle>{found});
+    tree.watchShownWindows({});
+
     const WindowHandle tint = tints.open({overlay.left, overlay.top, overlay.right, overlay.bottom}, rgb(0, 0, 255), 255);
     ASSERT_NE(tint, 0u);
     const auto window = reinterpret_cast<HWND>(tint);
