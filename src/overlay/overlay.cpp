@@ -1,5 +1,7 @@
 #include "overlay/overlay.h"
 
+#include "overlay/remembered_tints.h"
+
 namespace tintora {
 
 void paintTint(App& app, Colour colour)
@@ -41,6 +43,7 @@ void toggleTints(App& app)
     if (!app.locked()) return;
     auto& state = app.state;
     state.tintsHidden = !state.tintsHidden;
+    showRememberedTints(app, !state.tintsHidden);
     if (state.tintsHidden)
         app.platform.windows.hide(WindowId::startup);
     else if (!state.overlayHiddenWithTarget)

@@ -46,8 +46,9 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     if (target != topLevel && !p.desktop.isShown(target)) return;
     const auto rect = p.desktop.windowRect(target);
     if (!rect) return;
-    const WindowHandle window = p.tints.open(*rect, entry.colour, entry.alpha);
+    const WindowHandle window = p.tints.open(entry.colour, entry.alpha);
     if (window == 0) return;
+    if (!app.state.tintsHidden) p.tints.place(window, *rect);
     // A new tint window opens above every other; the program's own windows go back above it.
     for (WindowId own : {WindowId::startup, WindowId::console})
         if (const WindowHandle w = p.windows.handle(own)) p.desktop.setTopmost(w, true);
@@ -150,6 +151,16 @@ void forgetLockedWindow(App& app)
         showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
 }
 
+void showRememberedTints(App& app, bool shown)
+{
+    for (const RememberedTint& t : app.state.rememberedTints) {
+        if (!shown)
+            app.platform.tints.hide(t.window);
+        else if (!t.tint.hiddenWithTarget && t.tint.followedRect)
+            app.platform.tints.place(t.window, *t.tint.followedRect);
+    }
+}
+
 void rememberedTintsTick(App& app)
 {
     auto& p = app.platform;
@@ -164,7 +175,9 @@ void rememberedTintsTick(App& app)
         const FollowStep step = followTint(p.desktop, t.tint);
         switch (step.action) {
             case FollowAction::none: break;
-            case FollowAction::place: p.tints.place(t.window, step.rect); break;
+            case FollowAction::place:
+                if (!state.tintsHidden) p.tints.place(t.window, step.rect);
+                break;
             case FollowAction::hide: p.tints.hide(t.window); break;
             case FollowAction::release: p.tints.close(t.window); return true;
         }

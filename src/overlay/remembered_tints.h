@@ -17,6 +17,8 @@ void offerRememberCommands(App& app);
 void rememberLockedWindow(App& app);
 // Removes the locked target's entry; its tints go at once.
 void forgetLockedWindow(App& app);
+// "tint off / on": hides them all, or shows each where its window is (unless that is hidden).
+void showRememberedTints(App& app, bool shown);
 // Tick of the pointer clock: each remembered tint follows its window, and at most once a second,
 // while there is an entry, the top-level windows are looked through for new matches.
 void rememberedTintsTick(App& app);

@@ -8,9 +8,9 @@ namespace tintora {
 class TintWindows {
 public:
     virtual ~TintWindows() = default;
-    // A new tint window shown over the rectangle, without taking the keyboard; 0 when none could be made.
-    virtual WindowHandle open(ScreenRect r, Colour colour, int alpha) = 0;
-    // Moves and sizes the tint window over the rectangle and shows it.
+    // A new tint window, hidden, above the other windows; 0 when none could be made.
+    virtual WindowHandle open(Colour colour, int alpha) = 0;
+    // Moves and sizes the tint window over the rectangle and shows it, without taking the keyboard.
     virtual void place(WindowHandle tint, ScreenRect r) = 0;
     virtual void hide(WindowHandle tint) = 0;
     virtual void close(WindowHandle tint) = 0;

@@ -34,15 +34,14 @@ LRESULT CALLBACK Win32TintWindows::procedure(HWND hwnd, UINT message, WPARAM wPa
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-WindowHandle Win32TintWindows::open(ScreenRect r, Colour colour, int alpha)
+WindowHandle Win32TintWindows::open(Colour colour, int alpha)
 {
     auto tint = std::make_unique<TintWindow>();
     // The colour is packed as a COLORREF is.
     tint->brush.reset(CreateSolidBrush(colour));
     tint->hwnd.reset(CreateWindowExW(
         WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass_.name(),
-        L"", WS_POPUP, r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr),
-        tint.get()));
+        L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), tint.get()));
     if (!tint->hwnd || !tint->brush) {
         reportLastError("CreateWindowExW (tint)");
         return 0;
@@ -51,7 +50,7 @@ WindowHandle Win32TintWindows::open(ScreenRect r, Colour colour, int alpha)
     SetLayeredWindowAttributes(hwnd, 0, static_cast<BYTE>(std::clamp(alpha, 0, 255)), LWA_ALPHA);
     const auto handle = reinterpret_cast<WindowHandle>(hwnd);
     windows_[handle] = std::move(tint);
-    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return handle;
 }
 

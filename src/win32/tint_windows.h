@@ -15,7 +15,7 @@ namespace tintora::win32 {
 class Win32TintWindows final : public TintWindows {
 public:
     Win32TintWindows();
-    WindowHandle open(ScreenRect r, Colour colour, int alpha) override;
+    WindowHandle open(Colour colour, int alpha) override;
     void place(WindowHandle tint, ScreenRect r) override;
     void hide(WindowHandle tint) override;
     void close(WindowHandle tint) override;

@@ -331,10 +331,10 @@ void FakeWindowTree::remove(WindowHandle w)
     std::erase_if(nodes, [&](const Node& n) { return n.window == w || n.parent == w; });
 }
 
-WindowHandle FakeTints::open(ScreenRect r, Colour colour, int alpha)
+WindowHandle FakeTints::open(Colour colour, int alpha)
 {
     const WindowHandle w = nextHandle++;
-    windows[w] = {r, colour, alpha};
+    windows[w] = {{}, colour, alpha};
     return w;
 }
 

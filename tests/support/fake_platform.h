@@ -242,7 +242,7 @@ struct FakeWindowTree : WindowTree {
 };
 
 struct FakeTints : TintWindows {
-    WindowHandle open(ScreenRect r, Colour colour, int alpha) override;
+    WindowHandle open(Colour colour, int alpha) override;
     void place(WindowHandle tint, ScreenRect r) override;
     void hide(WindowHandle tint) override { windows.at(tint).shown = false; }
     void close(WindowHandle tint) override { windows.erase(tint); }
@@ -251,7 +251,7 @@ struct FakeTints : TintWindows {
         ScreenRect rect;
         Colour colour;
         int alpha;
-        bool shown = true;
+        bool shown = false;
     };
     std::map<WindowHandle, Window> windows;
     WindowHandle nextHandle = 0x5001;

@@ -86,6 +86,7 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     // A new start: at the opening screen both notepads, of one program whatever the case of its
     // name, are tinted over their second text area.
     Tintora again{fp.platform};
+    fp.ui.onModalOpen = [&] { again.windowCreated(WindowId::console); };
     again.start();
     open(second, "notepad.exe");
     again.windowCreated(WindowId::startup);
@@ -119,7 +120,13 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     lockOnto(again, second);
     ticks(again);
     EXPECT_EQ(tintAt(second.rect), nullptr);
-    EXPECT_NE(tintAt(first.rect), nullptr);
+    ASSERT_NE(tintAt(first.rect), nullptr);
+    // "tint off / on" hides the remembered tints too, and following does not show them meanwhile.
+    again.hotkeyPressed(HotkeyAction::toggleTint);
+    ticks(again);
+    EXPECT_FALSE(tintAt(first.rect)->shown);
+    again.hotkeyPressed(HotkeyAction::toggleTint);
+    EXPECT_TRUE(tintAt(first.rect)->shown);
     again.menuCommand(console::忘记此窗口的颜色);
     EXPECT_TRUE(fp.tints.windows.empty());
     EXPECT_EQ(rememberedItem("Program"), "");

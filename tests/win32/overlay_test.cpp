@@ -199,9 +199,11 @@ TEST_F(OverlayOnScreen, TintWindowCoversTheWindowFoundByItsIdentity)
     EXPECT_EQ(shown, std::vector<WindowHandle>{found});
     tree.watchShownWindows({});
 
-    const WindowHandle tint = tints.open({overlay.left, overlay.top, overlay.right, overlay.bottom}, rgb(0, 0, 255), 255);
+    const WindowHandle tint = tints.open(rgb(0, 0, 255), 255);
     ASSERT_NE(tint, 0u);
     const auto window = reinterpret_cast<HWND>(tint);
+    EXPECT_FALSE(IsWindowVisible(window));
+    tints.place(tint, {overlay.left, overlay.top, overlay.right, overlay.bottom});
     EXPECT_EQ(screenColourBecomes(0x0000FF, 2), 0x0000FFu);
     const DWORD exStyle = GetWindowLongW(window, GWL_EXSTYLE);
     EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE),
