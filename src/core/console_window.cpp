@@ -12,7 +12,7 @@ void giveKeyboardBack(App& app)
     auto& p = app.platform;
     p.desktop.takeWindowSystemEvents();
     if (p.desktop.foregroundWindow() != p.windows.handle(WindowId::console)) return;
-    for (WindowHandle w : {app.state.lastOtherForeground, app.state.targetTopLevel})
+    for (WindowHandle w : {app.state.lastOtherForeground, app.state.tint.topLevel})
         if (w != 0 && p.desktop.isShown(w) && p.desktop.activate(w)) return;
 }
 

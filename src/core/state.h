@@ -29,14 +29,18 @@ enum class OpacityStep {
     settled = 5,
 };
 
+// Where the overlay lies once the console is open.
+enum class OverlayMode { none, fullScreen, windowed };
+
 struct AppState {
+    // The overlay's tint. During smart snap its target is the window whose rectangle targetRect
+    // holds (0 while the rectangle lies where the user dragged it); the lock takes its top-level
+    // window. Its following is the check mark of 跟随目标窗口.
+    Tint tint;
+
     // Smart snap.
     ScreenRect targetRect{};
-    // The window whose rectangle targetRect holds; 0 while the rectangle lies where the user dragged it.
-    WindowHandle targetWindow = 0;
-    // Its top-level window, taken at the lock.
-    WindowHandle targetTopLevel = 0;
-    int snapFollowing = 0;
+    bool snapFollowing = false;
     SnapKeyState snapKeyState = SnapKeyState::unset;
     OpacityStep opacityStep = OpacityStep::none;
     Geometry savedStartGeometry{};
@@ -45,18 +49,9 @@ struct AppState {
     std::minstd_rand random;
 
     // Overlay placement.
-    int overlayScreenMode = 0;
-    int initialTintDone = 0;
+    OverlayMode overlayMode = OverlayMode::none;
+    bool initialTintDone = false;
     Geometry savedOverlayGeometry{};
-    // Following the target: the check mark, the target's rectangle at the last tick, whether the
-    // overlay is hidden because the target is, and the ticks counted between show-state queries.
-    bool followTarget = false;
-    std::optional<ScreenRect> followedRect;
-    bool overlayHiddenWithTarget = false;
-    unsigned followTicks = 0;
-    // The target whose changes the system tells (0: none), and the id of that watch.
-    WindowHandle watchedTarget = 0;
-    unsigned targetWatch = 0;
     // "tint off / on": every tint is hidden while this is set; following goes on underneath.
     bool tintsHidden = false;
 

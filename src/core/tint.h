@@ -14,13 +14,21 @@ struct Tint {
     WindowHandle target = 0;
     // The target's top-level window.
     WindowHandle topLevel = 0;
+    // A remembered tint's own; the overlay's are the console's sliders.
     Colour colour = 0;
     int alpha = 0;
-    // The target's rectangle at the last look, whether the tint is hidden because the target is,
-    // and the looks counted between show-state queries.
+    // Whether the tint follows its target: moves and sizes with it, hides while it is hidden.
+    bool following = false;
+    // The target's window rectangle at the last look, the rectangle the tint was last put on,
+    // whether the tint is hidden because the target is, and the looks counted between show-state
+    // queries.
     std::optional<ScreenRect> followedRect;
+    ScreenRect covered{};
     bool hiddenWithTarget = false;
     unsigned followTicks = 0;
+    // The target whose changes the system tells (0: none), and the id of that watch.
+    WindowHandle watched = 0;
+    unsigned watch = 0;
 };
 
 // One level of the way from a top-level window down to a control: the control's class and its

@@ -46,7 +46,7 @@ void toggleTints(App& app)
     showRememberedTints(app, !state.tintsHidden);
     if (state.tintsHidden)
         app.platform.windows.hide(WindowId::startup);
-    else if (!state.overlayHiddenWithTarget)
+    else if (!state.tint.hiddenWithTarget)
         showOverlay(app);
 }
 

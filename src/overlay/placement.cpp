@@ -28,8 +28,8 @@ ScreenRect monitorHolding(const std::vector<ScreenRect>& monitors, const ScreenR
 
 void paintInitialTint(App& app)
 {
-    if (app.state.initialTintDone != 0) return;
-    app.state.initialTintDone = 1;
+    if (app.state.initialTintDone) return;
+    app.state.initialTintDone = true;
     auto& c = app.platform.controls;
     paintTint(app, rgb(c.sliderPosition(redSlider), c.sliderPosition(greenSlider), c.sliderPosition(blueSlider)));
     app.platform.timers.setInterval(firstTintClock, 0);
@@ -37,35 +37,35 @@ void paintInitialTint(App& app)
 
 void goFullScreen(App& app)
 {
-    if (app.state.overlayScreenMode != overlayWindowed) return;
+    if (app.state.overlayMode != OverlayMode::windowed) return;
     auto& p = app.platform;
     p.menus.setChecked(console::全屏化窗口, true);
     p.menus.setChecked(console::非全屏化窗口, false);
     const Geometry locked = p.windows.geometry(WindowId::startup);
     app.state.savedOverlayGeometry = locked;
     // Full screen shows the tint whatever its target does.
-    app.state.overlayHiddenWithTarget = false;
+    app.state.tint.hiddenWithTarget = false;
     showOverlay(app);
     // The monitor of the target: a game on a second monitor is covered there.
     const ScreenRect m = monitorHolding(
         p.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});
     p.windows.move(WindowId::startup, geometryOf(m));
-    app.state.overlayScreenMode = overlayFullScreen;
+    app.state.overlayMode = OverlayMode::fullScreen;
 }
 
 void goWindowed(App& app)
 {
-    if (app.state.overlayScreenMode != overlayFullScreen) return;
+    if (app.state.overlayMode != OverlayMode::fullScreen) return;
     auto& p = app.platform;
     p.menus.setChecked(console::全屏化窗口, false);
     p.menus.setChecked(console::非全屏化窗口, true);
-    app.state.overlayScreenMode = overlayWindowed;
+    app.state.overlayMode = OverlayMode::windowed;
     if (!placeOverlayOnTarget(app)) p.windows.move(WindowId::startup, app.state.savedOverlayGeometry);
 }
 
 void toggleFullScreen(App& app)
 {
-    if (app.state.overlayScreenMode == overlayWindowed)
+    if (app.state.overlayMode == OverlayMode::windowed)
         goFullScreen(app);
     else
         goWindowed(app);

@@ -4,9 +4,6 @@
 
 namespace tintora {
 
-inline constexpr int overlayFullScreen = 1;
-inline constexpr int overlayWindowed = 2;
-
 void paintInitialTint(App& app);
 void goFullScreen(App& app);
 void goWindowed(App& app);

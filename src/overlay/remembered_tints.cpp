@@ -4,6 +4,7 @@
 
 #include "core/notice.h"
 #include "design/texts.h"
+#include "overlay/overlay.h"
 #include "overlay/tint_following.h"
 #include "overlay/window_identity.h"
 
@@ -16,20 +17,55 @@ std::string rememberedFile(const App& app) { return app.path(paths::rememberedIn
 
 // The window or control the overlay is locked onto; 0 before the lock, over a dragged rectangle,
 // and once the target is closed.
-WindowHandle lockedTarget(const AppState& state) { return state.targetTopLevel != 0 ? state.targetWindow : 0; }
+WindowHandle lockedTarget(const AppState& state) { return state.tint.topLevel != 0 ? state.tint.target : 0; }
 
 std::optional<WindowIdentity> lockedIdentity(const App& app)
 {
-    return identify(app.platform.tree, lockedTarget(app.state), app.state.targetTopLevel);
+    return identify(app.platform.tree, lockedTarget(app.state), app.state.tint.topLevel);
+}
+
+void closeTint(App& app, RememberedTint& t)
+{
+    stopWatchingTarget(app.platform.desktop, t.tint);
+    app.platform.tints.close(t.window);
 }
 
 void closeTintsOf(App& app, int slot)
 {
-    std::erase_if(app.state.rememberedTints, [&](const RememberedTint& t) {
+    std::erase_if(app.state.rememberedTints, [&](RememberedTint& t) {
         if (t.slot != slot) return false;
-        app.platform.tints.close(t.window);
+        closeTint(app, t);
         return true;
     });
+}
+
+// One step of a tint's following; false once the tint is closed.
+bool followRememberedTint(App& app, RememberedTint& t, bool told)
+{
+    auto& p = app.platform;
+    // A window has one tint: the overlay's, while it is locked onto it.
+    if (t.tint.target == lockedTarget(app.state)) {
+        closeTint(app, t);
+        return false;
+    }
+    const FollowStep step = followTint(p.desktop, t.tint, told);
+    switch (step.action) {
+        case FollowAction::none: break;
+        case FollowAction::place:
+            if (!app.state.tintsHidden) p.tints.place(t.window, step.rect);
+            break;
+        case FollowAction::hide: p.tints.hide(t.window); break;
+        case FollowAction::release: closeTint(app, t); return false;
+    }
+    return true;
+}
+
+// What the system tells of the target's changes is followed at once, as the overlay's following does.
+void onRememberedTargetChanged(App& app, WindowHandle target)
+{
+    auto& tints = app.state.rememberedTints;
+    const auto found = std::ranges::find_if(tints, [&](const RememberedTint& t) { return t.tint.target == target; });
+    if (found != tints.end() && !followRememberedTint(app, *found, true)) tints.erase(found);
 }
 
 bool isTinted(const AppState& state, WindowHandle target)
@@ -46,13 +82,15 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     if (target != topLevel && !p.desktop.isShown(target)) return;
     const auto rect = p.desktop.windowRect(target);
     if (!rect) return;
-    const WindowHandle window = p.tints.open(entry.colour, entry.alpha);
+    Tint tint{target, topLevel, entry.colour, entry.alpha, true, rect,
+              coveredRect(p.desktop, target, target == topLevel).value_or(*rect)};
+    const WindowHandle window = p.tints.open(tint.colour, tint.alpha);
     if (window == 0) return;
-    if (!app.state.tintsHidden) p.tints.place(window, *rect);
+    if (!app.state.tintsHidden) p.tints.place(window, tint.covered);
+    watchTarget(p.desktop, tint, [&app, target] { onRememberedTargetChanged(app, target); });
     // A new tint window opens above every other; the program's own windows go back above it.
     for (WindowId own : {WindowId::startup, WindowId::console})
         if (const WindowHandle w = p.windows.handle(own)) p.desktop.setTopmost(w, true);
-    Tint tint{target, topLevel, entry.colour, entry.alpha, rect};
     app.state.rememberedTints.push_back({tint, window, entry.slot});
 }
 
@@ -156,8 +194,8 @@ void showRememberedTints(App& app, bool shown)
     for (const RememberedTint& t : app.state.rememberedTints) {
         if (!shown)
             app.platform.tints.hide(t.window);
-        else if (!t.tint.hiddenWithTarget && t.tint.followedRect)
-            app.platform.tints.place(t.window, *t.tint.followedRect);
+        else if (!t.tint.hiddenWithTarget)
+            app.platform.tints.place(t.window, t.tint.covered);
     }
 }
 
@@ -165,24 +203,7 @@ void rememberedTintsTick(App& app)
 {
     auto& p = app.platform;
     auto& state = app.state;
-    const WindowHandle locked = lockedTarget(state);
-    std::erase_if(state.rememberedTints, [&](RememberedTint& t) {
-        // A window has one tint: the overlay's, while it is locked onto it.
-        if (t.tint.target == locked) {
-            p.tints.close(t.window);
-            return true;
-        }
-        const FollowStep step = followTint(p.desktop, t.tint);
-        switch (step.action) {
-            case FollowAction::none: break;
-            case FollowAction::place:
-                if (!state.tintsHidden) p.tints.place(t.window, step.rect);
-                break;
-            case FollowAction::hide: p.tints.hide(t.window); break;
-            case FollowAction::release: p.tints.close(t.window); return true;
-        }
-        return false;
-    });
+    std::erase_if(state.rememberedTints, [&](RememberedTint& t) { return !followRememberedTint(app, t, false); });
     if (state.rememberedEntries.empty()) return;
     const std::uint32_t now = p.desktop.tickCount();
     if (state.lastRememberedScan && now - *state.lastRememberedScan < scanInterval) return;

@@ -50,8 +50,8 @@ void lockTarget(App& app)
     p.windows.setFreeDrag(WindowId::startup, false);
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(app, false);
-    app.state.snapFollowing = 0;
-    app.state.targetTopLevel = p.desktop.topLevelWindow(app.state.targetWindow);
+    app.state.snapFollowing = false;
+    app.state.tint.topLevel = p.desktop.topLevelWindow(app.state.tint.target);
     armOpacityStep(app, OpacityStep::afterLock);
 
     const WindowHandle overlay = p.windows.handle(WindowId::startup);
@@ -68,7 +68,7 @@ void lockTarget(App& app)
 void returnToOpeningScreen(App& app)
 {
     auto& p = app.platform;
-    app.state.snapFollowing = 0;
+    app.state.snapFollowing = false;
     armOpacityStep(app, OpacityStep::backToOpening);
     p.controls.setVisible(startupPicture, true);
     p.windows.move(WindowId::startup, app.state.savedStartGeometry);
@@ -110,9 +110,9 @@ void startSmartSnap(App& app)
     auto& p = app.platform;
     app.state.savedStartGeometry = p.windows.geometry(WindowId::startup);
     p.windows.setFreeDrag(WindowId::startup, true);
-    app.state.snapFollowing = 1;
+    app.state.snapFollowing = true;
     app.state.snapHeldByUser = false;
-    app.state.targetWindow = 0;
+    app.state.tint.target = 0;
     armOpacityStep(app, OpacityStep::snapStarted);
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(app, false);
@@ -130,14 +130,14 @@ void startSmartSnap(App& app)
 void followPointerTick(App& app)
 {
     auto& state = app.state;
-    if (state.snapFollowing != 1) return;
+    if (!state.snapFollowing) return;
     auto& p = app.platform;
 
     // While the user drags the rectangle, and after the drop until the pointer leaves it,
     // the rectangle stays where the user put it.
     if (p.windows.isBeingDragged(WindowId::startup)) {
         state.snapHeldByUser = true;
-        state.targetWindow = 0;
+        state.tint.target = 0;
         return;
     }
     const Point pointer = p.desktop.cursorPosition();
@@ -149,7 +149,7 @@ void followPointerTick(App& app)
     const WindowHandle under = p.desktop.windowAtPoint(pointer);
     if (auto rect = coveredRect(p.desktop, under, p.desktop.topLevelWindow(under) == under)) {
         state.targetRect = *rect;
-        state.targetWindow = under;
+        state.tint.target = under;
     }
     p.windows.move(WindowId::startup, geometryOf(state.targetRect));
 }

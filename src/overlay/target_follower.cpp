@@ -2,52 +2,23 @@
 
 #include "overlay/overlay.h"
 #include "overlay/placement.h"
+#include "overlay/tint_following.h"
 
 namespace tintora {
 namespace {
 
 constexpr std::string_view followOn = "1";
 constexpr std::string_view followOff = "0";
-constexpr unsigned showStateEvery = 8;
 
 bool following(const App& app)
 {
-    const auto& state = app.state;
-    return state.followTarget && state.targetWindow != 0 && state.overlayScreenMode == overlayWindowed;
-}
-
-// The target's own state and its top-level window's, the one a user minimises, hides or leaves on
-// another virtual desktop; windows between them are not asked, to keep the tick cheap.
-bool targetShown(const App& app)
-{
-    const auto& desktop = app.platform.desktop;
-    const auto& state = app.state;
-    return desktop.isShown(state.targetWindow) &&
-           (state.targetTopLevel == state.targetWindow || desktop.isShown(state.targetTopLevel)) &&
-           !desktop.isCloaked(state.targetTopLevel);
-}
-
-void stopWatchingTarget(App& app)
-{
-    auto& state = app.state;
-    if (state.watchedTarget != 0) app.platform.desktop.stopWatching(state.targetWatch);
-    state.watchedTarget = 0;
-}
-
-// Where the system tells of the target's moves (Windows), the overlay moves with them at once; the
-// pointer clock's tick stays as the fallback (Wine tells nothing across processes).
-void watchTarget(App& app)
-{
-    auto& state = app.state;
-    if (state.watchedTarget == state.targetWindow) return;
-    stopWatchingTarget(app);
-    state.targetWatch = app.platform.desktop.watchWindow(state.targetWindow, [&app] { followTargetStep(app, true); });
-    state.watchedTarget = state.targetWindow;
+    const Tint& tint = app.state.tint;
+    return tint.following && tint.target != 0 && app.state.overlayMode == OverlayMode::windowed;
 }
 
 void setFollowChoice(App& app, bool on)
 {
-    app.state.followTarget = on;
+    app.state.tint.following = on;
     app.platform.menus.setChecked(console::跟随目标窗口, on);
 }
 
@@ -55,11 +26,11 @@ void setFollowChoice(App& app, bool on)
 // starts from the target's place, whatever it was before.
 void releaseOverlay(App& app)
 {
-    auto& state = app.state;
-    if (state.overlayHiddenWithTarget) showOverlay(app);
-    state.overlayHiddenWithTarget = false;
-    state.followedRect.reset();
-    stopWatchingTarget(app);
+    Tint& tint = app.state.tint;
+    if (tint.hiddenWithTarget) showOverlay(app);
+    tint.hiddenWithTarget = false;
+    tint.followedRect.reset();
+    stopWatchingTarget(app.platform.desktop, tint);
 }
 
 }  // namespace
@@ -72,7 +43,7 @@ void loadFollowChoice(App& app)
 
 void toggleFollowTarget(App& app)
 {
-    const bool on = !app.state.followTarget;
+    const bool on = !app.state.tint.following;
     setFollowChoice(app, on);
     app.settings.write(items::followWindow, on ? followOn : followOff);
     if (!on) releaseOverlay(app);
@@ -83,45 +54,29 @@ void followTargetTick(App& app) { followTargetStep(app, false); }
 void followTargetStep(App& app, bool told)
 {
     if (!following(app)) return;
-    auto& state = app.state;
-    watchTarget(app);
-    const auto rect = app.platform.desktop.windowRect(state.targetWindow);
-    if (!rect) {
-        // Closed: a later window that happens to get the same handle is not the target.
-        releaseOverlay(app);
-        state.targetWindow = 0;
-        return;
-    }
-    // A window minimised or restored moves too, so its show state is asked when the rectangle
-    // changed and otherwise at every few ticks: idle following costs one rectangle query a tick,
-    // and the visible frame is asked only when the window rectangle changed.
-    const bool moved = rect != state.followedRect;
-    if (!moved && !told && ++state.followTicks % showStateEvery != 0) return;
-    state.followedRect = rect;
+    Tint& tint = app.state.tint;
+    watchTarget(app.platform.desktop, tint, [&app] { followTargetStep(app, true); });
+    const FollowStep step = followTint(app.platform.desktop, tint, told);
     auto& windows = app.platform.windows;
-    const auto& desktop = app.platform.desktop;
-    if (!targetShown(app)) {
-        if (!state.overlayHiddenWithTarget) windows.hide(WindowId::startup);
-        state.overlayHiddenWithTarget = true;
-        return;
+    switch (step.action) {
+        case FollowAction::none: break;
+        case FollowAction::place:
+            windows.move(WindowId::startup, geometryOf(step.rect));
+            if (step.reveal) showOverlay(app);
+            break;
+        case FollowAction::hide: windows.hide(WindowId::startup); break;
+        case FollowAction::release: releaseOverlay(app); break;
     }
-    // A hidden overlay was left where it was while the target moved.
-    if (moved || state.overlayHiddenWithTarget) {
-        const bool topLevel = state.targetTopLevel == state.targetWindow;
-        windows.move(WindowId::startup, geometryOf(coveredRect(desktop, state.targetWindow, topLevel).value_or(*rect)));
-    }
-    if (state.overlayHiddenWithTarget) showOverlay(app);
-    state.overlayHiddenWithTarget = false;
 }
 
 bool placeOverlayOnTarget(App& app)
 {
     if (!following(app)) return false;
     // Coming back from full screen, where the overlay is shown whatever the target does.
-    app.state.followedRect.reset();
-    app.state.overlayHiddenWithTarget = false;
+    app.state.tint.followedRect.reset();
+    app.state.tint.hiddenWithTarget = false;
     followTargetTick(app);
-    return app.state.targetWindow != 0;
+    return app.state.tint.target != 0;
 }
 
 }  // namespace tintora

@@ -1,20 +1,23 @@
 #include "overlay/tint_following.h"
 
+#include "overlay/overlay.h"
+
 namespace tintora {
 namespace {
 
 constexpr unsigned showStateEvery = 8;
 
-// The target's own state and its top-level window's, the one a user minimises or hides; windows
-// between them are not asked, to keep the look cheap.
+// The target's own state and its top-level window's, the one a user minimises, hides or leaves on
+// another virtual desktop; windows between them are not asked, to keep the look cheap.
 bool targetShown(const Desktop& desktop, const Tint& tint)
 {
-    return desktop.isShown(tint.target) && (tint.topLevel == tint.target || desktop.isShown(tint.topLevel));
+    return desktop.isShown(tint.target) && (tint.topLevel == tint.target || desktop.isShown(tint.topLevel)) &&
+           !desktop.isCloaked(tint.topLevel);
 }
 
 }  // namespace
 
-FollowStep followTint(const Desktop& desktop, Tint& tint)
+FollowStep followTint(const Desktop& desktop, Tint& tint, bool told)
 {
     const auto rect = desktop.windowRect(tint.target);
     if (!rect) {
@@ -23,9 +26,10 @@ FollowStep followTint(const Desktop& desktop, Tint& tint)
         return {FollowAction::release};
     }
     // A window minimised or restored moves too, so its show state is asked when the rectangle
-    // changed and otherwise at every few looks: an idle look costs one rectangle query.
+    // changed and otherwise at every few looks: an idle look costs one rectangle query, and the
+    // visible frame is asked only when the window rectangle changed.
     const bool moved = rect != tint.followedRect;
-    if (!moved && ++tint.followTicks % showStateEvery != 0) return {};
+    if (!moved && !told && ++tint.followTicks % showStateEvery != 0) return {};
     tint.followedRect = rect;
     if (!targetShown(desktop, tint)) {
         if (tint.hiddenWithTarget) return {};
@@ -36,7 +40,22 @@ FollowStep followTint(const Desktop& desktop, Tint& tint)
     tint.hiddenWithTarget = false;
     // A hidden tint was left where it was while the target moved.
     if (!moved && !reveal) return {};
-    return {FollowAction::place, *rect, reveal};
+    tint.covered = coveredRect(desktop, tint.target, tint.topLevel == tint.target).value_or(*rect);
+    return {FollowAction::place, tint.covered, reveal};
+}
+
+void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed)
+{
+    if (tint.watched == tint.target) return;
+    stopWatchingTarget(desktop, tint);
+    tint.watch = desktop.watchWindow(tint.target, std::move(changed));
+    tint.watched = tint.target;
+}
+
+void stopWatchingTarget(Desktop& desktop, Tint& tint)
+{
+    if (tint.watched != 0) desktop.stopWatching(tint.watch);
+    tint.watched = 0;
 }
 
 }  // namespace tintora

@@ -96,12 +96,12 @@ void onConsoleCreated(App& app)
     checkStartOption(app, state.consoleStartMode);
     if (state.consoleStartMode == consoleInTray) hideConsoleToTray(app);
 
-    state.overlayScreenMode = overlayWindowed;
+    state.overlayMode = OverlayMode::windowed;
     loadFollowChoice(app);
     state.screenshotCounter = app.settings.readInt(items::meter);
     loadColourSettings(app);
 
-    state.initialTintDone = 0;
+    state.initialTintDone = false;
     p.timers.setInterval(firstTintClock, 60);
     startTopmostKeeper(app, p.windows.handle(WindowId::console), p.windows.handle(WindowId::startup));
     for (auto menu : {startup::按任意键锁定窗口, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域,

@@ -45,7 +45,7 @@ TEST_F(SmartSnap, StartTurnsTheOpeningScreenIntoAFramelessRandomRectangle)
     EXPECT_EQ(state().savedStartGeometry, (Geometry{640, 300, 640, 480}));
     EXPECT_TRUE(fp.ui.window(WindowId::startup).freeDrag);
     EXPECT_EQ(fp.ui.window(WindowId::startup).border, Border::none);
-    EXPECT_EQ(state().snapFollowing, 1);
+    EXPECT_TRUE(state().snapFollowing);
     EXPECT_EQ(state().snapKeyState, SnapKeyState::awaitingKey);
     EXPECT_EQ(state().opacityStep, OpacityStep::snapStarted);
     EXPECT_EQ(fp.ui.interval(startup::时钟3), 60);
@@ -83,7 +83,7 @@ TEST_F(SmartSnap, FollowsTheDeepestWindowUnderThePointerInOneMove)
 
     pointAt({300, 200});
     EXPECT_EQ(state().targetRect, editRect);
-    EXPECT_EQ(state().targetWindow, editControl);
+    EXPECT_EQ(state().tint.target, editControl);
     EXPECT_EQ(startupGeometry(), (Geometry{108, 100, 584, 342}));
     EXPECT_EQ(fp.log, std::vector<std::string>{"startup.move 108,100,584,342"});
 
@@ -115,7 +115,7 @@ TEST_F(SmartSnap, ARectangleTheUserDraggedStaysUntilThePointerLeavesIt)
     fp.ui.move(WindowId::startup, {900, 600, 584, 342});
     pointAt({950, 650});
     EXPECT_EQ(startupGeometry(), (Geometry{900, 600, 584, 342}));
-    EXPECT_EQ(state().targetWindow, 0u) << "a rectangle placed by hand lies on no window";
+    EXPECT_EQ(state().tint.target, 0u) << "a rectangle placed by hand lies on no window";
 
     fp.ui.window(WindowId::startup).dragging = false;
     pointAt({960, 660});  // dropped; the pointer still rests on the rectangle
@@ -148,7 +148,7 @@ TEST_F(SmartSnap, EscapeAndBackspaceReturnToTheSavedOpeningScreen)
         EXPECT_TRUE(fp.ui.isChecked(console::非全屏化窗口));
         EXPECT_FALSE(fp.ui.isChecked(console::全屏化窗口));
         EXPECT_EQ(fp.ui.interval(startup::时钟1), 16);
-        EXPECT_EQ(state().snapFollowing, 0);
+        EXPECT_FALSE(state().snapFollowing);
         EXPECT_EQ(state().snapKeyState, SnapKeyState::ignoringKeys);
         EXPECT_EQ(state().opacityStep, OpacityStep::settled);
         EXPECT_EQ(fp.ui.window(WindowId::console).modalOpens, 0);
@@ -187,7 +187,7 @@ TEST_F(SmartSnap, AnyOtherKeyLocksTheRectangleAndOpensTheConsole)
 
         SCOPED_TRACE(key);
         EXPECT_EQ(other.ui.window(WindowId::console).modalOpens, 1);
-        EXPECT_EQ(seen.snapFollowing, 0);
+        EXPECT_FALSE(seen.snapFollowing);
         EXPECT_EQ(seen.opacityStep, OpacityStep::afterLock);
         EXPECT_EQ(seen.snapKeyState, SnapKeyState::awaitingKey);
         EXPECT_EQ(p.app().state.snapKeyState, SnapKeyState::ignoringKeys);
