@@ -82,8 +82,13 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     if (target != topLevel && !p.desktop.isShown(target)) return;
     const auto rect = p.desktop.windowRect(target);
     if (!rect) return;
-    Tint tint{target, topLevel, entry.colour, entry.alpha, true, rect,
-              coveredRect(p.desktop, target, target == topLevel).value_or(*rect)};
+    const Tint tint{.target = target,
+                    .topLevel = topLevel,
+                    .colour = entry.colour,
+                    .alpha = entry.alpha,
+                    .following = true,
+                    .followedRect = rect,
+                    .covered = coveredRect(p.desktop, target, target == topLevel).value_or(*rect)};
     const WindowHandle window = p.tints.open(tint.colour, tint.alpha);
     if (window == 0) return;
     if (!app.state.tintsHidden) p.tints.place(window, tint.covered);
@@ -179,7 +184,8 @@ void forgetLockedWindow(App& app)
     const auto identity = lockedIdentity(app);
     if (!identity) return;
     auto& entries = app.state.rememberedEntries;
-    const auto found = std::ranges::find_if(entries, [&](const auto& e) { return sameIdentity(e.identity, *identity); });
+    const auto found =
+        std::ranges::find_if(entries, [&](const auto& e) { return sameIdentity(e.identity, *identity); });
     if (found == entries.end()) return;
     const int slot = found->slot;
     entries.erase(found);

@@ -30,8 +30,8 @@ struct RealPlatform {
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui,      ui,      ui,    ui,    ui.tray(), canvas,  desktop, tree,
-                      tints,   profile, files, process, shell,   capture, encoder, ui.hotkeys()};
+    Platform platform{ui,    ui,      ui,    ui,      ui.tray(), canvas,  desktop, tree,
+                      tints, profile, files, process, shell,     capture, encoder, ui.hotkeys()};
 };
 
 }  // namespace tintora::win32

@@ -77,13 +77,13 @@ std::string Win32WindowTree::programName(WindowHandle w) const
     return narrow(image.substr(image.find_last_of(L"\\/") + 1));
 }
 
-
 void Win32WindowTree::watchShownWindows(std::function<void(WindowHandle)> shown)
 {
     const bool watch = static_cast<bool>(shown);
     shownWatcher() = std::move(shown);
     if (watch && !hook_)
-        hook_.reset(SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, onShown, 0, 0, WINEVENT_OUTOFCONTEXT));
+        hook_.reset(
+            SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, onShown, 0, 0, WINEVENT_OUTOFCONTEXT));
     if (!watch) hook_.reset();
 }
 
