@@ -82,13 +82,13 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     if (target != topLevel && !p.desktop.isShown(target)) return;
     const auto rect = p.desktop.windowRect(target);
     if (!rect) return;
-    const Tint tint{.target = target,
-                    .topLevel = topLevel,
-                    .colour = entry.colour,
-                    .alpha = entry.alpha,
-                    .following = true,
-                    .followedRect = rect,
-                    .covered = coveredRect(p.desktop, target, target == topLevel).value_or(*rect)};
+    Tint tint{.target = target,
+              .topLevel = topLevel,
+              .colour = entry.colour,
+              .alpha = entry.alpha,
+              .following = true,
+              .followedRect = rect,
+              .covered = coveredRect(p.desktop, target, target == topLevel).value_or(*rect)};
     const WindowHandle window = p.tints.open(tint.colour, tint.alpha);
     if (window == 0) return;
     if (!app.state.tintsHidden) p.tints.place(window, tint.covered);

@@ -98,13 +98,14 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     EXPECT_EQ(tint->alpha, 140);
     EXPECT_NE(tintAt(second.rect), nullptr);
 
-    // It follows a move, hides while the window is minimised, and goes with the window.
+    // It follows a move, hides while the window is minimised (at once when the system tells), and
+    // goes with the window.
     const ScreenRect moved{150, 120, 450, 380};
     fp.desktop.rects[first.edit] = moved;
     ticks(again);
     ASSERT_NE(tintAt(moved), nullptr);
     fp.desktop.notShown.insert(first.window);
-    ticks(again);
+    fp.desktop.tellChanged(first.edit);
     EXPECT_FALSE(tintAt(moved)->shown);
     fp.desktop.notShown.erase(first.window);
     ticks(again);
@@ -131,6 +132,7 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     EXPECT_TRUE(fp.tints.windows.empty());
     EXPECT_EQ(rememberedItem("Program"), "");
     EXPECT_FALSE(fp.tree.watcher) << "no entry, no watching";
+    EXPECT_TRUE(fp.desktop.watches.empty());
 }
 
 TEST_F(RememberedTints, AtMostSixteenShowAndAWindowNotFoundIsNotTinted)
