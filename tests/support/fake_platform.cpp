@@ -44,7 +44,8 @@ FakeUi::FakeUi()
     }
     for (WindowId w : {WindowId::startup, WindowId::console})
         for (const auto& m : menuDesign(w))
-            if (m.item != menuSeparator) menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, m.caption, !m.greyed};
+            if (m.item != menuSeparator)
+                menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, m.caption, !m.greyed};
 }
 
 Size FakeUi::clientSize(WindowId w) const
@@ -299,31 +300,17 @@ std::vector<WindowHandle> FakeWindowTree::children(WindowHandle w) const
     return found;
 }
 
-WindowHandle FakeWindowTree::parent(WindowHandle w) const
+const FakeWindowTree::Node& FakeWindowTree::node(WindowHandle w) const
 {
-    for (const Node& n : nodes)
-        if (n.window == w) return n.parent;
-    return 0;
-}
-
-std::string FakeWindowTree::className(WindowHandle w) const
-{
-    for (const Node& n : nodes)
-        if (n.window == w) return n.className;
-    return {};
+    static const Node none{};
+    const auto found = std::ranges::find(nodes, w, &Node::window);
+    return found == nodes.end() ? none : *found;
 }
 
 std::string FakeWindowTree::programName(WindowHandle w) const
 {
     while (parent(w) != 0) w = parent(w);
-    for (const Node& n : nodes)
-        if (n.window == w) return n.program;
-    return {};
-}
-
-void FakeWindowTree::add(WindowHandle w, WindowHandle parent, std::string className, std::string program)
-{
-    nodes.push_back({w, parent, std::move(className), std::move(program)});
+    return node(w).program;
 }
 
 void FakeWindowTree::remove(WindowHandle w)
@@ -336,13 +323,6 @@ WindowHandle FakeTints::open(Colour colour, int alpha)
     const WindowHandle w = nextHandle++;
     windows[w] = {{}, colour, alpha};
     return w;
-}
-
-void FakeTints::place(WindowHandle tint, ScreenRect r)
-{
-    Window& w = windows.at(tint);
-    w.rect = r;
-    w.shown = true;
 }
 
 bool FakeFiles::exists(const std::string& path) const { return files.count(path) || folders.count(path); }
@@ -423,7 +403,8 @@ Bytes FakeCapture::encode(const Image& image, ImageFormat format)
 }
 
 FakePlatform::FakePlatform()
-    : platform{ui, ui, ui, ui, ui, canvas, desktop, tree, tints, files, files, process, shell, capture, capture, hotkeys}
+    : platform{ui,    ui,    ui,    ui,      ui,    canvas,  desktop, tree,
+               tints, files, files, process, shell, capture, capture, hotkeys}
 {
     ui.log = &log;
     desktop.ui = &ui;

@@ -221,29 +221,36 @@ struct FakeDesktop : Desktop {
 struct FakeWindowTree : WindowTree {
     std::vector<WindowHandle> topLevelWindows() const override { return children(0); }
     std::vector<WindowHandle> children(WindowHandle w) const override;
-    WindowHandle parent(WindowHandle w) const override;
-    std::string className(WindowHandle w) const override;
+    WindowHandle parent(WindowHandle w) const override { return node(w).parent; }
+    std::string className(WindowHandle w) const override { return node(w).className; }
     // The program of the window's top-level window.
     std::string programName(WindowHandle w) const override;
     void watchShownWindows(std::function<void(WindowHandle)> shown) override { watcher = std::move(shown); }
 
     // A window under its parent (0 for a top-level window) behind the ones added before.
-    void add(WindowHandle w, WindowHandle parent, std::string className, std::string program = {});
+    void add(WindowHandle w, WindowHandle parent, std::string className, std::string program = {})
+    {
+        nodes.push_back({w, parent, std::move(className), std::move(program)});
+    }
     void remove(WindowHandle w);
 
     struct Node {
-        WindowHandle window;
-        WindowHandle parent;
+        WindowHandle window = 0;
+        WindowHandle parent = 0;
         std::string className;
         std::string program;
     };
+    const Node& node(WindowHandle w) const;
     std::vector<Node> nodes;
     std::function<void(WindowHandle)> watcher;
 };
 
 struct FakeTints : TintWindows {
     WindowHandle open(Colour colour, int alpha) override;
-    void place(WindowHandle tint, ScreenRect r) override;
+    void place(WindowHandle tint, ScreenRect r) override
+    {
+        windows.at(tint) = {r, windows.at(tint).colour, windows.at(tint).alpha, true};
+    }
     void hide(WindowHandle tint) override { windows.at(tint).shown = false; }
     void close(WindowHandle tint) override { windows.erase(tint); }
 
