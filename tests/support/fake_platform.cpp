@@ -417,13 +417,4 @@ FakePlatform::FakePlatform()
             files.folders.insert(folder);
 }
 
-bool FakeHotkeys::registerHotkey(HotkeyAction action, KeyCombination keys)
-{
-    registered.erase(action);
-    const bool held = std::ranges::find(heldElsewhere, keys) != heldElsewhere.end() ||
-                      std::ranges::any_of(registered, [&](const auto& r) { return r.second == keys; });
-    if (!held) registered[action] = keys;
-    return !held;
-}
-
 }  // namespace tintora::fake

@@ -1,5 +1,6 @@
 #pragma once
 // A recording fake of every platform interface, for fast native tests of the behaviour.
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -340,9 +341,12 @@ struct FakeCapture : ScreenCapture, ImageEncoder {
     std::vector<std::string>* log = nullptr;
 };
 
-// System-wide hotkeys: a combination held by another program, or by another action, is refused.
+// System-wide hotkeys: a combination held by another program is refused.
 struct FakeHotkeys : Hotkeys {
-    bool registerHotkey(HotkeyAction action, KeyCombination keys) override;
+    bool registerHotkey(HotkeyAction action, KeyCombination keys) override
+    {
+        return std::ranges::count(heldElsewhere, keys) == 0 && registered.emplace(action, keys).second;
+    }
     void unregisterHotkey(HotkeyAction action) override { registered.erase(action); }
 
     std::vector<KeyCombination> heldElsewhere;
