@@ -14,8 +14,8 @@ struct NamedKey {
 };
 
 constexpr NamedKey namedKeys[] = {
-    {"PageUp", 0x21}, {"PageDown", 0x22}, {"End", 0x23},   {"Home", 0x24},   {"Left", 0x25},
-    {"Up", 0x26},     {"Right", 0x27},    {"Down", 0x28},  {"Insert", 0x2D}, {"Delete", 0x2E},
+    {"PageUp", 0x21}, {"PageDown", 0x22}, {"End", 0x23},  {"Home", 0x24},   {"Left", 0x25},
+    {"Up", 0x26},     {"Right", 0x27},    {"Down", 0x28}, {"Insert", 0x2D}, {"Delete", 0x2E},
 };
 
 constexpr int lastFunctionKey = 24;

@@ -9,6 +9,7 @@ namespace {
 
 TEST(KeyCombinationText, ParsesWhatAPersonWritesAndWritesItBack)
 {
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         {"Ctrl+Alt+T", "Ctrl+Alt+T"},           {" alt + CTRL + pagedown ", "Ctrl+Alt+PageDown"},
         {"Win+Shift+F24", "Shift+Win+F24"},     {"Ctrl+0", "Ctrl+0"},
@@ -17,6 +18,7 @@ TEST(KeyCombinationText, ParsesWhatAPersonWritesAndWritesItBack)
         {"Ctrl+Alt", nullptr},                  {"Ctrl++T", nullptr},
         {"Ctrl+F25", nullptr},                  {"Ctrl+Tab", nullptr},
     };
+    // clang-format on
     for (const auto& [text, written] : cases) {
         const auto keys = parseKeyCombination(text);
         EXPECT_EQ(keys.has_value(), written != nullptr) << text;
@@ -28,8 +30,9 @@ using GlobalHotkeys = unit::ProgramTest;
 
 TEST_F(GlobalHotkeys, RegisteredAtStartToldByTheConsoleAndActingAfterTheLock)
 {
-    putFile(paths::hotkeysIni, "[Hotkeys]\nToggle=Ctrl+Alt+T\nStronger= ctrl+alt+pageup\nWeaker=\n"
-                               "Screenshot=Ctrl+Q+S\nFullScreen=Ctrl+Alt+F\nConsole=Ctrl+Alt+C\n");
+    putFile(paths::hotkeysIni,
+            "[Hotkeys]\nToggle=Ctrl+Alt+T\nStronger= ctrl+alt+pageup\nWeaker=\n"
+            "Screenshot=Ctrl+Q+S\nFullScreen=Ctrl+Alt+F\nConsole=Ctrl+Alt+C\n");
     fp.hotkeys.heldElsewhere = {*parseKeyCombination("Ctrl+Alt+F")};
     createStartupWindow();
     EXPECT_EQ(fp.hotkeys.registered.size(), 3u);
