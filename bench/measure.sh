@@ -3,16 +3,20 @@
 # Tintora is taken right beside a sample of its reference. Prints the raw samples, one line per
 # measurement and round ("NAME VALUE..."; ms, % of one core, MB); progress goes to stderr.
 #
-#   bench/measure.sh TINTORA PROBE TINTORA_BENCH BARE_TIMERS KEY_TO_SCREEN ROUNDS IDLE_SECONDS
-E2E_WORK="$(realpath -m "$(dirname "$(realpath "$1")")/../bench-work")"
+#   bench/measure.sh TINTORA PROBE BENCH_PROGRAMS KEY_TO_SCREEN ROUNDS IDLE_SECONDS
+# TINTORA is the exe a user gets; BENCH_PROGRAMS the folder of tintora_bench.exe and the bare
+# reference programs.
+E2E_WORK="$(realpath -m "$3/../bench-work")"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh" "$1" "$2"
 
-bench_exe="$(realpath "$3")"
-bare_exe="$(realpath "$4")"
-key_to_screen="$(realpath "$5")"
-rounds="$6"
-idle_seconds="$7"
+bench_exe="$(realpath "$3/tintora_bench.exe")"
+bare_timers="$(realpath "$3/bare_timers.exe")"
+bare_paint="$(realpath "$3/bare_paint.exe")"
+bare_controls="$(realpath "$3/bare_controls.exe")"
+key_to_screen="$(realpath "$4")"
+rounds="$5"
+idle_seconds="$6"
 key_samples=$((3 * rounds))
 in_process_samples=10
 grab_samples=3
@@ -119,11 +123,29 @@ stop_tintora() {
   wait_until 10 "Tintora's windows gone" no_tintora_window
 }
 
+# start_bare EXE TITLE: a bare program of the bench over the overlay's rectangle, once its window
+# with that title shows; its process id is in bare_pid.
+start_bare() {
+  start_program "$E2E_WORK" "$1" "$EDIT_LEFT" "$EDIT_TOP" "$overlay_width" "$overlay_height"
+  bare_pid="$E2E_LAST_PID"
+  wait_until 20 "the window \"$2\" of $(basename "$1")" has_window "$2"
+}
+
+# start_bare_console EXE TITLE: the same, with its console clicked to the front.
+start_bare_console() {
+  local l t
+  start_bare "$1" "$2"
+  read -r l t _ _ <<<"$(field_rect "$(window_line "$2")")"
+  click $((l + 60)) $((t + 8))
+}
+
 say "in-process: the smart-snap tick and the paint of one tint ($rounds x $in_process_samples)"
+start_bare "$bare_paint" "bare paint"
 move_pointer $(((EDIT_LEFT + EDIT_RIGHT) / 2)) $(((EDIT_TOP + EDIT_BOTTOM) / 2))
 for _ in $(seq "$rounds"); do
   run_in_own_folder "$bench_exe" overlay "$in_process_samples" | grep -v '^overlay '
 done
+stop_program "$bare_pid"
 
 say "key to screen: notepad's echo and the colour slider step ($key_samples)"
 lock_tintora
@@ -173,7 +195,7 @@ idle_at_opening() {
 screenshot_keys=(shift+F1 shift+F2 shift+F3 shift+F4)
 screenshot_files=(1.bmp 2.jpg 3.gif 4.png)
 for round in $(seq "$rounds"); do
-  say "idle and memory, round $round of $rounds: Tintora, then the bare program (5 x $idle_seconds s)"
+  say "idle and memory, round $round of $rounds: Tintora, then the bare programs (6 x $idle_seconds s)"
   rm -rf "$E2E_APP/Images"
   write_ini "$E2E_APP/Config/Screenshotstatistics.ini" "[Screenshotstatistics]" "Meter=0"
   lock_tintora
@@ -195,15 +217,16 @@ for round in $(seq "$rounds"); do
   echo "hwm $(memory_mb "$TINTORA_PID" VmHWM)"
   stop_tintora
 
-  start_program "$E2E_WORK" "$bare_exe" "$EDIT_LEFT" "$EDIT_TOP" "$overlay_width" "$overlay_height"
-  bare_pid="$E2E_LAST_PID"
-  wait_until 20 "the bare program's console" has_window "bare console"
-  read -r l t _ _ <<<"$(field_rect "$(window_line "bare console")")"
-  click $((l + 60)) $((t + 8))
+  start_bare_console "$bare_timers" "bare console"
   idle_sample bare-idle-console "$bare_pid"
-  echo "bare-rss $(memory_mb "$bare_pid" VmRSS)"
   focus_echo_notepad
   idle_sample bare-idle-notepad "$bare_pid"
+  stop_program "$bare_pid"
+
+  # Memory after as long in front as Tintora's first idle sample.
+  start_bare_console "$bare_controls" "bare controls"
+  sleep "$idle_seconds"
+  echo "bare-rss $(memory_mb "$bare_pid" VmRSS)"
   echo "bare-hwm $(memory_mb "$bare_pid" VmHWM)"
   stop_program "$bare_pid"
 

@@ -6,9 +6,10 @@
 #   scripts/bench.sh [--rounds N] [--idle-seconds S]
 #
 # Run it after scripts/test.sh, which builds the bench programs; what is missing is built here.
-# It uses the Wine environment of build/windows (started here if none runs, and then stopped at
-# the end) and keeps the raw samples in build/bench-samples.txt. Defaults: 3 rounds, 60 s of idle
-# time per idle sample (seven per round), about 24 minutes in all.
+# Tintora is the release exe, as users get it (build/release); the bench programs come from
+# build/windows. It uses the Wine environment of build/windows (started here if none runs, and then
+# stopped at the end) and keeps the raw samples in build/bench-samples.txt. Defaults: 3 rounds, 60 s
+# of idle time per idle sample (eight per round), about 27 minutes in all.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -28,11 +29,12 @@ if [ "$rounds" -lt 1 ] || [ "$idle_seconds" -lt 1 ]; then
 fi
 
 native=build/native windows=build/windows
-for preset in native windows; do
+for preset in native windows release; do
   [ -f "build/$preset/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
 done
 cmake --build --preset native --target key_to_screen >/dev/null
-cmake --build --preset windows --target tintora e2e_probe tintora_bench bare_timers >/dev/null
+cmake --build --preset windows --target e2e_probe tintora_bench bare_timers bare_paint bare_controls >/dev/null
+cmake --build --preset release >/dev/null
 
 started=""
 if ! scripts/wine-env.sh status "$windows" >/dev/null 2>&1; then
@@ -45,8 +47,8 @@ export TINTORA_WINE_ENV="$root/$windows/wine-env.sh.env"
 
 samples=build/bench-samples.txt
 load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
-bash bench/measure.sh "$windows/src/tintora.exe" "$windows/tests/e2e_probe.exe" "$windows/bench/tintora_bench.exe" \
-  "$windows/bench/bare_timers.exe" "$native/bench/key_to_screen" "$rounds" "$idle_seconds" >"$samples"
+bash bench/measure.sh build/release/src/tintora.exe "$windows/tests/e2e_probe.exe" "$windows/bench" \
+  "$native/bench/key_to_screen" "$rounds" "$idle_seconds" >"$samples"
 load_after="$(cut -d' ' -f1-3 /proc/loadavg)"
 
 read -r _ overlay_width overlay_height < <(grep '^overlay ' "$samples")
@@ -59,11 +61,11 @@ echo "Each cell: median (min-max). Overlay ${overlay_width}x$overlay_height over
 echo
 
 # One row per line: label | measurement | reference label | reference | unit | ratio or diff | target
-# (a ratio's upper bound, or a difference's upper bound in MB; "-" for none).
+# (a ratio's upper bound, or a difference's upper bound in MB; "-" for none, as in the rows that
+# are there for information).
 read -r _ tint_pixels < <(grep '^tint-pixels [1-9]' "$samples")
 # Three remembered tints: Wine's surfaces of their size, and 300 KB a tint beyond them.
 tints_mb="$(awk -v n="$tint_pixels" 'BEGIN { printf "%.2f", n * 4 / 1048576 + 0.9 }')"
-canvas_mb="$(awk -v w="$overlay_width" -v h="$overlay_height" 'BEGIN { printf "%.2f", w * h * 4 / 1048576 + 4 }')"
 awk -F'|' -v samples="$samples" '
   function median(n, v,   i, j, t) {
     for (i = 2; i <= n; i++) for (j = i; j > 1 && v[j - 1] > v[j]; j--) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
@@ -111,8 +113,9 @@ awk -F'|' -v samples="$samples" '
   }
 ' <<EOF
 colour slider step, real key to changed pixel on the screen|slider-step|notepad echoing a key|echo|ms|ratio|2.5
-paint of one tint in process: paintTint and its WM_PAINT|paint|memset of the overlay's visible bytes|paint-reference|ms|ratio|2
-  of which paintTint|paint-tint|memset of the overlay's visible bytes|paint-reference|ms|ratio|-
+paint of one tint in process: paintTint and its WM_PAINT|paint|bare layered window of the same size filling itself with a brush in WM_PAINT|paint-bare|ms|ratio|2
+  of which paintTint|paint-tint|the same bare window's paint|paint-bare|ms|ratio|-
+  the same paint, for information|paint|memset of the overlay's visible bytes|paint-memset|ms|ratio|-
 screenshot grab|grab|BitBlt alone|grab-reference|ms|ratio|1.2
 BMP screenshot: grab and encode|shot-bmp|import, BMP|import-bmp|ms|ratio|-
   of which encode|encode-bmp|-|-|ms|-|-
@@ -127,9 +130,9 @@ idle CPU (process + wineserver), locked, console in front|idle-console|bare prog
 idle CPU (process + wineserver), locked, notepad in front|idle-notepad|bare program, same windows and timers|bare-idle-notepad|%|ratio|1.2
 idle CPU, console in front, following its window|idle-following|following off|idle-console|%|ratio|1.2
 idle CPU, opening screen, three remembered tints shown|idle-remembered|none|idle-opening|%|ratio|1.2
-steady memory (RSS), locked|rss|bare program|bare-rss|MB|diff|$canvas_mb
+steady memory (RSS), locked|rss|bare program, same windows, sliders, labels and button in the same fonts|bare-rss|MB|diff|4
 steady memory, opening screen, three remembered tints (their surfaces + 300 KB a tint)|rss-remembered|none|rss-opening|MB|diff|$tints_mb
-peak memory (VmHWM) after one screenshot per format|hwm|bare program|bare-hwm|MB|diff|-
+peak memory (VmHWM) after one screenshot per format|hwm|the same bare program|bare-hwm|MB|diff|-
 EOF
 echo
 echo "Raw samples: $samples"

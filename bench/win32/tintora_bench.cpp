@@ -3,7 +3,8 @@
 //   tintora_bench overlay SAMPLES
 //       on the real start-up window snapped to the window under the pointer, the smart-snap tick
 //       (reference: WindowFromPoint + GetWindowRect); then, locked there, the paint of one tint
-//       until it is in the window (reference: memset of the overlay's visible bytes)
+//       until it is in the window (reference: the same in bare_paint's window, which must be
+//       running; information: memset of the overlay's visible bytes)
 //   tintora_bench screenshot LEFT TOP RIGHT BOTTOM SAMPLES
 //       the grab of the region (reference: BitBlt alone), then one encoding per format
 // Prints one line per measurement: its name and its samples in milliseconds. Run it in a folder of
@@ -76,16 +77,19 @@ void timeSnapTick(App& app, Desktop& desktop, int samples)
 }
 
 // The paint of one tint on the locked overlay: paintTint, then the WM_PAINT that brings it into the
-// window.
+// window. Each sample is taken right after one of the bare window's paint, which it times itself.
 void timeTintPaint(App& app, Desktop& desktop, int samples)
 {
     const Size visible = app.platform.windows.clientSize(WindowId::startup);
     const HWND overlay = reinterpret_cast<HWND>(app.platform.windows.handle(WindowId::startup));
+    const HWND bare = FindWindowW(L"BarePaint", nullptr);
+    if (!bare) std::fprintf(stderr, "tintora_bench: bare_paint's window was not found\n");
     std::vector<std::uint32_t> reference(static_cast<std::size_t>(visible.width) * visible.height);
-    Samples fill, paint, memsetVisible;
+    Samples fill, paint, barePaint, memsetVisible;
     for (int i = 0; i < samples; ++i) {
         memsetVisible.push_back(
             milliseconds([&] { std::memset(reference.data(), i & 0xFF, reference.size() * sizeof(std::uint32_t)); }));
+        if (bare) barePaint.push_back(static_cast<double>(SendMessageW(bare, WM_APP, i, 0)) / 1e6);
         const auto start = std::chrono::steady_clock::now();
         fill.push_back(milliseconds([&] { paintTint(app, rgb(i & 0xFF, 128, 255 - (i & 0xFF))); }));
         UpdateWindow(overlay);
@@ -97,7 +101,8 @@ void timeTintPaint(App& app, Desktop& desktop, int samples)
     std::printf("overlay %d %d\n", visible.width, visible.height);
     print("paint", paint);
     print("paint-tint", fill);
-    print("paint-reference", memsetVisible);
+    if (bare) print("paint-bare", barePaint);
+    print("paint-memset", memsetVisible);
 }
 
 int overlay(int samples)
