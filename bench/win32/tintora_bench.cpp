@@ -77,7 +77,7 @@ void timeSnapTick(App& app, Desktop& desktop, int samples)
 }
 
 // The paint of one tint on the locked overlay: paintTint, then the WM_PAINT that brings it into the
-// window. Each sample is taken right after one of the bare window's paint, which it times itself.
+// window. Each sample is taken right after one paint of the bare window, which times it itself.
 void timeTintPaint(App& app, Desktop& desktop, int samples)
 {
     const Size visible = app.platform.windows.clientSize(WindowId::startup);
