@@ -40,10 +40,11 @@ void showOverlay(App& app)
 
 void toggleTints(App& app)
 {
-    if (!app.locked()) return;
     auto& state = app.state;
     state.tintsHidden = !state.tintsHidden;
     showRememberedTints(app, !state.tintsHidden);
+    // Before the lock the start-up window is the opening screen, not a tint.
+    if (!app.locked()) return;
     if (state.tintsHidden)
         app.platform.windows.hide(WindowId::startup);
     else if (!state.tint.hiddenWithTarget)

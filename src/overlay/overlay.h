@@ -16,7 +16,7 @@ void applyOverlayTransparency(App& app);
 // Shows the overlay in its normal state, unless the user has hidden the tints.
 void showOverlay(App& app);
 // "tint off / on": hides every tint, or shows it again where it belongs (not while following keeps
-// it hidden with its target). Nothing before the lock.
+// it hidden with its target). Before the lock it switches the remembered tints alone.
 void toggleTints(App& app);
 
 }  // namespace tintora

@@ -200,7 +200,7 @@ void showRememberedTints(App& app, bool shown)
     for (const RememberedTint& t : app.state.rememberedTints) {
         if (!shown)
             app.platform.tints.hide(t.window);
-        else if (!t.tint.hiddenWithTarget)
+        else if (!t.tint.hiddenWithTarget && t.tint.target != lockedTarget(app.state))
             app.platform.tints.place(t.window, t.tint.covered);
     }
 }

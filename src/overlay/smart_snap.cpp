@@ -60,6 +60,8 @@ void lockTarget(App& app)
     // The topmost bit written as a style takes effect only through the z-order call.
     p.desktop.setTopmost(overlay, true);
     offerRememberCommands(app);
+    // The lock puts a tint on the screen: remembered tints switched off at the opening screen come back.
+    if (app.state.tintsHidden) toggleTints(app);
 
     p.windows.openModal(WindowId::console);
     app.state.snapKeyState = SnapKeyState::ignoringKeys;

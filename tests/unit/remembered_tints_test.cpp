@@ -116,12 +116,20 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     open(first);
     fp.tree.watcher(first.window);
     EXPECT_NE(tintAt(first.rect), nullptr) << "a notepad shown again is tinted at once";
+    // At the opening screen "tint off" hides the remembered tints and leaves the opening screen.
+    again.hotkeyPressed(HotkeyAction::toggleTint);
+    EXPECT_FALSE(tintAt(first.rect)->shown);
+    EXPECT_TRUE(fp.ui.window(WindowId::startup).visible);
 
-    // Locked onto the second notepad, its tint steps aside; forgotten, every tint goes at once.
+    // Locked onto the second notepad, its tint steps aside and the others show again; forgotten,
+    // every tint goes at once.
     lockOnto(again, second);
+    ASSERT_NE(tintAt(second.rect), nullptr);
+    EXPECT_FALSE(tintAt(second.rect)->shown);
     ticks(again);
     EXPECT_EQ(tintAt(second.rect), nullptr);
     ASSERT_NE(tintAt(first.rect), nullptr);
+    EXPECT_TRUE(tintAt(first.rect)->shown);
     // "tint off / on" hides the remembered tints too, and following does not show them meanwhile.
     again.hotkeyPressed(HotkeyAction::toggleTint);
     ticks(again);
