@@ -44,10 +44,10 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::记住此窗口的颜色: rememberLockedWindow(app); break;
         case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
         case console::打开截图文件夹: openScreenshotFolder(app); break;
-        case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp, ".bmp"); break;
-        case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg, ".jpg"); break;
-        case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif, ".gif"); break;
-        case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png, ".png"); break;
+        case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp); break;
+        case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg); break;
+        case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif); break;
+        case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png); break;
         case console::清空截图次数统计: clearScreenshotCounter(app); break;
         case console::恢复视窗: restoreConsole(app); break;
         case console::关闭并退出:

@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "core/console_window.h"
 #include "core/notice.h"
@@ -48,13 +49,24 @@ OverlayPicture takePicture(App& app, ImageFormat format)
     return picture;
 }
 
+// The file name extension of each format, as the files are named.
+std::string_view extensionOf(ImageFormat format)
+{
+    switch (format) {
+        case ImageFormat::bmp: return ".bmp";
+        case ImageFormat::jpeg: return ".jpg";
+        case ImageFormat::gif: return ".gif";
+        case ImageFormat::png: break;
+    }
+    return ".png";
+}
+
 }  // namespace
 
-void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
+void saveScreenshot(App& app, ImageFormat format)
 {
     auto& p = app.platform;
     app.state.screenshotFormat = format;
-    app.state.screenshotExtension = extension;
     // The counter never wraps: at its top there is no new number until it is cleared.
     if (app.state.screenshotCounter == std::numeric_limits<int>::max()) {
         reportNotSaved(app, texts::counterFull);
@@ -74,7 +86,7 @@ void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
     app.settings.write(items::meter, number);
     const std::string folder = app.path(paths::imagesFolder);
     if (!p.files.exists(folder)) p.files.createFolder(folder);
-    const std::string file = folder + "\\" + std::to_string(number) + std::string(extension);
+    const std::string file = folder + "\\" + std::to_string(number) + std::string(extensionOf(format));
     if (!p.files.writeFile(file, picture.file)) {
         app.settings.write(items::meter, meterBefore);
         reportNotSaved(app, texts::pictureNotWritten + file);
@@ -87,8 +99,7 @@ void saveScreenshot(App& app, ImageFormat format, std::string_view extension)
 void saveScreenshotAgain(App& app)
 {
     if (!app.locked()) return;
-    const std::string extension = app.state.screenshotExtension;
-    saveScreenshot(app, app.state.screenshotFormat, extension);
+    saveScreenshot(app, app.state.screenshotFormat);
 }
 
 void refreshCounterCaption(App& app)

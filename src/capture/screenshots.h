@@ -1,7 +1,5 @@
 #pragma once
 // Screenshots of the covered region, numbered by a counter kept in Screenshotstatistics.ini.
-#include <string_view>
-
 #include "core/app.h"
 
 namespace tintora {
@@ -15,7 +13,7 @@ struct OverlayPicture {
 OverlayPicture captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height);
 
 // Saves a screenshot in the format, which the hotkey takes again from then on.
-void saveScreenshot(App& app, ImageFormat format, std::string_view extension);
+void saveScreenshot(App& app, ImageFormat format);
 // A screenshot in the format last chosen (PNG before any); nothing before the lock.
 void saveScreenshotAgain(App& app);
 void refreshCounterCaption(App& app);

@@ -84,7 +84,6 @@ struct AppState {
     // Screenshots, and the format of the screenshot command last chosen, which the hotkey takes.
     int screenshotCounter = 0;
     ImageFormat screenshotFormat = ImageFormat::png;
-    std::string screenshotExtension = ".png";
 
     // Global hotkeys: on or off (the menu item's check mark), the combination in force for each
     // action, and what could not be registered, told once the console is there.
