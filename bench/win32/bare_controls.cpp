@@ -8,9 +8,9 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <vector>
 
+#include "bare_window.h"
 #include "design/design.h"
 #include "win32/fonts.h"
 #include "win32/handles.h"
@@ -57,30 +57,19 @@ HWND makeControl(const ControlDesign& d, HWND parent)
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 5) return 2;
-    const int left = _wtoi(argv[1]), top = _wtoi(argv[2]), width = _wtoi(argv[3]), height = _wtoi(argv[4]);
+    const auto area = bench::rectFromArguments(argc, argv);
+    if (!area) return 2;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = L"BareControls";
-    RegisterClassW(&windowClass);
-
-    HWND overlay = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                                   windowClass.lpszClassName, L"bare overlay", WS_POPUP, left, top, width, height,
-                                   nullptr, nullptr, windowClass.hInstance, nullptr);
-    SetLayeredWindowAttributes(overlay, RGB(252, 2, 251), 190, LWA_COLORKEY | LWA_ALPHA);
-    ShowWindow(overlay, SW_SHOWNOACTIVATE);
+    const wchar_t* className = bench::registerBareClass(L"BareControls", procedure, GetSysColorBrush(COLOR_BTNFACE));
+    bench::showBareOverlay(className, L"bare overlay", *area, 190);
 
     const Geometry size = windowDesign(WindowId::console).geometry;
-    HWND console = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClass.lpszClassName, L"bare controls",
+    HWND console = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, className, L"bare controls",
                                    WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | WS_SYSMENU,
                                    (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2,
                                    (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2, size.width, size.height, nullptr,
-                                   nullptr, windowClass.hInstance, nullptr);
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
     std::vector<win32::GdiObject<HFONT>> fonts;
     for (const ControlDesign& d : controlDesigns()) {
         if (d.id.window != WindowId::console) continue;

@@ -7,9 +7,10 @@
 #include <windows.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <type_traits>
+
+#include "bare_window.h"
 
 namespace {
 
@@ -52,21 +53,10 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 5) return 2;
-    const int left = _wtoi(argv[1]), top = _wtoi(argv[2]), width = _wtoi(argv[3]), height = _wtoi(argv[4]);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = L"BarePaint";
-    RegisterClassW(&windowClass);
-
+    const auto area = bench::rectFromArguments(argc, argv);
+    if (!area) return 2;
     // Layered like the locked overlay: a colour key and a constant alpha.
-    HWND window = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                                  windowClass.lpszClassName, L"bare paint", WS_POPUP, left, top, width, height, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
-    SetLayeredWindowAttributes(window, RGB(252, 2, 251), 190, LWA_COLORKEY | LWA_ALPHA);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
+    bench::showBareOverlay(bench::registerBareClass(L"BarePaint", procedure, nullptr), L"bare paint", *area, 190);
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);

@@ -6,7 +6,7 @@
 // (the pointer follower) and a 50 ms callback timer (the topmost keeper); both ticks are empty.
 #include <windows.h>
 
-#include <cstdlib>
+#include "bare_window.h"
 
 namespace {
 
@@ -28,25 +28,15 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 5) return 2;
-    const int left = _wtoi(argv[1]), top = _wtoi(argv[2]), width = _wtoi(argv[3]), height = _wtoi(argv[4]);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = L"BareTimers";
-    RegisterClassW(&windowClass);
+    const auto area = bench::rectFromArguments(argc, argv);
+    if (!area) return 2;
+    const wchar_t* className = bench::registerBareClass(L"BareTimers", procedure, GetSysColorBrush(COLOR_BTNFACE));
 
-    HWND overlay = CreateWindowExW(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                                   windowClass.lpszClassName, L"bare overlay", WS_POPUP, left, top, width, height,
-                                   nullptr, nullptr, windowClass.hInstance, nullptr);
-    SetLayeredWindowAttributes(overlay, RGB(252, 2, 251), 128, LWA_COLORKEY | LWA_ALPHA);
-    ShowWindow(overlay, SW_SHOWNOACTIVATE);
-    HWND console = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClass.lpszClassName, L"bare console",
+    HWND overlay = bench::showBareOverlay(className, L"bare overlay", *area, 128);
+    HWND console = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, className, L"bare console",
                                    WS_POPUP | WS_CAPTION, (GetSystemMetrics(SM_CXSCREEN) - consoleWidth) / 2,
                                    (GetSystemMetrics(SM_CYSCREEN) - consoleHeight) / 2, consoleWidth, consoleHeight,
-                                   nullptr, nullptr, windowClass.hInstance, nullptr);
+                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(console, SW_SHOWNORMAL);
     SetTimer(overlay, 1, followerMs, nullptr);
     SetTimer(nullptr, 0, keeperMs, keeperTick);
