@@ -147,9 +147,11 @@ TEST_F(OverlayOnScreen, TintCoversTheWindowBeneathAndTheKeyColourShowsIt)
     for (std::uint32_t p : canvas.pixels()) ASSERT_EQ(p, 0x0000FFu);
 
     // Wine applies a colour key to what the window shows only when the layered attributes are set
-    // (Windows at once), so they are set again as the program does after each change of opacity.
+    // (Windows at once), so they are set again as the program does after each change of opacity,
+    // once the key-coloured paint has reached the screen.
     paintTint(app(), keyColour);
     desktop.processPendingEvents();
+    capture.flushScreen();
     setOverlayOpacity(app(), 255);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u) << "a key-coloured tint must be invisible";
 }
