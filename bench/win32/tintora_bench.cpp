@@ -69,7 +69,7 @@ void timeSnapTick(App& app, Desktop& desktop, int samples)
             RECT r{};
             GetWindowRect(WindowFromPoint(pointer), &r);
         }));
-        tick.push_back(milliseconds([&] { followPointerTick(app); }));
+        tick.push_back(milliseconds([&] { followPointerTick(app.platform, app.state.snap, app.state.overlay.tint); }));
         settle(desktop, 20);
     }
     print("snap-tick", tick);
@@ -91,7 +91,7 @@ void timeTintPaint(App& app, Desktop& desktop, int samples)
             milliseconds([&] { std::memset(reference.data(), i & 0xFF, reference.size() * sizeof(std::uint32_t)); }));
         if (bare) barePaint.push_back(static_cast<double>(SendMessageW(bare, WM_APP, i, 0)) / 1e6);
         const auto start = std::chrono::steady_clock::now();
-        fill.push_back(milliseconds([&] { paintTint(app, rgb(i & 0xFF, 128, 255 - (i & 0xFF))); }));
+        fill.push_back(milliseconds([&] { paintTint(app.platform.canvas, rgb(i & 0xFF, 128, 255 - (i & 0xFF))); }));
         UpdateWindow(overlay);
         paint.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         settle(desktop, 20);
@@ -116,8 +116,8 @@ int overlay(int samples)
     ui.createStartupWindow();
     App& app = tintora.app();
 
-    startSmartSnap(app);
-    followPointerTick(app);
+    startSmartSnap(app.platform, app.state.snap, app.state.overlay.tint);
+    followPointerTick(app.platform, app.state.snap, app.state.overlay.tint);
     settle(desktop, 500);
     timeSnapTick(app, desktop, samples);
 

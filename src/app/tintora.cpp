@@ -18,28 +18,35 @@ namespace {
 
 void startupMenuCommand(App& app, startup::Menu item)
 {
+    Platform& p = app.platform;
     switch (item) {
-        case startup::智能吸附窗口: startSmartSnap(app); break;
-        case startup::启动背景_柔和: chooseSoftBackground(app); break;
-        case startup::启动背景_鲜艳: chooseVividBackground(app); break;
-        case startup::退出: exitProgram(app, 0); break;
+        case startup::智能吸附窗口: startSmartSnap(p, app.state.snap, app.state.overlay.tint); break;
+        case startup::启动背景_柔和: chooseBackground(p, app.settings, false); break;
+        case startup::启动背景_鲜艳: chooseBackground(p, app.settings, true); break;
+        case startup::退出: exitProgram(p.process, 0); break;
         case startup::帮助: showHelp(app); break;
-        case startup::主页: openHomepage(app); break;
-        case startup::版本: showVersion(app); break;
+        case startup::主页: openHomepage(p.shell); break;
+        case startup::版本: showVersion(p.shell); break;
         default: break;
     }
 }
 
 void consoleMenuCommand(App& app, console::Menu item)
 {
+    Platform& p = app.platform;
+    AppState& state = app.state;
     switch (item) {
         case console::最小化控制台到托盘: hideConsoleToTray(app); break;
-        case console::关闭程序并退出: exitProgram(app, 0); break;
+        case console::关闭程序并退出: exitProgram(p.process, 0); break;
         case console::全屏化窗口: goFullScreen(app); break;
         case console::非全屏化窗口: goWindowed(app); break;
         case console::跟随目标窗口: toggleFollowTarget(app); break;
-        case console::启动后控制台正常显示: chooseConsoleShownAtStart(app); break;
-        case console::启动后控制台最小化显示: chooseConsoleInTrayAtStart(app); break;
+        case console::启动后控制台正常显示:
+            chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::shown);
+            break;
+        case console::启动后控制台最小化显示:
+            chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::inTray);
+            break;
         case console::全局快捷键: toggleGlobalHotkeys(app); break;
         case console::记住此窗口的颜色: rememberLockedWindow(app); break;
         case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
@@ -48,11 +55,11 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg); break;
         case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif); break;
         case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png); break;
-        case console::清空截图次数统计: clearScreenshotCounter(app); break;
-        case console::恢复视窗: restoreConsole(app); break;
+        case console::清空截图次数统计: clearScreenshotCounter(state.screenshots, p.menus, app.settings); break;
+        case console::恢复视窗: restoreConsole(p, state.console); break;
         case console::关闭并退出:
-            app.platform.tray.removeIcon(WindowId::console);
-            exitProgram(app, 0);
+            p.tray.removeIcon(WindowId::console);
+            exitProgram(p.process, 0);
             break;
         default: break;
     }
@@ -79,7 +86,7 @@ void Tintora::windowCreated(WindowId w)
 
 void Tintora::windowCloseRequested(WindowId w)
 {
-    if (w == WindowId::startup) exitProgram(app_, 0);
+    if (w == WindowId::startup) exitProgram(app_.platform.process, 0);
 }
 
 void Tintora::keyDown(WindowId w, int virtualKey)
@@ -97,35 +104,38 @@ void Tintora::menuCommand(MenuRef m)
 
 void Tintora::timerTick(TimerRef t)
 {
+    Platform& p = app_.platform;
+    AppState& state = app_.state;
     if (t == TimerRef(selfStoppingClock))
-        stopStartupClock1(app_);
+        stopStartupClock1(p.timers);
     else if (t == TimerRef(followPointerClock)) {
-        followPointerTick(app_);
-        followTargetTick(app_);
+        followPointerTick(p, state.snap, state.overlay.tint);
+        followTargetStep(app_, false);
         rememberedTintsTick(app_);
     } else if (t == TimerRef(opacityStepClock))
-        opacityStepTick(app_);
+        opacityStepTick(p, state.snap, state.overlay.tint);
     else if (t == TimerRef(firstTintClock))
-        paintInitialTint(app_);
+        paintInitialTint(p, state.overlay.tint);
     else if (t == TimerRef(chartClock))
         onChartTimer(app_);
     else if (t == TimerRef(chartFollowUpClock))
-        onChartFollowUpTimer(app_);
+        onChartFollowUpTimer(p, state.overlay.tint);
 }
 
 void Tintora::sliderChanged(ControlRef c)
 {
+    Tint& tint = app_.state.overlay.tint;
     if (c == ControlRef(startupOpacitySlider))
-        onStartupSliderChanged(app_);
+        onStartupSliderChanged(app_.platform);
     else if (c == ControlRef(opacitySlider))
-        onAlphaSliderChanged(app_);
+        onAlphaSliderChanged(app_.platform, tint);
     else
-        onColourSliderChanged(app_, c);
+        onColourSliderChanged(app_.platform, tint, c);
 }
 
 void Tintora::buttonClicked(ControlRef c)
 {
-    if (c == ControlRef(saveColourButton)) saveColourSettings(app_);
+    if (c == ControlRef(saveColourButton)) saveColourSettings(app_.settings, app_.state.overlay.tint);
 }
 
 void Tintora::trayEvent(WindowId w, TrayEvent event)
@@ -137,12 +147,20 @@ void Tintora::hotkeyPressed(HotkeyAction action)
 {
     switch (action) {
         case HotkeyAction::toggleTint: toggleTints(app_); break;
-        case HotkeyAction::stronger: stepOpacity(app_, opacityHotkeyStep); break;
-        case HotkeyAction::weaker: stepOpacity(app_, -opacityHotkeyStep); break;
+        case HotkeyAction::stronger: stepOpacity(opacityHotkeyStep); break;
+        case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot: saveScreenshotAgain(app_); break;
         case HotkeyAction::fullScreen: toggleFullScreen(app_); break;
         case HotkeyAction::console: bringConsoleBack(app_); break;
     }
+}
+
+void Tintora::stepOpacity(int delta)
+{
+    // The overlay is a tint only once it is locked.
+    if (!app_.locked()) return;
+    Tint& tint = app_.state.overlay.tint;
+    setTintOpacity(app_.platform, tint, tint.alpha + delta);
 }
 
 void Tintora::anotherStart() { bringForward(app_); }

@@ -27,6 +27,9 @@ public:
     void anotherStart() override;
 
 private:
+    // Moves the tint's opacity by delta (a hotkey); nothing before the lock.
+    void stepOpacity(int delta);
+
     App app_;
 };
 

@@ -10,10 +10,9 @@
 
 namespace tintora {
 
-OverlayPicture captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height)
+OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle window, int width, int height)
 {
     using Failure = OverlayPicture::Failure;
-    auto& p = app.platform;
     const auto rect = p.desktop.visibleFrame(window);
     if (!rect) return {{}, Failure::capture};
     p.capture.flushScreen();
@@ -33,18 +32,17 @@ void reportNotSaved(App& app, std::string_view reason)
 
 // The picture under the overlay, taken while the console is off the screen. Under some window
 // systems the console loses the keyboard there; it gets it back when it had it.
-OverlayPicture takePicture(App& app, ImageFormat format)
+OverlayPicture takePicture(Platform& p, ImageFormat format)
 {
-    auto& p = app.platform;
     const bool consoleHadKeyboard = p.desktop.foregroundWindow() == p.windows.handle(WindowId::console);
     const int consoleLeft = p.windows.geometry(WindowId::console).left;
-    moveConsoleOffScreen(app);
+    moveConsoleOffScreen(p);
 
     const Geometry overlay = p.windows.geometry(WindowId::startup);
     OverlayPicture picture =
-        captureOverlayImage(app, format, p.windows.handle(WindowId::startup), overlay.width, overlay.height);
+        captureOverlayImage(p, format, p.windows.handle(WindowId::startup), overlay.width, overlay.height);
 
-    setConsoleLeft(app, consoleLeft);
+    setConsoleLeft(p.windows, consoleLeft);
     if (consoleHadKeyboard) p.windows.activate(WindowId::console);
     return picture;
 }
@@ -66,13 +64,14 @@ std::string_view extensionOf(ImageFormat format)
 void saveScreenshot(App& app, ImageFormat format)
 {
     auto& p = app.platform;
-    app.state.screenshotFormat = format;
+    ScreenshotState& screenshots = app.state.screenshots;
+    screenshots.screenshotFormat = format;
     // The counter never wraps: at its top there is no new number until it is cleared.
-    if (app.state.screenshotCounter == std::numeric_limits<int>::max()) {
+    if (screenshots.screenshotCounter == std::numeric_limits<int>::max()) {
         reportNotSaved(app, texts::counterFull);
         return;
     }
-    const OverlayPicture picture = takePicture(app, format);
+    const OverlayPicture picture = takePicture(p, format);
     if (picture.failure != OverlayPicture::Failure::none) {
         reportNotSaved(
             app, picture.failure == OverlayPicture::Failure::capture ? texts::captureFailed : texts::encodingFailed);
@@ -81,7 +80,7 @@ void saveScreenshot(App& app, ImageFormat format)
 
     // The counter is written before the picture, so that a number is never used twice; it is put
     // back when the picture cannot be written.
-    const int number = app.state.screenshotCounter + 1;
+    const int number = screenshots.screenshotCounter + 1;
     const std::string meterBefore = app.settings.readText(items::meter);
     app.settings.write(items::meter, number);
     const std::string folder = app.path(paths::imagesFolder);
@@ -92,27 +91,32 @@ void saveScreenshot(App& app, ImageFormat format)
         reportNotSaved(app, texts::pictureNotWritten + file);
         return;
     }
-    app.state.screenshotCounter = number;
-    refreshCounterCaption(app);
+    screenshots.screenshotCounter = number;
+    refreshCounterCaption(p.menus, app.settings);
 }
 
 void saveScreenshotAgain(App& app)
 {
     if (!app.locked()) return;
-    saveScreenshot(app, app.state.screenshotFormat);
+    saveScreenshot(app, app.state.screenshots.screenshotFormat);
 }
 
-void refreshCounterCaption(App& app)
+void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings)
 {
-    app.platform.menus.setCaption(console::当前截图统计次数为,
-                                  std::string(texts::counterCaptionPrefix) + app.settings.readText(items::meter));
+    screenshots.screenshotCounter = settings.readInt(items::meter);
+    refreshCounterCaption(menus, settings);
 }
 
-void clearScreenshotCounter(App& app)
+void refreshCounterCaption(Menus& menus, const Settings& settings)
 {
-    app.state.screenshotCounter = 0;
-    app.settings.write(items::meter, 0);
-    refreshCounterCaption(app);
+    menus.setCaption(console::当前截图统计次数为, std::string(texts::counterCaptionPrefix) + settings.readText(items::meter));
+}
+
+void clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings)
+{
+    screenshots.screenshotCounter = 0;
+    settings.write(items::meter, 0);
+    refreshCounterCaption(menus, settings);
 }
 
 void openScreenshotFolder(App& app) { app.platform.shell.open(app.path(paths::imagesFolder) + "\\"); }

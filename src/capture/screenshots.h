@@ -10,14 +10,16 @@ struct OverlayPicture {
     Bytes file;
     Failure failure = Failure::none;
 };
-OverlayPicture captureOverlayImage(App& app, ImageFormat format, WindowHandle window, int width, int height);
+OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle window, int width, int height);
 
 // Saves a screenshot in the format, which the hotkey takes again from then on.
 void saveScreenshot(App& app, ImageFormat format);
 // A screenshot in the format last chosen (PNG before any); nothing before the lock.
 void saveScreenshotAgain(App& app);
-void refreshCounterCaption(App& app);
-void clearScreenshotCounter(App& app);
+// The console's creation: the counter from Screenshotstatistics.ini, shown in the menu.
+void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings);
+void refreshCounterCaption(Menus& menus, const Settings& settings);
+void clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings);
 void openScreenshotFolder(App& app);
 
 }  // namespace tintora

@@ -12,74 +12,82 @@ struct SliderRow {
     console::Control slider;
     console::Control valueLabel;
     const SettingsItem& item;
+    int shift;  // of the component in a Colour
 };
 
 constexpr SliderRow colourRows[] = {
-    {redSlider, redValueLabel, items::colourR},
-    {greenSlider, greenValueLabel, items::colourG},
-    {blueSlider, blueValueLabel, items::colourB},
+    {redSlider, redValueLabel, items::colourR, 0},
+    {greenSlider, greenValueLabel, items::colourG, 8},
+    {blueSlider, blueValueLabel, items::colourB, 16},
 };
 
-void showColourValue(App& app, const SliderRow& row)
+int componentOf(Colour colour, const SliderRow& row) { return static_cast<int>(colour >> row.shift & 0xFF); }
+
+Colour withComponent(Colour colour, const SliderRow& row, int value)
 {
-    auto& c = app.platform.controls;
-    const int position = c.sliderPosition(row.slider);
-    c.setCaption(row.valueLabel, std::to_string(position));
-    c.setSliderSelection(row.slider, position);
+    return (colour & ~(Colour{0xFF} << row.shift)) | static_cast<Colour>(value & 0xFF) << row.shift;
 }
 
-void showAlphaValue(App& app)
+void showColour(Controls& c, const Tint& tint)
 {
-    auto& c = app.platform.controls;
-    const int alpha = c.sliderPosition(opacitySlider);
-    c.setSliderSelection(opacitySlider, alpha);
-    c.setCaption(opacityValueLabel, std::to_string(alpha));
-    c.setCaption(strengthValueLabel, std::to_string(alpha));
+    for (const auto& row : colourRows) {
+        const int value = componentOf(tint.colour, row);
+        c.setSliderPosition(row.slider, value);
+        c.setCaption(row.valueLabel, std::to_string(value));
+        c.setSliderSelection(row.slider, value);
+    }
 }
 
-// Hand-edited values outside the slider range are clamped on the way in.
-int sliderValue(App& app, const SettingsItem& item) { return std::clamp(app.settings.readInt(item), 0, 255); }
+void showAlpha(Controls& c, const Tint& tint)
+{
+    c.setSliderPosition(opacitySlider, tint.alpha);
+    c.setSliderSelection(opacitySlider, tint.alpha);
+    c.setCaption(opacityValueLabel, std::to_string(tint.alpha));
+    c.setCaption(strengthValueLabel, std::to_string(tint.alpha));
+}
+
+int clampToSlider(int value) { return std::clamp(value, 0, 255); }
 
 }  // namespace
 
-void onAlphaSliderChanged(App& app)
-{
-    setOverlayOpacity(app, app.platform.controls.sliderPosition(opacitySlider));
-    showAlphaValue(app);
-}
+void onAlphaSliderChanged(Platform& p, Tint& tint) { setTintOpacity(p, tint, p.controls.sliderPosition(opacitySlider)); }
 
-void onColourSliderChanged(App& app, ControlRef slider)
+void onColourSliderChanged(Platform& p, Tint& tint, ControlRef slider)
 {
-    const auto row = std::find_if(std::begin(colourRows), std::end(colourRows),
-                                  [&](const SliderRow& r) { return ControlRef(r.slider) == slider; });
+    const auto row = std::ranges::find_if(colourRows, [&](const SliderRow& r) { return ControlRef(r.slider) == slider; });
     if (row == std::end(colourRows)) return;
-    showColourValue(app, *row);
-    auto& c = app.platform.controls;
-    paintTint(app, rgb(c.sliderPosition(redSlider), c.sliderPosition(greenSlider), c.sliderPosition(blueSlider)));
+    setTintColour(p, tint, withComponent(tint.colour, *row, clampToSlider(p.controls.sliderPosition(row->slider))));
 }
 
-void stepOpacity(App& app, int delta)
+void setTintOpacity(Platform& p, Tint& tint, int alpha)
 {
-    if (!app.locked()) return;
-    auto& c = app.platform.controls;
-    c.setSliderPosition(opacitySlider, std::clamp(c.sliderPosition(opacitySlider) + delta, 0, 255));
-    onAlphaSliderChanged(app);
+    tint.alpha = clampToSlider(alpha);
+    setOverlayOpacity(p, tint.alpha);
+    showAlpha(p.controls, tint);
 }
 
-void saveColourSettings(App& app)
+void setTintColour(Platform& p, Tint& tint, Colour colour)
 {
-    auto& c = app.platform.controls;
-    app.settings.write(items::colourA, c.sliderPosition(opacitySlider));
-    for (const auto& row : colourRows) app.settings.write(row.item, c.sliderPosition(row.slider));
+    tint.colour = colour;
+    showColour(p.controls, tint);
+    paintTint(p.canvas, tint.colour);
 }
 
-void loadColourSettings(App& app)
+void saveColourSettings(Settings& settings, const Tint& tint)
 {
-    auto& c = app.platform.controls;
-    c.setSliderPosition(opacitySlider, sliderValue(app, items::colourA));
-    for (const auto& row : colourRows) c.setSliderPosition(row.slider, sliderValue(app, row.item));
-    for (const auto& row : colourRows) showColourValue(app, row);
-    showAlphaValue(app);
+    settings.write(items::colourA, tint.alpha);
+    for (const auto& row : colourRows) settings.write(row.item, componentOf(tint.colour, row));
+}
+
+void loadColourSettings(Platform& p, const Settings& settings, Tint& tint)
+{
+    // Hand-edited values outside the slider range are clamped on the way in.
+    const auto value = [&](const SettingsItem& item) { return clampToSlider(settings.readInt(item)); };
+    tint.alpha = value(items::colourA);
+    tint.colour = 0;
+    for (const auto& row : colourRows) tint.colour = withComponent(tint.colour, row, value(row.item));
+    showAlpha(p.controls, tint);
+    showColour(p.controls, tint);
 }
 
 }  // namespace tintora

@@ -1,20 +1,23 @@
 #pragma once
-// The console's A, R, G, B sliders and Colour.ini.
+// The console's A, R, G, B sliders, which show the overlay's tint and change it, and Colour.ini.
 #include "core/app.h"
 
 namespace tintora {
 
-void onAlphaSliderChanged(App& app);
-void onColourSliderChanged(App& app, ControlRef slider);
-void saveColourSettings(App& app);
+// The user moved a slider: the tint takes its value, then the overlay and the labels show it.
+void onAlphaSliderChanged(Platform& p, Tint& tint);
+void onColourSliderChanged(Platform& p, Tint& tint, ControlRef slider);
+void saveColourSettings(Settings& settings, const Tint& tint);
 
-// How far a hotkey moves the A slider.
+// How far a hotkey moves the opacity.
 inline constexpr int opacityHotkeyStep = 16;
-// Moves the A slider by delta within its range, as the user would: overlay, slider and labels
-// alike. Nothing before the lock.
-void stepOpacity(App& app, int delta);
+// The tint's opacity or colour set from elsewhere (a hotkey, a command), clamped to the sliders'
+// range, and shown as if the user had moved the sliders.
+void setTintOpacity(Platform& p, Tint& tint, int alpha);
+void setTintColour(Platform& p, Tint& tint, Colour colour);
 
-// Loads A, R, G, B from Colour.ini onto the sliders and shows them, without touching the overlay.
-void loadColourSettings(App& app);
+// Takes A, R, G, B from Colour.ini into the tint and shows them on the sliders, without touching
+// the overlay.
+void loadColourSettings(Platform& p, const Settings& settings, Tint& tint);
 
 }  // namespace tintora

@@ -1,11 +1,13 @@
 #pragma once
-// The process-wide state the handlers share.
+// The state of each part of the program, one struct a part, each written only by that part's own
+// file; the process-wide state holds one of each.
 #include <array>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "core/clock.h"
 #include "core/tint.h"
 #include "platform/capture.h"
 #include "platform/hotkeys.h"
@@ -32,70 +34,88 @@ enum class OpacityStep {
 // Where the overlay lies once the console is open.
 enum class OverlayMode { none, fullScreen, windowed };
 
-struct AppState {
-    // The overlay's tint. During smart snap its target is the window whose rectangle targetRect
-    // holds (0 while the rectangle lies where the user dragged it); the lock takes its top-level
-    // window. Its following is the check mark of 跟随目标窗口.
-    Tint tint;
+// Where the console is once it has opened; kept in Start.ini as 0 and 1.
+enum class ConsoleStart { shown = 0, inTray = 1 };
 
-    // Smart snap.
+// The overlay's tint and whether the user has switched the tints off (overlay/overlay.cpp, and the
+// parts that move the tint: smart snap sets its target, following its place, the sliders its look).
+struct OverlayState {
+    // During smart snap the target is the window whose rectangle targetRect holds (0 while the
+    // rectangle lies where the user dragged it); the lock takes its top-level window. Its colour
+    // and opacity are the console's; its following is the check mark of 跟随目标窗口.
+    Tint tint;
+    // "tint off / on": every tint is hidden while this is set; following goes on underneath.
+    bool tintsHidden = false;
+};
+
+// Smart snap (overlay/smart_snap.cpp). It follows the pointer while snapKeyState is awaitingKey.
+struct SmartSnapState {
     ScreenRect targetRect{};
-    bool snapFollowing = false;
     SnapKeyState snapKeyState = SnapKeyState::unset;
     OpacityStep opacityStep = OpacityStep::none;
     Geometry savedStartGeometry{};
     // Set while the user drags the rectangle; cleared once the pointer leaves it.
     bool snapHeldByUser = false;
     std::minstd_rand random;
+};
 
-    // Overlay placement.
+// Overlay placement after the lock (overlay/placement.cpp).
+struct PlacementState {
     OverlayMode overlayMode = OverlayMode::none;
-    bool initialTintDone = false;
     Geometry savedOverlayGeometry{};
-    // "tint off / on": every tint is hidden while this is set; following goes on underneath.
-    bool tintsHidden = false;
+};
 
-    // Console shell.
-    int startColourR = 0;
-    int startColourG = 0;
-    int startColourB = 0;
-    int consoleStartMode = 0;
+// The console and its tray icon (ui/console_shell.cpp).
+struct ConsoleState {
+    ConsoleStart consoleStartMode = ConsoleStart::shown;
     int savedConsoleLeft = 0;
     bool consoleInTray = false;
     // Hiding to the tray waits for the shell's notification area, which was not there.
     bool trayAwaited = false;
-    std::vector<unsigned> keeperTimerIds;
-    WindowHandle keptTopmostWindow = 0;
-    WindowHandle keptOverlayWindow = 0;
+};
+
+// The topmost keeper (ui/topmost_keeper.cpp).
+struct KeeperState {
+    Clock clock;
     WindowHandle lastForegroundWindow = 0;
     // The last window of another program the keeper saw in front; it gets the keyboard back when
     // the console leaves the screen.
     WindowHandle lastOtherForeground = 0;
     int keeperRestacksLeft = 0;
-    // Set when the overlay was shown again: the keeper lifts its windows as after a change of
-    // foreground window.
-    bool keeperLiftRequested = false;
+};
 
-    // Chart settings follower.
-    std::string chartFolder;
-    int chartChoice = 0;
-    std::string chartPictureName;
-
-    // Screenshots, and the format of the screenshot command last chosen, which the hotkey takes.
+// Screenshots (capture/screenshots.cpp), and the format of the screenshot command last chosen,
+// which the hotkey takes.
+struct ScreenshotState {
     int screenshotCounter = 0;
     ImageFormat screenshotFormat = ImageFormat::png;
+};
 
-    // Global hotkeys: on or off (the menu item's check mark), the combination in force for each
-    // action, and what could not be registered, told once the console is there.
+// Global hotkeys (hotkeys/hotkeys.cpp): on or off (the menu item's check mark), the combination in
+// force for each action, and what could not be registered, told once the console is there.
+struct HotkeysState {
     bool hotkeysOn = true;
     std::array<std::optional<KeyCombination>, hotkeyActionCount> hotkeysInForce{};
     std::string hotkeyProblems;
+};
 
-    // Remembered tints: the entries of Remembered.ini, the tints shown, and when the top-level
-    // windows were last looked through for new matches.
+// Remembered tints (overlay/remembered_tints.cpp): the entries of Remembered.ini, the tints shown,
+// and when the top-level windows were last looked through for new matches.
+struct RememberedState {
     std::vector<RememberedEntry> rememberedEntries;
     std::vector<RememberedTint> rememberedTints;
     std::optional<std::uint32_t> lastRememberedScan;
+};
+
+struct AppState {
+    OverlayState overlay;
+    SmartSnapState snap;
+    PlacementState placement;
+    ConsoleState console;
+    KeeperState keeper;
+    ScreenshotState screenshots;
+    HotkeysState hotkeys;
+    RememberedState remembered;
 };
 
 }  // namespace tintora

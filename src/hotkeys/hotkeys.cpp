@@ -47,15 +47,15 @@ void registerAll(App& app)
             problems += "\r\n" + keyCombinationText(*keys) + texts::hotkeyHeld;
             continue;
         }
-        state.hotkeysInForce[indexOf(row.action)] = keys;
+        state.hotkeys.hotkeysInForce[indexOf(row.action)] = keys;
     }
-    state.hotkeyProblems = problems.empty() ? problems : texts::hotkeysNotUsable + problems;
+    state.hotkeys.hotkeyProblems = problems.empty() ? problems : texts::hotkeysNotUsable + problems;
 }
 
 void unregisterAll(App& app)
 {
     for (const HotkeyRow& row : hotkeyRows) {
-        auto& inForce = app.state.hotkeysInForce[indexOf(row.action)];
+        auto& inForce = app.state.hotkeys.hotkeysInForce[indexOf(row.action)];
         if (inForce) app.platform.hotkeys.unregisterHotkey(row.action);
         inForce.reset();
     }
@@ -72,21 +72,21 @@ std::vector<std::pair<SettingsItem, std::string_view>> hotkeyDefaults()
 
 void loadHotkeys(App& app)
 {
-    app.state.hotkeysOn = app.settings.readText(items::hotkeysEnabled) != hotkeysOff;
-    if (app.state.hotkeysOn) registerAll(app);
+    app.state.hotkeys.hotkeysOn = app.settings.readText(items::hotkeysEnabled) != hotkeysOff;
+    if (app.state.hotkeys.hotkeysOn) registerAll(app);
 }
 
 void tellHotkeyProblems(App& app)
 {
-    if (app.state.hotkeyProblems.empty()) return;
-    showNotice(app, app.state.hotkeyProblems);
-    app.state.hotkeyProblems.clear();
+    if (app.state.hotkeys.hotkeyProblems.empty()) return;
+    showNotice(app, app.state.hotkeys.hotkeyProblems);
+    app.state.hotkeys.hotkeyProblems.clear();
 }
 
 void toggleGlobalHotkeys(App& app)
 {
-    const bool on = !app.state.hotkeysOn;
-    app.state.hotkeysOn = on;
+    const bool on = !app.state.hotkeys.hotkeysOn;
+    app.state.hotkeys.hotkeysOn = on;
     app.platform.menus.setChecked(console::全局快捷键, on);
     app.settings.write(items::hotkeysEnabled, on ? hotkeysOnText : hotkeysOff);
     if (!on) {
@@ -101,7 +101,7 @@ std::string hotkeysHelpText(const App& app)
 {
     std::string text;
     for (const HotkeyRow& row : hotkeyRows)
-        if (const auto& keys = app.state.hotkeysInForce[indexOf(row.action)])
+        if (const auto& keys = app.state.hotkeys.hotkeysInForce[indexOf(row.action)])
             text += "\r\n" + keyCombinationText(*keys) + "：" + row.caption;
     return text.empty() ? text : texts::hotkeysHelpHeading + text;
 }

@@ -19,36 +19,35 @@ bool isPlainFileName(std::string_view name)
 void onChartTimer(App& app)
 {
     auto& p = app.platform;
-    auto& state = app.state;
-    state.chartFolder = app.path(paths::chartFolder, Base::program);
+    const std::string chartFolder = app.path(paths::chartFolder, Base::program);
     p.desktop.processPendingEvents();
 
-    const bool somePictureExists = !p.files.listFiles(state.chartFolder + "*.png").empty();
-    state.chartChoice = app.settings.readInt(items::chartChoice);
+    const bool somePictureExists = !p.files.listFiles(chartFolder + "*.png").empty();
+    const int chartChoice = app.settings.readInt(items::chartChoice);
     // The companion tool may write its file in GBK or UTF-8, which the profile API misreads.
-    state.chartPictureName = app.settings.readForeignText(items::chartPicture);
+    const std::string chartPictureName = app.settings.readForeignText(items::chartPicture);
 
-    if (!state.chartPictureName.empty() && state.chartChoice == chartPictureMode && somePictureExists) {
+    if (!chartPictureName.empty() && chartChoice == chartPictureMode && somePictureExists) {
         // Setting the picture restores the background and drops what was drawn before; a missing,
         // unreadable or foreign file leaves the canvas without a picture.
         Bytes picture;
-        if (isPlainFileName(state.chartPictureName))
-            picture = p.files.readFile(state.chartFolder + state.chartPictureName);
+        if (isPlainFileName(chartPictureName))
+            picture = p.files.readFile(chartFolder + chartPictureName);
         p.canvas.setPicture(picture);
     }
-    if (state.chartChoice == plainTintMode)
-        paintTint(app, rgb(state.startColourR, state.startColourG, state.startColourB));
-    if (state.chartChoice == transparencyOnlyMode) p.timers.setInterval(chartFollowUpClock, 40);
+    if (chartChoice == plainTintMode)
+        paintTint(p.canvas, app.state.overlay.tint.colour);
+    if (chartChoice == transparencyOnlyMode) p.timers.setInterval(chartFollowUpClock, 40);
 
-    applyOverlayTransparency(app);
+    applyOverlayTransparency(p, app.state.overlay.tint);
     p.timers.setInterval(chartClock, 0);
 }
 
-void onChartFollowUpTimer(App& app)
+void onChartFollowUpTimer(Platform& p, const Tint& tint)
 {
-    app.platform.desktop.processPendingEvents();
-    applyOverlayTransparency(app);
-    app.platform.timers.setInterval(chartFollowUpClock, 0);
+    p.desktop.processPendingEvents();
+    applyOverlayTransparency(p, tint);
+    p.timers.setInterval(chartFollowUpClock, 0);
 }
 
 }  // namespace tintora

@@ -7,7 +7,7 @@
 namespace tintora {
 
 void onChartTimer(App& app);
-void onChartFollowUpTimer(App& app);
+void onChartFollowUpTimer(Platform& p, const Tint& tint);
 
 // True for a bare file name: no folder, drive or parent reference, so it stays inside the chart folder.
 bool isPlainFileName(std::string_view name);

@@ -26,46 +26,47 @@ ScreenRect monitorHolding(const std::vector<ScreenRect>& monitors, const ScreenR
 
 }  // namespace
 
-void paintInitialTint(App& app)
+void paintInitialTint(Platform& p, const Tint& tint)
 {
-    if (app.state.initialTintDone) return;
-    app.state.initialTintDone = true;
-    auto& c = app.platform.controls;
-    paintTint(app, rgb(c.sliderPosition(redSlider), c.sliderPosition(greenSlider), c.sliderPosition(blueSlider)));
-    app.platform.timers.setInterval(firstTintClock, 0);
+    paintTint(p.canvas, tint.colour);
+    p.timers.setInterval(firstTintClock, 0);
 }
 
 void goFullScreen(App& app)
 {
-    if (app.state.overlayMode != OverlayMode::windowed) return;
+    PlacementState& placement = app.state.placement;
+    if (placement.overlayMode != OverlayMode::windowed) return;
     auto& p = app.platform;
     p.menus.setChecked(console::全屏化窗口, true);
     p.menus.setChecked(console::非全屏化窗口, false);
     const Geometry locked = p.windows.geometry(WindowId::startup);
-    app.state.savedOverlayGeometry = locked;
+    placement.savedOverlayGeometry = locked;
     // Full screen shows the tint whatever its target does.
-    app.state.tint.hiddenWithTarget = false;
+    app.state.overlay.tint.hiddenWithTarget = false;
     showOverlay(app);
     // The monitor of the target: a game on a second monitor is covered there.
     const ScreenRect m = monitorHolding(
         p.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});
     p.windows.move(WindowId::startup, geometryOf(m));
-    app.state.overlayMode = OverlayMode::fullScreen;
+    placement.overlayMode = OverlayMode::fullScreen;
 }
+
+void startWindowed(PlacementState& placement) { placement.overlayMode = OverlayMode::windowed; }
 
 void goWindowed(App& app)
 {
-    if (app.state.overlayMode != OverlayMode::fullScreen) return;
+    PlacementState& placement = app.state.placement;
+    if (placement.overlayMode != OverlayMode::fullScreen) return;
     auto& p = app.platform;
     p.menus.setChecked(console::全屏化窗口, false);
     p.menus.setChecked(console::非全屏化窗口, true);
-    app.state.overlayMode = OverlayMode::windowed;
-    if (!placeOverlayOnTarget(app)) p.windows.move(WindowId::startup, app.state.savedOverlayGeometry);
+    placement.overlayMode = OverlayMode::windowed;
+    if (!placeOverlayOnTarget(app)) p.windows.move(WindowId::startup, placement.savedOverlayGeometry);
 }
 
 void toggleFullScreen(App& app)
 {
-    if (app.state.overlayMode == OverlayMode::windowed)
+    if (app.state.placement.overlayMode == OverlayMode::windowed)
         goFullScreen(app);
     else
         goWindowed(app);

@@ -4,8 +4,12 @@
 
 namespace tintora {
 
-void paintInitialTint(App& app);
+// The tint's colour on the overlay, once after the console's creation.
+void paintInitialTint(Platform& p, const Tint& tint);
+// The overlay covers the monitor that holds the most of the locked target.
 void goFullScreen(App& app);
+// The console's creation: the overlay lies where the lock put it.
+void startWindowed(PlacementState& placement);
 void goWindowed(App& app);
 // Full screen when windowed, windowed when full screen; nothing before the lock.
 void toggleFullScreen(App& app);

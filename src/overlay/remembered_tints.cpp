@@ -4,8 +4,8 @@
 
 #include "core/notice.h"
 #include "design/texts.h"
-#include "overlay/overlay.h"
 #include "overlay/tint_following.h"
+#include "overlay/topmost_keeper.h"
 #include "overlay/window_identity.h"
 
 namespace tintora {
@@ -17,11 +17,16 @@ std::string rememberedFile(const App& app) { return app.path(paths::rememberedIn
 
 // The window or control the overlay is locked onto; 0 before the lock, over a dragged rectangle,
 // and once the target is closed.
-WindowHandle lockedTarget(const AppState& state) { return state.tint.topLevel != 0 ? state.tint.target : 0; }
+WindowHandle lockedTarget(const Tint& overlay) { return overlay.topLevel != 0 ? overlay.target : 0; }
+WindowHandle lockedTarget(const App& app) { return lockedTarget(app.state.overlay.tint); }
 
-std::optional<WindowIdentity> lockedIdentity(const App& app)
+// The locked target's identity; the console tells the user when there is none any more.
+std::optional<WindowIdentity> lockedIdentity(App& app)
 {
-    return identify(app.platform.tree, lockedTarget(app.state), app.state.tint.topLevel);
+    const Tint& overlay = app.state.overlay.tint;
+    auto identity = identify(app.platform.tree, lockedTarget(overlay), overlay.topLevel);
+    if (!identity) showNotice(app, texts::targetNotIdentified);
+    return identity;
 }
 
 void closeTint(App& app, RememberedTint& t)
@@ -32,53 +37,75 @@ void closeTint(App& app, RememberedTint& t)
 
 void closeTintsOf(App& app, int slot)
 {
-    std::erase_if(app.state.rememberedTints, [&](RememberedTint& t) {
+    std::erase_if(app.state.remembered.rememberedTints, [&](RememberedTint& t) {
         if (t.slot != slot) return false;
         closeTint(app, t);
         return true;
     });
 }
 
+// Following moves, hides and closes a remembered tint's window.
+class FollowedTintWindow final : public FollowedWindow {
+public:
+    FollowedTintWindow(App& app, RememberedTint& t) : app_(app), t_(t) {}
+    void place(const ScreenRect& r, bool) override
+    {
+        if (!app_.state.overlay.tintsHidden) app_.platform.tints.place(t_.window, r);
+    }
+    void hide() override { app_.platform.tints.hide(t_.window); }
+    void release() override
+    {
+        closeTint(app_, t_);
+        closed = true;
+    }
+    bool closed = false;
+
+private:
+    App& app_;
+    RememberedTint& t_;
+};
+
 // One step of a tint's following; false once the tint is closed.
 bool followRememberedTint(App& app, RememberedTint& t, bool told)
 {
-    auto& p = app.platform;
     // A window has one tint: the overlay's, while it is locked onto it.
-    if (t.tint.target == lockedTarget(app.state)) {
+    if (t.tint.target == lockedTarget(app)) {
         closeTint(app, t);
         return false;
     }
-    const FollowStep step = followTint(p.desktop, t.tint, told);
-    switch (step.action) {
-        case FollowAction::none: break;
-        case FollowAction::place:
-            if (!app.state.tintsHidden) p.tints.place(t.window, step.rect);
-            break;
-        case FollowAction::hide: p.tints.hide(t.window); break;
-        case FollowAction::release: closeTint(app, t); return false;
-    }
-    return true;
+    FollowedTintWindow window(app, t);
+    followTint(app.platform.desktop, t.tint, told, window);
+    return !window.closed;
 }
 
 // What the system tells of the target's changes is followed at once, as the overlay's following does.
 void onRememberedTargetChanged(App& app, WindowHandle target)
 {
-    auto& tints = app.state.rememberedTints;
+    auto& tints = app.state.remembered.rememberedTints;
     const auto found = std::ranges::find_if(tints, [&](const RememberedTint& t) { return t.tint.target == target; });
     if (found != tints.end() && !followRememberedTint(app, *found, true)) tints.erase(found);
 }
 
-bool isTinted(const AppState& state, WindowHandle target)
+bool isTinted(const RememberedState& remembered, WindowHandle target)
 {
-    return std::ranges::any_of(state.rememberedTints, [&](const RememberedTint& t) { return t.tint.target == target; });
+    return std::ranges::any_of(remembered.rememberedTints,
+                               [&](const RememberedTint& t) { return t.tint.target == target; });
+}
+
+// Tints hidden with their windows do not count against the ones shown.
+std::size_t shownTints(const RememberedState& remembered)
+{
+    return std::ranges::count_if(remembered.rememberedTints,
+                                 [](const RememberedTint& t) { return !t.tint.hiddenWithTarget; });
 }
 
 // Opens a tint over the entry's window below the top-level window, if it has one to show.
 void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLevel)
 {
     auto& p = app.platform;
+    RememberedState& remembered = app.state.remembered;
     const WindowHandle target = findByPath(p.tree, topLevel, entry.identity.path);
-    if (target == 0 || target == lockedTarget(app.state) || isTinted(app.state, target)) return;
+    if (target == 0 || target == lockedTarget(app) || isTinted(remembered, target)) return;
     if (target != topLevel && !p.desktop.isShown(target)) return;
     const auto rect = p.desktop.windowRect(target);
     if (!rect) return;
@@ -91,12 +118,11 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
               .covered = coveredRect(p.desktop, target, target == topLevel).value_or(*rect)};
     const WindowHandle window = p.tints.open(tint.colour, tint.alpha);
     if (window == 0) return;
-    if (!app.state.tintsHidden) p.tints.place(window, tint.covered);
+    if (!app.state.overlay.tintsHidden) p.tints.place(window, tint.covered);
     watchTarget(p.desktop, tint, [&app, target] { onRememberedTargetChanged(app, target); });
+    remembered.rememberedTints.push_back({tint, window, entry.slot});
     // A new tint window opens above every other; the program's own windows go back above it.
-    for (WindowId own : {WindowId::startup, WindowId::console})
-        if (const WindowHandle w = p.windows.handle(own)) p.desktop.setTopmost(w, true);
-    app.state.rememberedTints.push_back({tint, window, entry.slot});
+    liftKeptWindows(app);
 }
 
 // Tints the entries' windows in a shown top-level window; its program is asked only when its
@@ -104,11 +130,12 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
 void tintMatchesOf(App& app, WindowHandle topLevel)
 {
     auto& p = app.platform;
-    if (!p.desktop.isShown(topLevel)) return;
+    // A window on another virtual desktop, or a frame not yet drawn, is not on the screen yet.
+    if (!p.desktop.isShown(topLevel) || p.desktop.isCloaked(topLevel)) return;
     const std::string className = p.tree.className(topLevel);
     std::optional<std::string> program;
-    for (const RememberedEntry& entry : app.state.rememberedEntries) {
-        if (app.state.rememberedTints.size() >= maxRememberedTints) return;
+    for (const RememberedEntry& entry : app.state.remembered.rememberedEntries) {
+        if (shownTints(app.state.remembered) >= maxRememberedTints) return;
         if (!sameName(entry.identity.topClass, className)) continue;
         if (!program) program = p.tree.programName(topLevel);
         if (sameName(entry.identity.program, *program)) tintIfMatching(app, entry, topLevel);
@@ -119,7 +146,7 @@ void tintMatchesOf(App& app, WindowHandle topLevel)
 void watchShownWindows(App& app)
 {
     auto& tree = app.platform.tree;
-    if (app.state.rememberedEntries.empty()) {
+    if (app.state.remembered.rememberedEntries.empty()) {
         tree.watchShownWindows({});
         return;
     }
@@ -129,36 +156,34 @@ void watchShownWindows(App& app)
 }
 
 // The next tick looks for matches at once, so that the entry's windows show its new colour.
-void rescanSoon(App& app) { app.state.lastRememberedScan.reset(); }
+void rescanSoon(RememberedState& remembered) { remembered.lastRememberedScan.reset(); }
 
 }  // namespace
 
 void loadRememberedEntries(App& app)
 {
     const std::string file = rememberedFile(app);
-    auto& entries = app.state.rememberedEntries;
+    auto& entries = app.state.remembered.rememberedEntries;
     entries.clear();
     for (int slot = 1; slot <= maxRememberedEntries; ++slot)
         if (auto entry = readRememberedEntry(app.platform.profile, file, slot)) entries.push_back(std::move(*entry));
     watchShownWindows(app);
 }
 
-void offerRememberCommands(App& app)
+void offerRememberCommands(Menus& menus, const Tint& overlay)
 {
-    const bool onWindow = lockedTarget(app.state) != 0;
-    app.platform.menus.setEnabled(console::记住此窗口的颜色, onWindow);
-    app.platform.menus.setEnabled(console::忘记此窗口的颜色, onWindow);
+    const bool onWindow = lockedTarget(overlay) != 0;
+    menus.setEnabled(console::记住此窗口的颜色, onWindow);
+    menus.setEnabled(console::忘记此窗口的颜色, onWindow);
 }
 
 void rememberLockedWindow(App& app)
 {
     const auto identity = lockedIdentity(app);
     if (!identity) return;
-    auto& entries = app.state.rememberedEntries;
-    auto& c = app.platform.controls;
-    RememberedEntry entry{0, *identity,
-                          rgb(c.sliderPosition(redSlider), c.sliderPosition(greenSlider), c.sliderPosition(blueSlider)),
-                          c.sliderPosition(opacitySlider)};
+    auto& entries = app.state.remembered.rememberedEntries;
+    const Tint& overlay = app.state.overlay.tint;
+    RememberedEntry entry{0, *identity, overlay.colour, overlay.alpha};
     const auto same = std::ranges::find_if(entries, [&](const auto& e) { return sameIdentity(e.identity, *identity); });
     if (same != entries.end()) {
         entry.slot = same->slot;
@@ -176,14 +201,14 @@ void rememberLockedWindow(App& app)
     if (!writeRememberedEntry(app.platform.profile, rememberedFile(app), entry))
         showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
     watchShownWindows(app);
-    rescanSoon(app);
+    rescanSoon(app.state.remembered);
 }
 
 void forgetLockedWindow(App& app)
 {
     const auto identity = lockedIdentity(app);
     if (!identity) return;
-    auto& entries = app.state.rememberedEntries;
+    auto& entries = app.state.remembered.rememberedEntries;
     const auto found =
         std::ranges::find_if(entries, [&](const auto& e) { return sameIdentity(e.identity, *identity); });
     if (found == entries.end()) return;
@@ -197,10 +222,10 @@ void forgetLockedWindow(App& app)
 
 void showRememberedTints(App& app, bool shown)
 {
-    for (const RememberedTint& t : app.state.rememberedTints) {
+    for (const RememberedTint& t : app.state.remembered.rememberedTints) {
         if (!shown)
             app.platform.tints.hide(t.window);
-        else if (!t.tint.hiddenWithTarget && t.tint.target != lockedTarget(app.state))
+        else if (!t.tint.hiddenWithTarget && t.tint.target != lockedTarget(app))
             app.platform.tints.place(t.window, t.tint.covered);
     }
 }
@@ -208,12 +233,12 @@ void showRememberedTints(App& app, bool shown)
 void rememberedTintsTick(App& app)
 {
     auto& p = app.platform;
-    auto& state = app.state;
-    std::erase_if(state.rememberedTints, [&](RememberedTint& t) { return !followRememberedTint(app, t, false); });
-    if (state.rememberedEntries.empty()) return;
+    RememberedState& remembered = app.state.remembered;
+    std::erase_if(remembered.rememberedTints, [&](RememberedTint& t) { return !followRememberedTint(app, t, false); });
+    if (remembered.rememberedEntries.empty()) return;
     const std::uint32_t now = p.desktop.tickCount();
-    if (state.lastRememberedScan && now - *state.lastRememberedScan < scanInterval) return;
-    state.lastRememberedScan = now;
+    if (remembered.lastRememberedScan && now - *remembered.lastRememberedScan < scanInterval) return;
+    remembered.lastRememberedScan = now;
     for (WindowHandle w : p.tree.topLevelWindows()) tintMatchesOf(app, w);
 }
 

@@ -12,8 +12,8 @@ inline constexpr int maxRememberedTints = 16;
 // Reads Remembered.ini; the start-up window's creation calls it.
 void loadRememberedEntries(App& app);
 // Remember and forget are offered once the overlay is locked onto a window or control.
-void offerRememberCommands(App& app);
-// Stores the locked target with the console's colour and opacity, replacing its older entry.
+void offerRememberCommands(Menus& menus, const Tint& overlay);
+// Stores the locked target with the overlay's colour and opacity, replacing its older entry.
 void rememberLockedWindow(App& app);
 // Removes the locked target's entry; its tints go at once.
 void forgetLockedWindow(App& app);

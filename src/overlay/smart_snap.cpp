@@ -4,6 +4,7 @@
 
 #include "design/design.h"
 #include "overlay/overlay.h"
+#include "overlay/tint_following.h"
 #include "overlay/remembered_tints.h"
 #include "design/texts.h"
 
@@ -18,27 +19,27 @@ bool contains(const Geometry& g, Point p)
     return p.x >= g.left && p.x < g.left + g.width && p.y >= g.top && p.y < g.top + g.height;
 }
 
-void setMenusOfOpeningScreen(App& app, bool visible)
+void setMenusOfOpeningScreen(Menus& menus, bool visible)
 {
-    app.platform.menus.setVisible(startup::开始, visible);
-    app.platform.menus.setVisible(startup::关于, visible);
+    menus.setVisible(startup::开始, visible);
+    menus.setVisible(startup::关于, visible);
 }
 
-void setHintMenus(App& app, bool visible)
+void setHintMenus(Menus& menus, bool visible)
 {
-    for (auto menu : hintMenus) app.platform.menus.setVisible(menu, visible);
+    for (auto menu : hintMenus) menus.setVisible(menu, visible);
 }
 
-void checkWindowedMode(App& app)
+void checkWindowedMode(Menus& menus)
 {
-    app.platform.menus.setChecked(console::非全屏化窗口, true);
-    app.platform.menus.setChecked(console::全屏化窗口, false);
+    menus.setChecked(console::非全屏化窗口, true);
+    menus.setChecked(console::全屏化窗口, false);
 }
 
-void armOpacityStep(App& app, OpacityStep step)
+void armOpacityStep(Platform& p, SmartSnapState& snap, OpacityStep step)
 {
-    app.platform.timers.setInterval(opacityStepClock, 60);
-    app.state.opacityStep = step;
+    p.timers.setInterval(opacityStepClock, 60);
+    snap.opacityStep = step;
 }
 
 void lockTarget(App& app)
@@ -46,41 +47,41 @@ void lockTarget(App& app)
     auto& p = app.platform;
     p.controls.setVisible(startupOpacitySlider, false);
     p.controls.setVisible(startupPicture, false);
-    checkWindowedMode(app);
+    checkWindowedMode(p.menus);
     p.windows.setFreeDrag(WindowId::startup, false);
     p.windows.setBorder(WindowId::startup, Border::none);
-    setMenusOfOpeningScreen(app, false);
-    app.state.snapFollowing = false;
-    app.state.tint.topLevel = p.desktop.topLevelWindow(app.state.tint.target);
-    armOpacityStep(app, OpacityStep::afterLock);
+    setMenusOfOpeningScreen(p.menus, false);
+    Tint& tint = app.state.overlay.tint;
+    tint.topLevel = p.desktop.topLevelWindow(tint.target);
+    armOpacityStep(p, app.state.snap, OpacityStep::afterLock);
 
     const WindowHandle overlay = p.windows.handle(WindowId::startup);
     p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::transparent | exstyle::topmost |
                                             exstyle::toolWindow | exstyle::layered);
     // The topmost bit written as a style takes effect only through the z-order call.
     p.desktop.setTopmost(overlay, true);
-    offerRememberCommands(app);
+    offerRememberCommands(p.menus, tint);
     // The lock puts a tint on the screen: remembered tints switched off at the opening screen come back.
-    if (app.state.tintsHidden) toggleTints(app);
+    if (app.state.overlay.tintsHidden) toggleTints(app);
 
+    app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
     p.windows.openModal(WindowId::console);
-    app.state.snapKeyState = SnapKeyState::ignoringKeys;
 }
 
 void returnToOpeningScreen(App& app)
 {
     auto& p = app.platform;
-    app.state.snapFollowing = false;
-    armOpacityStep(app, OpacityStep::backToOpening);
+    SmartSnapState& snap = app.state.snap;
+    armOpacityStep(p, snap, OpacityStep::backToOpening);
     p.controls.setVisible(startupPicture, true);
-    p.windows.move(WindowId::startup, app.state.savedStartGeometry);
+    p.windows.move(WindowId::startup, snap.savedStartGeometry);
     p.windows.setBorder(WindowId::startup, Border::fixedSingle);
-    setMenusOfOpeningScreen(app, true);
+    setMenusOfOpeningScreen(p.menus, true);
     p.windows.setFreeDrag(WindowId::startup, false);
-    checkWindowedMode(app);
+    checkWindowedMode(p.menus);
     p.timers.setInterval(selfStoppingClock, 16);
-    app.state.opacityStep = OpacityStep::settled;
-    app.state.snapKeyState = SnapKeyState::ignoringKeys;
+    snap.opacityStep = OpacityStep::settled;
+    snap.snapKeyState = SnapKeyState::ignoringKeys;
 }
 
 void finishKeyDown(App& app)
@@ -93,72 +94,67 @@ void finishKeyDown(App& app)
         p.controls.setVisible(startupPicture, true);
     }
     p.windows.setTitle(WindowId::startup, texts::windowTitle);
-    setHintMenus(app, false);
+    setHintMenus(p.menus, false);
 }
 
-void settleOpacity(App& app, int alpha)
+void settleOpacity(Platform& p, SmartSnapState& snap, int alpha)
 {
-    auto& p = app.platform;
     p.controls.setSliderPosition(startupOpacitySlider, alpha);
-    setOverlayOpacity(app, p.controls.sliderPosition(startupOpacitySlider));
-    app.state.opacityStep = OpacityStep::settled;
+    setOverlayOpacity(p, alpha);
+    snap.opacityStep = OpacityStep::settled;
     p.timers.setInterval(opacityStepClock, 0);
 }
 
 }  // namespace
 
-void startSmartSnap(App& app)
+void startSmartSnap(Platform& p, SmartSnapState& snap, Tint& tint)
 {
-    auto& p = app.platform;
-    app.state.savedStartGeometry = p.windows.geometry(WindowId::startup);
+    snap.savedStartGeometry = p.windows.geometry(WindowId::startup);
     p.windows.setFreeDrag(WindowId::startup, true);
-    app.state.snapFollowing = true;
-    app.state.snapHeldByUser = false;
-    app.state.tint.target = 0;
-    armOpacityStep(app, OpacityStep::snapStarted);
+    snap.snapHeldByUser = false;
+    tint.target = 0;
+    armOpacityStep(p, snap, OpacityStep::snapStarted);
     p.windows.setBorder(WindowId::startup, Border::none);
-    setMenusOfOpeningScreen(app, false);
-    app.state.snapKeyState = SnapKeyState::awaitingKey;
-    setHintMenus(app, true);
+    setMenusOfOpeningScreen(p.menus, false);
+    snap.snapKeyState = SnapKeyState::awaitingKey;
+    setHintMenus(p.menus, true);
     p.controls.setVisible(startupPicture, false);
 
     std::uniform_int_distribution<int> component(0, 255);
-    const int r = component(app.state.random);
-    const int g = component(app.state.random);
-    const int b = component(app.state.random);
-    paintTint(app, rgb(r, g, b));
+    const int r = component(snap.random);
+    const int g = component(snap.random);
+    const int b = component(snap.random);
+    paintTint(p.canvas, rgb(r, g, b));
 }
 
-void followPointerTick(App& app)
+void followPointerTick(Platform& p, SmartSnapState& snap, Tint& tint)
 {
-    auto& state = app.state;
-    if (!state.snapFollowing) return;
-    auto& p = app.platform;
+    if (snap.snapKeyState != SnapKeyState::awaitingKey) return;
 
     // While the user drags the rectangle, and after the drop until the pointer leaves it,
     // the rectangle stays where the user put it.
     if (p.windows.isBeingDragged(WindowId::startup)) {
-        state.snapHeldByUser = true;
-        state.tint.target = 0;
+        snap.snapHeldByUser = true;
+        tint.target = 0;
         return;
     }
     const Point pointer = p.desktop.cursorPosition();
-    if (state.snapHeldByUser) {
+    if (snap.snapHeldByUser) {
         if (contains(p.windows.geometry(WindowId::startup), pointer)) return;
-        state.snapHeldByUser = false;
+        snap.snapHeldByUser = false;
     }
 
     const WindowHandle under = p.desktop.windowAtPoint(pointer);
     if (auto rect = coveredRect(p.desktop, under, p.desktop.topLevelWindow(under) == under)) {
-        state.targetRect = *rect;
-        state.tint.target = under;
+        snap.targetRect = *rect;
+        tint.target = under;
     }
-    p.windows.move(WindowId::startup, geometryOf(state.targetRect));
+    p.windows.move(WindowId::startup, geometryOf(snap.targetRect));
 }
 
 void onStartupKeyDown(App& app, int virtualKey)
 {
-    if (app.state.snapKeyState != SnapKeyState::awaitingKey) return;
+    if (app.state.snap.snapKeyState != SnapKeyState::awaitingKey) return;
     if (virtualKey == vk::backspace || virtualKey == vk::escape)
         returnToOpeningScreen(app);
     else
@@ -166,22 +162,23 @@ void onStartupKeyDown(App& app, int virtualKey)
     finishKeyDown(app);
 }
 
-void opacityStepTick(App& app)
+void opacityStepTick(Platform& p, SmartSnapState& snap, const Tint& tint)
 {
-    switch (app.state.opacityStep) {
+    switch (snap.opacityStep) {
         case OpacityStep::settled:
-        case OpacityStep::backToOpening: settleOpacity(app, openingAlpha); break;
-        case OpacityStep::afterLock:
-        case OpacityStep::snapStarted: settleOpacity(app, snapAlpha); break;
+        case OpacityStep::backToOpening: settleOpacity(p, snap, openingAlpha); break;
+        case OpacityStep::snapStarted: settleOpacity(p, snap, snapAlpha); break;
+        // The lock has settled: from now on the overlay shows the tint's own opacity, the console's A.
+        case OpacityStep::afterLock: settleOpacity(p, snap, tint.alpha); break;
         case OpacityStep::none: break;
     }
 }
 
-void onStartupSliderChanged(App& app)
+void onStartupSliderChanged(Platform& p)
 {
-    setOverlayOpacity(app, app.platform.controls.sliderPosition(startupOpacitySlider));
+    setOverlayOpacity(p, p.controls.sliderPosition(startupOpacitySlider));
 }
 
-void stopStartupClock1(App& app) { app.platform.timers.setInterval(selfStoppingClock, 0); }
+void stopStartupClock1(Timers& timers) { timers.setInterval(selfStoppingClock, 0); }
 
 }  // namespace tintora

@@ -4,12 +4,14 @@
 
 namespace tintora {
 
-void startSmartSnap(App& app);
-void followPointerTick(App& app);
+void startSmartSnap(Platform& p, SmartSnapState& snap, Tint& tint);
+void followPointerTick(Platform& p, SmartSnapState& snap, Tint& tint);
 void onStartupKeyDown(App& app, int virtualKey);
-void opacityStepTick(App& app);
-void onStartupSliderChanged(App& app);
+// The start-up window's opacity step: the opening screen's, the smart-snap rectangle's, or after
+// the lock the tint's own.
+void opacityStepTick(Platform& p, SmartSnapState& snap, const Tint& tint);
+void onStartupSliderChanged(Platform& p);
 // The start-up window's 时钟1 only stops itself.
-void stopStartupClock1(App& app);
+void stopStartupClock1(Timers& timers);
 
 }  // namespace tintora

@@ -1,7 +1,6 @@
 #include "overlay/target_follower.h"
 
 #include "overlay/overlay.h"
-#include "overlay/placement.h"
 #include "overlay/tint_following.h"
 
 namespace tintora {
@@ -12,71 +11,77 @@ constexpr std::string_view followOff = "0";
 
 bool following(const App& app)
 {
-    const Tint& tint = app.state.tint;
-    return tint.following && tint.target != 0 && app.state.overlayMode == OverlayMode::windowed;
+    const Tint& tint = app.state.overlay.tint;
+    return tint.following && tint.target != 0 && app.state.placement.overlayMode == OverlayMode::windowed;
 }
 
-void setFollowChoice(App& app, bool on)
+void setFollowChoice(Menus& menus, Tint& tint, bool on)
 {
-    app.state.tint.following = on;
-    app.platform.menus.setChecked(console::跟随目标窗口, on);
+    tint.following = on;
+    menus.setChecked(console::跟随目标窗口, on);
 }
 
 // The overlay stays where it is, shown again if the target had hidden it; the next following
 // starts from the target's place, whatever it was before.
 void releaseOverlay(App& app)
 {
-    Tint& tint = app.state.tint;
+    Tint& tint = app.state.overlay.tint;
     if (tint.hiddenWithTarget) showOverlay(app);
     tint.hiddenWithTarget = false;
     tint.followedRect.reset();
     stopWatchingTarget(app.platform.desktop, tint);
 }
 
+// Following moves, hides and shows the start-up window.
+class FollowedOverlay final : public FollowedWindow {
+public:
+    explicit FollowedOverlay(App& app) : app_(app) {}
+    void place(const ScreenRect& r, bool reveal) override
+    {
+        app_.platform.windows.move(WindowId::startup, geometryOf(r));
+        if (reveal) showOverlay(app_);
+    }
+    void hide() override { app_.platform.windows.hide(WindowId::startup); }
+    void release() override { releaseOverlay(app_); }
+
+private:
+    App& app_;
+};
+
 }  // namespace
 
-void loadFollowChoice(App& app)
+void loadFollowChoice(Menus& menus, const Settings& settings, Tint& tint)
 {
     // Anything but "1", a missing key included, keeps the overlay where the lock put it.
-    setFollowChoice(app, app.settings.readText(items::followWindow) == followOn);
+    setFollowChoice(menus, tint, settings.readText(items::followWindow) == followOn);
 }
 
 void toggleFollowTarget(App& app)
 {
-    const bool on = !app.state.tint.following;
-    setFollowChoice(app, on);
+    const bool on = !app.state.overlay.tint.following;
+    setFollowChoice(app.platform.menus, app.state.overlay.tint, on);
     app.settings.write(items::followWindow, on ? followOn : followOff);
     if (!on) releaseOverlay(app);
 }
 
-void followTargetTick(App& app) { followTargetStep(app, false); }
-
 void followTargetStep(App& app, bool told)
 {
     if (!following(app)) return;
-    Tint& tint = app.state.tint;
+    Tint& tint = app.state.overlay.tint;
     watchTarget(app.platform.desktop, tint, [&app] { followTargetStep(app, true); });
-    const FollowStep step = followTint(app.platform.desktop, tint, told);
-    auto& windows = app.platform.windows;
-    switch (step.action) {
-        case FollowAction::none: break;
-        case FollowAction::place:
-            windows.move(WindowId::startup, geometryOf(step.rect));
-            if (step.reveal) showOverlay(app);
-            break;
-        case FollowAction::hide: windows.hide(WindowId::startup); break;
-        case FollowAction::release: releaseOverlay(app); break;
-    }
+    FollowedOverlay overlay(app);
+    followTint(app.platform.desktop, tint, told, overlay);
 }
 
 bool placeOverlayOnTarget(App& app)
 {
     if (!following(app)) return false;
     // Coming back from full screen, where the overlay is shown whatever the target does.
-    app.state.tint.followedRect.reset();
-    app.state.tint.hiddenWithTarget = false;
-    followTargetTick(app);
-    return app.state.tint.target != 0;
+    Tint& tint = app.state.overlay.tint;
+    tint.followedRect.reset();
+    tint.hiddenWithTarget = false;
+    followTargetStep(app, false);
+    return tint.target != 0;
 }
 
 }  // namespace tintora

@@ -6,10 +6,8 @@
 namespace tintora {
 
 // Takes the check mark of 跟随目标窗口 from Start.ini; the console's creation calls it.
-void loadFollowChoice(App& app);
+void loadFollowChoice(Menus& menus, const Settings& settings, Tint& tint);
 void toggleFollowTarget(App& app);
-// Tick of the start-up window's pointer clock, which keeps running after the lock.
-void followTargetTick(App& app);
 // One step of following; told when the system said the target changed, so that its show state is
 // asked at once.
 void followTargetStep(App& app, bool told);

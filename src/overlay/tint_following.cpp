@@ -1,7 +1,5 @@
 #include "overlay/tint_following.h"
 
-#include "overlay/overlay.h"
-
 namespace tintora {
 namespace {
 
@@ -17,31 +15,38 @@ bool targetShown(const Desktop& desktop, const Tint& tint)
 
 }  // namespace
 
-FollowStep followTint(const Desktop& desktop, Tint& tint, bool told)
+std::optional<ScreenRect> coveredRect(const Desktop& desktop, WindowHandle w, bool topLevel)
+{
+    return topLevel ? desktop.visibleFrame(w) : desktop.windowRect(w);
+}
+
+void followTint(const Desktop& desktop, Tint& tint, bool told, FollowedWindow& window)
 {
     const auto rect = desktop.windowRect(tint.target);
     if (!rect) {
         // Closed: a later window that happens to get the same handle is not the target.
         tint.target = 0;
-        return {FollowAction::release};
+        window.release();
+        return;
     }
     // A window minimised or restored moves too, so its show state is asked when the rectangle
     // changed and otherwise at every few looks: an idle look costs one rectangle query, and the
     // visible frame is asked only when the window rectangle changed.
     const bool moved = rect != tint.followedRect;
-    if (!moved && !told && ++tint.followTicks % showStateEvery != 0) return {};
+    if (!moved && !told && ++tint.followTicks % showStateEvery != 0) return;
     tint.followedRect = rect;
     if (!targetShown(desktop, tint)) {
-        if (tint.hiddenWithTarget) return {};
+        if (tint.hiddenWithTarget) return;
         tint.hiddenWithTarget = true;
-        return {FollowAction::hide};
+        window.hide();
+        return;
     }
     const bool reveal = tint.hiddenWithTarget;
     tint.hiddenWithTarget = false;
     // A hidden tint was left where it was while the target moved.
-    if (!moved && !reveal) return {};
+    if (!moved && !reveal) return;
     tint.covered = coveredRect(desktop, tint.target, tint.topLevel == tint.target).value_or(*rect);
-    return {FollowAction::place, tint.covered, reveal};
+    window.place(tint.covered, reveal);
 }
 
 void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed)

@@ -2,31 +2,37 @@
 // One look of following at a tint's target: where the tint goes, whether it hides, or whether the
 // target has gone.
 #include <functional>
+#include <optional>
 
 #include "core/tint.h"
 #include "platform/desktop.h"
 
 namespace tintora {
 
-enum class FollowAction {
-    none,
-    place,    // onto rect, shown again if it was hidden
-    hide,     // the target is hidden or minimised
-    release,  // the target is closed: the tint no longer has a window
+// The rectangle a tint covers on a window: a top-level window's visible frame, a control's window
+// rectangle; nothing once the window is gone.
+std::optional<ScreenRect> coveredRect(const Desktop& desktop, WindowHandle w, bool topLevel);
+
+// What following does with a tint's window.
+class FollowedWindow {
+public:
+    // Onto the rectangle; reveal: the tint was hidden with its target and shows again.
+    virtual void place(const ScreenRect& r, bool reveal) = 0;
+    // The target is hidden or minimised.
+    virtual void hide() = 0;
+    // The target is closed: the tint no longer has a window.
+    virtual void release() = 0;
+
+protected:
+    ~FollowedWindow() = default;
 };
 
-struct FollowStep {
-    FollowAction action = FollowAction::none;
-    ScreenRect rect{};
-    bool reveal = false;  // place: the tint was hidden with its target
-};
-
-// Updates what the tint knows of its target and says what to do with the tint's window; told when
+// Updates what the tint knows of its target and does what that asks of the tint's window; told when
 // the system said the target changed, so that its show state is asked at once.
-FollowStep followTint(const Desktop& desktop, Tint& tint, bool told);
+void followTint(const Desktop& desktop, Tint& tint, bool told, FollowedWindow& window);
 
-// Where the system tells of the target's changes (Windows), changed runs at once; the pointer
-// clock's tick stays as the fallback (Wine tells nothing across processes).
+// Where the system tells of the target's changes (Windows), changed runs at once; the follower's
+// clock stays as the fallback (Wine tells nothing across processes).
 void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed);
 void stopWatchingTarget(Desktop& desktop, Tint& tint);
 

@@ -14,6 +14,7 @@ inline constexpr std::uint32_t transparent = 0x20;
 inline constexpr std::uint32_t topmost = 0x8;
 inline constexpr std::uint32_t toolWindow = 0x80;
 inline constexpr std::uint32_t layered = 0x80000;
+inline constexpr std::uint32_t noActivate = 0x8000000;
 }  // namespace exstyle
 
 class Desktop {

@@ -10,12 +10,12 @@ void showHelp(App& app)
 {
     std::string text = texts::helpText;
     if (const std::string hotkeys = hotkeysHelpText(app); !hotkeys.empty()) text += "\r\n\r\n" + hotkeys;
-    if (app.dataMoved()) text += "\r\n\r\n" + dataMovedText(app);
+    if (app.dataMoved()) text += "\r\n\r\n" + dataMovedText(app.folders);
     app.platform.shell.messageBox(text, texts::helpCaption);
 }
 
-void showVersion(App& app) { app.platform.shell.messageBox(texts::versionText, texts::versionCaption); }
+void showVersion(Shell& shell) { shell.messageBox(texts::versionText, texts::versionCaption); }
 
-void openHomepage(App& app) { app.platform.shell.open(texts::homepage); }
+void openHomepage(Shell& shell) { shell.open(texts::homepage); }
 
 }  // namespace tintora

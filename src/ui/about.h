@@ -5,7 +5,7 @@
 namespace tintora {
 
 void showHelp(App& app);
-void showVersion(App& app);
-void openHomepage(App& app);
+void showVersion(Shell& shell);
+void openHomepage(Shell& shell);
 
 }  // namespace tintora

@@ -10,13 +10,10 @@
 #include "design/texts.h"
 #include "hotkeys/hotkeys.h"
 #include "ui/startup.h"
-#include "ui/topmost_keeper.h"
+#include "overlay/topmost_keeper.h"
 
 namespace tintora {
 namespace {
-
-constexpr int consoleShown = 0;
-constexpr int consoleInTray = 1;
 
 // A row of the console: a name label, a slider and a value label. The bottom row (label, value,
 // button) is laid out by the same rule.
@@ -75,10 +72,10 @@ void layOutConsole(App& app)
            {static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height)});
 }
 
-void checkStartOption(App& app, int mode)
+void checkStartOption(Menus& menus, ConsoleStart mode)
 {
-    app.platform.menus.setChecked(console::启动后控制台正常显示, mode == consoleShown);
-    app.platform.menus.setChecked(console::启动后控制台最小化显示, mode == consoleInTray);
+    menus.setChecked(console::启动后控制台正常显示, mode == ConsoleStart::shown);
+    menus.setChecked(console::启动后控制台最小化显示, mode == ConsoleStart::inTray);
 }
 
 }  // namespace
@@ -89,70 +86,68 @@ void onConsoleCreated(App& app)
     auto& state = app.state;
     layOutConsole(app);
 
-    state.consoleStartMode = app.settings.readInt(items::startSmall);
-    state.startColourR = app.settings.readInt(items::colourR);
-    state.startColourG = app.settings.readInt(items::colourG);
-    state.startColourB = app.settings.readInt(items::colourB);
-    checkStartOption(app, state.consoleStartMode);
-    if (state.consoleStartMode == consoleInTray) hideConsoleToTray(app);
+    // Anything but 1 shows the console.
+    state.console.consoleStartMode =
+        app.settings.readInt(items::startSmall) == 1 ? ConsoleStart::inTray : ConsoleStart::shown;
+    checkStartOption(p.menus, state.console.consoleStartMode);
+    if (state.console.consoleStartMode == ConsoleStart::inTray) hideConsoleToTray(app);
 
-    state.overlayMode = OverlayMode::windowed;
-    loadFollowChoice(app);
-    state.screenshotCounter = app.settings.readInt(items::meter);
-    loadColourSettings(app);
+    startWindowed(state.placement);
+    loadFollowChoice(p.menus, app.settings, state.overlay.tint);
+    loadColourSettings(p, app.settings, state.overlay.tint);
 
-    state.initialTintDone = false;
     p.timers.setInterval(firstTintClock, 60);
-    startTopmostKeeper(app, p.windows.handle(WindowId::console), p.windows.handle(WindowId::startup));
+    startTopmostKeeper(app);
     for (auto menu : {startup::按任意键锁定窗口, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域,
                       startup::开始, startup::关于})
         p.menus.setVisible(menu, false);
-    refreshCounterCaption(app);
+    loadScreenshotCounter(state.screenshots, p.menus, app.settings);
     p.timers.setInterval(chartClock, 40);
-    p.menus.setChecked(console::全局快捷键, state.hotkeysOn);
-    if (app.dataMoved()) showNotice(app, dataMovedText(app));
+    p.menus.setChecked(console::全局快捷键, state.hotkeys.hotkeysOn);
+    if (app.dataMoved()) showNotice(app, dataMovedText(app.folders));
     tellHotkeyProblems(app);
 }
 
 void hideConsoleToTray(App& app)
 {
+    ConsoleState& console = app.state.console;
     // Hiding twice would remember the off-screen place and lose the real one.
-    if (app.state.consoleInTray) return;
+    if (console.consoleInTray) return;
     auto& p = app.platform;
     // Off the screen without an icon the console could not be reached again: it stays, and goes
     // to the tray when the shell's notification area comes.
-    app.state.trayAwaited = !p.tray.setIcon(WindowId::console, texts::trayTip);
-    if (app.state.trayAwaited) {
+    console.trayAwaited = !p.tray.setIcon(WindowId::console, texts::trayTip);
+    if (console.trayAwaited) {
         showNotice(app, texts::trayUnavailable);
         return;
     }
-    app.state.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
-    moveConsoleOffScreen(app);
-    giveKeyboardBack(app);
+    console.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
+    moveConsoleOffScreen(p);
+    giveKeyboardBack(p, app.state.keeper.lastOtherForeground, app.state.overlay.tint.topLevel);
     // At a start in the tray the console is shown here, without the keyboard, before its opening
     // would show and activate it.
     p.windows.showNormal(WindowId::console);
-    app.state.consoleInTray = true;
+    console.consoleInTray = true;
     showNotice(app, texts::trayBalloon);
 }
 
-void restoreConsole(App& app)
+void restoreConsole(Platform& p, ConsoleState& console)
 {
-    setConsoleLeft(app, app.state.savedConsoleLeft);
-    app.platform.tray.removeIcon(WindowId::console);
-    app.state.consoleInTray = false;
+    setConsoleLeft(p.windows, console.savedConsoleLeft);
+    p.tray.removeIcon(WindowId::console);
+    console.consoleInTray = false;
 }
 
 void onConsoleTrayEvent(App& app, TrayEvent event)
 {
     if (event == TrayEvent::menu) app.platform.tray.popupMenu(console::快捷菜单);
-    if (event == TrayEvent::doubleClick) restoreConsole(app);
+    if (event == TrayEvent::doubleClick) restoreConsole(app.platform, app.state.console);
 }
 
 void bringConsoleBack(App& app)
 {
     if (!app.locked()) return;
-    if (app.state.consoleInTray) restoreConsole(app);
+    if (app.state.console.consoleInTray) restoreConsole(app.platform, app.state.console);
     app.platform.windows.activate(WindowId::console);
 }
 
@@ -166,21 +161,14 @@ void bringForward(App& app)
 
 void onTrayCreated(App& app)
 {
-    if (app.state.trayAwaited) hideConsoleToTray(app);
+    if (app.state.console.trayAwaited) hideConsoleToTray(app);
 }
 
-void chooseConsoleShownAtStart(App& app)
+void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
 {
-    checkStartOption(app, consoleShown);
-    app.state.consoleStartMode = consoleShown;
-    app.settings.write(items::startSmall, consoleShown);
-}
-
-void chooseConsoleInTrayAtStart(App& app)
-{
-    checkStartOption(app, consoleInTray);
-    app.state.consoleStartMode = consoleInTray;
-    app.settings.write(items::startSmall, consoleInTray);
+    checkStartOption(menus, mode);
+    console.consoleStartMode = mode;
+    settings.write(items::startSmall, static_cast<int>(mode));
 }
 
 }  // namespace tintora

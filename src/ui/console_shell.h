@@ -7,7 +7,7 @@ namespace tintora {
 
 void onConsoleCreated(App& app);
 void hideConsoleToTray(App& app);
-void restoreConsole(App& app);
+void restoreConsole(Platform& p, ConsoleState& console);
 void onConsoleTrayEvent(App& app, TrayEvent event);
 // The console back on the screen, out of the tray if it is there, and active; nothing before the lock.
 void bringConsoleBack(App& app);
@@ -15,7 +15,7 @@ void bringConsoleBack(App& app);
 void bringForward(App& app);
 // Finishes hiding to the tray once the shell's notification area is there.
 void onTrayCreated(App& app);
-void chooseConsoleShownAtStart(App& app);
-void chooseConsoleInTrayAtStart(App& app);
+// The menu's choice of where the console is after the next lock, kept in Start.ini.
+void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode);
 
 }  // namespace tintora

@@ -20,14 +20,12 @@ void writeDefaultsIfMissing(App& app, const std::vector<std::pair<SettingsItem, 
     for (const auto& [item, value] : defaults) app.settings.write(item, value);
 }
 
-void showBackground(App& app, bool vivid)
+void showBackground(Platform& p, bool vivid)
 {
-    auto& menus = app.platform.menus;
-    menus.setChecked(startup::启动背景_柔和, !vivid);
-    menus.setChecked(startup::启动背景_鲜艳, vivid);
-    if (menus.isChecked(startup::启动背景_柔和)) app.platform.controls.setPicture(startupPicture, StartupPicture::soft);
-    if (menus.isChecked(startup::启动背景_鲜艳))
-        app.platform.controls.setPicture(startupPicture, StartupPicture::vivid);
+    p.menus.setChecked(startup::启动背景_柔和, !vivid);
+    p.menus.setChecked(startup::启动背景_鲜艳, vivid);
+    if (p.menus.isChecked(startup::启动背景_柔和)) p.controls.setPicture(startupPicture, StartupPicture::soft);
+    if (p.menus.isChecked(startup::启动背景_鲜艳)) p.controls.setPicture(startupPicture, StartupPicture::vivid);
 }
 
 }  // namespace
@@ -46,7 +44,7 @@ void chooseDataFolder(App& app)
     createFolderIfMissing(app, app.folders.data);
 }
 
-std::string dataMovedText(const App& app) { return texts::dataMovedNotice + app.folders.data; }
+std::string dataMovedText(const Folders& folders) { return texts::dataMovedNotice + folders.data; }
 
 void onStartupWindowCreated(App& app)
 {
@@ -61,7 +59,7 @@ void onStartupWindowCreated(App& app)
     writeDefaultsIfMissing(app, {{items::startSmall, "0"}, {items::background, "0"}});
     writeDefaultsIfMissing(app, hotkeyDefaults());
 
-    showBackground(app, app.settings.readInt(items::background) != 0);
+    showBackground(p, app.settings.readInt(items::background) != 0);
 
     // The picture box covers the client area and 30 pixels below it.
     const Geometry window = p.windows.geometry(WindowId::startup);
@@ -70,38 +68,26 @@ void onStartupWindowCreated(App& app)
     p.controls.setGeometry(startupPicture, {0, 0, window.width - (window.width - client.width),
                                             window.height - (window.height - client.height - below)});
 
-    app.state.snapKeyState = SnapKeyState::ignoringKeys;
-    app.state.opacityStep = OpacityStep::none;
+    app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
+    app.state.snap.opacityStep = OpacityStep::none;
     for (auto timer : {selfStoppingClock, followPointerClock, opacityStepClock}) p.timers.setInterval(timer, 16);
     p.controls.setSliderPosition(startupOpacitySlider, 255);
-    app.state.random.seed(p.desktop.tickCount());
+    app.state.snap.random.seed(p.desktop.tickCount());
 
     const WindowHandle overlay = p.windows.handle(WindowId::startup);
     p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
-    setOverlayOpacity(app, p.controls.sliderPosition(startupOpacitySlider));
+    setOverlayOpacity(p, p.controls.sliderPosition(startupOpacitySlider));
 
     for (auto menu : hintMenus) p.menus.setVisible(menu, false);
     loadHotkeys(app);
 }
 
-void chooseSoftBackground(App& app)
+void chooseBackground(Platform& p, Settings& settings, bool vivid)
 {
-    app.settings.write(items::background, "0");
-    showBackground(app, false);
+    settings.write(items::background, vivid ? "1" : "0");
+    showBackground(p, vivid);
 }
 
-void chooseVividBackground(App& app)
-{
-    app.settings.write(items::background, "1");
-    showBackground(app, true);
-}
-
-void exitProgram(App& app, int code)
-{
-    app.state.keeperTimerIds.clear();
-    app.state.chartFolder.clear();
-    app.state.chartPictureName.clear();
-    app.platform.process.exit(code);
-}
+void exitProgram(Process& process, int code) { process.exit(code); }
 
 }  // namespace tintora

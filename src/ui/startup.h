@@ -1,5 +1,5 @@
 #pragma once
-// Program start, the start-up window: its creation, the start-up picture and the exit clean-up.
+// Program start, the start-up window: its creation, the start-up picture, and the exit.
 #include <string>
 
 #include "core/app.h"
@@ -10,12 +10,12 @@ namespace tintora {
 // own folder (a program installed under a protected folder, or started from read-only media).
 void chooseDataFolder(App& app);
 // Tells where Config and Images are, when they are not beside the program.
-std::string dataMovedText(const App& app);
+std::string dataMovedText(const Folders& folders);
 
 void onStartupWindowCreated(App& app);
-void chooseSoftBackground(App& app);
-void chooseVividBackground(App& app);
-// Runs the exit clean-up and ends the process with the code.
-void exitProgram(App& app, int code);
+// 启动背景: the soft or the vivid picture, kept in Start.ini.
+void chooseBackground(Platform& p, Settings& settings, bool vivid);
+// Ends the process with the code; the clocks and watches end with it.
+void exitProgram(Process& process, int code);
 
 }  // namespace tintora

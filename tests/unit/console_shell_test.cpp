@@ -104,7 +104,7 @@ TEST_P(ConsoleStartOption, ChecksTheOptionAndHidesOnlyForOne)
 INSTANTIATE_TEST_SUITE_P(SmallValues, ConsoleStartOption,
                          testing::Values(StartOptionCase{"Zero", "[Start]\nSmall=0\n", true, false, false},
                                          StartOptionCase{"One", "[Start]\nSmall=1\n", false, true, true},
-                                         StartOptionCase{"Two", "[Start]\nSmall=2\n", false, false, false},
+                                         StartOptionCase{"Two", "[Start]\nSmall=2\n", true, false, false},
                                          StartOptionCase{"Missing", "[Bg]\nBackground=0\n", true, false, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -139,7 +139,7 @@ TEST_P(ConsoleMeter, LoadsTheCounterAndShowsTheTextUnchanged)
     putFile(paths::screenshotIni, std::string("[Screenshotstatistics]\nMeter=") + GetParam().meter + "\n");
     startAndLock();
 
-    EXPECT_EQ(program.app().state.screenshotCounter, GetParam().counter);
+    EXPECT_EQ(program.app().state.screenshots.screenshotCounter, GetParam().counter);
     EXPECT_EQ(menuCaption(console::当前截图统计次数为), std::string(counterCaption) + GetParam().meter);
 }
 

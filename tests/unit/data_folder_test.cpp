@@ -41,7 +41,7 @@ TEST_F(DataFolder, ARunFolderThatCannotBeWrittenMovesConfigAndImagesToTheUsersFo
     ASSERT_EQ(fp.ui.balloons.size(), 1u);
     EXPECT_EQ(fp.ui.balloons[0].text, notice);
 
-    fp.ui.setSliderPosition(redSlider, 10);
+    moveSlider(redSlider, 10);
     program.buttonClicked(saveColourButton);
     program.menuCommand(console::储存为PNG格式);
     program.menuCommand(console::打开截图文件夹);

@@ -52,7 +52,7 @@ TEST_F(GlobalHotkeys, RegisteredAtStartToldByTheConsoleAndActingAfterTheLock)
                                               "\r\nScreenshot=Ctrl+Q+S 不是按键组合\r\nCtrl+Alt+F 已被其他程序占用");
 
     // Stronger stops at 255, as the slider does, with the labels and the overlay.
-    fp.ui.setSliderPosition(opacitySlider, 250);
+    moveSlider(opacitySlider, 250);
     program.hotkeyPressed(HotkeyAction::stronger);
     EXPECT_EQ(caption(strengthValueLabel), "255");
     EXPECT_EQ(fp.desktop.layered[fp.ui.startupHandle].alpha, 255);

@@ -73,7 +73,7 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     EXPECT_TRUE(enabled(console::记住此窗口的颜色));
     EXPECT_TRUE(enabled(console::忘记此窗口的颜色));
     for (auto [slider, value] : {std::pair{redSlider, 10}, {greenSlider, 20}, {blueSlider, 30}, {opacitySlider, 140}})
-        fp.ui.setSliderPosition(slider, value);
+        moveSlider(slider, value);
     program.menuCommand(console::记住此窗口的颜色);
     EXPECT_EQ(rememberedItem("Program"), "NOTEPAD.EXE");
     EXPECT_EQ(rememberedItem("Class"), "Notepad");

@@ -24,7 +24,8 @@ protected:
         program.windowCreated(WindowId::startup);
     }
 
-    AppState& state() { return program.app().state; }
+    SmartSnapState& snap() { return program.app().state.snap; }
+    const Tint& tint() { return program.app().state.overlay.tint; }
     Geometry startupGeometry() const { return fp.ui.geometry(WindowId::startup); }
     int alpha() { return fp.desktop.layered[fp.ui.startupHandle].alpha; }
     void tick(startup::Timer t) { program.timerTick(t); }
@@ -42,12 +43,9 @@ TEST_F(SmartSnap, StartTurnsTheOpeningScreenIntoAFramelessRandomRectangle)
 {
     program.menuCommand(startup::智能吸附窗口);
 
-    EXPECT_EQ(state().savedStartGeometry, (Geometry{640, 300, 640, 480}));
+    EXPECT_EQ(snap().savedStartGeometry, (Geometry{640, 300, 640, 480}));
     EXPECT_TRUE(fp.ui.window(WindowId::startup).freeDrag);
     EXPECT_EQ(fp.ui.window(WindowId::startup).border, Border::none);
-    EXPECT_TRUE(state().snapFollowing);
-    EXPECT_EQ(state().snapKeyState, SnapKeyState::awaitingKey);
-    EXPECT_EQ(state().opacityStep, OpacityStep::snapStarted);
     EXPECT_EQ(fp.ui.interval(startup::时钟3), 60);
     EXPECT_FALSE(fp.ui.menu(startup::开始).visible);
     EXPECT_FALSE(fp.ui.menu(startup::关于).visible);
@@ -82,8 +80,8 @@ TEST_F(SmartSnap, FollowsTheDeepestWindowUnderThePointerInOneMove)
     fp.log.clear();
 
     pointAt({300, 200});
-    EXPECT_EQ(state().targetRect, editRect);
-    EXPECT_EQ(state().tint.target, editControl);
+    EXPECT_EQ(snap().targetRect, editRect);
+    EXPECT_EQ(tint().target, editControl);
     EXPECT_EQ(startupGeometry(), (Geometry{108, 100, 584, 342}));
     EXPECT_EQ(fp.log, std::vector<std::string>{"startup.move 108,100,584,342"});
 
@@ -96,7 +94,7 @@ TEST_F(SmartSnap, AFailingRectangleQueryKeepsTheLastRectangle)
     program.menuCommand(startup::智能吸附窗口);
     pointAt({300, 200});
     pointAt({1500, 900});  // no window answers there
-    EXPECT_EQ(state().targetRect, editRect);
+    EXPECT_EQ(snap().targetRect, editRect);
     EXPECT_EQ(startupGeometry(), (Geometry{108, 100, 584, 342}));
 }
 
@@ -115,7 +113,7 @@ TEST_F(SmartSnap, ARectangleTheUserDraggedStaysUntilThePointerLeavesIt)
     fp.ui.move(WindowId::startup, {900, 600, 584, 342});
     pointAt({950, 650});
     EXPECT_EQ(startupGeometry(), (Geometry{900, 600, 584, 342}));
-    EXPECT_EQ(state().tint.target, 0u) << "a rectangle placed by hand lies on no window";
+    EXPECT_EQ(tint().target, 0u) << "a rectangle placed by hand lies on no window";
 
     fp.ui.window(WindowId::startup).dragging = false;
     pointAt({960, 660});  // dropped; the pointer still rests on the rectangle
@@ -148,10 +146,9 @@ TEST_F(SmartSnap, EscapeAndBackspaceReturnToTheSavedOpeningScreen)
         EXPECT_TRUE(fp.ui.isChecked(console::非全屏化窗口));
         EXPECT_FALSE(fp.ui.isChecked(console::全屏化窗口));
         EXPECT_EQ(fp.ui.interval(startup::时钟1), 16);
-        EXPECT_FALSE(state().snapFollowing);
-        EXPECT_EQ(state().snapKeyState, SnapKeyState::ignoringKeys);
-        EXPECT_EQ(state().opacityStep, OpacityStep::settled);
         EXPECT_EQ(fp.ui.window(WindowId::console).modalOpens, 0);
+        pointAt({300, 200});
+        EXPECT_EQ(startupGeometry(), (Geometry{640, 300, 640, 480})) << "the opening screen followed the pointer";
 
         tick(startup::时钟3);
         EXPECT_EQ(alpha(), 255);
@@ -181,16 +178,16 @@ TEST_F(SmartSnap, AnyOtherKeyLocksTheRectangleAndOpensTheConsole)
         other.desktop.cursor = {300, 200};
         p.timerTick(startup::时钟2);
 
-        AppState seen;
-        other.ui.onModalOpen = [&] { seen = p.app().state; };
+        // While the console is open the locked overlay neither follows the pointer nor takes keys.
+        other.ui.onModalOpen = [&] {
+            other.desktop.cursor = {5, 5};
+            p.timerTick(startup::时钟2);
+            p.keyDown(WindowId::startup, vk::escape);
+        };
         p.keyDown(WindowId::startup, key);
 
         SCOPED_TRACE(key);
         EXPECT_EQ(other.ui.window(WindowId::console).modalOpens, 1);
-        EXPECT_FALSE(seen.snapFollowing);
-        EXPECT_EQ(seen.opacityStep, OpacityStep::afterLock);
-        EXPECT_EQ(seen.snapKeyState, SnapKeyState::awaitingKey);
-        EXPECT_EQ(p.app().state.snapKeyState, SnapKeyState::ignoringKeys);
         EXPECT_EQ(other.ui.geometry(WindowId::startup), (Geometry{100, 50, 600, 400}));
         EXPECT_EQ(other.desktop.extendedStyle(other.ui.startupHandle) & 0x800A8u, 0x800A8u);
         EXPECT_FALSE(other.ui.window(WindowId::startup).freeDrag);
@@ -227,39 +224,42 @@ TEST_F(SmartSnap, KeysAreIgnoredUnlessSmartSnapWaitsForOne)
     EXPECT_EQ(fp.ui.window(WindowId::console).modalOpens, 1);
 }
 
-struct OpacityCase {
-    OpacityStep step;
-    int alpha;  // -1: nothing happens
-};
-
-class OpacityStepTick : public SmartSnap, public testing::WithParamInterface<OpacityCase> {};
-
-TEST_P(OpacityStepTick, AppliesOneStepAndStops)
+// The opacity the user sees: the opening screen's, the smart-snap rectangle's, and after the lock the
+// console's A, whichever of the start-up window's opacity step and the chart settings follower
+// comes last.
+TEST_F(SmartSnap, OpacityStepsEndAtTheConsolesAWhateverTheOrderOfTheClocks)
 {
-    fp.ui.setInterval(startup::时钟3, 60);
-    fp.desktop.layered.clear();
-    state().opacityStep = GetParam().step;
+    program.menuCommand(startup::智能吸附窗口);
     tick(startup::时钟3);
+    EXPECT_EQ(alpha(), 190);
+    EXPECT_EQ(fp.ui.interval(startup::时钟3), 0);
+    program.keyDown(WindowId::startup, vk::escape);
+    tick(startup::时钟3);
+    EXPECT_EQ(alpha(), 255);
 
-    if (GetParam().alpha < 0) {
-        EXPECT_TRUE(fp.desktop.layered.empty());
-        EXPECT_EQ(fp.ui.interval(startup::时钟3), 60);
-        EXPECT_EQ(state().opacityStep, GetParam().step);
-    } else {
-        EXPECT_EQ(alpha(), GetParam().alpha);
-        EXPECT_EQ(fp.desktop.layered[fp.ui.startupHandle].key, keyColour);
-        EXPECT_EQ(fp.ui.sliderPosition(startup::滑块条1), GetParam().alpha);
-        EXPECT_EQ(fp.ui.interval(startup::时钟3), 0);
-        EXPECT_EQ(state().opacityStep, OpacityStep::settled);
+    for (bool chartFirst : {true, false}) {
+        SCOPED_TRACE(chartFirst ? "chart follower first" : "opacity step first");
+        fake::FakePlatform other;
+        other.files.putFile(other.process.runDir + "\\Config\\Colour.ini", "[colour]\r\nA=30\r\n");
+        other.desktop.windowsAtPoints = {{notepad, notepadRect}};
+        Tintora p{other.platform};
+        other.ui.onModalOpen = [&] { p.windowCreated(WindowId::console); };
+        p.start();
+        p.windowCreated(WindowId::startup);
+        p.menuCommand(startup::智能吸附窗口);
+        other.desktop.cursor = {300, 200};
+        p.timerTick(startup::时钟2);
+        p.timerTick(startup::时钟3);
+        p.keyDown(WindowId::startup, 0x41);
+        EXPECT_EQ(other.desktop.layered[other.ui.startupHandle].alpha, 190) << "the first moment after the lock";
+
+        if (chartFirst) p.timerTick(console::时钟2);
+        p.timerTick(startup::时钟3);
+        if (!chartFirst) p.timerTick(console::时钟2);
+        EXPECT_EQ(other.desktop.layered[other.ui.startupHandle].alpha, 30);
+        EXPECT_EQ(other.ui.sliderPosition(console::滑块条1), 30);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Steps, OpacityStepTick,
-                         testing::Values(OpacityCase{OpacityStep::none, -1}, OpacityCase{OpacityStep::afterLock, 190},
-                                         OpacityCase{OpacityStep::snapStarted, 190},
-                                         OpacityCase{OpacityStep::backToOpening, 255},
-                                         OpacityCase{OpacityStep::settled, 255},
-                                         OpacityCase{static_cast<OpacityStep>(4), -1}));
 
 TEST_F(SmartSnap, StartupClock1StopsItselfAndTheHiddenSliderSetsOpacity)
 {

@@ -51,6 +51,13 @@ protected:
         lockOver(r);
     }
 
+    // The user moves a console slider.
+    void moveSlider(ControlRef slider, int position)
+    {
+        fp.ui.setSliderPosition(slider, position);
+        program.sliderChanged(slider);
+    }
+
     Geometry geometry(WindowId w) const { return fp.ui.geometry(w); }
     bool checked(MenuRef m) const { return fp.ui.isChecked(m); }
     int interval(TimerRef t) const { return fp.ui.interval(t); }

@@ -140,33 +140,33 @@ TEST_F(OverlayOnScreen, StartsLayeredWithTheKeyColourAndFullOpacity)
 TEST_F(OverlayOnScreen, TintCoversTheWindowBeneathAndTheKeyColourShowsIt)
 {
     ui.setVisible(startup::动画框1, false);
-    setOverlayOpacity(app(), 255);
+    setOverlayOpacity(platform, 255);
 
-    paintTint(app(), rgb(0, 0, 255));
+    paintTint(canvas, rgb(0, 0, 255));
     EXPECT_EQ(screenColourBecomes(0x0000FF, 2), 0x0000FFu);
     for (std::uint32_t p : canvas.pixels()) ASSERT_EQ(p, 0x0000FFu);
 
     // Wine applies a colour key to what the window shows only when the layered attributes are set
     // (Windows at once), so they are set again as the program does after each change of opacity,
     // once the key-coloured paint has reached the screen.
-    paintTint(app(), keyColour);
+    paintTint(canvas, keyColour);
     desktop.processPendingEvents();
     capture.flushScreen();
-    setOverlayOpacity(app(), 255);
+    setOverlayOpacity(platform, 255);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u) << "a key-coloured tint must be invisible";
 }
 
 TEST_F(OverlayOnScreen, OpacityBlendsTheTintOverTheWindowBeneath)
 {
     ui.setVisible(startup::动画框1, false);
-    paintTint(app(), rgb(0, 0, 255));
-    setOverlayOpacity(app(), 128);
+    paintTint(canvas, rgb(0, 0, 255));
+    setOverlayOpacity(platform, 128);
     // Half blue over green, where the screen blends layered windows.
     const std::uint32_t seen = screenColourBecomes(0x007F80, 12);
     EXPECT_NEAR(int(seen >> 8 & 0xFF), 127, 12);
     EXPECT_NEAR(int(seen & 0xFF), 128, 12);
 
-    setOverlayOpacity(app(), 0);
+    setOverlayOpacity(platform, 0);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u);
 }
 

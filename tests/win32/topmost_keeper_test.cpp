@@ -1,6 +1,6 @@
 // The topmost keeper on the real desktop, with its own overlay, Wine's notepad or stand-in taskbars
 // in front. What it restacks is counted through the z-order changes its two windows are told of.
-#include "ui/topmost_keeper.h"
+#include "overlay/topmost_keeper.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -10,6 +10,7 @@
 #include "foreign_program.h"
 #include "win32/desktop.h"
 #include "win32/handles.h"
+#include "win32/window_tree.h"
 #include "win32/window_class.h"
 
 namespace tintora::win32 {
@@ -30,8 +31,8 @@ class TopmostKeeperOnTheDesktop : public testing::Test {
 protected:
     TopmostKeeperOnTheDesktop()
     {
-        state.keptOverlayWindow = reinterpret_cast<WindowHandle>(overlay.get());
-        state.keptTopmostWindow = reinterpret_cast<WindowHandle>(console.get());
+        kept.overlay = reinterpret_cast<WindowHandle>(overlay.get());
+        kept.console = reinterpret_cast<WindowHandle>(console.get());
         zOrderChanges.clear();
     }
 
@@ -57,7 +58,7 @@ protected:
     // One keeper tick, with this thread's messages handled around it as the program's loop would.
     void tick()
     {
-        keepWindowsOnTop(desktop, state);
+        keepWindowsOnTop(desktop, tree, keeper, kept);
         desktop.processPendingEvents();
     }
 
@@ -66,7 +67,9 @@ protected:
         makeWindow(keptClass.name(), WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW, 300, 300);
     const OwnedWindow console = makeWindow(keptClass.name(), 0, 600, 300);
     Win32Desktop desktop;
-    AppState state;
+    Win32WindowTree tree;
+    KeeperState keeper;
+    KeptWindows kept;
 };
 
 TEST_F(TopmostKeeperOnTheDesktop, RestacksNothingWhileTheOverlayOrNotepadStaysInFront)
@@ -107,19 +110,21 @@ TEST_F(TopmostKeeperOnTheDesktop, LeavesOtherTopmostWindowsTopmost)
     const WindowClass secondaryClass(L"Shell_SecondaryTrayWnd", DefWindowProcW, nullptr,
                                      GetSysColorBrush(COLOR_WINDOW));
     const OwnedWindow taskbar = makeWindow(taskbarClass.name(), WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 900);
-    const OwnedWindow secondary = makeWindow(secondaryClass.name(), WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 300, 900);
+    const OwnedWindow secondary = makeWindow(secondaryClass.name(), WS_EX_TOPMOST, 300, 900);
     const ForeignProgram notepad(L"notepad.exe");
     ASSERT_NE(notepad.window(), nullptr) << "notepad's window did not appear";
     SetWindowPos(notepad.window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ASSERT_TRUE(isTopmost(notepad.window()));
 
-    for (HWND front : {taskbar.get(), secondary.get(), notepad.window()}) {
+    for (HWND front : {notepad.window(), taskbar.get(), secondary.get()}) {
         ASSERT_TRUE(bringToFront(front));
         tick();
         tick();
         EXPECT_TRUE(isTopmost(overlay.get()));
         EXPECT_TRUE(isTopmost(console.get()));
     }
+    // A taskbar in front (a double-click on the tray icon) is not where the keyboard goes back to.
+    EXPECT_EQ(keeper.lastOtherForeground, reinterpret_cast<WindowHandle>(notepad.window()));
     EXPECT_TRUE(isTopmost(taskbar.get())) << "the taskbar lost its topmost flag";
     EXPECT_TRUE(isTopmost(secondary.get())) << "the secondary taskbar lost its topmost flag";
     EXPECT_TRUE(isTopmost(notepad.window())) << "another program's topmost window lost its flag";

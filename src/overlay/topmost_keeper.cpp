@@ -1,0 +1,92 @@
+#include "overlay/topmost_keeper.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "overlay/window_identity.h"
+
+namespace tintora {
+namespace {
+
+constexpr int keeperInterval = 50;
+// Checks on which the kept windows are lifted after a change of foreground window: the one that
+// sees the change and the next, as Wine may raise the new foreground's X window a little later.
+constexpr int restacksAfterForegroundChange = 2;
+
+// Top-level classes of the shell's own surfaces. Start, search and the notification centre are
+// top-level core windows; a store app's core window lies inside its frame and is never in front.
+constexpr std::string_view shellClasses[] = {
+    "Shell_TrayWnd",         "Shell_SecondaryTrayWnd", "Windows.UI.Core.CoreWindow",
+    "MultitaskingViewFrame", "TaskSwitcherWnd",        "XamlExplorerHostIslandWindow",
+    "ForegroundStaging",     "Progman",                "WorkerW",
+};
+
+bool isTopmost(const Desktop& desktop, WindowHandle w) { return desktop.extendedStyle(w) & exstyle::topmost; }
+
+KeptWindows keptWindows(const App& app)
+{
+    KeptWindows kept{{}, app.platform.windows.handle(WindowId::startup), app.platform.windows.handle(WindowId::console)};
+    for (const RememberedTint& t : app.state.remembered.rememberedTints) kept.tints.push_back(t.window);
+    return kept;
+}
+
+void keepAppWindowsOnTop(App& app)
+{
+    keepWindowsOnTop(app.platform.desktop, app.platform.tree, app.state.keeper, keptWindows(app));
+}
+
+}  // namespace
+
+bool takesKeyboardBack(const Desktop& desktop, const WindowTree& tree, WindowHandle w)
+{
+    if (desktop.extendedStyle(w) & (exstyle::toolWindow | exstyle::noActivate)) return false;
+    const std::string className = tree.className(w);
+    return std::ranges::none_of(shellClasses, [&](std::string_view shell) { return sameName(shell, className); });
+}
+
+void startTopmostKeeper(App& app)
+{
+    app.state.keeper.clock.start(app.platform.desktop, keeperInterval, [&app] { keepAppWindowsOnTop(app); });
+}
+
+void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& keeper, const KeptWindows& kept)
+{
+    const WindowHandle foreground = desktop.foregroundWindow();
+    if (foreground != keeper.lastForegroundWindow) {
+        keeper.keeperRestacksLeft = restacksAfterForegroundChange;
+        const bool ours = foreground == kept.overlay || foreground == kept.console ||
+                          std::ranges::find(kept.tints, foreground) != kept.tints.end();
+        if (foreground != 0 && !ours && takesKeyboardBack(desktop, tree, foreground))
+            keeper.lastOtherForeground = foreground;
+    }
+    keeper.lastForegroundWindow = foreground;
+    const bool restack = keeper.keeperRestacksLeft > 0;
+    if (restack) --keeper.keeperRestacksLeft;
+
+    // Other programs' windows are never touched, their topmost flags included (always on top,
+    // picture in picture, on-screen keyboards): ours are put above them again instead.
+    const auto keep = [&](WindowHandle w) {
+        if (w == 0) return;
+        // Wine without a window manager raises a clicked window's X window above ours while the
+        // z-order stays the same, so ours are lifted again after a change of foreground window;
+        // dropping the topmost flag first is what makes the system restack them.
+        if (restack) {
+            desktop.setTopmost(w, false);
+            desktop.setTopmost(w, true);
+        } else if (!isTopmost(desktop, w)) {
+            desktop.setTopmost(w, true);
+        }
+    };
+    // The remembered tints first, so that the overlay and then the console end above them.
+    for (WindowHandle w : kept.tints) keep(w);
+    keep(kept.overlay);
+    keep(kept.console);
+}
+
+void liftKeptWindows(App& app)
+{
+    app.state.keeper.keeperRestacksLeft = restacksAfterForegroundChange;
+    keepAppWindowsOnTop(app);
+}
+
+}  // namespace tintora
