@@ -50,7 +50,7 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::全局快捷键: toggleGlobalHotkeys(app); break;
         case console::记住此窗口的颜色: rememberLockedWindow(app); break;
         case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
-        case console::打开截图文件夹: openScreenshotFolder(app); break;
+        case console::打开截图文件夹: openScreenshotFolder(p.shell, app.folders); break;
         case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp); break;
         case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg); break;
         case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif); break;
@@ -72,7 +72,7 @@ Tintora::Tintora(Platform& platform) : app_(platform) {}
 void Tintora::start()
 {
     app_.platform.process.setCurrentDirectory(app_.folders.program);
-    chooseDataFolder(app_);
+    chooseDataFolder(app_.platform.files, app_.platform.process, app_.folders);
 }
 
 void Tintora::windowCreated(WindowId w)
@@ -149,8 +149,16 @@ void Tintora::hotkeyPressed(HotkeyAction action)
         case HotkeyAction::toggleTint: toggleTints(app_); break;
         case HotkeyAction::stronger: stepOpacity(opacityHotkeyStep); break;
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
-        case HotkeyAction::screenshot: saveScreenshotAgain(app_); break;
-        case HotkeyAction::fullScreen: toggleFullScreen(app_); break;
+        case HotkeyAction::screenshot:
+            // The format last chosen, PNG before any.
+            if (app_.locked()) saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
+            break;
+        case HotkeyAction::fullScreen:
+            if (app_.state.placement.overlayMode == OverlayMode::windowed)
+                goFullScreen(app_);
+            else
+                goWindowed(app_);
+            break;
         case HotkeyAction::console: bringConsoleBack(app_); break;
     }
 }

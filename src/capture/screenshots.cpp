@@ -95,12 +95,6 @@ void saveScreenshot(App& app, ImageFormat format)
     refreshCounterCaption(p.menus, app.settings);
 }
 
-void saveScreenshotAgain(App& app)
-{
-    if (!app.locked()) return;
-    saveScreenshot(app, app.state.screenshots.screenshotFormat);
-}
-
 void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings)
 {
     screenshots.screenshotCounter = settings.readInt(items::meter);
@@ -119,6 +113,6 @@ void clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings
     refreshCounterCaption(menus, settings);
 }
 
-void openScreenshotFolder(App& app) { app.platform.shell.open(app.path(paths::imagesFolder) + "\\"); }
+void openScreenshotFolder(Shell& shell, const Folders& folders) { shell.open(folders.path(paths::imagesFolder) + "\\"); }
 
 }  // namespace tintora

@@ -14,12 +14,10 @@ OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle
 
 // Saves a screenshot in the format, which the hotkey takes again from then on.
 void saveScreenshot(App& app, ImageFormat format);
-// A screenshot in the format last chosen (PNG before any); nothing before the lock.
-void saveScreenshotAgain(App& app);
 // The console's creation: the counter from Screenshotstatistics.ini, shown in the menu.
 void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings);
 void refreshCounterCaption(Menus& menus, const Settings& settings);
 void clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings);
-void openScreenshotFolder(App& app);
+void openScreenshotFolder(Shell& shell, const Folders& folders);
 
 }  // namespace tintora

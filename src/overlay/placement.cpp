@@ -64,12 +64,4 @@ void goWindowed(App& app)
     if (!placeOverlayOnTarget(app)) p.windows.move(WindowId::startup, placement.savedOverlayGeometry);
 }
 
-void toggleFullScreen(App& app)
-{
-    if (app.state.placement.overlayMode == OverlayMode::windowed)
-        goFullScreen(app);
-    else
-        goWindowed(app);
-}
-
 }  // namespace tintora

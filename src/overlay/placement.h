@@ -11,7 +11,5 @@ void goFullScreen(App& app);
 // The console's creation: the overlay lies where the lock put it.
 void startWindowed(PlacementState& placement);
 void goWindowed(App& app);
-// Full screen when windowed, windowed when full screen; nothing before the lock.
-void toggleFullScreen(App& app);
 
 }  // namespace tintora

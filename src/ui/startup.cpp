@@ -8,9 +8,9 @@
 namespace tintora {
 namespace {
 
-void createFolderIfMissing(App& app, const std::string& folder)
+void createFolderIfMissing(FileSystem& files, const std::string& folder)
 {
-    if (!app.platform.files.exists(folder)) app.platform.files.createFolder(folder);
+    if (!files.exists(folder)) files.createFolder(folder);
 }
 
 // Writes the default items of a settings file, one write per key, only when the file is missing.
@@ -30,18 +30,17 @@ void showBackground(Platform& p, bool vivid)
 
 }  // namespace
 
-void chooseDataFolder(App& app)
+void chooseDataFolder(FileSystem& files, Process& process, Folders& folders)
 {
-    auto& files = app.platform.files;
-    const std::string probe = app.path(paths::writeProbe, Base::program);
+    const std::string probe = folders.path(paths::writeProbe, Base::program);
     if (files.writeFile(probe, {})) {
         files.removeFile(probe);
         return;
     }
-    const std::string userFolder = app.platform.process.userDataDirectory();
+    const std::string userFolder = process.userDataDirectory();
     if (userFolder.empty()) return;  // nowhere better: the files stay beside the program
-    app.folders.data = userFolder + std::string(paths::userDataFolder);
-    createFolderIfMissing(app, app.folders.data);
+    folders.data = userFolder + std::string(paths::userDataFolder);
+    createFolderIfMissing(files, folders.data);
 }
 
 std::string dataMovedText(const Folders& folders) { return texts::dataMovedNotice + folders.data; }
@@ -49,8 +48,8 @@ std::string dataMovedText(const Folders& folders) { return texts::dataMovedNotic
 void onStartupWindowCreated(App& app)
 {
     auto& p = app.platform;
-    createFolderIfMissing(app, app.path(paths::configFolder));
-    createFolderIfMissing(app, app.path(paths::imagesFolder));
+    createFolderIfMissing(p.files, app.path(paths::configFolder));
+    createFolderIfMissing(p.files, app.path(paths::imagesFolder));
 
     writeDefaultsIfMissing(app, {{items::meter, "0"}});
     writeDefaultsIfMissing(app, {{items::chartPicture, ""}, {items::chartChoice, "3"}, {items::chartGroup, "0"}});

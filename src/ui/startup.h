@@ -8,7 +8,7 @@ namespace tintora {
 
 // Keeps Config and Images beside the program when its folder can be written, or else in the user's
 // own folder (a program installed under a protected folder, or started from read-only media).
-void chooseDataFolder(App& app);
+void chooseDataFolder(FileSystem& files, Process& process, Folders& folders);
 // Tells where Config and Images are, when they are not beside the program.
 std::string dataMovedText(const Folders& folders);
 

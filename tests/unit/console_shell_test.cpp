@@ -380,60 +380,41 @@ TEST_F(TopmostKeeper, RunsEvery50MillisecondsWithOneTimer)
     EXPECT_EQ(fp.desktop.callbackTimers.size(), 1u);
 }
 
-TEST_F(TopmostKeeper, RestacksTheOverlayAndTheConsoleOnlyAfterTheForegroundChanges)
-{
-    // On the tick that sees the change and on the next one, then no more.
-    fp.desktop.foreground = console;
-    tick();
-    EXPECT_EQ(takeTopmostCalls(), restack);
-    tick();
-    EXPECT_EQ(takeTopmostCalls(), restack);
-    tick();
-    EXPECT_TRUE(takeTopmostCalls().empty()) << "restacked with nothing changed";
-
-    // The overlay itself in front: the same, and quiet ticks restack nothing.
-    fp.desktop.foreground = overlay;
-    tick();
-    EXPECT_EQ(takeTopmostCalls(), restack);
-    tick();
-    takeTopmostCalls();
-    tick();
-    EXPECT_TRUE(takeTopmostCalls().empty()) << "restacked with the overlay in front and nothing changed";
-
-    // An ordinary window in front keeps its place; ours are lifted.
-    fp.desktop.foreground = unit::targetWindow;
-    tick();
-    EXPECT_EQ(takeTopmostCalls(), restack);
-    tick();
-    EXPECT_EQ(takeTopmostCalls(), restack);
-    tick();
-    tick();
-    EXPECT_TRUE(takeTopmostCalls().empty()) << "restacked with nothing changed";
-    EXPECT_TRUE(fp.desktop.extendedStyle(overlay) & exstyle::topmost);
-    EXPECT_TRUE(fp.desktop.extendedStyle(console) & exstyle::topmost);
-}
-
-TEST_F(TopmostKeeper, LeavesAnotherProgramsTopmostWindowAlone)
+// Ours are lifted on the check that sees a change of foreground window and on the next, then no
+// more; other programs' windows keep their flags; a lost flag is put back.
+TEST_F(TopmostKeeper, RestacksOnlyOursAndOnlyAfterTheForegroundChanges)
 {
     fp.desktop.foreground = unit::targetWindow;
     fp.desktop.exStyles[unit::targetWindow] = exstyle::topmost;
     tick();
-    EXPECT_EQ(takeTopmostCalls(), restack) << "only ours are restacked";
+    EXPECT_EQ(takeTopmostCalls(), restack);
     tick();
     EXPECT_EQ(takeTopmostCalls(), restack);
+    tick();
+    EXPECT_TRUE(takeTopmostCalls().empty()) << "restacked with nothing changed";
     EXPECT_TRUE(fp.desktop.extendedStyle(unit::targetWindow) & exstyle::topmost);
-}
 
-TEST_F(TopmostKeeper, PutsBackATopmostFlagItsWindowLost)
-{
-    fp.desktop.foreground = unit::targetWindow;
-    tick();
-    tick();
-    takeTopmostCalls();
     // Another program took the flag away without coming to the front.
     fp.desktop.exStyles[overlay] &= ~exstyle::topmost;
     tick();
     EXPECT_EQ(takeTopmostCalls(), (std::vector<std::pair<WindowHandle, bool>>{{overlay, true}}));
+}
+
+// The window the keyboard goes back to when the console goes to the tray is a program's, never the
+// shell's (a double-click on the tray icon puts the taskbar in front), a tool window or our own.
+TEST_F(TopmostKeeper, RemembersOnlyAProgramsWindowForTheKeyboard)
+{
+    constexpr WindowHandle game = 0x3001, taskbar = 0x3002, palette = 0x3003;
+    fp.tree.add(game, 0, "GameWindow", "game.exe");
+    fp.tree.add(taskbar, 0, "Shell_TrayWnd", "explorer.exe");
+    fp.tree.add(palette, 0, "Palette", "game.exe");
+    fp.desktop.exStyles[palette] = exstyle::toolWindow;
+    for (WindowHandle front : {game, taskbar, palette, overlay, console}) {
+        fp.desktop.foreground = front;
+        tick();
+    }
+    program.menuCommand(console::最小化控制台到托盘);
+    EXPECT_EQ(fp.desktop.foreground, game);
 }
 
 }  // namespace

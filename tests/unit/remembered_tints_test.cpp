@@ -121,8 +121,8 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     EXPECT_FALSE(tintAt(first.rect)->shown);
     EXPECT_TRUE(fp.ui.window(WindowId::startup).visible);
 
-    // Locked onto the second notepad, its tint steps aside and the others show again; forgotten,
-    // every tint goes at once.
+    // Locked onto the second notepad, its tint steps aside and the others show again, kept below
+    // the console.
     lockOnto(again, second);
     ASSERT_NE(tintAt(second.rect), nullptr);
     EXPECT_FALSE(tintAt(second.rect)->shown);
@@ -130,12 +130,33 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     EXPECT_EQ(tintAt(second.rect), nullptr);
     ASSERT_NE(tintAt(first.rect), nullptr);
     EXPECT_TRUE(tintAt(first.rect)->shown);
-    // "tint off / on" hides the remembered tints too, and following does not show them meanwhile.
+    fp.desktop.foreground = 0x7001;
+    fp.desktop.topmostCalls.clear();
+    fp.desktop.callbackTimers.rbegin()->second.tick();  // the keeper of the later start
+    ASSERT_FALSE(fp.desktop.topmostCalls.empty());
+    EXPECT_EQ(fp.desktop.topmostCalls.front().window, fp.tints.windows.begin()->first);
+    EXPECT_EQ(fp.desktop.topmostCalls.back().window, fp.ui.consoleHandle);
+    // Remembered again, with this console's colour, the tint shown now takes it.
+    again.menuCommand(console::记住此窗口的颜色);
+    ticks(again);
+    ASSERT_NE(tintAt(first.rect), nullptr);
+    EXPECT_EQ(tintAt(first.rect)->colour, rgb(255, 255, 255));
+    EXPECT_EQ(tintAt(first.rect)->alpha, 30);
+    // "tint off / on" hides the remembered tints too; following does not show them meanwhile, a
+    // window moved meanwhile is tinted where it is once they are on, and one minimised stays hidden.
     again.hotkeyPressed(HotkeyAction::toggleTint);
+    fp.desktop.rects[first.edit] = moved;
     ticks(again);
     EXPECT_FALSE(tintAt(first.rect)->shown);
     again.hotkeyPressed(HotkeyAction::toggleTint);
-    EXPECT_TRUE(tintAt(first.rect)->shown);
+    ASSERT_NE(tintAt(moved), nullptr);
+    EXPECT_TRUE(tintAt(moved)->shown);
+    again.hotkeyPressed(HotkeyAction::toggleTint);
+    fp.desktop.notShown.insert(first.window);
+    fp.desktop.tellChanged(first.edit);
+    again.hotkeyPressed(HotkeyAction::toggleTint);
+    EXPECT_FALSE(tintAt(moved)->shown);
+    // Forgotten, every tint goes at once.
     again.menuCommand(console::忘记此窗口的颜色);
     EXPECT_TRUE(fp.tints.windows.empty());
     EXPECT_EQ(rememberedItem("Program"), "");
@@ -143,14 +164,34 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     EXPECT_TRUE(fp.desktop.watches.empty());
 }
 
-TEST_F(RememberedTints, AtMostSixteenShowAndAWindowNotFoundIsNotTinted)
+// Sixteen tints show at most, and a tint minimised with its window leaves room for another. Only the
+// entry's own window is tinted: not one of another program with the same class, not one whose path
+// ends early (nor its parent), not a hidden control, not a window on another virtual desktop.
+TEST_F(RememberedTints, AtMostSixteenShownAndOnlyOverTheEntrysWindow)
 {
-    putFile(paths::rememberedIni, "[Window3]\nProgram=notepad.exe\nClass=Notepad\nLevels=1\nLevel1=1 Edit\nA=90\n");
+    putFile(paths::rememberedIni,
+            "[Window3]\nProgram=notepad.exe\nClass=Notepad\nLevels=1\nLevel1=1 Edit\nA=90\nR=1\nG=2\nB=3\n");
+    const Notepad otherProgram{0x900, 0x901, 0x902, {0, 0, 10, 1}};
+    const Notepad hiddenEdit{0x910, 0x911, 0x912, {0, 0, 10, 2}};
+    const Notepad cloaked{0x920, 0x921, 0x922, {0, 0, 10, 3}};
+    open(otherProgram, "other.exe");
+    open(hiddenEdit, "notepad.exe");
+    fp.desktop.notShown.insert(hiddenEdit.edit);
+    open(cloaked, "notepad.exe");
+    fp.desktop.cloaked.insert(cloaked.window);
+    const ScreenRect oneEdit{0, 0, 10, 4};
+    fp.tree.add(0x930, 0, "Notepad", "notepad.exe");
+    fp.tree.add(0x931, 0x930, "Edit");
+    fp.desktop.rects[0x930] = fp.desktop.rects[0x931] = oneEdit;
     for (WindowHandle w = 0x100; w < 0x100 + 20 * 4; w += 4) open({w, w + 1, w + 2, {0, 0, 10, int(w)}});
-    fp.tree.add(0x900, 0, "Notepad", "notepad.exe");  // without text areas
     createStartupWindow();
     ticks(program);
     EXPECT_EQ(fp.tints.windows.size(), 16u);
+    for (ScreenRect r : {otherProgram.rect, hiddenEdit.rect, cloaked.rect, oneEdit}) EXPECT_EQ(tintAt(r), nullptr);
+
+    for (WindowHandle w : {0x100, 0x104}) fp.desktop.notShown.insert(w);
+    ticks(program);
+    EXPECT_EQ(fp.tints.windows.size(), 18u);
 }
 
 }  // namespace

@@ -188,6 +188,11 @@ TEST_F(FollowTarget, FullScreenIsLeftAloneAndWindowedReturnsToTheTargetAsItIsNow
     EXPECT_TRUE(overlayShown());
     EXPECT_EQ(overlay(), geometryOf(unit::targetRect));
 
+    // A target that did not move while full screen: windowed puts the overlay back on it at once.
+    program.menuCommand(console::全屏化窗口);
+    program.menuCommand(console::非全屏化窗口);
+    EXPECT_EQ(overlay(), geometryOf(unit::targetRect));
+
     // Once the target is closed, windowed returns to the place before full screen.
     program.menuCommand(console::全屏化窗口);
     closeTarget();
