@@ -32,6 +32,15 @@ enum class OpacityStep {
 // Where the overlay lies once the console is open.
 enum class OverlayMode { none, fullScreen, windowed };
 
+// Global hotkeys, written only by the hotkeys' own file: on or off (the menu item's check mark),
+// the combination in force for each action, and what could not be registered, told once the
+// console is there.
+struct HotkeysState {
+    bool hotkeysOn = true;
+    std::array<std::optional<KeyCombination>, hotkeyActionCount> hotkeysInForce{};
+    std::string hotkeyProblems;
+};
+
 struct AppState {
     // The overlay's tint. During smart snap its target is the window whose rectangle targetRect
     // holds (0 while the rectangle lies where the user dragged it); the lock takes its top-level
@@ -85,11 +94,7 @@ struct AppState {
     int screenshotCounter = 0;
     ImageFormat screenshotFormat = ImageFormat::png;
 
-    // Global hotkeys: on or off (the menu item's check mark), the combination in force for each
-    // action, and what could not be registered, told once the console is there.
-    bool hotkeysOn = true;
-    std::array<std::optional<KeyCombination>, hotkeyActionCount> hotkeysInForce{};
-    std::string hotkeyProblems;
+    HotkeysState hotkeys;
 
     // Remembered tints: the entries of Remembered.ini, the tints shown, and when the top-level
     // windows were last looked through for new matches.

@@ -109,7 +109,7 @@ void onConsoleCreated(App& app)
         p.menus.setVisible(menu, false);
     refreshCounterCaption(app);
     p.timers.setInterval(chartClock, 40);
-    p.menus.setChecked(console::全局快捷键, state.hotkeysOn);
+    p.menus.setChecked(console::全局快捷键, state.hotkeys.hotkeysOn);
     if (app.dataMoved()) showNotice(app, dataMovedText(app));
     tellHotkeyProblems(app);
 }
