@@ -21,6 +21,9 @@ inline constexpr const char* counterFull = "截图次数已达上限，请先清
 inline constexpr const char* hotkeysNotUsable = "以下全局快捷键无法使用：";
 inline constexpr const char* hotkeyHeld = " 已被其他程序占用";
 inline constexpr const char* hotkeyNotCombination = " 不是按键组合";
+// "Console=Ctrl+Alt+Home 与 Toggle 重复": the combination is already given for Toggle.
+inline constexpr const char* hotkeyGivenTwice = " 与 ";
+inline constexpr const char* hotkeyGivenTwiceEnd = " 重复";
 
 // The help's list of the global hotkeys in force.
 inline constexpr const char* hotkeysHelpHeading = "全局快捷键（在任何程序中都可使用）：";

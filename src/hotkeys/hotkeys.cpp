@@ -1,5 +1,8 @@
 #include "hotkeys/hotkeys.h"
 
+#include <algorithm>
+#include <array>
+
 #include "core/notice.h"
 #include "design/texts.h"
 #include "hotkeys/key_combination.h"
@@ -18,45 +21,62 @@ constexpr std::string_view section = "Hotkeys";
 constexpr std::string_view hotkeysOff = "0";
 constexpr std::string_view hotkeysOnText = "1";
 
+// Ctrl+Alt is AltGr, which types letters and digits on many layouts, so the defaults use keys
+// that type nothing; Ctrl+Alt+F-keys switch virtual terminals under X, so the F-key takes Shift too.
+// clang-format off
 constexpr HotkeyRow hotkeyRows[] = {
-    {HotkeyAction::toggleTint, {paths::hotkeysIni, section, "Toggle"}, "Ctrl+Alt+T", "色调关/开"},
+    {HotkeyAction::toggleTint, {paths::hotkeysIni, section, "Toggle"}, "Ctrl+Alt+Insert", "色调关/开"},
     {HotkeyAction::stronger, {paths::hotkeysIni, section, "Stronger"}, "Ctrl+Alt+PageUp", "色彩修正强度 +16"},
     {HotkeyAction::weaker, {paths::hotkeysIni, section, "Weaker"}, "Ctrl+Alt+PageDown", "色彩修正强度 -16"},
-    {HotkeyAction::screenshot, {paths::hotkeysIni, section, "Screenshot"}, "Ctrl+Alt+S", "截图（上次选择的格式）"},
-    {HotkeyAction::fullScreen, {paths::hotkeysIni, section, "FullScreen"}, "Ctrl+Alt+F", "全屏化窗口/非全屏化窗口"},
-    {HotkeyAction::console, {paths::hotkeysIni, section, "Console"}, "Ctrl+Alt+C", "显示控制台"},
+    {HotkeyAction::screenshot, {paths::hotkeysIni, section, "Screenshot"}, "Ctrl+Alt+End", "截图（上次选择的格式）"},
+    {HotkeyAction::fullScreen, {paths::hotkeysIni, section, "FullScreen"}, "Ctrl+Alt+Shift+F11", "全屏化窗口/非全屏化窗口"},
+    {HotkeyAction::console, {paths::hotkeysIni, section, "Console"}, "Ctrl+Alt+Home", "显示控制台"},
 };
+// clang-format on
+
+static_assert(std::size(hotkeyRows) == hotkeyActionCount);
 
 std::size_t indexOf(HotkeyAction action) { return static_cast<std::size_t>(action); }
 
 bool blank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
-void registerAll(App& app)
+// Registers what Hotkeys.ini gives and keeps, as one text, what could not be registered and why. A
+// combination given for a second action stays with the first.
+void registerAll(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys)
 {
-    auto& state = app.state;
+    std::array<std::optional<KeyCombination>, std::size(hotkeyRows)> given{};  // by row
     std::string problems;
-    for (const HotkeyRow& row : hotkeyRows) {
-        const std::string text = app.settings.readText(row.item);
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const HotkeyRow& row = hotkeyRows[i];
+        const std::string text = settings.readText(row.item);
         if (blank(text)) continue;  // no hotkey for this action
+        const std::string named = std::string(row.item.key) + "=" + text;
         const auto keys = parseKeyCombination(text);
         if (!keys) {
-            problems += "\r\n" + std::string(row.item.key) + "=" + text + texts::hotkeyNotCombination;
+            problems += "\r\n" + named + texts::hotkeyNotCombination;
             continue;
         }
-        if (!app.platform.hotkeys.registerHotkey(row.action, *keys)) {
+        const auto first = std::ranges::find(given, keys);
+        if (first != given.end()) {
+            const std::string_view firstKey = hotkeyRows[first - given.begin()].item.key;
+            problems += "\r\n" + named + texts::hotkeyGivenTwice + std::string(firstKey) + texts::hotkeyGivenTwiceEnd;
+            continue;
+        }
+        given[i] = keys;
+        if (!hotkeys.registerHotkey(row.action, *keys)) {
             problems += "\r\n" + keyCombinationText(*keys) + texts::hotkeyHeld;
             continue;
         }
-        state.hotkeys.hotkeysInForce[indexOf(row.action)] = keys;
+        state.hotkeysInForce[indexOf(row.action)] = keys;
     }
-    state.hotkeys.hotkeyProblems = problems.empty() ? problems : texts::hotkeysNotUsable + problems;
+    state.hotkeyProblems = problems.empty() ? problems : texts::hotkeysNotUsable + problems;
 }
 
-void unregisterAll(App& app)
+void unregisterAll(HotkeysState& state, Hotkeys& hotkeys)
 {
     for (const HotkeyRow& row : hotkeyRows) {
-        auto& inForce = app.state.hotkeys.hotkeysInForce[indexOf(row.action)];
-        if (inForce) app.platform.hotkeys.unregisterHotkey(row.action);
+        auto& inForce = state.hotkeysInForce[indexOf(row.action)];
+        if (inForce) hotkeys.unregisterHotkey(row.action);
         inForce.reset();
     }
 }
@@ -72,36 +92,38 @@ std::vector<std::pair<SettingsItem, std::string_view>> hotkeyDefaults()
 
 void loadHotkeys(App& app)
 {
-    app.state.hotkeys.hotkeysOn = app.settings.readText(items::hotkeysEnabled) != hotkeysOff;
-    if (app.state.hotkeys.hotkeysOn) registerAll(app);
+    auto& state = app.state.hotkeys;
+    state.hotkeysOn = app.settings.readText(items::hotkeysEnabled) != hotkeysOff;
+    if (state.hotkeysOn) registerAll(state, app.settings, app.platform.hotkeys);
 }
 
 void tellHotkeyProblems(App& app)
 {
-    if (app.state.hotkeys.hotkeyProblems.empty()) return;
-    showNotice(app, app.state.hotkeys.hotkeyProblems);
-    app.state.hotkeys.hotkeyProblems.clear();
+    auto& problems = app.state.hotkeys.hotkeyProblems;
+    if (problems.empty()) return;
+    showNotice(app, problems);
+    problems.clear();
 }
 
 void toggleGlobalHotkeys(App& app)
 {
-    const bool on = !app.state.hotkeys.hotkeysOn;
-    app.state.hotkeys.hotkeysOn = on;
-    app.platform.menus.setChecked(console::全局快捷键, on);
-    app.settings.write(items::hotkeysEnabled, on ? hotkeysOnText : hotkeysOff);
-    if (!on) {
-        unregisterAll(app);
+    auto& state = app.state.hotkeys;
+    state.hotkeysOn = !state.hotkeysOn;
+    app.platform.menus.setChecked(console::全局快捷键, state.hotkeysOn);
+    app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff);
+    if (!state.hotkeysOn) {
+        unregisterAll(state, app.platform.hotkeys);
         return;
     }
-    registerAll(app);
+    registerAll(state, app.settings, app.platform.hotkeys);
     tellHotkeyProblems(app);
 }
 
-std::string hotkeysHelpText(const App& app)
+std::string hotkeysHelpText(const HotkeysState& state)
 {
     std::string text;
     for (const HotkeyRow& row : hotkeyRows)
-        if (const auto& keys = app.state.hotkeys.hotkeysInForce[indexOf(row.action)])
+        if (const auto& keys = state.hotkeysInForce[indexOf(row.action)])
             text += "\r\n" + keyCombinationText(*keys) + "：" + row.caption;
     return text.empty() ? text : texts::hotkeysHelpHeading + text;
 }

@@ -4,9 +4,9 @@
 
 namespace tintora {
 
-// What a hotkey does; also its id with the system.
-enum class HotkeyAction { toggleTint, stronger, weaker, screenshot, fullScreen, console };
-inline constexpr std::size_t hotkeyActionCount = 6;
+// What a hotkey does; also its id with the system. `last` names the last action, not one more.
+enum class HotkeyAction { toggleTint, stronger, weaker, screenshot, fullScreen, console, last = console };
+inline constexpr std::size_t hotkeyActionCount = static_cast<std::size_t>(HotkeyAction::last) + 1;
 
 // Modifiers and a virtual-key code, as in "Ctrl+Alt+T".
 struct KeyCombination {
