@@ -76,11 +76,6 @@ struct AppState {
     // foreground window.
     bool keeperLiftRequested = false;
 
-    // Chart settings follower.
-    std::string chartFolder;
-    int chartChoice = 0;
-    std::string chartPictureName;
-
     // Screenshots, and the format of the screenshot command last chosen, which the hotkey takes.
     int screenshotCounter = 0;
     ImageFormat screenshotFormat = ImageFormat::png;

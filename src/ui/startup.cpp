@@ -99,8 +99,6 @@ void chooseVividBackground(App& app)
 void exitProgram(App& app, int code)
 {
     app.state.keeperTimerIds.clear();
-    app.state.chartFolder.clear();
-    app.state.chartPictureName.clear();
     app.platform.process.exit(code);
 }
 

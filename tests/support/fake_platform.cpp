@@ -360,6 +360,22 @@ std::vector<std::string> FakeFiles::listFiles(const std::string& pattern) const
     return names;
 }
 
+std::string FakeFiles::gbkAsUtf8(std::string_view gbk) const
+{
+    static const std::map<std::string_view, std::string_view> known{
+        {"\xCD\xBC", "图"}, {"\xC6\xAC", "片"}, {"\xB1\xED", "表"}};
+    std::string text;
+    for (std::size_t i = 0; i < gbk.size(); ++i) {
+        if (static_cast<unsigned char>(gbk[i]) < 0x80) {
+            text += gbk[i];
+            continue;
+        }
+        const auto found = known.find(gbk.substr(i++, 2));
+        text += found == known.end() ? "?" : found->second;
+    }
+    return text;
+}
+
 std::string FakeFiles::text(const std::string& path) const
 {
     auto it = files.find(path);
