@@ -17,8 +17,9 @@ TEST(ForeignText, IsReadByMarkOrBytes)
     EXPECT_EQ(textReadings("Img=a.png", markedGbk), Readings{"Img=a.png"});
     EXPECT_EQ(textReadings("\xEF\xBB\xBF图表", markedGbk), Readings{"图表"});
     EXPECT_EQ(textReadings("图表.png", markedGbk), (Readings{"图表.png", "gbk:图表.png"}));  // valid GBK too
-    EXPECT_EQ(textReadings("Img=图", markedGbk), Readings{"Img=图"});          // no GBK: a lead byte ends it
-    EXPECT_EQ(textReadings("Img=图\r\n", markedGbk), Readings{"Img=图\r\n"});  // nor a line end after it
+    // Ends in a GBK lead byte, so no GBK; the byte beyond the end would be a trail byte.
+    EXPECT_EQ(textReadings(std::string_view("Img=图A", 7), markedGbk), Readings{"Img=图"});
+    EXPECT_EQ(textReadings("Img=图\r\n", markedGbk), Readings{"Img=图\r\n"});  // a line end is no trail byte
     EXPECT_EQ(textReadings("\xCD\xBC\xB1\xED.png", markedGbk), Readings{"gbk:\xCD\xBC\xB1\xED.png"});  // 图表 in GBK
     EXPECT_EQ(textReadings("\xCD\xBC\xC6\xAC", markedGbk),
               (Readings{"\xCD\xBC\xC6\xAC", "gbk:\xCD\xBC\xC6\xAC"}));         // 图片
