@@ -47,7 +47,7 @@ std::string chartText(const App& app, const std::string& chartFolder)
 
 bool isPlainFileName(std::string_view name)
 {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:*?") == std::string_view::npos;
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string_view::npos;
 }
 
 void onChartTimer(App& app)

@@ -9,8 +9,7 @@ namespace tintora {
 void onChartTimer(App& app);
 void onChartFollowUpTimer(App& app);
 
-// True for a bare file name: no folder, drive, parent reference or wildcard, so it names one file
-// inside the chart folder.
+// True for a bare file name: no folder, drive or parent reference, so it stays inside the chart folder.
 bool isPlainFileName(std::string_view name);
 
 }  // namespace tintora

@@ -362,17 +362,9 @@ std::vector<std::string> FakeFiles::listFiles(const std::string& pattern) const
 
 std::string FakeFiles::gbkAsUtf8(std::string_view gbk) const
 {
-    static const std::map<std::string_view, std::string_view> known{
-        {"\xCD\xBC", "图"}, {"\xC6\xAC", "片"}, {"\xB1\xED", "表"}};
-    std::string text;
-    for (std::size_t i = 0; i < gbk.size(); ++i) {
-        if (static_cast<unsigned char>(gbk[i]) < 0x80) {
-            text += gbk[i];
-            continue;
-        }
-        const auto found = known.find(gbk.substr(i++, 2));
-        text += found == known.end() ? "?" : found->second;
-    }
+    std::string text(gbk);
+    for (const auto& [from, to] : {std::pair{"\xCD\xBC", "图"}, {"\xC6\xAC", "片"}, {"\xB1\xED", "表"}})
+        for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from)) text.replace(at, 2, to);
     return text;
 }
 

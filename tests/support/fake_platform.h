@@ -278,7 +278,7 @@ struct FakeFiles : Profile, FileSystem {
     bool writeFile(const std::string& path, const Bytes& content) override;
     void removeFile(const std::string& path) override { files.erase(path); }
     std::vector<std::string> listFiles(const std::string& pattern) const override;
-    // Knows ASCII and the GBK characters the tests use (图, 片, 表); any other byte pair becomes '?'.
+    // Knows ASCII and the GBK characters the tests use: 图, 片, 表.
     std::string gbkAsUtf8(std::string_view gbk) const override;
 
     // The text content of a file, for assertions.
