@@ -157,8 +157,7 @@ TEST_F(ChartFollower, WithoutTheSharedFolderOnlyTheTransparencyIsApplied)
     expectTransparencyApplied();
 }
 
-// Bytes that are GBK and UTF-8 alike are read the way whose picture exists.
-TEST_F(ChartFollower, ReadsChartIniFromItsBytesWhateverTheEncoding)
+TEST_F(ChartFollower, ReadsChartIniFromItsBytesAndOfTwoReadingsTheOneWhosePictureExists)
 {
     startAndLock();
     const std::string gbkAlsoUtf8 = "\xCD\xBC\xC6\xAC.png";  // 图片 in GBK
