@@ -26,12 +26,13 @@ ChartChoice chartChoiceOf(int record)
 std::string itemOf(std::string_view text, const SettingsItem& item) { return iniItem(text, item.section, item.key); }
 
 // Chart.ini as UTF-8, read from its bytes: the companion tool may write GBK, UTF-8 with or without
-// a mark, or UTF-16, which the profile API reads in the system's code page. Bytes valid both as
-// UTF-8 and as GBK are read the way whose picture exists in the chart folder.
+// a mark, or UTF-16, which the profile API misreads (in the system's code page, and on Windows a
+// UTF-8 mark hides the first section). Bytes valid both as UTF-8 and as GBK are read the way whose
+// picture exists in the chart folder.
 std::string chartText(const App& app, const std::string& chartFolder)
 {
     const FileSystem& files = app.platform.files;
-    const Bytes bytes = files.readFile(app.settings.pathOf(items::chartChoice));
+    const Bytes bytes = files.readFile(app.path(paths::chartIni, Base::program));
     const std::vector<std::string> readings =
         textReadings(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                      [&files](std::string_view gbk) { return files.gbkAsUtf8(gbk); });
