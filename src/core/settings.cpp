@@ -73,11 +73,6 @@ std::string Settings::readText(const SettingsItem& item) const
     return profile_.read(pathOf(item), item.section, item.key);
 }
 
-std::string Settings::readForeignText(const SettingsItem& item) const
-{
-    return profile_.readForeign(pathOf(item), item.section, item.key);
-}
-
 int Settings::readInt(const SettingsItem& item) const { return textToInt(readText(item)); }
 
 bool Settings::write(const SettingsItem& item, std::string_view value)

@@ -74,8 +74,6 @@ public:
     Settings(Profile& profile, const Folders& folders) : profile_(profile), folders_(folders) {}
 
     std::string readText(const SettingsItem& item) const;
-    // An item of a file another program wrote, whatever its encoding.
-    std::string readForeignText(const SettingsItem& item) const;
     int readInt(const SettingsItem& item) const;
     // False when the item could not be written.
     bool write(const SettingsItem& item, std::string_view value);

@@ -1,13 +1,48 @@
 #include "overlay/chart_follower.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "overlay/overlay.h"
+#include "platform/ini_text.h"
 
 namespace tintora {
 namespace {
 
-constexpr int chartPictureMode = 1;
-constexpr int transparencyOnlyMode = 2;
-constexpr int plainTintMode = 3;
+enum class ChartChoice { none, picture, transparencyOnly, plainTint };
+
+// The chart mode of Choice/Record; other values select none.
+ChartChoice chartChoiceOf(int record)
+{
+    switch (record) {
+        case 1: return ChartChoice::picture;
+        case 2: return ChartChoice::transparencyOnly;
+        case 3: return ChartChoice::plainTint;
+        default: return ChartChoice::none;
+    }
+}
+
+std::string itemOf(std::string_view text, const SettingsItem& item) { return iniItem(text, item.section, item.key); }
+
+// Chart.ini as UTF-8, read from its bytes: the companion tool may write GBK, UTF-8 with or without
+// a mark, or UTF-16, which the profile API misreads (in the system's code page, and on Windows a
+// UTF-8 mark hides the first section). Bytes valid both as UTF-8 and as GBK are read the way whose
+// picture exists in the chart folder.
+std::string chartText(const App& app, const std::string& chartFolder)
+{
+    const FileSystem& files = app.platform.files;
+    const Bytes bytes = files.readFile(app.path(paths::chartIni, Base::program));
+    const std::vector<std::string> readings =
+        textReadings(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                     [&files](std::string_view gbk) { return files.gbkAsUtf8(gbk); });
+    const auto pictureExists = [&](const std::string& text) {
+        const std::string name = itemOf(text, items::chartPicture);
+        return isPlainFileName(name) && files.exists(chartFolder + name);
+    };
+    const auto found = std::ranges::find_if(readings, pictureExists);
+    return found == readings.end() ? readings.front() : *found;
+}
 
 }  // namespace
 
@@ -23,21 +58,20 @@ void onChartTimer(App& app)
     p.desktop.processPendingEvents();
 
     const bool somePictureExists = !p.files.listFiles(chartFolder + "*.png").empty();
-    const int chartChoice = app.settings.readInt(items::chartChoice);
-    // The companion tool may write its file in GBK or UTF-8, which the profile API misreads.
-    const std::string chartPictureName = app.settings.readForeignText(items::chartPicture);
+    const std::string text = chartText(app, chartFolder);
+    const ChartChoice chartChoice = chartChoiceOf(textToInt(itemOf(text, items::chartChoice)));
+    const std::string chartPictureName = itemOf(text, items::chartPicture);
 
-    if (!chartPictureName.empty() && chartChoice == chartPictureMode && somePictureExists) {
+    if (!chartPictureName.empty() && chartChoice == ChartChoice::picture && somePictureExists) {
         // Setting the picture restores the background and drops what was drawn before; a missing,
         // unreadable or foreign file leaves the canvas without a picture.
         Bytes picture;
-        if (isPlainFileName(chartPictureName))
-            picture = p.files.readFile(chartFolder + chartPictureName);
+        if (isPlainFileName(chartPictureName)) picture = p.files.readFile(chartFolder + chartPictureName);
         p.canvas.setPicture(picture);
     }
-    if (chartChoice == plainTintMode)
+    if (chartChoice == ChartChoice::plainTint)
         paintTint(p.canvas, app.state.overlay.tint.colour);
-    if (chartChoice == transparencyOnlyMode) p.timers.setInterval(chartFollowUpClock, 40);
+    if (chartChoice == ChartChoice::transparencyOnly) p.timers.setInterval(chartFollowUpClock, 40);
 
     applyOverlayTransparency(p, app.state.overlay.tint);
     p.timers.setInterval(chartClock, 0);

@@ -53,6 +53,25 @@ bool isUtf8(std::string_view bytes)
     return true;
 }
 
+// Whether the bytes are made of ASCII and GBK's double-byte characters only: a lead byte
+// 0x81-0xFE followed by a trail byte 0x40-0xFE other than 0x7F.
+bool isGbk(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const std::uint8_t lead = byteAt(bytes, i);
+        if (lead < 0x80) continue;
+        if (lead == 0x80 || lead == 0xFF || ++i == bytes.size()) return false;
+        const std::uint8_t trail = byteAt(bytes, i);
+        if (trail < 0x40 || trail == 0x7F || trail == 0xFF) return false;
+    }
+    return true;
+}
+
+bool isAscii(std::string_view bytes)
+{
+    return std::ranges::all_of(bytes, [](char c) { return static_cast<std::uint8_t>(c) < 0x80; });
+}
+
 void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -108,13 +127,14 @@ bool sameName(std::string_view a, std::string_view b)
 
 }  // namespace
 
-std::string textAsUtf8(std::string_view bytes, GbkToUtf8 fromGbk)
+std::vector<std::string> textReadings(std::string_view bytes, const GbkToUtf8& fromGbk)
 {
-    if (startsWith(bytes, utf16leMark)) return utf16AsUtf8(bytes.substr(utf16leMark.size()), false);
-    if (startsWith(bytes, utf16beMark)) return utf16AsUtf8(bytes.substr(utf16beMark.size()), true);
-    if (startsWith(bytes, utf8Mark)) return std::string(bytes.substr(utf8Mark.size()));
-    if (isUtf8(bytes)) return std::string(bytes);
-    return fromGbk(bytes);
+    if (startsWith(bytes, utf16leMark)) return {utf16AsUtf8(bytes.substr(utf16leMark.size()), false)};
+    if (startsWith(bytes, utf16beMark)) return {utf16AsUtf8(bytes.substr(utf16beMark.size()), true)};
+    if (startsWith(bytes, utf8Mark)) return {std::string(bytes.substr(utf8Mark.size()))};
+    if (!isUtf8(bytes)) return {fromGbk(bytes)};
+    if (isAscii(bytes) || !isGbk(bytes)) return {std::string(bytes)};
+    return {std::string(bytes), fromGbk(bytes)};
 }
 
 std::string iniItem(std::string_view text, std::string_view section, std::string_view key)

@@ -13,9 +13,6 @@ public:
     virtual ~Profile() = default;
     // Reads one item; empty when the file, section or key is missing.
     virtual std::string read(const std::string& path, std::string_view section, std::string_view key) const = 0;
-    // Reads one item of a file another program wrote, as UTF-8 whatever the file's encoding
-    // (UTF-16 or UTF-8 with a byte-order mark, UTF-8 without one, or GBK) and the system's code page.
-    virtual std::string readForeign(const std::string& path, std::string_view section, std::string_view key) const = 0;
     // Writes one item, keeping the rest of the file; false when it could not be written.
     virtual bool write(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view value) = 0;
@@ -38,6 +35,8 @@ public:
     virtual void removeFile(const std::string& path) = 0;
     // Names (without folder) of the files, not folders, matching a wildcard pattern.
     virtual std::vector<std::string> listFiles(const std::string& pattern) const = 0;
+    // Text of GBK, the Chinese ANSI code page (936), as UTF-8, whatever the system's code page.
+    virtual std::string gbkAsUtf8(std::string_view gbk) const = 0;
 };
 
 // The running process.

@@ -5,7 +5,6 @@
 
 #include <optional>
 
-#include "platform/ini_text.h"
 #include "win32/error.h"
 #include "win32/handles.h"
 #include "win32/text.h"
@@ -81,17 +80,6 @@ Bytes readWholeFile(const std::wstring& path)
     return content;
 }
 
-// GBK is code page 936, converted as such whatever the system's own code page is.
-std::string gbkAsUtf8(std::string_view gbk)
-{
-    constexpr UINT gbkCodePage = 936;
-    const int size = static_cast<int>(gbk.size());
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, nullptr, 0)),
-                      L'\0');
-    MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return narrow(wide);
-}
-
 }  // namespace
 
 std::string Win32Profile::read(const std::string& path, std::string_view section, std::string_view key) const
@@ -101,13 +89,6 @@ std::string Win32Profile::read(const std::string& path, std::string_view section
                                                   profileBufferSize, widen(path).c_str());
     buffer.resize(length);
     return narrow(buffer);
-}
-
-std::string Win32Profile::readForeign(const std::string& path, std::string_view section, std::string_view key) const
-{
-    const Bytes bytes = readWholeFile(widen(path));
-    const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    return iniItem(textAsUtf8(raw, gbkAsUtf8), section, key);
 }
 
 bool Win32Profile::write(const std::string& path, std::string_view section, std::string_view key,
@@ -159,6 +140,16 @@ std::vector<std::string> Win32FileSystem::listFiles(const std::string& pattern) 
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(narrow(found.cFileName));
     } while (FindNextFileW(search->get(), &found));
     return names;
+}
+
+std::string Win32FileSystem::gbkAsUtf8(std::string_view gbk) const
+{
+    constexpr UINT gbkCodePage = 936;
+    const int size = static_cast<int>(gbk.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, nullptr, 0)),
+                      L'\0');
+    MultiByteToWideChar(gbkCodePage, 0, gbk.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return narrow(wide);
 }
 
 std::string Win32Process::runDirectory() const

@@ -7,7 +7,6 @@ namespace tintora::win32 {
 class Win32Profile final : public Profile {
 public:
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
-    std::string readForeign(const std::string& path, std::string_view section, std::string_view key) const override;
     bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override;
     bool removeSection(const std::string& path, std::string_view section) override;
@@ -22,6 +21,7 @@ public:
     bool writeFile(const std::string& path, const Bytes& content) override;
     void removeFile(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& pattern) const override;
+    std::string gbkAsUtf8(std::string_view gbk) const override;
 };
 
 class Win32Process final : public Process {

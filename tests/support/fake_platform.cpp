@@ -360,6 +360,14 @@ std::vector<std::string> FakeFiles::listFiles(const std::string& pattern) const
     return names;
 }
 
+std::string FakeFiles::gbkAsUtf8(std::string_view gbk) const
+{
+    std::string text(gbk);
+    for (const auto& [from, to] : {std::pair{"\xCD\xBC", "图"}, {"\xC6\xAC", "片"}, {"\xB1\xED", "表"}})
+        for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from)) text.replace(at, 2, to);
+    return text;
+}
+
 std::string FakeFiles::text(const std::string& path) const
 {
     auto it = files.find(path);

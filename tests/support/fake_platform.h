@@ -268,11 +268,6 @@ struct FakeTints : TintWindows {
 // Files and folders in memory; the profile API writes only into existing folders, as the real one.
 struct FakeFiles : Profile, FileSystem {
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
-    // The fake's files hold UTF-8 text.
-    std::string readForeign(const std::string& path, std::string_view section, std::string_view key) const override
-    {
-        return read(path, section, key);
-    }
     bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override;
     bool removeSection(const std::string& path, std::string_view section) override;
@@ -283,6 +278,8 @@ struct FakeFiles : Profile, FileSystem {
     bool writeFile(const std::string& path, const Bytes& content) override;
     void removeFile(const std::string& path) override { files.erase(path); }
     std::vector<std::string> listFiles(const std::string& pattern) const override;
+    // Knows ASCII and the GBK characters the tests use: 图, 片, 表.
+    std::string gbkAsUtf8(std::string_view gbk) const override;
 
     // The text content of a file, for assertions.
     std::string text(const std::string& path) const;

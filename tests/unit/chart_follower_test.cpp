@@ -157,6 +157,24 @@ TEST_F(ChartFollower, WithoutTheSharedFolderOnlyTheTransparencyIsApplied)
     expectTransparencyApplied();
 }
 
+TEST_F(ChartFollower, ReadsChartIniFromItsBytesAndOfTwoReadingsTheOneWhosePictureExists)
+{
+    startAndLock();
+    const std::string gbkAlsoUtf8 = "\xCD\xBC\xC6\xAC.png";  // 图片 in GBK
+    const std::pair<std::string, std::string> iniAndPicture[] = {
+        {"\xEF\xBB\xBF[Choice]\r\nRecord=1\r\n[Imges]\r\nImg=图表.png", "图表.png"},
+        {"[Choice]\nRecord=1\n[Imges]\nImg=" + gbkAlsoUtf8, "图片.png"},
+        {"[Choice]\nRecord=1\n[Imges]\nImg=" + gbkAlsoUtf8, gbkAlsoUtf8},
+    };
+    for (const auto& [ini, pictureFile] : iniAndPicture) {
+        putFile(paths::chartIni, ini);
+        putChartFile(pictureFile, pictureFile);
+        program.timerTick(console::时钟2);
+        EXPECT_EQ(picture(), pictureFile);
+        fp.files.removeFile(path(std::string(paths::chartFolder) + pictureFile));
+    }
+}
+
 TEST_F(ChartFollower, TransparencyKeepsTheOtherStyleBitsAndUsesTheTintsOpacity)
 {
     putChart("0", "");
