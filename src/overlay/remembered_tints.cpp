@@ -109,8 +109,8 @@ void tintMatchesOf(App& app, WindowHandle topLevel)
     std::optional<std::string> program;
     for (const RememberedEntry& entry : app.state.rememberedEntries) {
         if (app.state.rememberedTints.size() >= maxRememberedTints) return;
-        if (!sameName(entry.identity.topClass, className)) continue;
-        if (!program) program = p.tree.programName(topLevel);
+        if (!sameClass(entry.identity.topClass, className)) continue;
+        if (!program) program = programOf(p.tree, topLevel);
         if (sameName(entry.identity.program, *program)) tintIfMatching(app, entry, topLevel);
     }
 }

@@ -21,7 +21,7 @@ protected:
         fp.tree.add(n.window, 0, "Notepad", std::move(program));
         fp.tree.add(n.otherEdit, n.window, "Edit");
         fp.tree.add(n.edit, n.window, "EDIT");
-        fp.desktop.rects[n.window] = n.rect;
+        fp.desktop.rects[n.window] = {n.rect.left - 8, n.rect.top - 30, n.rect.right + 8, n.rect.bottom + 8};
         fp.desktop.rects[n.otherEdit] = {};
         fp.desktop.rects[n.edit] = n.rect;
         fp.desktop.topLevels[n.edit] = n.window;
@@ -145,12 +145,16 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
 
 TEST_F(RememberedTints, AtMostSixteenShowAndAWindowNotFoundIsNotTinted)
 {
-    putFile(paths::rememberedIni, "[Window3]\nProgram=notepad.exe\nClass=Notepad\nLevels=1\nLevel1=1 Edit\nA=90\n");
-    for (WindowHandle w = 0x100; w < 0x100 + 20 * 4; w += 4) open({w, w + 1, w + 2, {0, 0, 10, int(w)}});
+    putFile(paths::rememberedIni,
+            "[Window32]\nProgram=notepad.exe\nClass=Notepad\nLevels=1\nLevel1=1 Edit\nA=90\nR=0\n"
+            "G=0\nB=0\n");
     fp.tree.add(0x900, 0, "Notepad", "notepad.exe");  // without text areas
+    fp.desktop.rects[0x900] = {0, 0, 10, 5};
+    for (WindowHandle w = 0x100; w < 0x100 + 20 * 4; w += 4) open({w, w + 1, w + 2, {0, 0, 10, int(w)}});
     createStartupWindow();
     ticks(program);
     EXPECT_EQ(fp.tints.windows.size(), 16u);
+    EXPECT_EQ(tintAt({0, 0, 10, 5}), nullptr);
 }
 
 }  // namespace
