@@ -110,6 +110,22 @@ TEST(Win32Profile, ForeignFileReadsInItsOwnEncodingWhateverTheCodePage)
     }
 }
 
+TEST(Win32Profile, WholeSectionKeepsNamesOutsideTheCodePage)
+{
+    ASSERT_NE(GetACP(), 936u) << "run with a system code page other than the Chinese one";
+    TempFolder folder;
+    const std::string ini = folder / "Remembered.ini";
+    Win32Profile profile;
+    ASSERT_TRUE(profile.writeSection(ini, "Window1", {{"Program", "old.exe"}, {"Class", "Old"}}));
+    ASSERT_TRUE(profile.writeSection(ini, "Window2", {{"Program", "计算器.exe"}}));
+    ASSERT_TRUE(profile.writeSection(ini, "Window1", {{"Program", "图表.exe"}}));
+    EXPECT_EQ(profile.read(ini, "Window1", "Program"), "图表.exe");
+    EXPECT_EQ(profile.read(ini, "Window1", "Class"), "") << "the section is replaced whole";
+    EXPECT_EQ(profile.read(ini, "Window2", "Program"), "计算器.exe");
+    const Bytes bytes = Win32FileSystem().readFile(ini);
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + std::min<std::size_t>(bytes.size(), 2)), (Bytes{0xFF, 0xFE}));
+}
+
 TEST(Win32FileSystem, ExistsForFilesAndFoldersOnly)
 {
     TempFolder folder;
