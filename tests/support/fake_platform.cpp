@@ -292,7 +292,6 @@ bool FakeFiles::removeSection(const std::string& path, std::string_view section)
     return true;
 }
 
-// The fake has no reader between two writes: the section's items are written one by one.
 bool FakeFiles::writeSection(const std::string& path, std::string_view section, const ProfileItems& items)
 {
     if (!removeSection(path, section)) return false;

@@ -182,17 +182,14 @@ TEST_F(OverlayOnScreen, TintWindowCoversTheWindowFoundByItsIdentity)
 {
     ui.hide(WindowId::startup);
     const auto found = reinterpret_cast<WindowHandle>(beneath.hwnd());
-    // Two hidden controls of one class, told apart by their rank.
-    const auto control = [&] {
-        return OwnedWindow(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, beneath.hwnd(), nullptr,
-                                           GetModuleHandleW(nullptr), nullptr));
-    };
-    const OwnedWindow first = control(), second = control();
-    const auto identity = identify(tree, reinterpret_cast<WindowHandle>(second.get()), found);
+    OwnedWindow controls[2];  // hidden, of one class: told apart by their rank
+    for (auto& c : controls) c.reset(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 9, 9, beneath.hwnd(), 0, 0, 0));
+    const auto second = reinterpret_cast<WindowHandle>(controls[1].get());
+    const auto identity = identify(tree, second, found);
     ASSERT_TRUE(identity);
     EXPECT_TRUE(sameName(identity->program, "win32_tests.exe")) << identity->program;
     EXPECT_EQ(identity->topClass, "TintoraTestBeneath");
-    EXPECT_EQ(findByPath(tree, found, identity->path), reinterpret_cast<WindowHandle>(second.get()));
+    EXPECT_EQ(findByPath(tree, found, identity->path), second);
 
     // The system's report of a shown window, raised inside the process as Wine reports no other's.
     std::vector<WindowHandle> shown;
@@ -216,8 +213,7 @@ TEST_F(OverlayOnScreen, TintWindowCoversTheWindowFoundByItsIdentity)
     const DWORD exStyle = GetWindowLongW(window, GWL_EXSTYLE);
     EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE),
               static_cast<DWORD>(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE));
-    EXPECT_EQ(WindowFromPoint({(overlay.left + overlay.right) / 2, (overlay.top + overlay.bottom) / 2}),
-              beneath.hwnd());
+    EXPECT_EQ(WindowFromPoint({(overlay.left + overlay.right) / 2, (overlay.top + overlay.bottom) / 2}), beneath.hwnd());
     tints.hide(tint);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u);
     tints.place(tint, {overlay.left, overlay.top, overlay.right, overlay.bottom});
