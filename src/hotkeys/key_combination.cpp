@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "design/design.h"
+#include "platform/names.h"
 
 namespace tintora {
 namespace {
@@ -21,11 +22,6 @@ constexpr NamedKey namedKeys[] = {
 constexpr int lastFunctionKey = 24;
 
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) { return upper(x) == upper(y); });
-}
 
 std::string_view trimmed(std::string_view s)
 {

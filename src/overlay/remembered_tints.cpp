@@ -136,8 +136,8 @@ void tintMatchesOf(App& app, WindowHandle topLevel)
     std::optional<std::string> program;
     for (const RememberedEntry& entry : app.state.remembered.rememberedEntries) {
         if (shownTints(app.state.remembered) >= maxRememberedTints) return;
-        if (!sameName(entry.identity.topClass, className)) continue;
-        if (!program) program = p.tree.programName(topLevel);
+        if (!sameClass(entry.identity.topClass, className)) continue;
+        if (!program) program = programOf(p.tree, topLevel);
         if (sameName(entry.identity.program, *program)) tintIfMatching(app, entry, topLevel);
     }
 }

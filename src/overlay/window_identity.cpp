@@ -10,7 +10,10 @@ namespace {
 // Deeper than any real window tree; it stops a walk round a broken chain of parents.
 constexpr int maxDepth = 64;
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr std::string_view wpfClassPrefix = "HwndWrapper[";
+constexpr std::string_view frameHostProgram = "ApplicationFrameHost.exe";
+constexpr std::string_view frameClass = "ApplicationFrameWindow";
+constexpr std::string_view hostedAppClass = "Windows.UI.Core.CoreWindow";
 
 std::string sectionOf(int slot) { return "Window" + std::to_string(slot); }
 std::string levelKey(std::size_t level) { return "Level" + std::to_string(level); }
@@ -19,30 +22,46 @@ int component(std::string_view text) { return std::clamp(textToInt(text), 0, 255
 
 }  // namespace
 
-bool sameName(std::string_view a, std::string_view b)
+std::string lastingClassName(std::string_view className)
 {
-    return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+    if (!className.starts_with(wpfClassPrefix) || !className.ends_with(']')) return std::string(className);
+    // The thread's name may hold a semicolon, the GUID never does: the last two separators count.
+    const std::size_t guid = className.rfind(';');
+    const std::size_t thread = guid == std::string_view::npos ? guid : className.rfind(';', guid - 1);
+    if (thread == std::string_view::npos) return std::string(className);
+    return std::string(className.substr(0, thread)) + ";;]";
 }
+
+bool sameClass(std::string_view a, std::string_view b) { return sameName(lastingClassName(a), lastingClassName(b)); }
 
 bool sameIdentity(const WindowIdentity& a, const WindowIdentity& b)
 {
-    return sameName(a.program, b.program) && sameName(a.topClass, b.topClass) &&
+    return sameName(a.program, b.program) && sameClass(a.topClass, b.topClass) &&
            std::ranges::equal(a.path, b.path, [](const WindowStep& x, const WindowStep& y) {
-               return x.rank == y.rank && sameName(x.className, y.className);
+               return x.rank == y.rank && sameClass(x.className, y.className);
            });
+}
+
+std::string programOf(const WindowTree& tree, WindowHandle topLevel)
+{
+    std::string program = tree.programName(topLevel);
+    if (!sameName(program, frameHostProgram) || !sameName(tree.className(topLevel), frameClass)) return program;
+    for (WindowHandle child : tree.children(topLevel))
+        if (sameName(tree.className(child), hostedAppClass)) return tree.programName(child);
+    return {};
 }
 
 std::optional<WindowIdentity> identify(const WindowTree& tree, WindowHandle target, WindowHandle topLevel)
 {
     if (target == 0 || topLevel == 0) return std::nullopt;
-    WindowIdentity identity{tree.programName(topLevel), tree.className(topLevel), {}};
+    WindowIdentity identity{programOf(tree, topLevel), lastingClassName(tree.className(topLevel)), {}};
     if (identity.program.empty() || identity.topClass.empty()) return std::nullopt;
     for (WindowHandle w = target; w != topLevel; w = tree.parent(w)) {
         if (w == 0 || identity.path.size() >= maxDepth) return std::nullopt;
-        WindowStep step{tree.className(w), 0};
+        WindowStep step{lastingClassName(tree.className(w)), 0};
         for (WindowHandle sibling : tree.children(tree.parent(w))) {
             if (sibling == w) break;
-            if (sameName(tree.className(sibling), step.className)) ++step.rank;
+            if (sameClass(tree.className(sibling), step.className)) ++step.rank;
         }
         identity.path.insert(identity.path.begin(), step);
     }
@@ -56,7 +75,7 @@ WindowHandle findByPath(const WindowTree& tree, WindowHandle topLevel, const std
         WindowHandle found = 0;
         int rank = 0;
         for (WindowHandle child : tree.children(w)) {
-            if (!sameName(tree.className(child), step.className)) continue;
+            if (!sameClass(tree.className(child), step.className)) continue;
             if (rank++ == step.rank) {
                 found = child;
                 break;
@@ -72,11 +91,16 @@ WindowHandle findByPath(const WindowTree& tree, WindowHandle topLevel, const std
 std::optional<RememberedEntry> readRememberedEntry(const Profile& profile, const std::string& file, int slot)
 {
     const std::string section = sectionOf(slot);
-    const auto item = [&](std::string_view key) { return profile.read(file, section, key); };
+    // A section cut short (by an older version's key-by-key write) would read as another window.
+    bool complete = true;
+    const auto item = [&](std::string_view key) {
+        std::string value = profile.read(file, section, key);
+        complete = complete && !value.empty();
+        return value;
+    };
     RememberedEntry entry{slot, {item("Program"), item("Class"), {}}, 0, 0};
-    if (entry.identity.program.empty() || entry.identity.topClass.empty()) return std::nullopt;
     const int levels = textToInt(item("Levels"));
-    if (levels < 0 || levels > maxDepth) return std::nullopt;
+    if (!complete || levels < 0 || levels > maxDepth) return std::nullopt;
     for (int level = 1; level <= levels; ++level) {
         const std::string text = item(levelKey(level));
         const auto space = text.find(' ');
@@ -85,27 +109,24 @@ std::optional<RememberedEntry> readRememberedEntry(const Profile& profile, const
     }
     entry.colour = rgb(component(item("R")), component(item("G")), component(item("B")));
     entry.alpha = component(item("A"));
+    if (!complete) return std::nullopt;
     return entry;
 }
 
 bool writeRememberedEntry(Profile& profile, const std::string& file, const RememberedEntry& entry)
 {
-    // A shorter path than before leaves no level of the old one behind.
-    removeRememberedEntry(profile, file, entry.slot);
-    const std::string section = sectionOf(entry.slot);
     const WindowIdentity& id = entry.identity;
-    bool written = profile.write(file, section, "Program", id.program) &&
-                   profile.write(file, section, "Class", id.topClass) &&
-                   profile.write(file, section, "Levels", std::to_string(id.path.size()));
-    for (std::size_t level = 1; written && level <= id.path.size(); ++level) {
+    ProfileItems items{{"Program", id.program}, {"Class", id.topClass}, {"Levels", std::to_string(id.path.size())}};
+    for (std::size_t level = 1; level <= id.path.size(); ++level) {
         const WindowStep& step = id.path[level - 1];
-        written = profile.write(file, section, levelKey(level), std::to_string(step.rank) + " " + step.className);
+        items.emplace_back(levelKey(level), std::to_string(step.rank) + " " + step.className);
     }
     const Colour c = entry.colour;
-    return written && profile.write(file, section, "A", std::to_string(entry.alpha)) &&
-           profile.write(file, section, "R", std::to_string(c & 0xFF)) &&
-           profile.write(file, section, "G", std::to_string(c >> 8 & 0xFF)) &&
-           profile.write(file, section, "B", std::to_string(c >> 16 & 0xFF));
+    items.insert(items.end(), {{"A", std::to_string(entry.alpha)},
+                               {"R", std::to_string(c & 0xFF)},
+                               {"G", std::to_string(c >> 8 & 0xFF)},
+                               {"B", std::to_string(c >> 16 & 0xFF)}});
+    return profile.writeSection(file, sectionOf(entry.slot), items);
 }
 
 bool removeRememberedEntry(Profile& profile, const std::string& file, int slot)

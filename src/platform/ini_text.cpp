@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/names.h"
+
 namespace tintora {
 namespace {
 
@@ -117,12 +119,6 @@ std::string_view trimmed(std::string_view text)
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return text;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, {}, lower, lower);
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 // Settings files (the profile API) and the file system. Paths are UTF-8 with backslashes.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
 
 namespace tintora {
+
+// Keys and values of one section, in file order.
+using ProfileItems = std::vector<std::pair<std::string, std::string>>;
 
 class Profile {
 public:
@@ -16,6 +20,10 @@ public:
     // Writes one item, keeping the rest of the file; false when it could not be written.
     virtual bool write(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view value) = 0;
+    // Replaces a section with these items in one write, so that no reader sees it half-written;
+    // false when the file could not be written. A file it creates is UTF-16 (which the profile API
+    // keeps), so that names outside the system's code page keep their characters.
+    virtual bool writeSection(const std::string& path, std::string_view section, const ProfileItems& items) = 0;
     // Removes a section with all its items; false when the file could not be written.
     virtual bool removeSection(const std::string& path, std::string_view section) = 0;
 };

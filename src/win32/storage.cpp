@@ -80,6 +80,17 @@ Bytes readWholeFile(const std::wstring& path)
     return content;
 }
 
+// Creates the file holding only a UTF-16LE byte-order mark, unless it exists; false when it
+// can be neither found nor created.
+bool ensureUtf16File(const std::wstring& path)
+{
+    const auto file = openFile(path, GENERIC_WRITE, 0, CREATE_NEW);
+    if (!file) return GetLastError() == ERROR_FILE_EXISTS;
+    constexpr std::uint8_t utf16leMark[] = {0xFF, 0xFE};
+    DWORD written = 0;
+    return WriteFile(file->get(), utf16leMark, sizeof utf16leMark, &written, nullptr) && written == sizeof utf16leMark;
+}
+
 }  // namespace
 
 std::string Win32Profile::read(const std::string& path, std::string_view section, std::string_view key) const
@@ -98,6 +109,18 @@ bool Win32Profile::write(const std::string& path, std::string_view section, std:
                                    widen(path).c_str()))
         return true;
     reportLastError("WritePrivateProfileStringW " + path);
+    return false;
+}
+
+bool Win32Profile::writeSection(const std::string& path, std::string_view section, const ProfileItems& items)
+{
+    // key=value strings, each ended by a null, and one more null after the last.
+    std::wstring block;
+    for (const auto& [key, value] : items) block += widen(key) + L"=" + widen(value) + L'\0';
+    const std::wstring file = widen(path);
+    if (ensureUtf16File(file) && WritePrivateProfileSectionW(widen(section).c_str(), block.c_str(), file.c_str()))
+        return true;
+    reportLastError("WritePrivateProfileSectionW " + path);
     return false;
 }
 

@@ -9,6 +9,7 @@ public:
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
     bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override;
+    bool writeSection(const std::string& path, std::string_view section, const ProfileItems& items) override;
     bool removeSection(const std::string& path, std::string_view section) override;
 };
 

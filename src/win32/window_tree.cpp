@@ -44,8 +44,12 @@ std::vector<WindowHandle> Win32WindowTree::topLevelWindows() const
 // EnumChildWindows would walk the children's children too.
 std::vector<WindowHandle> Win32WindowTree::children(WindowHandle w) const
 {
+    // Another program may create and destroy child windows during the walk, and then the chain of
+    // siblings need not end; no real window has this many children.
+    constexpr std::size_t maxChildren = 4096;
     std::vector<WindowHandle> windows;
-    for (HWND child = GetWindow(toHwnd(w), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(toHwnd(w), GW_CHILD); child && windows.size() < maxChildren;
+         child = GetWindow(child, GW_HWNDNEXT))
         windows.push_back(toHandle(child));
     return windows;
 }
@@ -70,10 +74,12 @@ std::string Win32WindowTree::programName(WindowHandle w) const
     const HANDLE opened = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!opened) return {};
     const KernelHandle process(opened);
-    wchar_t path[MAX_PATH] = {};
-    DWORD length = MAX_PATH;
-    if (!QueryFullProcessImageNameW(process.get(), 0, path, &length)) return {};
-    const std::wstring image(path, length);
+    // The longest path the system allows, in characters with the ending null.
+    constexpr DWORD longPathLength = 32768;
+    std::wstring image(longPathLength, L'\0');
+    DWORD length = longPathLength;
+    if (!QueryFullProcessImageNameW(process.get(), 0, image.data(), &length)) return {};
+    image.resize(length);
     return narrow(image.substr(image.find_last_of(L"\\/") + 1));
 }
 

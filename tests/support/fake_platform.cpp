@@ -292,6 +292,13 @@ bool FakeFiles::removeSection(const std::string& path, std::string_view section)
     return true;
 }
 
+bool FakeFiles::writeSection(const std::string& path, std::string_view section, const ProfileItems& items)
+{
+    if (!removeSection(path, section)) return false;
+    for (const auto& [key, value] : items) write(path, section, key, value);
+    return true;
+}
+
 std::vector<WindowHandle> FakeWindowTree::children(WindowHandle w) const
 {
     std::vector<WindowHandle> found;
@@ -309,7 +316,7 @@ const FakeWindowTree::Node& FakeWindowTree::node(WindowHandle w) const
 
 std::string FakeWindowTree::programName(WindowHandle w) const
 {
-    while (parent(w) != 0) w = parent(w);
+    while (node(w).program.empty() && parent(w) != 0) w = parent(w);
     return node(w).program;
 }
 

@@ -224,7 +224,7 @@ struct FakeWindowTree : WindowTree {
     std::vector<WindowHandle> children(WindowHandle w) const override;
     WindowHandle parent(WindowHandle w) const override { return node(w).parent; }
     std::string className(WindowHandle w) const override { return node(w).className; }
-    // The program of the window's top-level window.
+    // The program of the window or, when it has none of its own, of the nearest window above it.
     std::string programName(WindowHandle w) const override;
     void watchShownWindows(std::function<void(WindowHandle)> shown) override { watcher = std::move(shown); }
 
@@ -270,6 +270,7 @@ struct FakeFiles : Profile, FileSystem {
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
     bool write(const std::string& path, std::string_view section, std::string_view key,
                std::string_view value) override;
+    bool writeSection(const std::string& path, std::string_view section, const ProfileItems& items) override;
     bool removeSection(const std::string& path, std::string_view section) override;
 
     bool exists(const std::string& path) const override;

@@ -21,7 +21,7 @@ protected:
         fp.tree.add(n.window, 0, "Notepad", std::move(program));
         fp.tree.add(n.otherEdit, n.window, "Edit");
         fp.tree.add(n.edit, n.window, "EDIT");
-        fp.desktop.rects[n.window] = n.rect;
+        fp.desktop.rects[n.window] = {n.rect.left - 8, n.rect.top - 30, n.rect.right + 8, n.rect.bottom + 8};
         fp.desktop.rects[n.otherEdit] = {};
         fp.desktop.rects[n.edit] = n.rect;
         fp.desktop.topLevels[n.edit] = n.window;
@@ -170,7 +170,7 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
 TEST_F(RememberedTints, AtMostSixteenShownAndOnlyOverTheEntrysWindow)
 {
     putFile(paths::rememberedIni,
-            "[Window3]\nProgram=notepad.exe\nClass=Notepad\nLevels=1\nLevel1=1 Edit\nA=90\nR=1\nG=2\nB=3\n");
+            "[Window32]\nProgram=notepad.exe\nClass=Notepad\nLevels=1\nLevel1=1 Edit\nA=90\nR=1\nG=2\nB=3\n");
     const Notepad otherProgram{0x900, 0x901, 0x902, {0, 0, 10, 1}};
     const Notepad hiddenEdit{0x910, 0x911, 0x912, {0, 0, 10, 2}};
     const Notepad cloaked{0x920, 0x921, 0x922, {0, 0, 10, 3}};

@@ -182,11 +182,14 @@ TEST_F(OverlayOnScreen, TintWindowCoversTheWindowFoundByItsIdentity)
 {
     ui.hide(WindowId::startup);
     const auto found = reinterpret_cast<WindowHandle>(beneath.hwnd());
-    const auto identity = identify(tree, found, found);
+    OwnedWindow controls[2];  // hidden, of one class: told apart by their rank
+    for (auto& c : controls) c.reset(CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 9, 9, beneath.hwnd(), 0, 0, 0));
+    const auto second = reinterpret_cast<WindowHandle>(controls[1].get());
+    const auto identity = identify(tree, second, found);
     ASSERT_TRUE(identity);
     EXPECT_TRUE(sameName(identity->program, "win32_tests.exe")) << identity->program;
     EXPECT_EQ(identity->topClass, "TintoraTestBeneath");
-    EXPECT_EQ(findByPath(tree, found, identity->path), found);
+    EXPECT_EQ(findByPath(tree, found, identity->path), second);
 
     // The system's report of a shown window, raised inside the process as Wine reports no other's.
     std::vector<WindowHandle> shown;

@@ -78,6 +78,13 @@ TEST(Win32Profile, WriteReadRoundTripKeepsOtherKeys)
     EXPECT_EQ(profile.read(ini, "colour", "G"), "");
     EXPECT_EQ(profile.read(ini, "other", "A"), "");
     EXPECT_EQ(profile.read(folder / "missing.ini", "colour", "A"), "");
+    // A whole section replaces the old one, in a UTF-16 file that keeps names outside the code page.
+    const std::string remembered = folder / "Remembered.ini";
+    ASSERT_TRUE(profile.writeSection(remembered, "Window1", {{"Program", "计算器.exe"}, {"Class", "Old"}}));
+    ASSERT_TRUE(profile.writeSection(remembered, "Window1", {{"Program", "图表.exe"}}));
+    EXPECT_EQ(profile.read(remembered, "Window1", "Program"), "图表.exe") << "code page " << GetACP();
+    EXPECT_EQ(profile.read(remembered, "Window1", "Class"), "");
+    EXPECT_EQ(Win32FileSystem().readFile(remembered).at(0), 0xFF);
 }
 
 TEST(Win32Profile, MissingFolderReadsEmptyAndWritesNothing)
