@@ -19,7 +19,7 @@ rounds="$5"
 idle_seconds="$6"
 key_samples=$((3 * rounds))
 in_process_samples=10
-grab_samples=3
+grab_samples=10
 width="$TINTORA_SCREEN_WIDTH" height="$TINTORA_SCREEN_HEIGHT"
 ticks_per_second="$(getconf CLK_TCK)"
 
