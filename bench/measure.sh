@@ -19,7 +19,7 @@ rounds="$5"
 idle_seconds="$6"
 key_samples=$((3 * rounds))
 in_process_samples=10
-grab_samples=3
+grab_samples=10
 width="$TINTORA_SCREEN_WIDTH" height="$TINTORA_SCREEN_HEIGHT"
 ticks_per_second="$(getconf CLK_TCK)"
 
@@ -103,14 +103,24 @@ cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 # memory_mb PID FIELD: VmRSS or VmHWM of the process, in MB.
 memory_mb() { awk -v field="$2:" '$1 == field { printf "%.2f", $2 / 1024 }' "/proc/$1/status"; }
 
-# idle_sample NAME PID: the process's and the wineserver's CPU over the idle time, in % of one core.
+# Context switches of all the process's threads so far: each is a thread that went to sleep or was
+# put aside, so over an idle time they count its wake-ups.
+context_switches() {
+  cat "/proc/$1"/task/*/status 2>/dev/null |
+    awk '$1 == "voluntary_ctxt_switches:" || $1 == "nonvoluntary_ctxt_switches:" { n += $2 } END { print n + 0 }'
+}
+
+# idle_sample NAME PID: the process's and the wineserver's CPU over the idle time, in % of one core,
+# and the process's wake-ups a second over the same time (as wakeups-NAME).
 idle_sample() {
-  local name="$1" pid="$2" start end program server
+  local name="$1" pid="$2" start end program server switches
   start=$(date +%s%N) program=$(cpu_ticks "$pid") server=$(cpu_ticks "$TINTORA_WINESERVER_PID")
+  switches=$(context_switches "$pid")
   sleep "$idle_seconds"
   end=$(date +%s%N)
   awk -v name="$name" -v ticks=$(($(cpu_ticks "$pid") - program + $(cpu_ticks "$TINTORA_WINESERVER_PID") - server)) \
-    -v hz="$ticks_per_second" -v ns=$((end - start)) 'BEGIN { printf "%s %.3f\n", name, 100 * ticks / hz / (ns / 1e9) }'
+    -v switches=$(($(context_switches "$pid") - switches)) -v hz="$ticks_per_second" -v ns=$((end - start)) \
+    'BEGIN { printf "%s %.3f\nwakeups-%s %.1f\n", name, 100 * ticks / hz / (ns / 1e9), name, switches / (ns / 1e9) }'
 }
 
 stop_program() {

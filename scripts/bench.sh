@@ -116,7 +116,8 @@ colour slider step, real key to changed pixel on the screen|slider-step|notepad 
 paint of one tint in process: paintTint and its WM_PAINT|paint|bare layered window of the same size filling itself with a brush in WM_PAINT|paint-bare|ms|ratio|2
   of which paintTint|paint-tint|the same bare window's paint|paint-bare|ms|ratio|-
   the same paint, for information|paint|memset of the overlay's visible bytes|paint-memset|ms|ratio|-
-screenshot grab|grab|BitBlt alone|grab-reference|ms|ratio|1.2
+screenshot grab|grab|BitBlt alone into a kept bitmap|grab-reference|ms|ratio|1.15
+  first grab at a new size, for information|grab-first|the same BitBlt|grab-reference|ms|ratio|-
 BMP screenshot: grab and encode|shot-bmp|import, BMP|import-bmp|ms|ratio|-
   of which encode|encode-bmp|-|-|ms|-|-
 JPEG screenshot: grab and encode|shot-jpeg|import, JPEG|import-jpeg|ms|ratio|-
@@ -128,6 +129,7 @@ PNG screenshot: grab and encode|shot-png|import, PNG|import-png|ms|ratio|-
 smart-snap tick|snap-tick|WindowFromPoint + GetWindowRect|snap-reference|ms|ratio|-
 idle CPU (process + wineserver), locked, console in front|idle-console|bare program, same windows and timers|bare-idle-console|%|ratio|1.2
 idle CPU (process + wineserver), locked, notepad in front|idle-notepad|bare program, same windows and timers|bare-idle-notepad|%|ratio|1.2
+wake-ups a second (the process's context switches), locked, console in front|wakeups-idle-console|bare program, same windows and timers|wakeups-bare-idle-console|/s|ratio|0.5
 idle CPU, console in front, following its window|idle-following|following off|idle-console|%|ratio|1.2
 idle CPU, opening screen, three remembered tints shown|idle-remembered|none|idle-opening|%|ratio|1.2
 steady memory (RSS), locked|rss|bare program, same windows, sliders, labels and button in the same fonts|bare-rss|MB|diff|4

@@ -4,6 +4,10 @@
 // A layered, click-through, topmost popup over the rectangle (the overlay), a captioned 500 x 420
 // window in the middle of the screen (the console, titled "bare console"), a 16 ms window timer
 // (the pointer follower) and a 50 ms callback timer (the topmost keeper); both ticks are empty.
+// These are the clocks of a locked Tintora in the bench's scene (following off and no window
+// remembered, so no event hook either; its other clocks stop after their first tick). The reference
+// keeps both running whatever Tintora does while nothing moves: the bare program with those windows
+// and timers.
 #include <windows.h>
 
 #include "bare_window.h"

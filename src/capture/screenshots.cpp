@@ -16,7 +16,7 @@ OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle
     const auto rect = p.desktop.visibleFrame(window);
     if (!rect) return {{}, Failure::capture};
     p.capture.flushScreen();
-    const Image image = p.capture.grab({rect->left, rect->top, rect->left + width, rect->top + height});
+    const Image& image = p.capture.grab({rect->left, rect->top, rect->left + width, rect->top + height});
     if (image.empty()) return {{}, Failure::capture};
     Bytes file = p.encoder.encode(image, format);
     if (file.empty()) return {{}, Failure::encoding};

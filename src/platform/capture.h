@@ -12,8 +12,9 @@ public:
     // Waits until what has been drawn and moved so far is on the screen.
     virtual void flushScreen() = 0;
     // The composed screen image of the rectangle, layered windows included; pixels outside every
-    // screen are black. Empty when no picture could be taken.
-    virtual Image grab(ScreenRect r) = 0;
+    // screen are black. Empty when no picture could be taken. The picture is the capture's own and
+    // stays as it is until the next grab, which reuses its storage.
+    virtual const Image& grab(ScreenRect r) = 0;
 };
 
 class ImageEncoder {

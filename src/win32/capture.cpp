@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "win32/error.h"
@@ -52,26 +54,39 @@ void Win32ScreenCapture::flushScreen()
     Sleep(uncomposedSettleMilliseconds);
 }
 
-Image Win32ScreenCapture::grab(ScreenRect r)
+const Image& Win32ScreenCapture::grab(ScreenRect r)
+{
+    if (!copyScreen(r)) picture_ = {};
+    return picture_;
+}
+
+bool Win32ScreenCapture::keepSurface(HDC screen, int width, int height)
+{
+    if (surface_.bitmap && surface_.width == width && surface_.height == height) return true;
+    // The old surface goes first, so that two full-screen bitmaps are never held at once.
+    surface_ = {};
+    MemoryDc dc(CreateCompatibleDC(screen));
+    const BITMAPINFO info = topDownBitmapInfo(width, height);
+    void* bits = nullptr;
+    GdiObject<HBITMAP> bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dc || !bitmap || !bits) {
+        reportLastError("CreateDIBSection (screen capture)");
+        return false;
+    }
+    surface_ = {width, height, std::move(dc), std::move(bitmap), static_cast<std::uint32_t*>(bits)};
+    return true;
+}
+
+bool Win32ScreenCapture::copyScreen(ScreenRect r)
 {
     const long long wideWidth = static_cast<long long>(r.right) - r.left;
     const long long wideHeight = static_cast<long long>(r.bottom) - r.top;
-    if (wideWidth <= 0 || wideHeight <= 0 || wideWidth * wideHeight > maxPixels) return {};
+    if (wideWidth <= 0 || wideHeight <= 0 || wideWidth * wideHeight > maxPixels) return false;
     const int width = static_cast<int>(wideWidth);
     const int height = static_cast<int>(wideHeight);
 
     const WindowDc screen(nullptr);
-    if (!screen) return {};
-    const MemoryDc memory(CreateCompatibleDC(screen.get()));
-    if (!memory) return {};
-
-    const BITMAPINFO info = topDownBitmapInfo(width, height);
-    void* bits = nullptr;
-    const GdiObject<HBITMAP> dib(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!dib || !bits) {
-        reportLastError("CreateDIBSection (screen capture)");
-        return {};
-    }
+    if (!screen || !keepSurface(screen.get(), width, height)) return false;
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
 
     // Each part of the rectangle that lies on a monitor is copied from the screen; the rest (left
@@ -85,25 +100,28 @@ Image Win32ScreenCapture::grab(ScreenRect r)
         parts.push_back(part);
         covered += static_cast<long long>(part.right - part.left) * (part.bottom - part.top);
     }
-    if (covered < wideWidth * wideHeight) std::memset(bits, 0, count * sizeof(std::uint32_t));
+    if (covered < wideWidth * wideHeight) std::memset(surface_.bits, 0, count * sizeof(std::uint32_t));
     if (!parts.empty()) {
-        const SelectedObject selected(memory.get(), dib.get());
+        const SelectedObject selected(surface_.dc.get(), surface_.bitmap.get());
         for (const RECT& part : parts) {
             // CAPTUREBLT: layered windows (the tint overlay) are part of the picture.
-            if (!BitBlt(memory.get(), part.left - r.left, part.top - r.top, part.right - part.left,
+            if (!BitBlt(surface_.dc.get(), part.left - r.left, part.top - r.top, part.right - part.left,
                         part.bottom - part.top, screen.get(), part.left, part.top, SRCCOPY | CAPTUREBLT)) {
                 reportLastError("BitBlt (screen capture)");
-                return {};
+                return false;
             }
         }
         GdiFlush();
     }
 
-    // One pass from the bitmap into the picture; the fourth byte of a screen pixel is undefined.
-    const auto* source = static_cast<const std::uint32_t*>(bits);
-    Image image{width, height, std::vector<std::uint32_t>(source, source + count)};
-    for (std::uint32_t& pixel : image.pixels) pixel &= 0x00FFFFFFu;
-    return image;
+    // One pass from the bitmap into the picture, whose storage is kept as well while the size
+    // stays; the fourth byte of a screen pixel is undefined.
+    if (picture_.pixels.size() != count) picture_.pixels = std::vector<std::uint32_t>(count);
+    picture_.width = width;
+    picture_.height = height;
+    std::transform(surface_.bits, surface_.bits + count, picture_.pixels.begin(),
+                   [](std::uint32_t pixel) { return pixel & 0x00FFFFFFu; });
+    return true;
 }
 
 }  // namespace tintora::win32

@@ -397,15 +397,15 @@ bool FakeFiles::writable(const std::string& path) const
 
 void FakeCapture::flushScreen() { append(log, "flushScreen"); }
 
-Image FakeCapture::grab(ScreenRect r)
+const Image& FakeCapture::grab(ScreenRect r)
 {
     grabs.push_back(r);
     append(log, "grab");
     if (onGrab) onGrab();
-    if (fails) return {};
-    Image image{r.right - r.left, r.bottom - r.top, {}};
-    image.pixels.assign(static_cast<std::size_t>(image.width) * image.height, 0x123456);
-    return image;
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    picture = fails ? Image{} : Image{width, height, std::vector<std::uint32_t>(std::size_t(width) * height, 0x123456)};
+    return picture;
 }
 
 Bytes FakeCapture::encode(const Image& image, ImageFormat format)

@@ -327,12 +327,13 @@ struct FakeShell : Shell {
 
 struct FakeCapture : ScreenCapture, ImageEncoder {
     void flushScreen() override;
-    Image grab(ScreenRect r) override;
+    const Image& grab(ScreenRect r) override;
     Bytes encode(const Image& image, ImageFormat format) override;
 
     bool fails = false;
     bool encodingFails = false;
     std::vector<ScreenRect> grabs;
+    Image picture;
     std::vector<ImageFormat> encodes;
     // Called at each grab, e.g. to see where the console is at that moment.
     std::function<void()> onGrab;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "win32/capture.h"
 #include "win32/encoder.h"
@@ -209,6 +210,28 @@ TEST_P(CaptureCrop, HasTheRectanglesSizeWithScreenPixelsInsideAndBlackOutside)
 
 INSTANTIATE_TEST_SUITE_P(Rectangles, CaptureCrop, ::testing::ValuesIn(cropCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The capture keeps its bitmap between grabs of one size: grabs of other sizes, one of them with the
+// same number of pixels in another shape, each get their own rows.
+TEST(Capture, SuccessiveGrabsOfOtherSizesEachShowTheirOwnPixels)
+{
+    constexpr int left = 300;
+    constexpr int top = 200;
+    Win32ScreenCapture capture;
+    const OwnedWindow window = showWindow(left, top, patternWidth, patternHeight);
+    ASSERT_TRUE(patternShown(capture, left, top));
+    for (const auto [width, height] :
+         {std::pair{100, 150}, std::pair{150, 100}, std::pair{7, 3}, std::pair{200, 150}}) {
+        const Image& image = capture.grab(rectOf(left, top, width, height));
+        ASSERT_EQ(image.width, width);
+        ASSERT_EQ(image.height, height);
+        ASSERT_EQ(image.pixels.size(), static_cast<std::size_t>(width * height));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                ASSERT_EQ(image.pixels[y * width + x], patternPixel(x, y))
+                    << width << "x" << height << " at " << x << "," << y;
+    }
+}
 
 TEST(Capture, EmptyOrImpossibleRectangleGivesEmptyImage)
 {
