@@ -1,0 +1,80 @@
+#include "app/command_runner.h"
+
+#include "capture/screenshots.h"
+#include "colour/colour_controls.h"
+#include "design/texts.h"
+#include "overlay/overlay.h"
+#include "overlay/placement.h"
+#include "ui/console_shell.h"
+#include "ui/tray_start.h"
+
+namespace tintora {
+namespace {
+
+const CommandAnswer done{exitcode::done, {}};
+
+CommandAnswer notNow(const char* reason) { return {exitcode::notNow, reason}; }
+
+// The commands that act on the locked tint.
+CommandAnswer carryOutLocked(App& app, const Command& command)
+{
+    auto& controls = app.platform.controls;
+    switch (command.kind) {
+        case CommandKind::opacity: stepOpacity(app, command.values[0] - controls.sliderPosition(opacitySlider)); break;
+        case CommandKind::stronger: stepOpacity(app, opacityHotkeyStep); break;
+        case CommandKind::weaker: stepOpacity(app, -opacityHotkeyStep); break;
+        case CommandKind::colour: {
+            const console::Control sliders[] = {redSlider, greenSlider, blueSlider};
+            for (std::size_t i = 0; i < std::size(sliders); ++i) {
+                controls.setSliderPosition(sliders[i], command.values[i]);
+                onColourSliderChanged(app, sliders[i]);
+            }
+            break;
+        }
+        case CommandKind::shot: {
+            const int counter = app.state.screenshotCounter;
+            saveScreenshot(app, command.format.value_or(app.state.screenshotFormat));
+            // A screenshot not saved is not counted; the balloon by the console says why.
+            if (app.state.screenshotCounter == counter) return notNow(texts::screenshotNotTaken);
+            break;
+        }
+        case CommandKind::fullScreen: goFullScreen(app); break;
+        case CommandKind::windowed: goWindowed(app); break;
+        default: break;
+    }
+    return done;
+}
+
+CommandAnswer carryOutNow(App& app, const Command& command)
+{
+    switch (command.kind) {
+        case CommandKind::toggle: toggleTints(app); return done;
+        case CommandKind::console: bringForward(app); return done;
+        case CommandKind::tray:
+            if (app.locked())
+                hideConsoleToTray(app);
+            else if (app.state.snapKeyState == SnapKeyState::awaitingKey)
+                return notNow(texts::snapInProgress);
+            else
+                hideOpeningScreenToTray(app);
+            return done;
+        case CommandKind::usage: return {exitcode::done, usageText()};
+        default: break;
+    }
+    if (!app.locked()) return notNow(texts::notLockedYet);
+    return carryOutLocked(app, command);
+}
+
+}  // namespace
+
+void carryOut(App& app, const Command& command, const AnswerCommand& answer)
+{
+    if (command.kind == CommandKind::quit) {
+        answer(done);
+        endTintora(app);
+        return;
+    }
+    answer(carryOutNow(app, command));
+}
+
+}  // namespace tintora
