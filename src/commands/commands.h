@@ -15,13 +15,6 @@
 
 namespace tintora {
 
-// The exit codes a script sees.
-namespace exitcode {
-inline constexpr int done = 0;
-inline constexpr int notNow = 2;
-inline constexpr int notUnderstood = 64;
-}  // namespace exitcode
-
 enum class CommandKind {
     toggle,
     opacity,

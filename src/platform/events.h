@@ -23,6 +23,13 @@ struct CommandAnswer {
     std::string text;
     friend bool operator==(const CommandAnswer&, const CommandAnswer&) = default;
 };
+// The exit codes a script sees.
+namespace exitcode {
+inline constexpr int done = 0;
+inline constexpr int notNow = 2;
+inline constexpr int notUnderstood = 64;
+}  // namespace exitcode
+
 using AnswerCommand = std::function<void(const CommandAnswer&)>;
 
 class EventSink {

@@ -161,7 +161,7 @@ std::vector<std::string> Win32FileSystem::listFiles(const std::string& pattern) 
     return names;
 }
 
-std::string Win32Process::runDirectory() const
+std::wstring programPath()
 {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -169,10 +169,15 @@ std::string Win32Process::runDirectory() const
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);  // truncated: a long path
     }
+}
+
+std::string Win32Process::runDirectory() const
+{
+    std::wstring path = programPath();
     const std::size_t separator = path.find_last_of(L"\\/");
     path.resize(separator == std::wstring::npos ? 0 : separator);
     return narrow(path);

@@ -59,10 +59,10 @@ TEST_F(Win32UiTest, PopupMenuRunsTheChosenItem)
     withConsole([&] {
         HWND c = hwnd(WindowId::console);
         SetTimer(c, 99, 50, chooseFirstMenuItem);
-        ui.tray().popupMenu(console::快捷菜单);
+        ui.tray().popupMenu(console::快捷菜单, WindowId::console);
         KillTimer(c, 99);
         EXPECT_TRUE(pumpUntil([&] { return !sink.commands.empty(); }));
-        EXPECT_EQ(sink.commands, std::vector<MenuRef>{console::恢复视窗});
+        EXPECT_EQ(sink.commands, std::vector<MenuRef>{console::显示});
     });
 }
 
