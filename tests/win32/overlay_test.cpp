@@ -10,6 +10,7 @@
 #include "app/tintora.h"
 #include "overlay/overlay.h"
 #include "overlay/window_identity.h"
+#include "win32/autostart.h"
 #include "win32/canvas.h"
 #include "win32/capture.h"
 #include "win32/desktop.h"
@@ -120,8 +121,9 @@ protected:
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui,    ui,      ui,    ui,      ui.tray(), canvas,  desktop, tree,
-                      tints, profile, files, process, shell,     capture, encoder, ui.hotkeys()};
+    Win32Autostart autostart;
+    Platform platform{ui,    ui,      ui,    ui,      ui.tray(), canvas,  desktop,      tree,
+                      tints, profile, files, process, shell,     capture, encoder, ui.hotkeys(), autostart};
     Tintora program{platform};
 };
 
