@@ -99,7 +99,6 @@ CommandAnswer sendCommand(std::string_view command)
         // User interface privilege isolation refuses messages to a program of higher integrity.
         if (GetLastError() == ERROR_ACCESS_DENIED) return {exitcode::notNow, texts::commandRefused};
         reportLastError("SendMessageTimeoutW (command)");
-        return {exitcode::notNow, texts::noAnswer};
     }
     return {exitcode::notNow, texts::noAnswer};
 }
