@@ -37,9 +37,12 @@ bool write(HANDLE out, std::string_view utf8)
 // Standard output redirected to a file or pipe, or else the console of the parent, if either.
 bool writeOut(std::string_view utf8)
 {
+    // A console handle handed to a program without a console of its own cannot be written: the
+    // parent's console is attached instead.
     HANDLE inherited = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (inherited && inherited != INVALID_HANDLE_VALUE && GetFileType(inherited) != FILE_TYPE_UNKNOWN)
-        return write(inherited, utf8);
+    if (inherited && inherited != INVALID_HANDLE_VALUE && GetFileType(inherited) != FILE_TYPE_UNKNOWN &&
+        write(inherited, utf8))
+        return true;
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
     HANDLE opened =
         CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
