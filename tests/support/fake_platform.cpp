@@ -403,8 +403,8 @@ Bytes FakeCapture::encode(const Image& image, ImageFormat format)
 }
 
 FakePlatform::FakePlatform()
-    : platform{ui,    ui,    ui,    ui,      ui,    canvas,  desktop, tree,
-               tints, files, files, process, shell, capture, capture, hotkeys, autostart}
+    : platform{ui,    ui,    ui,      ui,    ui,      canvas,  desktop, tree,     tints,
+               files, files, process, shell, capture, capture, hotkeys, autostart}
 {
     ui.log = &log;
     desktop.ui = &ui;

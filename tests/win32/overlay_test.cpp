@@ -122,8 +122,8 @@ protected:
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
     Win32Autostart autostart;
-    Platform platform{ui,    ui,      ui,    ui,      ui.tray(), canvas,  desktop,      tree,
-                      tints, profile, files, process, shell,     capture, encoder, ui.hotkeys(), autostart};
+    Platform platform{ui,      ui,    ui,      ui,    ui.tray(), canvas,  desktop,      tree,     tints,
+                      profile, files, process, shell, capture,   encoder, ui.hotkeys(), autostart};
     Tintora program{platform};
 };
 
@@ -212,7 +212,8 @@ TEST_F(OverlayOnScreen, TintWindowCoversTheWindowFoundByItsIdentity)
     const DWORD exStyle = GetWindowLongW(window, GWL_EXSTYLE);
     EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE),
               static_cast<DWORD>(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE));
-    EXPECT_EQ(WindowFromPoint({(overlay.left + overlay.right) / 2, (overlay.top + overlay.bottom) / 2}), beneath.hwnd());
+    EXPECT_EQ(WindowFromPoint({(overlay.left + overlay.right) / 2, (overlay.top + overlay.bottom) / 2}),
+              beneath.hwnd());
     tints.hide(tint);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u);
     tints.place(tint, {overlay.left, overlay.top, overlay.right, overlay.bottom});
