@@ -1,8 +1,10 @@
 // The Windows entry: builds the real platform, the behaviour on top of it, and runs the message loop;
-// a start while Tintora runs brings the running one forward instead.
+// a start while Tintora runs brings the running one forward instead, or hands it its command.
 #include <windows.h>
 
 #include "app/tintora.h"
+#include "commands/commands.h"
+#include "win32/command_line.h"
 #include "win32/real_platform.h"
 #include "win32/single_instance.h"
 
@@ -10,15 +12,41 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace tintora;
 
+    const std::vector<std::string> words = win32::commandLineWords();
+    std::optional<Command> command;
+    if (!words.empty()) {
+        // A line not understood sends nothing and starts nothing.
+        const ParsedCommand parsed = parseCommand(words);
+        if (const auto* refusal = std::get_if<CommandAnswer>(&parsed)) {
+            win32::tellUser(*refusal);
+            return refusal->exitCode;
+        }
+        command = std::get<Command>(parsed);
+        if (command->kind == CommandKind::usage) {
+            win32::tellUser({exitcode::done, usageText()});
+            return exitcode::done;
+        }
+    }
+
     const win32::SingleInstance instance;
     if (!instance.isFirst()) {
-        win32::bringRunningInstanceForward();
-        return 0;
+        if (!command) {
+            win32::bringRunningInstanceForward();
+            return exitcode::done;
+        }
+        const CommandAnswer answer = win32::sendCommand(commandText(*command));
+        win32::tellUser(answer);
+        return answer.exitCode;
     }
+    // Nothing runs that could be ended.
+    if (command && command->kind == CommandKind::quit) return exitcode::done;
+
     win32::RealPlatform backend;
     Tintora app(backend.platform);
     backend.ui.connect(app);
     app.start();
-    backend.ui.createStartupWindow();
+    // A quiet start: the opening screen stays hidden and a tray icon stands for it.
+    backend.ui.createStartupWindow(!command || command->kind != CommandKind::tray);
+    if (command) app.commandReceived(commandText(*command), win32::tellUser);
     return backend.ui.run();
 }

@@ -1,5 +1,6 @@
 #include "app/tintora.h"
 
+#include "app/command_runner.h"
 #include "capture/screenshots.h"
 #include "colour/colour_controls.h"
 #include "hotkeys/hotkeys.h"
@@ -12,6 +13,7 @@
 #include "ui/about.h"
 #include "ui/console_shell.h"
 #include "ui/startup.h"
+#include "ui/tray_start.h"
 
 namespace tintora {
 namespace {
@@ -56,11 +58,10 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif); break;
         case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png); break;
         case console::清空截图次数统计: clearScreenshotCounter(state.screenshots, p.menus, app.settings); break;
-        case console::恢复视窗: restoreConsole(p, state.console); break;
-        case console::关闭并退出:
-            p.tray.removeIcon(WindowId::console);
-            exitProgram(p.process, 0);
-            break;
+        case console::显示: bringForward(app); break;
+        case console::色调关开: toggleTints(app); break;
+        case console::开机时启动: toggleStartWithWindows(app); break;
+        case console::退出: endTintora(app); break;
         default: break;
     }
 }
@@ -140,7 +141,10 @@ void Tintora::buttonClicked(ControlRef c)
 
 void Tintora::trayEvent(WindowId w, TrayEvent event)
 {
-    if (w == WindowId::console) onConsoleTrayEvent(app_, event);
+    if (w == WindowId::console)
+        onConsoleTrayEvent(app_, event);
+    else
+        onOpeningTrayEvent(app_, event);
 }
 
 void Tintora::hotkeyPressed(HotkeyAction action)
@@ -175,7 +179,19 @@ void Tintora::anotherStart() { bringForward(app_); }
 
 void Tintora::trayCreated(WindowId w)
 {
-    if (w == WindowId::console) onTrayCreated(app_);
+    if (w == WindowId::console)
+        onTrayCreated(app_);
+    else
+        onOpeningTrayCreated(app_);
+}
+
+void Tintora::commandReceived(std::string_view command, const AnswerCommand& answer)
+{
+    const ParsedCommand parsed = parseCommand(splitWords(command));
+    if (const auto* refusal = std::get_if<CommandAnswer>(&parsed))
+        answer(*refusal);
+    else
+        carryOut(app_, std::get<Command>(parsed), answer);
 }
 
 }  // namespace tintora

@@ -25,6 +25,7 @@ public:
     void hotkeyPressed(HotkeyAction action) override;
     void trayCreated(WindowId w) override;
     void anotherStart() override;
+    void commandReceived(std::string_view command, const AnswerCommand& answer) override;
 
 private:
     // Moves the tint's opacity by delta (a hotkey); nothing before the lock.

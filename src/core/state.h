@@ -70,6 +70,8 @@ struct ConsoleState {
     ConsoleStart consoleStartMode = ConsoleStart::shown;
     int savedConsoleLeft = 0;
     bool consoleInTray = false;
+    // The opening screen is hidden and a tray icon stands for it (a quiet start).
+    bool openingInTray = false;
     // Hiding to the tray waits for the shell's notification area, which was not there.
     bool trayAwaited = false;
 };

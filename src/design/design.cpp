@@ -122,9 +122,13 @@ constexpr MenuDesign consoleMenu[] = {
     {console::当前截图统计次数为, 1, "当前截图统计次数为", none, true, true},
     {menuSeparator, 1, "-", none, false, true},
     {console::清空截图次数统计, 1, "清空截图次数统计", shift(vk::f(8)), false, true},
+    // The tray icon's menu, never on the menu bar.
     {console::快捷菜单, 0, "快捷菜单", none, false, false},
-    {console::恢复视窗, 1, "恢复视窗", none, false, true},
-    {console::关闭并退出, 1, "关闭并退出", none, false, true},
+    {console::显示, 1, "显示", none, false, true},
+    {console::色调关开, 1, "色调关/开", none, false, true},
+    {console::开机时启动, 1, "开机时启动", none, false, true},
+    {menuSeparator, 1, "-", none, false, true},
+    {console::退出, 1, "退出", none, false, true},
 };
 
 }  // namespace

@@ -25,6 +25,20 @@ inline constexpr const char* hotkeyNotCombination = " 不是按键组合";
 inline constexpr const char* hotkeyGivenTwice = " 与 ";
 inline constexpr const char* hotkeyGivenTwiceEnd = " 重复";
 
+// Commands from the command line: the usage's title and closing lines, and the answers.
+inline constexpr const char* usageTitle = "用法：tintora.exe [命令]";
+inline constexpr const char* usageExitCodes = "退出代码：0 完成；2 现在无法执行（附原因）；64 命令或数值无法识别";
+inline constexpr const char* commandUnknown = "无法识别的命令：";
+inline constexpr const char* valueNotUnderstood = "无法识别的数值：";
+inline constexpr const char* valueMissing = "缺少数值：";
+inline constexpr const char* seeUsage = "\r\n输入 tintora.exe /? 查看用法。";
+inline constexpr const char* notLockedYet = "尚未锁定窗口：请先用“智能吸附窗口”锁定一个窗口。";
+inline constexpr const char* snapInProgress = "正在智能吸附窗口，请先锁定或返回。";
+inline constexpr const char* screenshotNotTaken = "截图未保存，原因见控制台旁的提示。";
+inline constexpr const char* commandRefused =
+    "Windows 拒绝了此命令：正在运行的 Tintora 属于另一个用户，或以管理员身份运行。";
+inline constexpr const char* noAnswer = "正在运行的 Tintora 没有回应。";
+
 // The help's list of the global hotkeys in force.
 inline constexpr const char* hotkeysHelpHeading = "全局快捷键（在任何程序中都可使用）：";
 

@@ -23,9 +23,11 @@ constexpr std::string_view shellClasses[] = {
 
 bool isTopmost(const Desktop& desktop, WindowHandle w) { return desktop.extendedStyle(w) & exstyle::topmost; }
 
+// Before the lock the start-up window is the opening screen, an ordinary window.
 KeptWindows keptWindows(const App& app)
 {
-    KeptWindows kept{{}, app.platform.windows.handle(WindowId::startup), app.platform.windows.handle(WindowId::console)};
+    const Windows& windows = app.platform.windows;
+    KeptWindows kept{{}, app.locked() ? windows.handle(WindowId::startup) : 0, windows.handle(WindowId::console)};
     for (const RememberedTint& t : app.state.remembered.rememberedTints) kept.tints.push_back(t.window);
     return kept;
 }

@@ -1,5 +1,9 @@
 #pragma once
 // Events the platform delivers to the behaviour.
+#include <functional>
+#include <string>
+#include <string_view>
+
 #include "platform/hotkeys.h"
 #include "platform/ids.h"
 
@@ -11,6 +15,22 @@ enum class TrayEvent {
     doubleClick = 2,  // left double-click
     menu = 3,         // right button released or the context-menu key
 };
+
+// The answer to a command from the command line: the exit code the program that gave it ends with,
+// and what the user is told (empty when there is nothing to tell).
+struct CommandAnswer {
+    int exitCode = 0;
+    std::string text;
+    friend bool operator==(const CommandAnswer&, const CommandAnswer&) = default;
+};
+// The exit codes a script sees.
+namespace exitcode {
+inline constexpr int done = 0;
+inline constexpr int notNow = 2;
+inline constexpr int notUnderstood = 64;
+}  // namespace exitcode
+
+using AnswerCommand = std::function<void(const CommandAnswer&)>;
 
 class EventSink {
 public:
@@ -31,6 +51,8 @@ public:
     virtual void trayCreated(WindowId w) = 0;
     // The program was started again while it runs; the later start has ended.
     virtual void anotherStart() = 0;
+    // A later start gave a command; answer is called once, before the program may end.
+    virtual void commandReceived(std::string_view command, const AnswerCommand& answer) = 0;
 };
 
 }  // namespace tintora

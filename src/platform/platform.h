@@ -1,5 +1,6 @@
 #pragma once
 // Everything the behaviour reaches of the outside world, passed in by reference.
+#include "platform/autostart.h"
 #include "platform/canvas.h"
 #include "platform/capture.h"
 #include "platform/desktop.h"
@@ -29,6 +30,7 @@ struct Platform {
     ScreenCapture& capture;
     ImageEncoder& encoder;
     Hotkeys& hotkeys;
+    Autostart& autostart;
 };
 
 }  // namespace tintora

@@ -81,8 +81,9 @@ public:
     virtual bool setIcon(WindowId w, std::string_view tip) = 0;
     virtual void removeIcon(WindowId w) = 0;
     virtual void showBalloon(std::string_view text, Point at) = 0;
-    // Shows a menu bar item's items as a pop-up menu at the cursor; a chosen item runs its command.
-    virtual void popupMenu(MenuRef m) = 0;
+    // Shows a menu bar item's items as a pop-up menu at the cursor, owned by the window whose icon
+    // was clicked; a chosen item runs its command.
+    virtual void popupMenu(MenuRef m, WindowId owner) = 0;
 };
 
 }  // namespace tintora

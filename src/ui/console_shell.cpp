@@ -11,6 +11,7 @@
 #include "hotkeys/hotkeys.h"
 #include "ui/startup.h"
 #include "overlay/topmost_keeper.h"
+#include "ui/tray_start.h"
 
 namespace tintora {
 namespace {
@@ -140,13 +141,17 @@ void restoreConsole(Platform& p, ConsoleState& console)
 
 void onConsoleTrayEvent(App& app, TrayEvent event)
 {
-    if (event == TrayEvent::menu) app.platform.tray.popupMenu(console::快捷菜单);
+    if (event == TrayEvent::menu) showTrayMenu(app, WindowId::console);
     if (event == TrayEvent::doubleClick) restoreConsole(app.platform, app.state.console);
 }
 
 void bringConsoleBack(App& app)
 {
-    if (!app.locked()) return;
+    if (!app.locked()) {
+        // A quiet start's opening screen comes out of the tray as a normal start shows it.
+        if (app.state.console.openingInTray) showOpeningScreen(app);
+        return;
+    }
     if (app.state.console.consoleInTray) restoreConsole(app.platform, app.state.console);
     app.platform.windows.activate(WindowId::console);
 }
@@ -156,7 +161,7 @@ void bringForward(App& app)
     if (app.locked())
         bringConsoleBack(app);
     else
-        app.platform.windows.activate(WindowId::startup);
+        showOpeningScreen(app);
 }
 
 void onTrayCreated(App& app)

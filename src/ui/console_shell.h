@@ -9,9 +9,11 @@ void onConsoleCreated(App& app);
 void hideConsoleToTray(App& app);
 void restoreConsole(Platform& p, ConsoleState& console);
 void onConsoleTrayEvent(App& app, TrayEvent event);
-// The console back on the screen, out of the tray if it is there, and active; nothing before the lock.
+// The console back on the screen, out of the tray if it is there, and active; before the lock only
+// a quiet start's opening screen comes out of the tray.
 void bringConsoleBack(App& app);
-// A second start: the console comes forward (out of the tray), or the start-up window before there is one.
+// A second start or "显示": the console comes forward (out of the tray), or the start-up window
+// before there is one.
 void bringForward(App& app);
 // Finishes hiding to the tray once the shell's notification area is there.
 void onTrayCreated(App& app);

@@ -1,6 +1,7 @@
 #pragma once
 // Every real backend, wired into the one Platform the behaviour is built on.
 #include "platform/platform.h"
+#include "win32/autostart.h"
 #include "win32/canvas.h"
 #include "win32/capture.h"
 #include "win32/desktop.h"
@@ -30,8 +31,9 @@ struct RealPlatform {
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui,    ui,      ui,    ui,      ui.tray(), canvas,  desktop, tree,
-                      tints, profile, files, process, shell,     capture, encoder, ui.hotkeys()};
+    Win32Autostart autostart;
+    Platform platform{ui,      ui,    ui,      ui,    ui.tray(), canvas,  desktop,      tree,     tints,
+                      profile, files, process, shell, capture,   encoder, ui.hotkeys(), autostart};
 };
 
 }  // namespace tintora::win32

@@ -175,7 +175,7 @@ std::string Win32FileSystem::gbkAsUtf8(std::string_view gbk) const
     return narrow(wide);
 }
 
-std::string Win32Process::runDirectory() const
+std::wstring programPath()
 {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -183,10 +183,15 @@ std::string Win32Process::runDirectory() const
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);  // truncated: a long path
     }
+}
+
+std::string Win32Process::runDirectory() const
+{
+    std::wstring path = programPath();
     const std::size_t separator = path.find_last_of(L"\\/");
     path.resize(separator == std::wstring::npos ? 0 : separator);
     return narrow(path);

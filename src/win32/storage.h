@@ -1,8 +1,13 @@
 #pragma once
 // Settings files, files and folders, and the running process, through kernel32's wide API.
+#include <string>
+
 #include "platform/storage.h"
 
 namespace tintora::win32 {
+
+// The full path of the running program's exe.
+std::wstring programPath();
 
 class Win32Profile final : public Profile {
 public:

@@ -131,15 +131,19 @@ void Win32Tray::showBalloon(std::string_view text, Point at)
     SetTimer(balloon_.get(), balloonToolId, balloonMilliseconds, balloonTimeUp);
 }
 
-void Win32Tray::popupMenu(MenuRef m)
+void Win32Tray::popupMenu(MenuRef m, WindowId owner)
 {
-    HWND hwnd = ui_.hwndOf(m.window);
+    HWND hwnd = ui_.hwndOf(owner);
     if (!hwnd) return;
     POINT at{};
     GetCursorPos(&at);
     // Without being the foreground window the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(hwnd);
-    TrackPopupMenu(ui_.popupItems(m), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd, nullptr);
+    // At the pointer, on the side the system's menus drop to; a per-monitor aware program's menu is
+    // drawn at the DPI of the monitor it opens on.
+    const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    TrackPopupMenu(ui_.popupItems(m), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN | align, at.x, at.y, 0, hwnd, nullptr);
+    // The menu then closes at once the next time it opens, as the system's tray menus do.
     PostMessageW(hwnd, WM_NULL, 0, 0);
 }
 

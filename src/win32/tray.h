@@ -27,7 +27,7 @@ public:
     bool setIcon(WindowId w, std::string_view tip) override;
     void removeIcon(WindowId w) override;
     void showBalloon(std::string_view text, Point at) override;
-    void popupMenu(MenuRef m) override;
+    void popupMenu(MenuRef m, WindowId owner) override;
 
     bool hasIcon(WindowId w) const { return icons_[index(w)].shown; }
     // The balloon tip's window, once it has been shown.

@@ -52,10 +52,11 @@ EventSink& Win32Ui::sink() const
     return *sink_;
 }
 
-void Win32Ui::createStartupWindow()
+void Win32Ui::createStartupWindow(bool shown)
 {
     createWindow(WindowId::startup);
     sink().windowCreated(WindowId::startup);
+    if (!shown) return;
     ShowWindow(hwndOf(WindowId::startup), SW_SHOWNORMAL);
     UpdateWindow(hwndOf(WindowId::startup));
 }
@@ -174,7 +175,7 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     switch (message) {
-        case WM_COMMAND: onCommand(w, wParam, lParam); return 0;
+        case WM_COMMAND: onCommand(wParam, lParam); return 0;
         case WM_HSCROLL: onScroll(reinterpret_cast<HWND>(lParam)); return 0;
         case WM_TIMER:
             if (const TimerRef t{w.id, static_cast<int>(wParam) - 1}; hasTimer(t)) sink().timerTick(t);
@@ -201,6 +202,13 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
                 return TRUE;
             }
             break;
+        case WM_COPYDATA:
+            if (const auto command = commandOf(*reinterpret_cast<const COPYDATASTRUCT*>(lParam))) {
+                HWND from = reinterpret_cast<HWND>(wParam);
+                sink().commandReceived(*command, [&](const CommandAnswer& a) { sendAnswer(hwnd, from, a); });
+                return TRUE;
+            }
+            break;
         case WM_HOTKEY:
             if (const auto action = Win32Hotkeys::actionOf(wParam)) sink().hotkeyPressed(*action);
             return 0;
@@ -222,11 +230,12 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void Win32Ui::onCommand(TopWindow& w, WPARAM wParam, LPARAM lParam)
+void Win32Ui::onCommand(WPARAM wParam, LPARAM lParam)
 {
     if (lParam == 0) {
-        // From a menu or an accelerator.
-        if (const auto m = menuFromCommandId(LOWORD(wParam)); m && m->window == w.id) sink().menuCommand(*m);
+        // From a menu or an accelerator. The tray icon's menu belongs to the console and may be shown
+        // by the start-up window's icon: the id says which item it is.
+        if (const auto m = menuFromCommandId(LOWORD(wParam))) sink().menuCommand(*m);
         return;
     }
     const Control* c = controlOf(reinterpret_cast<HWND>(lParam));

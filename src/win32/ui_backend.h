@@ -35,8 +35,9 @@ public:
 
     // Events go to the sink from now on; connect before creating a window.
     void connect(EventSink& sink) { sink_ = &sink; }
-    // Creates the start-up window with its controls and menus, raises windowCreated, then shows it.
-    void createStartupWindow();
+    // Creates the start-up window with its controls and menus, raises windowCreated, then shows it
+    // unless it starts hidden (in the tray).
+    void createStartupWindow(bool shown = true);
     // Runs the message loop until WM_QUIT and returns its exit code.
     int run();
     // Translates a key message with the shortcuts of the window's menu; true when it became a command.
@@ -132,7 +133,7 @@ private:
     void setIcons(TopWindow& w);
     LRESULT onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lParam);
     void onScroll(HWND slider);
-    void onCommand(TopWindow& w, WPARAM wParam, LPARAM lParam);
+    void onCommand(WPARAM wParam, LPARAM lParam);
     EventSink& sink() const;
 
     WindowClass windowClass_;

@@ -206,6 +206,11 @@ lock_over_notepad() {
 # Starts Tintora and locks the overlay over the text area of the notepad started before.
 lock_over_running_notepad() {
   start_tintora
+  lock_startup_window_over_notepad
+}
+
+# Locks the running Tintora's opening screen over the text area of the notepad started before.
+lock_startup_window_over_notepad() {
   wait_for_startup_window
   read -r EDIT_LEFT EDIT_TOP EDIT_RIGHT EDIT_BOTTOM <<<"$(field_rect "$NOTEPAD_EDIT_LINE")"
   press "$STARTUP_X" ctrl+shift+F1
@@ -217,13 +222,29 @@ lock_over_running_notepad() {
 
 # Double-clicks Tintora's tray icon. Without a desktop's notification area, Wine shows the icons
 # in a small window of its own.
-double_click_tray_icon() {
-  local tray t_x t_y t_height
+double_click_tray_icon() { click_tray_icon 1 --repeat 2 --delay 80; }
+
+# click_tray_icon BUTTON [XDOTOOL CLICK OPTIONS]
+click_tray_icon() {
+  local tray t_x t_y t_height button="$1"
+  shift
   tray="$(window_line "Wine System Tray")"
   [ -n "$tray" ] || fail "no notification area window with the icon"
   read -r t_x t_y _ t_height <<<"$(field_client "$tray")"
-  xdotool mousemove --sync $((E2E_X0 + t_x + 12)) $((E2E_Y0 + t_y + t_height / 2)) click --repeat 2 --delay 80 1
+  xdotool mousemove --sync $((E2E_X0 + t_x + 12)) $((E2E_Y0 + t_y + t_height / 2)) click "$@" "$button"
 }
+
+# choose_in_tray_menu N: a click on the Nth item of the tray icon's menu (items 17 pixels high at
+# 96 DPI below a 3-pixel border; the separator comes after the third).
+choose_in_tray_menu() {
+  local left top
+  click_tray_icon 3
+  wait_until 5 "the tray icon's menu" has_class "#32768"
+  read -r left top _ <<<"$(field_rect "$(class_line "#32768")")"
+  xdotool mousemove --sync $((E2E_X0 + left + 30)) $((E2E_Y0 + top + 3 + ($1 - 1) * 17 + 8)) click 1
+  wait_until 5 "the menu closed" no_menu
+}
+no_menu() { ! has_class "#32768"; }
 
 # Writes a settings file as the profile API would find it.
 write_ini() {

@@ -418,8 +418,8 @@ Bytes FakeCapture::encode(const Image& image, ImageFormat format)
 }
 
 FakePlatform::FakePlatform()
-    : platform{ui,    ui,    ui,    ui,      ui,    canvas,  desktop, tree,
-               tints, files, files, process, shell, capture, capture, hotkeys}
+    : platform{ui,    ui,    ui,      ui,    ui,      canvas,  desktop, tree,     tints,
+               files, files, process, shell, capture, capture, hotkeys, autostart}
 {
     ui.log = &log;
     desktop.ui = &ui;

@@ -75,7 +75,11 @@ public:
     bool setIcon(WindowId w, std::string_view tip) override;
     void removeIcon(WindowId w) override { trayTips.erase(w); }
     void showBalloon(std::string_view text, Point at) override { balloons.push_back({std::string(text), at}); }
-    void popupMenu(MenuRef m) override { popups.push_back(m); }
+    void popupMenu(MenuRef m, WindowId owner) override
+    {
+        popups.push_back(m);
+        popupOwners.push_back(owner);
+    }
 
     struct ControlState {
         Geometry geometry;
@@ -116,6 +120,7 @@ public:
     bool trayAvailable = true;
     std::vector<Balloon> balloons;
     std::vector<MenuRef> popups;
+    std::vector<WindowId> popupOwners;
     std::map<std::pair<WindowId, int>, int> intervals;
 
 private:
@@ -352,6 +357,17 @@ struct FakeHotkeys : Hotkeys {
     std::map<HotkeyAction, KeyCombination> registered;
 };
 
+// The start at log-on: what the system holds.
+struct FakeAutostart : Autostart {
+    bool isOn() const override { return on; }
+    bool set(bool value) override
+    {
+        on = value;
+        return true;
+    }
+    bool on = false;
+};
+
 // All fakes together, with a Platform that refers to them.
 struct FakePlatform {
     FakePlatform();
@@ -365,6 +381,7 @@ struct FakePlatform {
     FakeShell shell;
     FakeCapture capture;
     FakeHotkeys hotkeys;
+    FakeAutostart autostart;
     std::vector<std::string> log;
     Platform platform;
 };

@@ -193,7 +193,7 @@ TEST_F(ConsoleTray, HideKeepsTopAndSizeGivesTheKeyboardBackAndRestoreBringsBackT
     EXPECT_EQ(fp.ui.balloons[0].at, (Point{1810, 952}));
     EXPECT_EQ(fp.desktop.foreground, game);
 
-    program.menuCommand(console::恢复视窗);
+    program.menuCommand(console::显示);
     EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 500, 500, 371}));
     EXPECT_TRUE(fp.ui.trayTips.empty());
 
@@ -202,7 +202,7 @@ TEST_F(ConsoleTray, HideKeepsTopAndSizeGivesTheKeyboardBackAndRestoreBringsBackT
     fp.desktop.foreground = fp.ui.consoleHandle;
     program.menuCommand(console::最小化控制台到托盘);
     EXPECT_EQ(fp.desktop.foreground, unit::targetWindow);
-    program.menuCommand(console::恢复视窗);
+    program.menuCommand(console::显示);
 
     // Another window has it (the move took it, or the user went elsewhere): it stays there.
     fp.desktop.foreground = 0x3002;
@@ -217,7 +217,7 @@ TEST_F(ConsoleTray, HidingWhileHiddenIsIgnoredSoRestoreStillWorks)
     EXPECT_EQ(fp.ui.trayIconAdds, 1);
     EXPECT_EQ(fp.ui.balloons.size(), 1u);
 
-    program.menuCommand(console::恢复视窗);
+    program.menuCommand(console::显示);
     EXPECT_EQ(geometry(WindowId::console).left, 710);
 
     // Once shown again, the command hides it again.
@@ -246,14 +246,14 @@ TEST_F(ConsoleTray, HidesOffEveryMonitorAndRestoresTheLeft)
     fp.desktop.otherMonitors = {{-1024, 0, 0, 768}};
     program.menuCommand(console::最小化控制台到托盘);
     EXPECT_EQ(geometry(WindowId::console), (Geometry{-1524, 500, 500, 371}));
-    program.menuCommand(console::恢复视窗);
+    program.menuCommand(console::显示);
     EXPECT_EQ(geometry(WindowId::console), (Geometry{710, 500, 500, 371}));
 
     // A monitor left of the primary but above the console: -1000 is off every monitor already.
     fp.desktop.otherMonitors = {{-1024, -768, 0, 0}, {1280, 0, 2304, 768}};
     program.menuCommand(console::最小化控制台到托盘);
     EXPECT_EQ(geometry(WindowId::console), (Geometry{-1000, 500, 500, 371}));
-    program.menuCommand(console::恢复视窗);
+    program.menuCommand(console::显示);
     EXPECT_EQ(geometry(WindowId::console).left, 710);
 }
 
@@ -287,7 +287,7 @@ TEST_F(ConsoleTray, CloseAndExitRemovesTheIconAndEnds)
 {
     program.menuCommand(console::最小化控制台到托盘);
     try {
-        program.menuCommand(console::关闭并退出);
+        program.menuCommand(console::退出);
         ADD_FAILURE() << "the program did not end";
     } catch (const fake::ProcessExited& exited) {
         EXPECT_EQ(exited.code, 0);

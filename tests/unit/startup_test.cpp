@@ -164,8 +164,8 @@ TEST_F(StartupWindowCreated, EveryExitEndsWithCodeZeroWritingNothing)
 {
     create();
     const auto writesBefore = fp.files.writes.size();
-    for (ExitCase exit : {ExitCase{startup::退出, false}, ExitCase{console::关闭程序并退出, false},
-                          ExitCase{console::关闭并退出, true}}) {
+    for (ExitCase exit :
+         {ExitCase{startup::退出, false}, ExitCase{console::关闭程序并退出, false}, ExitCase{console::退出, true}}) {
         fp.ui.setIcon(WindowId::console, "tip");
         try {
             program.menuCommand(exit.command);

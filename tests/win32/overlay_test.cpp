@@ -10,6 +10,7 @@
 #include "app/tintora.h"
 #include "overlay/overlay.h"
 #include "overlay/window_identity.h"
+#include "win32/autostart.h"
 #include "win32/canvas.h"
 #include "win32/capture.h"
 #include "win32/desktop.h"
@@ -120,8 +121,9 @@ protected:
     Win32Shell shell;
     Win32ScreenCapture capture;
     Win32ImageEncoder encoder;
-    Platform platform{ui,    ui,      ui,    ui,      ui.tray(), canvas,  desktop, tree,
-                      tints, profile, files, process, shell,     capture, encoder, ui.hotkeys()};
+    Win32Autostart autostart;
+    Platform platform{ui,      ui,    ui,      ui,    ui.tray(), canvas,  desktop,      tree,     tints,
+                      profile, files, process, shell, capture,   encoder, ui.hotkeys(), autostart};
     Tintora program{platform};
 };
 
@@ -213,7 +215,8 @@ TEST_F(OverlayOnScreen, TintWindowCoversTheWindowFoundByItsIdentity)
     const DWORD exStyle = GetWindowLongW(window, GWL_EXSTYLE);
     EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE),
               static_cast<DWORD>(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE));
-    EXPECT_EQ(WindowFromPoint({(overlay.left + overlay.right) / 2, (overlay.top + overlay.bottom) / 2}), beneath.hwnd());
+    EXPECT_EQ(WindowFromPoint({(overlay.left + overlay.right) / 2, (overlay.top + overlay.bottom) / 2}),
+              beneath.hwnd());
     tints.hide(tint);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u);
     tints.place(tint, {overlay.left, overlay.top, overlay.right, overlay.bottom});

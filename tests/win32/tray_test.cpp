@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "win32/single_instance.h"
+
 namespace tintora::win32 {
 namespace {
 
@@ -54,16 +56,22 @@ TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
     });
 }
 
+// The console's tray menu shown by the start-up window's icon, before the console exists.
 TEST_F(Win32UiTest, PopupMenuRunsTheChosenItem)
 {
-    withConsole([&] {
-        HWND c = hwnd(WindowId::console);
-        SetTimer(c, 99, 50, chooseFirstMenuItem);
-        ui.tray().popupMenu(console::快捷菜单);
-        KillTimer(c, 99);
-        EXPECT_TRUE(pumpUntil([&] { return !sink.commands.empty(); }));
-        EXPECT_EQ(sink.commands, std::vector<MenuRef>{console::恢复视窗});
-    });
+    HWND s = hwnd(WindowId::startup);
+    SetTimer(s, 99, 50, chooseFirstMenuItem);
+    ui.tray().popupMenu(console::快捷菜单, WindowId::startup);
+    KillTimer(s, 99);
+    EXPECT_TRUE(pumpUntil([&] { return !sink.commands.empty(); }));
+    EXPECT_EQ(sink.commands, std::vector<MenuRef>{console::显示});
+}
+
+TEST_F(Win32UiTest, ACommandReachesTheRunningWindowAndItsAnswerComesBack)
+{
+    sink.commandAnswer = {2, "尚未锁定窗口"};
+    EXPECT_EQ(sendCommand("/opacity 120"), (CommandAnswer{2, "尚未锁定窗口"}));
+    EXPECT_EQ(sink.commandsReceived, std::vector<std::string>{"/opacity 120"});
 }
 
 }  // namespace

@@ -32,6 +32,8 @@ struct RecordingSink final : EventSink {
     std::vector<std::pair<WindowId, TrayEvent>> trayEvents;
     std::vector<HotkeyAction> hotkeys;
     std::vector<WindowId> trayCreations;
+    std::vector<std::string> commandsReceived;
+    CommandAnswer commandAnswer;
     std::function<void(WindowId)> onCreated;
     std::function<void(TimerRef)> onTick;
 
@@ -54,6 +56,11 @@ struct RecordingSink final : EventSink {
     void hotkeyPressed(HotkeyAction action) override { hotkeys.push_back(action); }
     void trayCreated(WindowId w) override { trayCreations.push_back(w); }
     void anotherStart() override {}
+    void commandReceived(std::string_view command, const AnswerCommand& answer) override
+    {
+        commandsReceived.emplace_back(command);
+        answer(commandAnswer);
+    }
 };
 
 // Dispatches messages until the condition holds or a few seconds have passed.

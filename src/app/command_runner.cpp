@@ -1,0 +1,76 @@
+#include "app/command_runner.h"
+
+#include "capture/screenshots.h"
+#include "colour/colour_controls.h"
+#include "design/texts.h"
+#include "overlay/overlay.h"
+#include "overlay/placement.h"
+#include "ui/console_shell.h"
+#include "ui/tray_start.h"
+
+namespace tintora {
+namespace {
+
+const CommandAnswer done{exitcode::done, {}};
+
+CommandAnswer notNow(const char* reason) { return {exitcode::notNow, reason}; }
+
+// The commands that act on the locked tint, through its owner as the sliders and hotkeys do.
+CommandAnswer carryOutLocked(App& app, const Command& command)
+{
+    Tint& tint = app.state.overlay.tint;
+    ScreenshotState& screenshots = app.state.screenshots;
+    switch (command.kind) {
+        case CommandKind::opacity: setTintOpacity(app.platform, tint, command.values[0]); break;
+        case CommandKind::stronger: setTintOpacity(app.platform, tint, tint.alpha + opacityHotkeyStep); break;
+        case CommandKind::weaker: setTintOpacity(app.platform, tint, tint.alpha - opacityHotkeyStep); break;
+        case CommandKind::colour:
+            setTintColour(app.platform, tint, rgb(command.values[0], command.values[1], command.values[2]));
+            break;
+        case CommandKind::shot: {
+            const int counter = screenshots.screenshotCounter;
+            saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat));
+            // A screenshot not saved is not counted; the balloon by the console says why.
+            if (screenshots.screenshotCounter == counter) return notNow(texts::screenshotNotTaken);
+            break;
+        }
+        case CommandKind::fullScreen: goFullScreen(app); break;
+        case CommandKind::windowed: goWindowed(app); break;
+        default: break;
+    }
+    return done;
+}
+
+CommandAnswer carryOutNow(App& app, const Command& command)
+{
+    switch (command.kind) {
+        case CommandKind::toggle: toggleTints(app); return done;
+        case CommandKind::console: bringForward(app); return done;
+        case CommandKind::tray:
+            if (app.locked())
+                hideConsoleToTray(app);
+            else if (app.state.snap.snapKeyState == SnapKeyState::awaitingKey)
+                return notNow(texts::snapInProgress);
+            else
+                hideOpeningScreenToTray(app);
+            return done;
+        case CommandKind::usage: return {exitcode::done, usageText()};
+        default: break;
+    }
+    if (!app.locked()) return notNow(texts::notLockedYet);
+    return carryOutLocked(app, command);
+}
+
+}  // namespace
+
+void carryOut(App& app, const Command& command, const AnswerCommand& answer)
+{
+    if (command.kind == CommandKind::quit) {
+        answer(done);
+        endTintora(app);
+        return;
+    }
+    answer(carryOutNow(app, command));
+}
+
+}  // namespace tintora

@@ -1,0 +1,11 @@
+#pragma once
+// Commands from the command line, carried out through the handlers a user's action runs.
+#include "commands/commands.h"
+#include "core/app.h"
+
+namespace tintora {
+
+// Carries the command out and answers it; /quit answers before Tintora ends.
+void carryOut(App& app, const Command& command, const AnswerCommand& answer);
+
+}  // namespace tintora

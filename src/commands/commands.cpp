@@ -1,0 +1,159 @@
+#include "commands/commands.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "design/texts.h"
+
+namespace tintora {
+namespace {
+
+enum class Argument { none, number, colour, format };
+
+struct CommandRow {
+    std::string_view name;
+    CommandKind kind;
+    Argument argument;
+    std::string_view syntax;  // the argument as the usage shows it
+    const char* description;
+};
+
+// clang-format off
+constexpr CommandRow commandRows[] = {
+    {"/toggle", CommandKind::toggle, Argument::none, "", "色调关/开（锁定前：只切换记住的色调）"},
+    {"/opacity", CommandKind::opacity, Argument::number, "N", "A 设为 N（0–255），如同移动 A 滑块"},
+    {"/stronger", CommandKind::stronger, Argument::none, "", "A 加 16"},
+    {"/weaker", CommandKind::weaker, Argument::none, "", "A 减 16"},
+    {"/colour", CommandKind::colour, Argument::colour, "R,G,B", "R、G、B 设为给定值（各 0–255），如同移动滑块"},
+    {"/shot", CommandKind::shot, Argument::format, "[bmp|jpeg|gif|png]", "以该格式截图（不写格式时用上次选择的格式）"},
+    {"/fullscreen", CommandKind::fullScreen, Argument::none, "", "全屏化窗口"},
+    {"/windowed", CommandKind::windowed, Argument::none, "", "非全屏化窗口"},
+    {"/console", CommandKind::console, Argument::none, "", "显示控制台（锁定前：初始界面）"},
+    {"/tray", CommandKind::tray, Argument::none, "", "隐藏到托盘（未运行时：在托盘中启动）"},
+    {"/quit", CommandKind::quit, Argument::none, "", "退出 Tintora"},
+    {"/?", CommandKind::usage, Argument::none, "", "显示此用法"},
+};
+// clang-format on
+
+struct FormatName {
+    std::string_view name;
+    ImageFormat format;
+};
+constexpr FormatName formatNames[] = {
+    {"bmp", ImageFormat::bmp}, {"jpeg", ImageFormat::jpeg}, {"gif", ImageFormat::gif}, {"png", ImageFormat::png}};
+
+constexpr int maxValue = 255;
+
+std::string lower(std::string_view s)
+{
+    std::string out(s);
+    std::ranges::transform(out, out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+const CommandRow* rowOf(CommandKind kind) { return &*std::ranges::find(commandRows, kind, &CommandRow::kind); }
+
+// A value 0 to 255 written in decimal digits alone.
+std::optional<int> valueOf(std::string_view text)
+{
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > maxValue) return std::nullopt;
+    return value;
+}
+
+CommandAnswer notUnderstood(std::string_view what, std::string_view word)
+{
+    return {exitcode::notUnderstood, std::string(what) + std::string(word) + texts::seeUsage};
+}
+
+// Fills the command's argument from the word; false when the word is not one.
+bool takeArgument(Command& command, Argument argument, std::string_view word)
+{
+    switch (argument) {
+        case Argument::number:
+            if (const auto v = valueOf(word)) command.values[0] = *v;
+            return valueOf(word).has_value();
+        case Argument::colour: {
+            std::size_t start = 0;
+            for (int& value : command.values) {
+                if (start > word.size()) return false;  // fewer than three values
+                const std::size_t end = std::min(word.find(',', start), word.size());
+                const auto v = valueOf(word.substr(start, end - start));
+                if (!v) return false;
+                value = *v;
+                start = end + 1;
+            }
+            return start == word.size() + 1;
+        }
+        case Argument::format: {
+            const auto found = std::ranges::find(formatNames, lower(word), &FormatName::name);
+            if (found != std::end(formatNames)) command.format = found->format;
+            return found != std::end(formatNames);
+        }
+        case Argument::none: break;
+    }
+    return false;
+}
+
+}  // namespace
+
+ParsedCommand parseCommand(std::span<const std::string> words)
+{
+    if (words.empty()) return notUnderstood(texts::commandUnknown, "");
+    const std::string name = lower(words[0]);
+    const auto row = std::ranges::find(commandRows, name, &CommandRow::name);
+    if (row == std::end(commandRows)) return notUnderstood(texts::commandUnknown, words[0]);
+    Command command;
+    command.kind = row->kind;
+    const bool takesOne = row->argument == Argument::number || row->argument == Argument::colour;
+    if (takesOne && words.size() < 2)
+        return notUnderstood(texts::valueMissing, words[0] + " " + std::string(row->syntax));
+    const std::size_t most = row->argument == Argument::none ? 1 : 2;
+    if (words.size() > most) return notUnderstood(texts::valueNotUnderstood, words[most]);
+    if (words.size() == 2 && !takeArgument(command, row->argument, words[1]))
+        return notUnderstood(texts::valueNotUnderstood, words[1]);
+    return command;
+}
+
+std::string commandText(const Command& command)
+{
+    std::string text(rowOf(command.kind)->name);
+    const auto number = [&](std::size_t i) { return std::to_string(command.values[i]); };
+    if (command.kind == CommandKind::opacity) text += " " + number(0);
+    if (command.kind == CommandKind::colour) text += " " + number(0) + "," + number(1) + "," + number(2);
+    if (command.format)
+        text += " " + std::string(std::ranges::find(formatNames, *command.format, &FormatName::format)->name);
+    return text;
+}
+
+std::vector<std::string> splitWords(std::string_view text)
+{
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while ((start = text.find_first_not_of(' ', start)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        words.emplace_back(text.substr(start, end - start));
+        start = end;
+    }
+    return words;
+}
+
+std::string usageText()
+{
+    constexpr std::size_t column = 28;
+    std::string text = texts::usageTitle;
+    for (const CommandRow& row : commandRows) {
+        std::string line = "  " + std::string(row.name);
+        if (!row.syntax.empty()) line += " " + std::string(row.syntax);
+        line.resize(std::max(column, line.size() + 1), ' ');
+        text += "\r\n" + line + row.description;
+    }
+    return text + "\r\n" + texts::usageExitCodes;
+}
+
+}  // namespace tintora
