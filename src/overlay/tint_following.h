@@ -26,7 +26,8 @@ struct FollowStep {
 FollowStep followTint(const Desktop& desktop, Tint& tint, bool told);
 
 // Where the system tells of the target's changes (Windows), changed runs at once; the pointer
-// clock's tick stays as the fallback (Wine tells nothing across processes).
+// clock's tick stays as the fallback (Wine tells nothing across processes). A target the system
+// refused to watch is asked for again only once the tint has another target.
 void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed);
 void stopWatchingTarget(Desktop& desktop, Tint& tint);
 
