@@ -3,7 +3,7 @@
 #ifndef TINTORA_RESOURCE_H
 #define TINTORA_RESOURCE_H
 
-/* Application icon (48x48, 32x32, 16x16; 32 bpp). */
+/* Application icon (64, 48, 40, 32, 24, 20 and 16 pixels; 32 bpp). */
 #define IDI_TINTORA 1
 
 /* Start-up pictures, PNG files stored as RCDATA. */

@@ -2,7 +2,7 @@
 # Regenerates the pictures in resources/ from scratch with ImageMagick 6:
 #   resources/startup-soft.png   800x600 start-up picture, pastel style
 #   resources/startup-vivid.png  800x600 start-up picture, saturated style
-#   resources/tintora.ico        icon with 48x48, 32x32 and 16x16 images, 32 bpp
+#   resources/tintora.ico        icon with 64, 48, 40, 32, 24, 20 and 16 pixel images, 32 bpp
 # The manifest, resource.h and tintora.rc are hand-written and not touched here.
 #
 # Usage: scripts/make-resources.sh            (from any directory)
@@ -345,12 +345,21 @@ icon_layer() { # $1 = size, $2 = margin px, $3 = corner radius px, $4 = disc rad
     -filter Box -resize "${S}x${S}" -depth 8 "$7"
 }
 
+# The small and large icon sizes at 100 %, 125 %, 150 % and 200 %, so that none is scaled up
+# (175 % scales down from the next larger one).
+ICON_SIZES=(64 48 40 32 24 20 16)
+
 make_icon() {
+  icon_layer 64 3 13 0.21 0.135 1 "$tmp/icon64.png"
   icon_layer 48 2 10 0.215 0.135 1 "$tmp/icon48.png"
+  icon_layer 40 2 8 0.215 0.135 1 "$tmp/icon40.png"
   icon_layer 32 1 7 0.22 0.135 1 "$tmp/icon32.png"
+  icon_layer 24 1 5 0.23 0.14 0 "$tmp/icon24.png"
+  icon_layer 20 0 4 0.24 0.145 0 "$tmp/icon20.png"
   icon_layer 16 0 3 0.245 0.15 0 "$tmp/icon16.png"
-  convert "$tmp/icon48.png" "$tmp/icon32.png" "$tmp/icon16.png" -strip -type TrueColorAlpha \
-    "ICO:$out/tintora.ico"
+  local layers=() size
+  for size in "${ICON_SIZES[@]}"; do layers+=("$tmp/icon$size.png"); done
+  convert "${layers[@]}" -strip -type TrueColorAlpha "ICO:$out/tintora.ico"
 }
 
 ############################################################################
@@ -384,14 +393,16 @@ check_pictures() {
 check_icon() {
   local sizes
   sizes="$("$IM_IDENTIFY" -format '%wx%h\n' "$out/tintora.ico" | tr '\n' ' ')"
-  [ "$sizes" = "48x48 32x32 16x16 " ] || fail "tintora.ico: sizes are '$sizes'"
-  python3 - "$out/tintora.ico" <<'PY' || fail "tintora.ico: directory check failed"
+  local want="" size
+  for size in "${ICON_SIZES[@]}"; do want+="${size}x${size} "; done
+  [ "$sizes" = "$want" ] || fail "tintora.ico: sizes are '$sizes'"
+  python3 - "$out/tintora.ico" "${ICON_SIZES[@]}" <<'PY' || fail "tintora.ico: directory check failed"
 import struct, sys
 data = open(sys.argv[1], "rb").read()
+want = [int(size) for size in sys.argv[2:]]
 reserved, kind, count = struct.unpack_from("<HHH", data, 0)
 assert reserved == 0 and kind == 1, "not an icon file"
-assert count == 3, f"{count} images, expected 3"
-want = [48, 32, 16]
+assert count == len(want), f"{count} images, expected {len(want)}"
 for i in range(count):
     w, h, colours, _, planes, bpp, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
     assert (w, h) == (want[i], want[i]), f"entry {i}: {w}x{h}"

@@ -26,9 +26,10 @@ struct Tint {
     ScreenRect covered{};
     bool hiddenWithTarget = false;
     unsigned followTicks = 0;
-    // The target whose changes the system tells (0: none), and the id of that watch.
+    // The target a watch was last asked for (0: none), and the id of that watch; none where the
+    // system refused it, and then the clock's tick follows alone until the target changes.
     WindowHandle watched = 0;
-    unsigned watch = 0;
+    std::optional<unsigned> watch{};
 };
 
 // One level of the way from a top-level window down to a control: the control's class and its

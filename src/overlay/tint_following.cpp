@@ -59,7 +59,8 @@ void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed)
 
 void stopWatchingTarget(Desktop& desktop, Tint& tint)
 {
-    if (tint.watched != 0) desktop.stopWatching(tint.watch);
+    if (tint.watch) desktop.stopWatching(*tint.watch);
+    tint.watch.reset();
     tint.watched = 0;
 }
 

@@ -31,8 +31,9 @@ protected:
 // the system said the target changed, so that its show state is asked at once.
 void followTint(const Desktop& desktop, Tint& tint, bool told, FollowedWindow& window);
 
-// Where the system tells of the target's changes (Windows), changed runs at once; the follower's
-// clock stays as the fallback (Wine tells nothing across processes).
+// Where the system tells of the target's changes (Windows), changed runs at once; the
+// follower's clock stays as the fallback (Wine tells nothing across processes). A target the system
+// refused to watch is asked for again only once the tint has another target.
 void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed);
 void stopWatchingTarget(Desktop& desktop, Tint& tint);
 

@@ -37,9 +37,14 @@ public:
     virtual bool isCloaked(WindowHandle w) const = 0;
     // Calls changed, as soon as the system tells, whenever the window or the top-level window it lies
     // in moves, changes size, is minimised or restored, shown, hidden, cloaked or destroyed; returns
-    // the id that stopWatching takes. Where the system tells nothing (Wine), changed is never called.
-    virtual unsigned watchWindow(WindowHandle w, std::function<void()> changed) = 0;
+    // the id that stopWatching takes, or nothing when the window has died or the system refused. Where
+    // the system tells nothing (Wine), changed is never called.
+    virtual std::optional<unsigned> watchWindow(WindowHandle w, std::function<void()> changed) = 0;
     virtual void stopWatching(unsigned id) = 0;
+    // Calls changed with the new foreground window whenever another program's window comes to the
+    // front (this program's own are left out); false when the system would not tell. An empty
+    // function stops it. The first call proves that the system tells: Wine never does.
+    virtual bool watchForeground(std::function<void(WindowHandle)> changed) = 0;
     virtual std::uint32_t extendedStyle(WindowHandle w) const = 0;
     virtual void setExtendedStyle(WindowHandle w, std::uint32_t style) = 0;
     // Colour key and constant alpha of a layered window.

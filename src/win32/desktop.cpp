@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <map>
 #include <utility>
-#include <vector>
 
 #include "win32/error.h"
 #include "win32/hit_test.h"
@@ -14,57 +13,29 @@
 namespace tintora::win32 {
 namespace {
 
-HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
-WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
-
-// Callback timers have no window to carry context, so their ticks are looked up by timer id.
-std::map<UINT_PTR, std::function<void()>>& callbackTimers()
+// Callback timers have no window to carry context: each timer's id leads to its tick.
+std::map<UINT_PTR, const std::function<void()>*>& timerTicks()
 {
-    static std::map<UINT_PTR, std::function<void()>> timers;
-    return timers;
-}
-
-// A watched window, its top-level window and the hooks that tell of them.
-struct Watch {
-    HWND window;
-    HWND topLevel;
-    std::function<void()> changed;
-    std::vector<HWINEVENTHOOK> hooks;
-};
-
-std::map<unsigned, Watch>& watches()
-{
-    static std::map<unsigned, Watch> all;
-    return all;
+    static std::map<UINT_PTR, const std::function<void()>*> ticks;
+    return ticks;
 }
 
 // The events a follower needs, in ranges of SetWinEventHook: minimise start and end; destroy, show
 // and hide; location change; cloaked and uncloaked.
-constexpr std::pair<DWORD, DWORD> watchedEvents[] = {
+constexpr EventRange windowEvents[] = {
     {EVENT_SYSTEM_MINIMIZESTART, EVENT_SYSTEM_MINIMIZEEND},
     {EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE},
     {EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE},
     {0x8017, 0x8018},  // EVENT_OBJECT_CLOAKED, EVENT_OBJECT_UNCLOAKED
 };
 
-void CALLBACK onWinEvent(HWINEVENTHOOK hook, DWORD, HWND w, LONG object, LONG child, DWORD, DWORD)
-{
-    if (object != OBJID_WINDOW || child != CHILDID_SELF) return;
-    for (const auto& [id, watch] : watches()) {
-        if (std::find(watch.hooks.begin(), watch.hooks.end(), hook) == watch.hooks.end()) continue;
-        if (w != watch.window && w != watch.topLevel) return;
-        const std::function<void()> changed = watch.changed;  // it may stop its own watch
-        changed();
-        return;
-    }
-}
+constexpr EventRange foregroundEvents[] = {{EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND}};
 
 void CALLBACK onCallbackTimer(HWND, UINT, UINT_PTR id, DWORD)
 {
-    const auto& timers = callbackTimers();
-    const auto found = timers.find(id);
-    if (found == timers.end()) return;
-    const std::function<void()> tick = found->second;  // the tick may kill its own timer
+    const auto found = timerTicks().find(id);
+    if (found == timerTicks().end()) return;
+    const std::function<void()> tick = *found->second;  // the tick may kill its own timer
     tick();
 }
 
@@ -97,32 +68,45 @@ WindowHandle Win32Desktop::topLevelWindow(WindowHandle w) const { return toHandl
 
 bool Win32Desktop::isCloaked(WindowHandle w) const { return win32::isCloaked(toHwnd(w)); }
 
-// Out of context, for the window's own process and thread: the events come as messages to this
-// thread, and only the ones of that program.
-unsigned Win32Desktop::watchWindow(WindowHandle w, std::function<void()> changed)
+Win32Desktop::~Win32Desktop()
 {
-    static unsigned lastId = 0;
+    for (const auto& [id, tick] : timers_) {
+        KillTimer(nullptr, id);
+        timerTicks().erase(id);
+    }
+}
+
+// Out of context, for the window's own process and thread: the events come as messages to this
+// thread, and only the ones of that program. A window that has died has no thread, and thread 0
+// would hook every program on the desktop: it is refused.
+std::optional<unsigned> Win32Desktop::watchWindow(WindowHandle w, std::function<void()> changed)
+{
     const HWND window = toHwnd(w);
     DWORD process = 0;
     const DWORD thread = GetWindowThreadProcessId(window, &process);
-    Watch watch{window, GetAncestor(window, GA_ROOT), std::move(changed), {}};
-    for (const auto& [first, last] : watchedEvents) {
-        if (HWINEVENTHOOK hook =
-                SetWinEventHook(first, last, nullptr, onWinEvent, process, thread, WINEVENT_OUTOFCONTEXT))
-            watch.hooks.push_back(hook);
-        else
-            reportLastError("SetWinEventHook");
-    }
-    watches().emplace(++lastId, std::move(watch));
-    return lastId;
+    if (thread == 0) return std::nullopt;
+    const HWND topLevel = GetAncestor(window, GA_ROOT);
+    WinEventWatch watch(windowEvents, process, thread, 0, [window, topLevel, changed = std::move(changed)](HWND about) {
+        if (about == window || about == topLevel) changed();
+    });
+    if (!watch) return std::nullopt;
+    watches_.emplace(++lastWatchId_, std::move(watch));
+    return lastWatchId_;
 }
 
-void Win32Desktop::stopWatching(unsigned id)
+void Win32Desktop::stopWatching(unsigned id) { watches_.erase(id); }
+
+// Out of context over every process. Under Wine the events of this process's own windows arrive
+// while other programs' never do, so the own ones are left out: a first call means the system
+// tells of other programs.
+bool Win32Desktop::watchForeground(std::function<void(WindowHandle)> changed)
 {
-    const auto found = watches().find(id);
-    if (found == watches().end()) return;
-    for (HWINEVENTHOOK hook : found->second.hooks) UnhookWinEvent(hook);
-    watches().erase(found);
+    foregroundWatch_ = {};
+    if (!changed) return false;
+    foregroundWatch_ = WinEventWatch(foregroundEvents, 0, 0, 0, [changed = std::move(changed)](HWND w) {
+        if (!isOwnWindow(w)) changed(toHandle(w));
+    });
+    return static_cast<bool>(foregroundWatch_);
 }
 
 // One read of the window's own style: asking every window it lies in (IsWindowVisible, IsIconic)
@@ -172,7 +156,10 @@ std::uint32_t Win32Desktop::tickCount() const { return GetTickCount(); }
 
 // Waiting with no time lets Wine's driver take its X events (a focus lost through a move off the
 // screen, for one); on Windows it returns at once.
-void Win32Desktop::takeWindowSystemEvents() { MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE); }
+void Win32Desktop::takeWindowSystemEvents()
+{
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
 
 void Win32Desktop::processPendingEvents()
 {
@@ -190,14 +177,17 @@ void Win32Desktop::processPendingEvents()
 unsigned Win32Desktop::startCallbackTimer(int milliseconds, std::function<void()> tick)
 {
     const UINT_PTR id = SetTimer(nullptr, 0, static_cast<UINT>(std::max(milliseconds, 0)), onCallbackTimer);
-    if (id) callbackTimers()[id] = std::move(tick);
+    if (!id) return 0;
+    const auto place = timers_.insert_or_assign(id, std::move(tick)).first;
+    timerTicks()[id] = &place->second;
     return static_cast<unsigned>(id);
 }
 
 void Win32Desktop::killCallbackTimer(unsigned id)
 {
     KillTimer(nullptr, id);
-    callbackTimers().erase(id);
+    timerTicks().erase(id);
+    timers_.erase(id);
 }
 
 }  // namespace tintora::win32

@@ -6,13 +6,6 @@
 namespace tintora::win32 {
 namespace {
 
-bool isOwnWindow(HWND w)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(w, &process);
-    return process == GetCurrentProcessId();
-}
-
 DWORD styleOf(HWND w, int index) { return static_cast<DWORD>(GetWindowLongPtrW(w, index)); }
 
 // A window shaped by SetWindowRgn takes the mouse only inside its region, which is relative to

@@ -75,9 +75,18 @@ OwnedIcon appIcon(int systemMetric, int dpi)
         const WindowDc screen(nullptr);
         size = MulDiv(GetSystemMetrics(systemMetric), dpi, GetDeviceCaps(screen.get(), LOGPIXELSX));
     }
-    // Not shared: a shared icon would be the first size loaded, whatever size is asked for.
+    // LoadIconWithScaleDown (common controls 6) makes a size the icon lacks from the next larger
+    // image, where LoadImageW may scale a smaller one up. Neither shares the icon: a shared icon
+    // would be the first size loaded, whatever size is asked for.
+    using LoadIconWithScaleDown = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+    static const auto scaleDown = reinterpret_cast<LoadIconWithScaleDown>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown")));
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    HICON icon = nullptr;
+    if (scaleDown && SUCCEEDED(scaleDown(instance, MAKEINTRESOURCEW(IDI_TINTORA), size, size, &icon)))
+        return OwnedIcon(icon);
     return OwnedIcon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_TINTORA), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TINTORA), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 std::vector<RECT> monitorRects()

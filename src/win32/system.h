@@ -23,6 +23,18 @@ inline BITMAPINFO topDownBitmapInfo(int width, int height)
     return info;
 }
 
+// A window's handle as the behaviour holds it, and back.
+inline HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
+inline WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
+
+// Whether the window belongs to this program.
+inline bool isOwnWindow(HWND w)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(w, &process);
+    return process == GetCurrentProcessId();
+}
+
 // A window rectangle as left, top, width and height.
 inline Geometry geometryOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 

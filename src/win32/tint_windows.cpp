@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "win32/error.h"
+#include "win32/system.h"
 
 namespace tintora::win32 {
 namespace {
 
 constexpr wchar_t tintClassName[] = L"TintoraTint";
-
-HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
 
 }  // namespace
 
@@ -48,7 +47,7 @@ WindowHandle Win32TintWindows::open(Colour colour, int alpha)
     }
     HWND hwnd = tint->hwnd.get();
     SetLayeredWindowAttributes(hwnd, 0, static_cast<BYTE>(std::clamp(alpha, 0, 255)), LWA_ALPHA);
-    const auto handle = reinterpret_cast<WindowHandle>(hwnd);
+    const auto handle = toHandle(hwnd);
     windows_[handle] = std::move(tint);
     SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return handle;

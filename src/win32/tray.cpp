@@ -86,11 +86,16 @@ bool Win32Tray::setIcon(WindowId w, std::string_view tip)
     return icon.shown;
 }
 
-void Win32Tray::removeIcon(WindowId w)
+void Win32Tray::deleteIcon(WindowId w)
 {
     Icon& icon = icons_[index(w)];
     if (icon.shown) notify(w, NIM_DELETE);
     icon.shown = false;
+}
+
+void Win32Tray::removeIcon(WindowId w)
+{
+    deleteIcon(w);
     // The balloon points at the icon; it goes with it.
     if (balloon_) hideBalloon(balloon_.get());
 }
@@ -100,12 +105,7 @@ void Win32Tray::addIconAgain(WindowId w)
     if (icons_[index(w)].shown && !notify(w, NIM_ADD)) reportLastError("Shell_NotifyIconW after a shell restart");
 }
 
-void Win32Tray::windowDestroyed(WindowId w)
-{
-    Icon& icon = icons_[index(w)];
-    if (icon.shown) notify(w, NIM_DELETE);
-    icon.shown = false;
-}
+void Win32Tray::windowDestroyed(WindowId w) { deleteIcon(w); }
 
 void Win32Tray::showBalloon(std::string_view text, Point at)
 {

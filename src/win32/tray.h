@@ -49,6 +49,8 @@ private:
     };
     static std::size_t index(WindowId w) { return static_cast<std::size_t>(w); }
     bool notify(WindowId w, DWORD action);
+    // Takes the window's icon out of the notification area, when it is there.
+    void deleteIcon(WindowId w);
 
     const Win32Ui& ui_;
     UINT taskbarCreated_;

@@ -306,7 +306,7 @@ void Win32Ui::activate(WindowId w)
 
 void Win32Ui::hide(WindowId w) { ShowWindow(hwndOf(w), SW_HIDE); }
 
-WindowHandle Win32Ui::handle(WindowId w) const { return reinterpret_cast<WindowHandle>(hwndOf(w)); }
+WindowHandle Win32Ui::handle(WindowId w) const { return toHandle(hwndOf(w)); }
 
 void Win32Ui::openModal(WindowId id)
 {

@@ -3,28 +3,13 @@
 #include <windows.h>
 
 #include "win32/handles.h"
+#include "win32/system.h"
 #include "win32/text.h"
 
 namespace tintora::win32 {
 namespace {
 
-HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
-WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
-
-// A hook's callback has no context; there is one watcher.
-std::function<void(WindowHandle)>& shownWatcher()
-{
-    static std::function<void(WindowHandle)> watcher;
-    return watcher;
-}
-
-void CALLBACK onShown(HWINEVENTHOOK, DWORD, HWND w, LONG object, LONG child, DWORD, DWORD)
-{
-    // Carets and cursors are shown too; only windows count.
-    if (!w || object != OBJID_WINDOW || child != CHILDID_SELF) return;
-    const auto watcher = shownWatcher();  // the call may stop the reports
-    if (watcher) watcher(toHandle(w));
-}
+constexpr EventRange shownEvents[] = {{EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW}};
 
 BOOL CALLBACK collect(HWND w, LPARAM windows)
 {
@@ -83,14 +68,15 @@ std::string Win32WindowTree::programName(WindowHandle w) const
     return narrow(image.substr(image.find_last_of(L"\\/") + 1));
 }
 
+// This program's own windows are left out: they are never another program's to tint. Windows then
+// does not even wake this program for them; Wine 8 still sends the events this process raises.
 void Win32WindowTree::watchShownWindows(std::function<void(WindowHandle)> shown)
 {
-    const bool watch = static_cast<bool>(shown);
-    shownWatcher() = std::move(shown);
-    if (watch && !hook_)
-        hook_.reset(
-            SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW, nullptr, onShown, 0, 0, WINEVENT_OUTOFCONTEXT));
-    if (!watch) hook_.reset();
+    shownWatch_ = {};
+    if (!shown) return;
+    shownWatch_ = WinEventWatch(shownEvents, 0, 0, WINEVENT_SKIPOWNPROCESS, [shown = std::move(shown)](HWND w) {
+        if (!isOwnWindow(w)) shown(toHandle(w));
+    });
 }
 
 }  // namespace tintora::win32

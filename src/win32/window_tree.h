@@ -1,10 +1,7 @@
 #pragma once
 // Windows as a tree, their classes and programs, through user32 and kernel32.
-#include <windows.h>
-
-#include <memory>
-
 #include "platform/window_tree.h"
+#include "win32/win_event_watch.h"
 
 namespace tintora::win32 {
 
@@ -19,10 +16,7 @@ public:
     void watchShownWindows(std::function<void(WindowHandle)> shown) override;
 
 private:
-    struct Unhook {
-        void operator()(HWINEVENTHOOK h) const { UnhookWinEvent(h); }
-    };
-    std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, Unhook> hook_;
+    WinEventWatch shownWatch_;
 };
 
 }  // namespace tintora::win32

@@ -177,11 +177,19 @@ bool FakeDesktop::isShown(WindowHandle w) const
     return notShown.count(w) == 0;
 }
 
-unsigned FakeDesktop::watchWindow(WindowHandle w, std::function<void()> changed)
+std::optional<unsigned> FakeDesktop::watchWindow(WindowHandle w, std::function<void()> changed)
 {
+    ++watchRequests;
+    if (unwatchable.count(w) > 0) return std::nullopt;
     const unsigned id = nextTimerId++;
     watches[id] = {w, std::move(changed)};
     return id;
+}
+
+bool FakeDesktop::watchForeground(std::function<void(WindowHandle)> changed)
+{
+    foregroundWatcher = std::move(changed);
+    return static_cast<bool>(foregroundWatcher);
 }
 
 void FakeDesktop::tellChanged(WindowHandle w)

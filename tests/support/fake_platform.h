@@ -156,8 +156,9 @@ struct FakeDesktop : Desktop {
     WindowHandle topLevelWindow(WindowHandle w) const override;
     bool isShown(WindowHandle w) const override;
     bool isCloaked(WindowHandle w) const override { return cloaked.count(w) > 0; }
-    unsigned watchWindow(WindowHandle w, std::function<void()> changed) override;
+    std::optional<unsigned> watchWindow(WindowHandle w, std::function<void()> changed) override;
     void stopWatching(unsigned id) override { watches.erase(id); }
+    bool watchForeground(std::function<void(WindowHandle)> changed) override;
     // Calls what watches the window, as the system does when it changes.
     void tellChanged(WindowHandle w);
     std::uint32_t extendedStyle(WindowHandle w) const override;
@@ -207,6 +208,11 @@ struct FakeDesktop : Desktop {
         std::function<void()> changed;
     };
     std::map<unsigned, Watch> watches;
+    // Windows the system refuses to watch (they have died), and how often a watch was asked for.
+    std::set<WindowHandle> unwatchable;
+    int watchRequests = 0;
+    // What watches the foreground window; a test calls it as the system would.
+    std::function<void(WindowHandle)> foregroundWatcher;
     std::map<WindowHandle, std::uint32_t> exStyles;
     std::map<WindowHandle, Layered> layered;
     std::vector<TopmostCall> topmostCalls;

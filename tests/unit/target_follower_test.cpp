@@ -150,6 +150,16 @@ TEST_F(FollowTarget, FollowsWhatTheSystemTellsAtOnceAndHidesWhileTheTargetIsCloa
 
     program.menuCommand(console::跟随目标窗口);
     EXPECT_TRUE(fp.desktop.watches.empty()) << "still watching with following off";
+
+    // A target the system refuses to watch is followed by the tick alone, and asked for only once.
+    fp.desktop.unwatchable.insert(unit::targetWindow);
+    program.menuCommand(console::跟随目标窗口);
+    const int requests = fp.desktop.watchRequests;
+    moveTarget(unit::targetRect);
+    tick();
+    tick();
+    EXPECT_EQ(fp.desktop.watchRequests, requests + 1);
+    EXPECT_EQ(overlay(), geometryOf(unit::targetRect));
 }
 
 // On Windows 10 and 11 a sizable window's rectangle holds invisible borders left, right and below.

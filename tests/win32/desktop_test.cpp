@@ -151,9 +151,11 @@ TEST(Win32Desktop, WindowAtPointAgreesWithWindowFromPointOverAScene)
         EXPECT_FALSE(hit.contains("\"" + std::string(passed) + "\" (HitTestSceneBox)")) << passed << " was hit";
 }
 
-// A watch tells of its window's and its top-level window's changes, of nothing else, and stops.
-// Wine delivers no out-of-context events across processes: they are raised inside this one.
-TEST(Win32Desktop, WatchWindowTellsOfTheWindowAndItsTopLevelWindowUntilStopped)
+// A watch tells of its window's and its top-level window's changes, of nothing else, and stops
+// with its id or its desktop; a window that has died is not watched. The foreground watch tells of
+// other programs' windows only. Wine delivers no out-of-context events across processes: they are
+// raised inside this one.
+TEST(Win32Desktop, WatchesTellOfTheirWindowsUntilStopped)
 {
     Win32Desktop desktop;
     const OwnedWindow window = makePopup(10, 20, 300, 200);
@@ -161,7 +163,8 @@ TEST(Win32Desktop, WatchWindowTellsOfTheWindowAndItsTopLevelWindowUntilStopped)
     const HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 5, 5, 50, 50, window.get(), nullptr,
                                        GetModuleHandleW(nullptr), nullptr);
     int calls = 0;
-    const unsigned id = desktop.watchWindow(handleOf(child), [&] { ++calls; });
+    const auto id = desktop.watchWindow(handleOf(child), [&] { ++calls; });
+    ASSERT_TRUE(id);
     // Events already raised arrive before a later one does.
     const auto callsAfter = [&](std::vector<std::pair<DWORD, HWND>> events, LONG object = OBJID_WINDOW) {
         const int before = calls;
@@ -170,22 +173,43 @@ TEST(Win32Desktop, WatchWindowTellsOfTheWindowAndItsTopLevelWindowUntilStopped)
         pumpUntil([&] { return calls > before; });
         return calls - before - 1;
     };
-    EXPECT_EQ(callsAfter({{EVENT_OBJECT_LOCATIONCHANGE, window.get()}, {EVENT_SYSTEM_MINIMIZESTART, window.get()},
-                          {EVENT_SYSTEM_MINIMIZEEND, window.get()}, {EVENT_OBJECT_HIDE, child},
-                          {EVENT_OBJECT_SHOW, child}, {0x8017, window.get()}, {EVENT_OBJECT_DESTROY, child}}),
+    EXPECT_EQ(callsAfter({{EVENT_OBJECT_LOCATIONCHANGE, window.get()},
+                          {EVENT_SYSTEM_MINIMIZESTART, window.get()},
+                          {EVENT_SYSTEM_MINIMIZEEND, window.get()},
+                          {EVENT_OBJECT_HIDE, child},
+                          {EVENT_OBJECT_SHOW, child},
+                          {0x8017, window.get()},
+                          {EVENT_OBJECT_DESTROY, child}}),
               7);
     EXPECT_EQ(callsAfter({{EVENT_OBJECT_LOCATIONCHANGE, other.get()}, {EVENT_OBJECT_NAMECHANGE, child}}), 0);
     EXPECT_EQ(callsAfter({{EVENT_OBJECT_LOCATIONCHANGE, child}}, OBJID_CLIENT), 0);
 
-    desktop.stopWatching(id);
+    const HWND dead = makePopup(0, 0, 10, 10).get();
+    EXPECT_FALSE(desktop.watchWindow(handleOf(dead), [] {})) << "a window that has died is watched";
+
+    desktop.stopWatching(*id);
+    bool toldGoneDesktop = false;
+    {
+        Win32Desktop gone;
+        ASSERT_TRUE(gone.watchWindow(handleOf(child), [&] { toldGoneDesktop = true; }));
+    }
     bool otherTold = false;
-    const unsigned otherId = desktop.watchWindow(handleOf(other.get()), [&] { otherTold = true; });
+    ASSERT_TRUE(desktop.watchWindow(handleOf(other.get()), [&] { otherTold = true; }));
     const int before = calls;
     NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, child, OBJID_WINDOW, CHILDID_SELF);
     NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, other.get(), OBJID_WINDOW, CHILDID_SELF);
     ASSERT_TRUE(pumpUntil([&] { return otherTold; }));
     EXPECT_EQ(calls, before) << "told after the watch stopped";
-    desktop.stopWatching(otherId);
+    EXPECT_FALSE(toldGoneDesktop) << "told after its desktop was gone";
+
+    ForeignNotepad notepad;
+    ASSERT_NE(notepad.window(), nullptr) << "notepad's window did not appear";
+    std::vector<WindowHandle> fronts;
+    ASSERT_TRUE(desktop.watchForeground([&](WindowHandle w) { fronts.push_back(w); }));
+    NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window.get(), OBJID_WINDOW, CHILDID_SELF);
+    NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, notepad.window(), OBJID_WINDOW, CHILDID_SELF);
+    ASSERT_TRUE(pumpUntil([&] { return !fronts.empty(); }));
+    EXPECT_EQ(fronts.front(), handleOf(notepad.window())) << "told of this program's own window";
 }
 
 TEST(Win32Desktop, WindowRectAndStyles)

@@ -53,6 +53,10 @@ TEST_F(Win32UiTest, AMoveToAnotherDpiScalesTheConsoleButNeverTheOverlay)
         EXPECT_EQ(fontHeight(label), -30);
         EXPECT_EQ(iconWidth(console, ICON_SMALL), 24);
         EXPECT_EQ(iconWidth(console, ICON_BIG), 48);
+        // At 175 % the icon has no image of either size: both are made from a larger one.
+        moveToDpi(console, 168, {100, 50, 975, 785});
+        EXPECT_EQ(iconWidth(console, ICON_SMALL), 28);
+        EXPECT_EQ(iconWidth(console, ICON_BIG), 56);
 
         moveToDpi(console, designDpi, {100, 50, 600, 470});
         EXPECT_EQ(windowRect(console), (std::array<LONG, 4>{100, 50, 600, 470}));
