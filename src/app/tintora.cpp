@@ -111,8 +111,6 @@ void Tintora::timerTick(TimerRef t)
         stopStartupClock1(p.timers);
     else if (t == TimerRef(followPointerClock)) {
         followPointerTick(p, state.snap, state.overlay.tint);
-        followTargetStep(app_, false);
-        rememberedTintsTick(app_);
     } else if (t == TimerRef(opacityStepClock))
         opacityStepTick(p, state.snap, state.overlay.tint);
     else if (t == TimerRef(firstTintClock))

@@ -65,6 +65,12 @@ struct PlacementState {
     Geometry savedOverlayGeometry{};
 };
 
+// Following the locked target (overlay/target_follower.cpp): the clock that looks at the target
+// where the system does not tell of its changes.
+struct FollowerState {
+    Clock clock;
+};
+
 // The console and its tray icon (ui/console_shell.cpp).
 struct ConsoleState {
     ConsoleStart consoleStartMode = ConsoleStart::shown;
@@ -76,9 +82,11 @@ struct ConsoleState {
     bool trayAwaited = false;
 };
 
-// The topmost keeper (ui/topmost_keeper.cpp).
+// The topmost keeper (overlay/topmost_keeper.cpp). Its clock runs only until the system has shown
+// that it tells of other programs' windows coming to the front (Windows does, Wine does not).
 struct KeeperState {
     Clock clock;
+    bool otherProgramsReported = false;
     WindowHandle lastForegroundWindow = 0;
     // The last window of another program the keeper saw in front; it gets the keyboard back when
     // the console leaves the screen.
@@ -102,8 +110,10 @@ struct HotkeysState {
 };
 
 // Remembered tints (overlay/remembered_tints.cpp): the entries of Remembered.ini, the tints shown,
-// and when the top-level windows were last looked through for new matches.
+// when the top-level windows were last looked through for new matches, and the clock that follows
+// the tints and looks for matches where the system does not tell.
 struct RememberedState {
+    Clock clock;
     std::vector<RememberedEntry> rememberedEntries;
     std::vector<RememberedTint> rememberedTints;
     std::optional<std::uint32_t> lastRememberedScan;
@@ -113,6 +123,7 @@ struct AppState {
     OverlayState overlay;
     SmartSnapState snap;
     PlacementState placement;
+    FollowerState follower;
     ConsoleState console;
     KeeperState keeper;
     ScreenshotState screenshots;

@@ -12,6 +12,9 @@ namespace tintora {
 namespace {
 
 constexpr std::uint32_t scanInterval = 1000;
+constexpr int followInterval = 16;
+
+void keepRememberedClock(App& app);
 
 std::string rememberedFile(const App& app) { return app.path(paths::rememberedIni); }
 
@@ -151,12 +154,53 @@ void watchShownWindows(App& app)
         return;
     }
     tree.watchShownWindows([&app](WindowHandle w) {
-        if (app.platform.tree.parent(w) == 0) tintMatchesOf(app, w);
+        if (app.platform.tree.parent(w) != 0) return;
+        tintMatchesOf(app, w);
+        keepRememberedClock(app);  // a tint whose window the system would not watch needs the clock
     });
 }
 
-// The next tick looks for matches at once, so that the entry's windows show its new colour.
-void rescanSoon(RememberedState& remembered) { remembered.lastRememberedScan.reset(); }
+// Looks through the top-level windows for matches now.
+void scanTopLevelWindows(App& app)
+{
+    app.state.remembered.lastRememberedScan = app.platform.desktop.tickCount();
+    for (WindowHandle w : app.platform.tree.topLevelWindows()) tintMatchesOf(app, w);
+}
+
+// Each tint follows its window, and at most once a second the top-level windows are looked through
+// for new matches.
+void rememberedTintsTick(App& app)
+{
+    RememberedState& remembered = app.state.remembered;
+    std::erase_if(remembered.rememberedTints, [&](RememberedTint& t) { return !followRememberedTint(app, t, false); });
+    if (remembered.rememberedEntries.empty()) return;
+    const std::uint32_t now = app.platform.desktop.tickCount();
+    if (remembered.lastRememberedScan && now - *remembered.lastRememberedScan < scanInterval) return;
+    scanTopLevelWindows(app);
+}
+
+// The clock follows the tints and looks for matches while there are entries or tints, where the
+// system has not shown that it tells of other programs' windows (Wine) or refused to watch a tint's
+// window; otherwise the shown-window reports and each tint's watch do it all.
+bool remembersOnClock(const App& app)
+{
+    const RememberedState& remembered = app.state.remembered;
+    if (remembered.rememberedEntries.empty() && remembered.rememberedTints.empty()) return false;
+    return !systemReportsOtherPrograms(app.state.keeper) ||
+           std::ranges::any_of(remembered.rememberedTints, [](const RememberedTint& t) { return !t.tint.watch; });
+}
+
+void keepRememberedClock(App& app)
+{
+    Clock& clock = app.state.remembered.clock;
+    if (!remembersOnClock(app))
+        clock.stop();
+    else if (!clock.running())
+        clock.start(app.platform.desktop, followInterval, [&app] {
+            rememberedTintsTick(app);
+            if (!remembersOnClock(app)) app.state.remembered.clock.stop();
+        });
+}
 
 }  // namespace
 
@@ -168,6 +212,8 @@ void loadRememberedEntries(App& app)
     for (int slot = 1; slot <= maxRememberedEntries; ++slot)
         if (auto entry = readRememberedEntry(app.platform.profile, file, slot)) entries.push_back(std::move(*entry));
     watchShownWindows(app);
+    if (!entries.empty()) scanTopLevelWindows(app);
+    keepRememberedClock(app);
 }
 
 void offerRememberCommands(Menus& menus, const Tint& overlay)
@@ -201,7 +247,9 @@ void rememberLockedWindow(App& app)
     if (!writeRememberedEntry(app.platform.profile, rememberedFile(app), entry))
         showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
     watchShownWindows(app);
-    rescanSoon(app.state.remembered);
+    // The entry's windows show its colour at once.
+    scanTopLevelWindows(app);
+    keepRememberedClock(app);
 }
 
 void forgetLockedWindow(App& app)
@@ -216,6 +264,7 @@ void forgetLockedWindow(App& app)
     entries.erase(found);
     closeTintsOf(app, slot);
     watchShownWindows(app);
+    keepRememberedClock(app);
     if (!removeRememberedEntry(app.platform.profile, rememberedFile(app), slot))
         showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
 }
@@ -228,18 +277,6 @@ void showRememberedTints(App& app, bool shown)
         else if (!t.tint.hiddenWithTarget && t.tint.target != lockedTarget(app))
             app.platform.tints.place(t.window, t.tint.covered);
     }
-}
-
-void rememberedTintsTick(App& app)
-{
-    auto& p = app.platform;
-    RememberedState& remembered = app.state.remembered;
-    std::erase_if(remembered.rememberedTints, [&](RememberedTint& t) { return !followRememberedTint(app, t, false); });
-    if (remembered.rememberedEntries.empty()) return;
-    const std::uint32_t now = p.desktop.tickCount();
-    if (remembered.lastRememberedScan && now - *remembered.lastRememberedScan < scanInterval) return;
-    remembered.lastRememberedScan = now;
-    for (WindowHandle w : p.tree.topLevelWindows()) tintMatchesOf(app, w);
 }
 
 }  // namespace tintora

@@ -19,8 +19,5 @@ void rememberLockedWindow(App& app);
 void forgetLockedWindow(App& app);
 // "tint off / on": hides them all, or shows each where its window is (unless that is hidden).
 void showRememberedTints(App& app, bool shown);
-// Tick of the pointer clock: each remembered tint follows its window, and at most once a second,
-// while there is an entry, the top-level windows are looked through for new matches.
-void rememberedTintsTick(App& app);
 
 }  // namespace tintora

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int openingAlpha = 255;
 constexpr int snapAlpha = 190;
+constexpr int followPointerInterval = 16;
 
 bool contains(const Geometry& g, Point p)
 {
@@ -65,6 +66,7 @@ void lockTarget(App& app)
     if (app.state.overlay.tintsHidden) toggleTints(app);
 
     app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
+    p.timers.setInterval(followPointerClock, 0);
     p.windows.openModal(WindowId::console);
 }
 
@@ -82,6 +84,7 @@ void returnToOpeningScreen(App& app)
     p.timers.setInterval(selfStoppingClock, 16);
     snap.opacityStep = OpacityStep::settled;
     snap.snapKeyState = SnapKeyState::ignoringKeys;
+    p.timers.setInterval(followPointerClock, 0);
 }
 
 void finishKeyDown(App& app)
@@ -117,6 +120,7 @@ void startSmartSnap(Platform& p, SmartSnapState& snap, Tint& tint)
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(p.menus, false);
     snap.snapKeyState = SnapKeyState::awaitingKey;
+    p.timers.setInterval(followPointerClock, followPointerInterval);
     setHintMenus(p.menus, true);
     p.controls.setVisible(startupPicture, false);
 

@@ -2,10 +2,12 @@
 
 #include "overlay/overlay.h"
 #include "overlay/tint_following.h"
+#include "overlay/topmost_keeper.h"
 
 namespace tintora {
 namespace {
 
+constexpr int followInterval = 16;
 constexpr std::string_view followOn = "1";
 constexpr std::string_view followOff = "0";
 
@@ -13,6 +15,13 @@ bool following(const App& app)
 {
     const Tint& tint = app.state.overlay.tint;
     return tint.following && tint.target != 0 && app.state.placement.overlayMode == OverlayMode::windowed;
+}
+
+// Following looks at the target on a clock where the system has not shown that it tells of other
+// programs' windows (Wine), or refused to watch the target; otherwise the watch alone moves the overlay.
+bool followsOnClock(const App& app)
+{
+    return following(app) && (!systemReportsOtherPrograms(app.state.keeper) || !app.state.overlay.tint.watch);
 }
 
 void setFollowChoice(Menus& menus, Tint& tint, bool on)
@@ -48,6 +57,17 @@ private:
     App& app_;
 };
 
+// One step of following; told when the system said the target changed, so that its show state is
+// asked at once.
+void followTargetStep(App& app, bool told)
+{
+    if (!following(app)) return;
+    Tint& tint = app.state.overlay.tint;
+    watchTarget(app.platform.desktop, tint, [&app] { followTargetStep(app, true); });
+    FollowedOverlay overlay(app);
+    followTint(app.platform.desktop, tint, told, overlay);
+}
+
 }  // namespace
 
 void loadFollowChoice(Menus& menus, const Settings& settings, Tint& tint)
@@ -62,15 +82,20 @@ void toggleFollowTarget(App& app)
     setFollowChoice(app.platform.menus, app.state.overlay.tint, on);
     app.settings.write(items::followWindow, on ? followOn : followOff);
     if (!on) releaseOverlay(app);
+    keepFollowing(app);
 }
 
-void followTargetStep(App& app, bool told)
+void keepFollowing(App& app)
 {
-    if (!following(app)) return;
-    Tint& tint = app.state.overlay.tint;
-    watchTarget(app.platform.desktop, tint, [&app] { followTargetStep(app, true); });
-    FollowedOverlay overlay(app);
-    followTint(app.platform.desktop, tint, told, overlay);
+    followTargetStep(app, false);
+    Clock& clock = app.state.follower.clock;
+    if (!followsOnClock(app))
+        clock.stop();
+    else if (!clock.running())
+        clock.start(app.platform.desktop, followInterval, [&app] {
+            followTargetStep(app, false);
+            if (!followsOnClock(app)) app.state.follower.clock.stop();
+        });
 }
 
 bool placeOverlayOnTarget(App& app)
@@ -80,7 +105,7 @@ bool placeOverlayOnTarget(App& app)
     Tint& tint = app.state.overlay.tint;
     tint.followedRect.reset();
     tint.hiddenWithTarget = false;
-    followTargetStep(app, false);
+    keepFollowing(app);
     return tint.target != 0;
 }
 

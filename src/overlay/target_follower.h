@@ -8,9 +8,9 @@ namespace tintora {
 // Takes the check mark of 跟随目标窗口 from Start.ini; the console's creation calls it.
 void loadFollowChoice(Menus& menus, const Settings& settings, Tint& tint);
 void toggleFollowTarget(App& app);
-// One step of following; told when the system said the target changed, so that its show state is
-// asked at once.
-void followTargetStep(App& app, bool told);
+// Follows as the choice and the overlay's place ask: one step now, the target watched, and where the
+// system has not shown that it tells of other programs' windows, a step every 16 ms.
+void keepFollowing(App& app);
 // Puts the windowed overlay on the target as it is now; false when there is nothing to follow.
 bool placeOverlayOnTarget(App& app);
 

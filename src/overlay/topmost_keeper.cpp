@@ -46,10 +46,24 @@ bool takesKeyboardBack(const Desktop& desktop, const WindowTree& tree, WindowHan
     return std::ranges::none_of(shellClasses, [&](std::string_view shell) { return sameName(shell, className); });
 }
 
+void watchForegroundChanges(App& app)
+{
+    app.platform.desktop.watchForeground([&app](WindowHandle) {
+        KeeperState& keeper = app.state.keeper;
+        keeper.otherProgramsReported = true;
+        keepAppWindowsOnTop(app);
+        keeper.clock.stop();
+    });
+}
+
 void startTopmostKeeper(App& app)
 {
-    app.state.keeper.clock.start(app.platform.desktop, keeperInterval, [&app] { keepAppWindowsOnTop(app); });
+    KeeperState& keeper = app.state.keeper;
+    if (keeper.otherProgramsReported) return;
+    keeper.clock.start(app.platform.desktop, keeperInterval, [&app] { keepAppWindowsOnTop(app); });
 }
+
+bool systemReportsOtherPrograms(const KeeperState& keeper) { return keeper.otherProgramsReported; }
 
 void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& keeper, const KeptWindows& kept)
 {
@@ -85,9 +99,10 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
     keep(kept.console);
 }
 
+// Now, and on the checks after it as after a change of foreground window.
 void liftKeptWindows(App& app)
 {
-    app.state.keeper.keeperRestacksLeft = restacksAfterForegroundChange;
+    app.state.keeper.keeperRestacksLeft = 1 + restacksAfterForegroundChange;
     keepAppWindowsOnTop(app);
 }
 

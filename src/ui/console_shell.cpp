@@ -95,6 +95,7 @@ void onConsoleCreated(App& app)
 
     startWindowed(state.placement);
     loadFollowChoice(p.menus, app.settings, state.overlay.tint);
+    keepFollowing(app);
     loadColourSettings(p, app.settings, state.overlay.tint);
 
     p.timers.setInterval(firstTintClock, 60);

@@ -4,6 +4,7 @@
 #include "design/texts.h"
 #include "hotkeys/hotkeys.h"
 #include "overlay/overlay.h"
+#include "overlay/topmost_keeper.h"
 
 namespace tintora {
 namespace {
@@ -69,7 +70,8 @@ void onStartupWindowCreated(App& app)
 
     app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
     app.state.snap.opacityStep = OpacityStep::none;
-    for (auto timer : {selfStoppingClock, followPointerClock, opacityStepClock}) p.timers.setInterval(timer, 16);
+    // The pointer clock runs only while smart snap follows the pointer.
+    for (auto timer : {selfStoppingClock, opacityStepClock}) p.timers.setInterval(timer, 16);
     p.controls.setSliderPosition(startupOpacitySlider, 255);
     app.state.snap.random.seed(p.desktop.tickCount());
 
@@ -79,6 +81,7 @@ void onStartupWindowCreated(App& app)
 
     for (auto menu : hintMenus) p.menus.setVisible(menu, false);
     loadHotkeys(app);
+    watchForegroundChanges(app);
 }
 
 void chooseBackground(Platform& p, Settings& settings, bool vivid)

@@ -124,7 +124,9 @@ close_to() {
 ini_value() {
   local file="$1" section="$2" key="$3"
   [ -f "$file" ] || return 0
-  tr -d '\r' <"$file" | awk -F= -v s="[$section]" -v k="$key" '
+  # A file that starts with a UTF-16 mark stays in UTF-16 (Remembered.ini).
+  if [ "$(head -c2 "$file" | od -An -tx1 | tr -d ' ')" = fffe ]; then iconv -f UTF-16 -t UTF-8 "$file"; else cat "$file"; fi |
+    tr -d '\r' | awk -F= -v s="[$section]" -v k="$key" '
     /^\[/ { in_section = ($0 == s); next }
     in_section && $1 == k { sub(/^[^=]*=/, ""); print; exit }'
 }

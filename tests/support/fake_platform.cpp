@@ -230,6 +230,18 @@ void FakeDesktop::processPendingEvents()
     if (onProcessPendingEvents) onProcessPendingEvents();
 }
 
+void FakeDesktop::tickClocks()
+{
+    std::vector<unsigned> running;
+    for (const auto& [id, timer] : callbackTimers) running.push_back(id);
+    for (unsigned id : running) {
+        const auto found = callbackTimers.find(id);
+        if (found == callbackTimers.end()) continue;
+        const std::function<void()> tick = found->second.tick;  // it may stop its own timer
+        tick();
+    }
+}
+
 unsigned FakeDesktop::startCallbackTimer(int ms, std::function<void()> tick)
 {
     const unsigned id = nextTimerId++;

@@ -174,6 +174,8 @@ struct FakeDesktop : Desktop {
     void processPendingEvents() override;
     unsigned startCallbackTimer(int ms, std::function<void()> tick) override;
     void killCallbackTimer(unsigned id) override { callbackTimers.erase(id); }
+    // One tick of every callback timer running now, as the system would give them.
+    void tickClocks();
 
     struct Layered {
         Colour key;

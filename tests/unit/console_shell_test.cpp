@@ -378,6 +378,15 @@ TEST_F(TopmostKeeper, RunsEvery50MillisecondsWithOneTimer)
     // A second creation replaces the timer instead of adding one.
     createConsole();
     EXPECT_EQ(fp.desktop.callbackTimers.size(), 1u);
+
+    // Once the system has told of another program's window in front, it lifts ours at each report
+    // and needs no clock.
+    fp.desktop.foreground = unit::targetWindow;
+    fp.desktop.foregroundWatcher(unit::targetWindow);
+    EXPECT_EQ(takeTopmostCalls(), restack);
+    EXPECT_TRUE(fp.desktop.callbackTimers.empty());
+    createConsole();
+    EXPECT_TRUE(fp.desktop.callbackTimers.empty());
 }
 
 // Ours are lifted on the check that sees a change of foreground window and on the next, then no

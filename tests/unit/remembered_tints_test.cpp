@@ -40,12 +40,12 @@ protected:
         p.timerTick(startup::时钟2);
         p.keyDown(WindowId::startup, 'A');
     }
-    // Ticks of the pointer clock over a second and a little more: every look is due.
+    // Ticks of the clocks over a second and a little more: every look is due.
     void ticks(Tintora& p)
     {
         for (int i = 0; i < 9; ++i) {
             fp.desktop.ticks += 125;
-            p.timerTick(startup::时钟2);
+            fp.desktop.tickClocks();
         }
     }
     const fake::FakeTints::Window* tintAt(ScreenRect r) const
@@ -85,6 +85,7 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
 
     // A new start: at the opening screen both notepads, of one program whatever the case of its
     // name, are tinted over their second text area.
+    fp.desktop.callbackTimers.clear();  // the first run has ended
     Tintora again{fp.platform};
     fp.ui.onModalOpen = [&] { again.windowCreated(WindowId::console); };
     again.start();

@@ -46,6 +46,7 @@ TEST_F(SmartSnap, StartTurnsTheOpeningScreenIntoAFramelessRandomRectangle)
     EXPECT_EQ(snap().savedStartGeometry, (Geometry{640, 300, 640, 480}));
     EXPECT_TRUE(fp.ui.window(WindowId::startup).freeDrag);
     EXPECT_EQ(fp.ui.window(WindowId::startup).border, Border::none);
+    EXPECT_EQ(fp.ui.interval(startup::时钟2), 16) << "the pointer clock";
     EXPECT_EQ(fp.ui.interval(startup::时钟3), 60);
     EXPECT_FALSE(fp.ui.menu(startup::开始).visible);
     EXPECT_FALSE(fp.ui.menu(startup::关于).visible);
@@ -146,6 +147,7 @@ TEST_F(SmartSnap, EscapeAndBackspaceReturnToTheSavedOpeningScreen)
         EXPECT_TRUE(fp.ui.isChecked(console::非全屏化窗口));
         EXPECT_FALSE(fp.ui.isChecked(console::全屏化窗口));
         EXPECT_EQ(fp.ui.interval(startup::时钟1), 16);
+        EXPECT_EQ(fp.ui.interval(startup::时钟2), 0) << "the pointer clock at the opening screen";
         EXPECT_EQ(fp.ui.window(WindowId::console).modalOpens, 0);
         pointAt({300, 200});
         EXPECT_EQ(startupGeometry(), (Geometry{640, 300, 640, 480})) << "the opening screen followed the pointer";
@@ -199,6 +201,7 @@ TEST_F(SmartSnap, AnyOtherKeyLocksTheRectangleAndOpensTheConsole)
         EXPECT_TRUE(other.ui.isChecked(console::非全屏化窗口));
         EXPECT_FALSE(other.ui.isChecked(console::全屏化窗口));
         EXPECT_EQ(other.ui.interval(startup::时钟3), 60);
+        EXPECT_EQ(other.ui.interval(startup::时钟2), 0) << "the pointer clock after the lock";
     }
 }
 

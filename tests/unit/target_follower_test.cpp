@@ -21,7 +21,7 @@ protected:
         fp.desktop.topLevels[unit::targetWindow] = targetTopLevel;
         startAndLock();
     }
-    void tick() { program.timerTick(startup::时钟2); }
+    void tick() { fp.desktop.tickClocks(); }
     void moveTarget(ScreenRect r) { fp.desktop.rects[unit::targetWindow] = r; }
     void setShown(WindowHandle w, bool shown)
     {
@@ -59,11 +59,11 @@ TEST_F(FollowTarget, ChoiceIsOnOnlyForOneInStartIniAndWrittenWhenToggled)
     EXPECT_FALSE(ticksTouchOverlay());
     EXPECT_EQ(fp.desktop.rectQueries, queries) << "following off costs no query";
 
+    // Turned on, it follows at once.
+    setShown(targetTopLevel, false);
     program.menuCommand(console::跟随目标窗口);
     EXPECT_TRUE(checked(console::跟随目标窗口));
     EXPECT_EQ(readItem(items::followWindow), "1");
-    setShown(targetTopLevel, false);
-    tick();
     EXPECT_FALSE(overlayShown());
 
     // Turned off while the target is minimised: the overlay shows again where it was.
@@ -134,8 +134,15 @@ TEST_F(FollowTarget, OverlayTakesTheTargetsPlaceHidesWithItAndStaysWhenItCloses)
 TEST_F(FollowTarget, FollowsWhatTheSystemTellsAtOnceAndHidesWhileTheTargetIsCloaked)
 {
     lockWithStartIni("[Follow]\nWindow=1\n");
-    tick();
     ASSERT_EQ(fp.desktop.watches.size(), 1u);
+    // Once the system has shown that it tells of other programs' windows, the clock stops.
+    const auto clocksOf = [&](int ms) {
+        return std::ranges::count(fp.desktop.callbackTimers, ms, [](const auto& t) { return t.second.ms; });
+    };
+    EXPECT_EQ(clocksOf(16), 1);
+    fp.desktop.foregroundWatcher(unit::targetWindow);
+    tick();
+    EXPECT_EQ(clocksOf(16), 0);
     moveTarget(moved);
     fp.desktop.tellChanged(unit::targetWindow);
     EXPECT_EQ(overlay(), geometryOf(moved));
@@ -153,8 +160,8 @@ TEST_F(FollowTarget, FollowsWhatTheSystemTellsAtOnceAndHidesWhileTheTargetIsCloa
 
     // A target the system refuses to watch is followed by the tick alone, and asked for only once.
     fp.desktop.unwatchable.insert(unit::targetWindow);
-    program.menuCommand(console::跟随目标窗口);
     const int requests = fp.desktop.watchRequests;
+    program.menuCommand(console::跟随目标窗口);
     moveTarget(unit::targetRect);
     tick();
     tick();
