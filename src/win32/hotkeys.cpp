@@ -1,7 +1,6 @@
 #include "win32/hotkeys.h"
 
 #include "win32/error.h"
-#include "win32/ui_backend.h"
 
 namespace tintora::win32 {
 namespace {

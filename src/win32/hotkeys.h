@@ -7,14 +7,14 @@
 #include <optional>
 
 #include "platform/hotkeys.h"
+#include "win32/own_windows.h"
 
 namespace tintora::win32 {
 
-class Win32Ui;
 
 class Win32Hotkeys final : public Hotkeys {
 public:
-    explicit Win32Hotkeys(const Win32Ui& ui) : ui_(ui) {}
+    explicit Win32Hotkeys(const OwnWindows& ui) : ui_(ui) {}
     ~Win32Hotkeys() override;
     Win32Hotkeys(const Win32Hotkeys&) = delete;
     Win32Hotkeys& operator=(const Win32Hotkeys&) = delete;
@@ -26,7 +26,7 @@ public:
     static std::optional<HotkeyAction> actionOf(WPARAM id);
 
 private:
-    const Win32Ui& ui_;
+    const OwnWindows& ui_;
     std::array<HWND, hotkeyActionCount> registeredOn_{};
 };
 

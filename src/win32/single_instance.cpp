@@ -2,7 +2,7 @@
 
 #include "design/texts.h"
 #include "win32/error.h"
-#include "win32/ui_backend.h"
+#include "win32/own_windows.h"
 #include "win32/window_class.h"
 
 namespace tintora::win32 {

@@ -9,7 +9,6 @@
 #include "win32/error.h"
 #include "win32/system.h"
 #include "win32/text.h"
-#include "win32/ui_backend.h"
 
 namespace tintora::win32 {
 namespace {
@@ -42,7 +41,7 @@ void CALLBACK balloonTimeUp(HWND balloon, UINT, UINT_PTR, DWORD) { hideBalloon(b
 
 }  // namespace
 
-Win32Tray::Win32Tray(const Win32Ui& ui) : ui_(ui), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+Win32Tray::Win32Tray(const OwnWindows& ui) : ui_(ui), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 std::optional<TrayEvent> Win32Tray::eventOf(LPARAM mouseMessage)
 {

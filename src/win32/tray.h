@@ -10,17 +10,17 @@
 #include "platform/events.h"
 #include "platform/ui.h"
 #include "win32/handles.h"
+#include "win32/own_windows.h"
 
 namespace tintora::win32 {
 
-class Win32Ui;
 
 // The tray icon's callback message to its window.
 inline constexpr UINT trayMessage = WM_APP + 1;
 
 class Win32Tray final : public Tray {
 public:
-    explicit Win32Tray(const Win32Ui& ui);
+    explicit Win32Tray(const OwnWindows& ui);
     Win32Tray(const Win32Tray&) = delete;
     Win32Tray& operator=(const Win32Tray&) = delete;
 
@@ -52,7 +52,7 @@ private:
     // Takes the window's icon out of the notification area, when it is there.
     void deleteIcon(WindowId w);
 
-    const Win32Ui& ui_;
+    const OwnWindows& ui_;
     UINT taskbarCreated_;
     std::array<Icon, 2> icons_;
     // The icon last handed to the shell, kept until the next one.

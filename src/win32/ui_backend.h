@@ -14,16 +14,14 @@
 #include "win32/handles.h"
 #include "win32/hotkeys.h"
 #include "win32/menus.h"
+#include "win32/own_windows.h"
 #include "win32/picture_box.h"
 #include "win32/tray.h"
 #include "win32/window_class.h"
 
 namespace tintora::win32 {
 
-// The class of both windows, by which a later start finds the running program.
-inline constexpr wchar_t windowClassName[] = L"TintoraWindow";
-
-class Win32Ui final : public Windows, public Controls, public Menus, public Timers {
+class Win32Ui final : public Windows, public Controls, public Menus, public Timers, public OwnWindows {
 public:
     // Makes the drawing panel 画板3 as a child of the start-up window and returns it.
     using CanvasFactory = std::function<HWND(HWND parent)>;
@@ -49,9 +47,8 @@ public:
     Win32Tray& tray() { return tray_; }
     // The global hotkeys, registered on the start-up window.
     Win32Hotkeys& hotkeys() { return hotkeys_; }
-    HWND hwndOf(WindowId w) const { return window(w).hwnd.get(); }
-    // The items of a menu bar item, as a pop-up menu.
-    HMENU popupItems(MenuRef m) const { return window(m.window).menus.itemsOf(m.index); }
+    HWND hwndOf(WindowId w) const override { return window(w).hwnd.get(); }
+    HMENU popupItems(MenuRef m) const override { return window(m.window).menus.itemsOf(m.index); }
 
     // Windows
     Geometry geometry(WindowId w) const override;

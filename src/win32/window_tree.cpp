@@ -9,7 +9,10 @@
 namespace tintora::win32 {
 namespace {
 
-constexpr EventRange shownEvents[] = {{EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW}};
+// A window shown, or brought back from being cloaked: another virtual desktop, or a store app's frame
+// that is shown before it is drawn.
+constexpr EventRange shownEvents[] = {{EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW},
+                                      {0x8018, 0x8018}};  // EVENT_OBJECT_UNCLOAKED
 
 BOOL CALLBACK collect(HWND w, LPARAM windows)
 {
