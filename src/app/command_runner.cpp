@@ -6,7 +6,6 @@
 #include "overlay/overlay.h"
 #include "overlay/placement.h"
 #include "ui/console_shell.h"
-#include "ui/tray_start.h"
 
 namespace tintora {
 namespace {

@@ -13,7 +13,6 @@
 #include "ui/about.h"
 #include "ui/console_shell.h"
 #include "ui/startup.h"
-#include "ui/tray_start.h"
 
 namespace tintora {
 namespace {
@@ -175,13 +174,7 @@ void Tintora::stepOpacity(int delta)
 
 void Tintora::anotherStart() { bringForward(app_); }
 
-void Tintora::trayCreated(WindowId w)
-{
-    if (w == WindowId::console)
-        onTrayCreated(app_);
-    else
-        onOpeningTrayCreated(app_);
-}
+void Tintora::trayCreated(WindowId) { onTrayCreated(app_); }
 
 void Tintora::commandReceived(std::string_view command, const AnswerCommand& answer)
 {

@@ -78,6 +78,12 @@ struct ConsoleState {
     bool consoleInTray = false;
     // The opening screen is hidden and a tray icon stands for it (a quiet start).
     bool openingInTray = false;
+    // The shell did not take the opening screen's icon yet.
+    bool openingIconAwaited = false;
+    // At log-on the shell often times out while its notification area exists, and then tells of no
+    // new area: an icon it did not take is tried again on this clock for a while.
+    Clock trayRetry;
+    int trayRetriesLeft = 0;
     // Hiding to the tray waits for the shell's notification area, which was not there.
     bool trayAwaited = false;
 };

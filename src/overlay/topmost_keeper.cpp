@@ -69,7 +69,7 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
 {
     const WindowHandle foreground = desktop.foregroundWindow();
     if (foreground != keeper.lastForegroundWindow) {
-        keeper.keeperRestacksLeft = restacksAfterForegroundChange;
+        keeper.keeperRestacksLeft = std::max(keeper.keeperRestacksLeft, restacksAfterForegroundChange);
         const bool ours = foreground == kept.overlay || foreground == kept.console ||
                           std::ranges::find(kept.tints, foreground) != kept.tints.end();
         if (foreground != 0 && !ours && takesKeyboardBack(desktop, tree, foreground))

@@ -11,7 +11,6 @@
 #include "hotkeys/hotkeys.h"
 #include "ui/startup.h"
 #include "overlay/topmost_keeper.h"
-#include "ui/tray_start.h"
 
 namespace tintora {
 namespace {
@@ -73,6 +72,23 @@ void layOutConsole(App& app)
            {static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height)});
 }
 
+constexpr int trayRetryInterval = 1000;
+constexpr int trayRetries = 120;
+
+// Tries the icons the shell did not take again every second for two minutes, besides at once when
+// the shell tells that its notification area has (re)appeared.
+void retryTrayIcons(App& app)
+{
+    ConsoleState& console = app.state.console;
+    console.trayRetriesLeft = trayRetries;
+    if (console.trayRetry.running()) return;
+    console.trayRetry.start(app.platform.desktop, trayRetryInterval, [&app] {
+        onTrayCreated(app);
+        ConsoleState& c = app.state.console;
+        if ((!c.trayAwaited && !c.openingIconAwaited) || --c.trayRetriesLeft <= 0) c.trayRetry.stop();
+    });
+}
+
 void checkStartOption(Menus& menus, ConsoleStart mode)
 {
     menus.setChecked(console::启动后控制台正常显示, mode == ConsoleStart::shown);
@@ -117,12 +133,14 @@ void hideConsoleToTray(App& app)
     if (console.consoleInTray) return;
     auto& p = app.platform;
     // Off the screen without an icon the console could not be reached again: it stays, and goes
-    // to the tray when the shell's notification area comes.
-    console.trayAwaited = !p.tray.setIcon(WindowId::console, texts::trayTip);
-    if (console.trayAwaited) {
-        showNotice(app, texts::trayUnavailable);
+    // to the tray once the shell takes the icon.
+    if (!p.tray.setIcon(WindowId::console, texts::trayTip)) {
+        if (!console.trayAwaited) showNotice(app, texts::trayUnavailable);
+        console.trayAwaited = true;
+        retryTrayIcons(app);
         return;
     }
+    console.trayAwaited = false;
     console.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
     moveConsoleOffScreen(p);
     giveKeyboardBack(p, app.state.keeper.lastOtherForeground, app.state.overlay.tint.topLevel);
@@ -167,7 +185,10 @@ void bringForward(App& app)
 
 void onTrayCreated(App& app)
 {
-    if (app.state.console.trayAwaited) hideConsoleToTray(app);
+    ConsoleState& console = app.state.console;
+    if (console.trayAwaited) hideConsoleToTray(app);
+    if (console.openingIconAwaited)
+        console.openingIconAwaited = !app.platform.tray.setIcon(WindowId::startup, texts::trayTip);
 }
 
 void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
@@ -175,6 +196,53 @@ void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console,
     checkStartOption(menus, mode);
     console.consoleStartMode = mode;
     settings.write(items::startSmall, static_cast<int>(mode));
+}
+
+void hideOpeningScreenToTray(App& app)
+{
+    auto& p = app.platform;
+    p.windows.hide(WindowId::startup);
+    ConsoleState& console = app.state.console;
+    console.openingInTray = true;
+    // Without the notification area yet (a start at log-on) the icon comes when the shell takes it.
+    console.openingIconAwaited = !p.tray.setIcon(WindowId::startup, texts::trayTip);
+    if (console.openingIconAwaited) retryTrayIcons(app);
+    startTopmostKeeper(app);
+}
+
+void showOpeningScreen(App& app)
+{
+    auto& p = app.platform;
+    ConsoleState& console = app.state.console;
+    if (console.openingInTray) {
+        p.tray.removeIcon(WindowId::startup);
+        p.windows.showNormal(WindowId::startup);
+        console.openingInTray = false;
+        console.openingIconAwaited = false;
+    }
+    p.windows.activate(WindowId::startup);
+}
+
+void onOpeningTrayEvent(App& app, TrayEvent event)
+{
+    if (event == TrayEvent::menu) showTrayMenu(app, WindowId::startup);
+    if (event == TrayEvent::doubleClick) showOpeningScreen(app);
+}
+
+void showTrayMenu(App& app, WindowId owner)
+{
+    auto& p = app.platform;
+    p.menus.setChecked(console::开机时启动, p.autostart.isOn());
+    p.tray.popupMenu(console::快捷菜单, owner);
+}
+
+void toggleStartWithWindows(App& app) { app.platform.autostart.set(!app.platform.autostart.isOn()); }
+
+void endTintora(App& app)
+{
+    app.platform.tray.removeIcon(WindowId::console);
+    app.platform.tray.removeIcon(WindowId::startup);
+    exitProgram(app.platform.process, 0);
 }
 
 }  // namespace tintora

@@ -1,5 +1,7 @@
 #pragma once
-// The console window: its layout at creation, tray mode and the start options.
+// The console window and the tray: the console's layout at creation, tray mode and the start
+// options; Tintora without the console (the opening screen hidden in the tray at a quiet start), the
+// tray icon's menu and the start with Windows it offers.
 #include "core/app.h"
 #include "platform/events.h"
 
@@ -15,9 +17,21 @@ void bringConsoleBack(App& app);
 // A second start or "显示": the console comes forward (out of the tray), or the start-up window
 // before there is one.
 void bringForward(App& app);
-// Finishes hiding to the tray once the shell's notification area is there.
+// The shell's notification area is there: finishes hiding to the tray, and adds the quiet start's
+// icon, when the shell had not taken them.
 void onTrayCreated(App& app);
 // The menu's choice of where the console is after the next lock, kept in Start.ini.
 void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode);
+
+// Hides the opening screen and lets a tray icon stand for it; remembered tints go on, kept on top.
+void hideOpeningScreenToTray(App& app);
+// The opening screen shown and active as at a normal start, its tray icon gone.
+void showOpeningScreen(App& app);
+void onOpeningTrayEvent(App& app, TrayEvent event);
+// The tray icon's menu by the pointer, its "开机时启动" checked as the system holds it.
+void showTrayMenu(App& app, WindowId owner);
+void toggleStartWithWindows(App& app);
+// Ends Tintora as closing the console does, its tray icons removed.
+void endTintora(App& app);
 
 }  // namespace tintora

@@ -103,9 +103,11 @@ bool Win32Desktop::watchForeground(std::function<void(WindowHandle)> changed)
 {
     foregroundWatch_ = {};
     if (!changed) return false;
-    foregroundWatch_ = WinEventWatch(foregroundEvents, 0, 0, 0, [changed = std::move(changed)](HWND w) {
-        if (!isOwnWindow(w)) changed(toHandle(w));
-    });
+    // A change this program made (handing the keyboard back) proves nothing of what the system tells.
+    foregroundWatch_ =
+        WinEventWatch(foregroundEvents, 0, 0, WINEVENT_SKIPOWNPROCESS, [changed = std::move(changed)](HWND w) {
+            if (!isOwnWindow(w)) changed(toHandle(w));
+        });
     return static_cast<bool>(foregroundWatch_);
 }
 

@@ -77,19 +77,23 @@ bool Win32Tray::setIcon(WindowId w, std::string_view tip)
     Icon& icon = icons_[index(w)];
     if (!ui_.hwndOf(w)) return false;
     icon.tip = widen(tip);
-    if (notify(w, icon.shown ? NIM_MODIFY : NIM_ADD)) {
+    // An add that timed out (the shell is slow at log-on) may have added the icon all the same:
+    // modifying first finds it, so that a second one is never added beside it.
+    if (notify(w, NIM_MODIFY) || notify(w, NIM_ADD)) {
         icon.shown = true;
         return true;
     }
     reportLastError("Shell_NotifyIconW");
-    return icon.shown;
+    icon.perhapsAdded = true;
+    return false;
 }
 
 void Win32Tray::deleteIcon(WindowId w)
 {
     Icon& icon = icons_[index(w)];
-    if (icon.shown) notify(w, NIM_DELETE);
+    if (icon.shown || icon.perhapsAdded) notify(w, NIM_DELETE);
     icon.shown = false;
+    icon.perhapsAdded = false;
 }
 
 void Win32Tray::removeIcon(WindowId w)

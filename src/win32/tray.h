@@ -45,6 +45,8 @@ public:
 private:
     struct Icon {
         bool shown = false;
+        // An add failed, perhaps only by timing out: the icon is deleted as if it were there.
+        bool perhapsAdded = false;
         std::wstring tip;
     };
     static std::size_t index(WindowId w) { return static_cast<std::size_t>(w); }

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "win32/error.h"
+#include "win32/handles.h"
 
 namespace tintora::win32 {
 
 struct WinEventWatch::Hooks {
     std::vector<HWINEVENTHOOK> handles;
     std::function<void(HWND)> told;
+    bool skipOwnProcess = false;
 
     Hooks() = default;
     Hooks(const Hooks&) = delete;
@@ -20,19 +22,28 @@ struct WinEventWatch::Hooks {
 
 namespace {
 
-// A hook's callback has no context: each hook handle leads to what its watch tells.
-std::map<HWINEVENTHOOK, const std::function<void(HWND)>*>& owners()
+// A hook's callback has no context: each hook handle leads to its watch's hooks.
+std::map<HWINEVENTHOOK, const WinEventWatch::Hooks*>& owners()
 {
-    static std::map<HWINEVENTHOOK, const std::function<void(HWND)>*> all;
+    static std::map<HWINEVENTHOOK, const WinEventWatch::Hooks*> all;
     return all;
 }
 
-void CALLBACK onWinEvent(HWINEVENTHOOK hook, DWORD, HWND w, LONG object, LONG child, DWORD, DWORD)
+bool raisedByThisProcess(DWORD thread)
+{
+    if (thread == GetCurrentThreadId()) return true;
+    const KernelHandle opened(OpenThread(THREAD_QUERY_LIMITED_INFORMATION, FALSE, thread));
+    return opened && GetProcessIdOfThread(opened.get()) == GetCurrentProcessId();
+}
+
+void CALLBACK onWinEvent(HWINEVENTHOOK hook, DWORD, HWND w, LONG object, LONG child, DWORD thread, DWORD)
 {
     if (!w || object != OBJID_WINDOW || child != CHILDID_SELF) return;
     const auto found = owners().find(hook);
     if (found == owners().end()) return;
-    const std::function<void(HWND)> told = *found->second;  // it may drop its own watch
+    // Wine hands these to the hook all the same; Windows leaves them out by the hook's flag.
+    if (found->second->skipOwnProcess && raisedByThisProcess(thread)) return;
+    const std::function<void(HWND)> told = found->second->told;  // it may drop its own watch
     told(w);
 }
 
@@ -51,6 +62,7 @@ WinEventWatch::WinEventWatch(std::span<const EventRange> events, DWORD process, 
     : hooks_(std::make_unique<Hooks>())
 {
     hooks_->told = std::move(told);
+    hooks_->skipOwnProcess = flags & WINEVENT_SKIPOWNPROCESS;
     for (const auto [first, last] : events) {
         const HWINEVENTHOOK hook =
             SetWinEventHook(first, last, nullptr, onWinEvent, process, thread, WINEVENT_OUTOFCONTEXT | flags);
@@ -59,7 +71,7 @@ WinEventWatch::WinEventWatch(std::span<const EventRange> events, DWORD process, 
             continue;
         }
         hooks_->handles.push_back(hook);
-        owners()[hook] = &hooks_->told;
+        owners()[hook] = hooks_.get();
     }
 }
 

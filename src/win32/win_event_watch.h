@@ -31,8 +31,10 @@ public:
     // False when no hook could be set.
     explicit operator bool() const;
 
-private:
+    // The hooks a watch owns, with what it tells; the callback finds them by hook.
     struct Hooks;
+
+private:
     std::unique_ptr<Hooks> hooks_;
 };
 

@@ -228,6 +228,8 @@ TEST_F(ConsoleTray, HidingWhileHiddenIsIgnoredSoRestoreStillWorks)
 
 TEST_F(ConsoleTray, AHideThatWaitedForTheShellsTrayEndsOnceWithScaledBalloonOffsets)
 {
+    program.trayCreated(WindowId::console);
+    EXPECT_EQ(geometry(WindowId::console).left, 710) << "a console on the screen stays there";
     fp.ui.trayAvailable = false;
     program.menuCommand(console::最小化控制台到托盘);
     fp.ui.trayAvailable = true;
@@ -237,6 +239,25 @@ TEST_F(ConsoleTray, AHideThatWaitedForTheShellsTrayEndsOnceWithScaledBalloonOffs
     EXPECT_EQ(geometry(WindowId::console).left, -1000);
     EXPECT_EQ(fp.ui.trayIconAdds, 1);
     EXPECT_EQ(fp.ui.balloons.back().at, (Point{1920 - 165, 1080 - 192}));
+}
+
+// At log-on the shell may refuse the icon and never tell of a new notification area: the icon is
+// tried again every second, with one notice, until the shell takes it.
+TEST_F(ConsoleTray, AnIconTheShellRefusedIsTriedAgainOnAClockUntilTaken)
+{
+    fp.ui.trayAvailable = false;
+    program.menuCommand(console::最小化控制台到托盘);
+    const auto retries = [&] {
+        return std::ranges::count(fp.desktop.callbackTimers, 1000, [](const auto& t) { return t.second.ms; });
+    };
+    ASSERT_EQ(retries(), 1);
+    fp.desktop.tickClocks();
+    EXPECT_EQ(geometry(WindowId::console).left, 710);
+    EXPECT_EQ(fp.ui.balloons.size(), 1u) << "told once";
+    fp.ui.trayAvailable = true;
+    fp.desktop.tickClocks();
+    EXPECT_EQ(geometry(WindowId::console).left, -1000);
+    EXPECT_EQ(retries(), 0);
 }
 
 TEST_F(ConsoleTray, HidesOffEveryMonitorAndRestoresTheLeft)
