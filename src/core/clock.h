@@ -26,6 +26,20 @@ public:
         id_ = 0;
     }
     bool running() const { return id_ != 0; }
+    // Runs while there is work for it: started now when needed() holds and it is not running,
+    // stopped now when it does not, and after each tick once it no longer does.
+    void runWhile(Desktop& desktop, int milliseconds, std::function<bool()> needed, std::function<void()> tick)
+    {
+        if (!needed()) {
+            stop();
+            return;
+        }
+        if (running()) return;
+        start(desktop, milliseconds, [this, needed = std::move(needed), tick = std::move(tick)] {
+            tick();
+            if (!needed()) stop();
+        });
+    }
 
 private:
     Desktop* desktop_ = nullptr;

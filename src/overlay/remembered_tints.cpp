@@ -192,14 +192,9 @@ bool remembersOnClock(const App& app)
 
 void keepRememberedClock(App& app)
 {
-    Clock& clock = app.state.remembered.clock;
-    if (!remembersOnClock(app))
-        clock.stop();
-    else if (!clock.running())
-        clock.start(app.platform.desktop, followInterval, [&app] {
-            rememberedTintsTick(app);
-            if (!remembersOnClock(app)) app.state.remembered.clock.stop();
-        });
+    app.state.remembered.clock.runWhile(
+        app.platform.desktop, followInterval, [&app] { return remembersOnClock(app); },
+        [&app] { rememberedTintsTick(app); });
 }
 
 }  // namespace

@@ -88,14 +88,9 @@ void toggleFollowTarget(App& app)
 void keepFollowing(App& app)
 {
     followTargetStep(app, false);
-    Clock& clock = app.state.follower.clock;
-    if (!followsOnClock(app))
-        clock.stop();
-    else if (!clock.running())
-        clock.start(app.platform.desktop, followInterval, [&app] {
-            followTargetStep(app, false);
-            if (!followsOnClock(app)) app.state.follower.clock.stop();
-        });
+    app.state.follower.clock.runWhile(
+        app.platform.desktop, followInterval, [&app] { return followsOnClock(app); },
+        [&app] { followTargetStep(app, false); });
 }
 
 bool placeOverlayOnTarget(App& app)
