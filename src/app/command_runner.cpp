@@ -66,7 +66,7 @@ void carryOut(App& app, const Command& command, const AnswerCommand& answer)
 {
     if (command.kind == CommandKind::quit) {
         answer(done);
-        endTintora(app);
+        endTintora(app.platform);
         return;
     }
     answer(carryOutNow(app, command));

@@ -59,8 +59,8 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::清空截图次数统计: clearScreenshotCounter(state.screenshots, p.menus, app.settings); break;
         case console::显示: bringForward(app); break;
         case console::色调关开: toggleTints(app); break;
-        case console::开机时启动: toggleStartWithWindows(app); break;
-        case console::退出: endTintora(app); break;
+        case console::开机时启动: toggleStartWithWindows(p.autostart); break;
+        case console::退出: endTintora(p); break;
         default: break;
     }
 }
@@ -139,9 +139,9 @@ void Tintora::buttonClicked(ControlRef c)
 void Tintora::trayEvent(WindowId w, TrayEvent event)
 {
     if (w == WindowId::console)
-        onConsoleTrayEvent(app_, event);
+        onConsoleTrayEvent(app_.platform, app_.state.console, event);
     else
-        onOpeningTrayEvent(app_, event);
+        onOpeningTrayEvent(app_.platform, app_.state.console, event);
 }
 
 void Tintora::hotkeyPressed(HotkeyAction action)

@@ -158,17 +158,17 @@ void restoreConsole(Platform& p, ConsoleState& console)
     console.consoleInTray = false;
 }
 
-void onConsoleTrayEvent(App& app, TrayEvent event)
+void onConsoleTrayEvent(Platform& p, ConsoleState& console, TrayEvent event)
 {
-    if (event == TrayEvent::menu) showTrayMenu(app, WindowId::console);
-    if (event == TrayEvent::doubleClick) restoreConsole(app.platform, app.state.console);
+    if (event == TrayEvent::menu) showTrayMenu(p, WindowId::console);
+    if (event == TrayEvent::doubleClick) restoreConsole(p, console);
 }
 
 void bringConsoleBack(App& app)
 {
     if (!app.locked()) {
         // A quiet start's opening screen comes out of the tray as a normal start shows it.
-        if (app.state.console.openingInTray) showOpeningScreen(app);
+        if (app.state.console.openingInTray) showOpeningScreen(app.platform, app.state.console);
         return;
     }
     if (app.state.console.consoleInTray) restoreConsole(app.platform, app.state.console);
@@ -180,7 +180,7 @@ void bringForward(App& app)
     if (app.locked())
         bringConsoleBack(app);
     else
-        showOpeningScreen(app);
+        showOpeningScreen(app.platform, app.state.console);
 }
 
 void onTrayCreated(App& app)
@@ -210,10 +210,8 @@ void hideOpeningScreenToTray(App& app)
     startTopmostKeeper(app);
 }
 
-void showOpeningScreen(App& app)
+void showOpeningScreen(Platform& p, ConsoleState& console)
 {
-    auto& p = app.platform;
-    ConsoleState& console = app.state.console;
     if (console.openingInTray) {
         p.tray.removeIcon(WindowId::startup);
         p.windows.showNormal(WindowId::startup);
@@ -223,26 +221,25 @@ void showOpeningScreen(App& app)
     p.windows.activate(WindowId::startup);
 }
 
-void onOpeningTrayEvent(App& app, TrayEvent event)
+void onOpeningTrayEvent(Platform& p, ConsoleState& console, TrayEvent event)
 {
-    if (event == TrayEvent::menu) showTrayMenu(app, WindowId::startup);
-    if (event == TrayEvent::doubleClick) showOpeningScreen(app);
+    if (event == TrayEvent::menu) showTrayMenu(p, WindowId::startup);
+    if (event == TrayEvent::doubleClick) showOpeningScreen(p, console);
 }
 
-void showTrayMenu(App& app, WindowId owner)
+void showTrayMenu(Platform& p, WindowId owner)
 {
-    auto& p = app.platform;
     p.menus.setChecked(console::开机时启动, p.autostart.isOn());
     p.tray.popupMenu(console::快捷菜单, owner);
 }
 
-void toggleStartWithWindows(App& app) { app.platform.autostart.set(!app.platform.autostart.isOn()); }
+void toggleStartWithWindows(Autostart& autostart) { autostart.set(!autostart.isOn()); }
 
-void endTintora(App& app)
+void endTintora(Platform& p)
 {
-    app.platform.tray.removeIcon(WindowId::console);
-    app.platform.tray.removeIcon(WindowId::startup);
-    exitProgram(app.platform.process, 0);
+    p.tray.removeIcon(WindowId::console);
+    p.tray.removeIcon(WindowId::startup);
+    exitProgram(p.process, 0);
 }
 
 }  // namespace tintora

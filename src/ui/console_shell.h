@@ -10,7 +10,7 @@ namespace tintora {
 void onConsoleCreated(App& app);
 void hideConsoleToTray(App& app);
 void restoreConsole(Platform& p, ConsoleState& console);
-void onConsoleTrayEvent(App& app, TrayEvent event);
+void onConsoleTrayEvent(Platform& p, ConsoleState& console, TrayEvent event);
 // The console back on the screen, out of the tray if it is there, and active; before the lock only
 // a quiet start's opening screen comes out of the tray.
 void bringConsoleBack(App& app);
@@ -26,12 +26,12 @@ void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console,
 // Hides the opening screen and lets a tray icon stand for it; remembered tints go on, kept on top.
 void hideOpeningScreenToTray(App& app);
 // The opening screen shown and active as at a normal start, its tray icon gone.
-void showOpeningScreen(App& app);
-void onOpeningTrayEvent(App& app, TrayEvent event);
+void showOpeningScreen(Platform& p, ConsoleState& console);
+void onOpeningTrayEvent(Platform& p, ConsoleState& console, TrayEvent event);
 // The tray icon's menu by the pointer, its "开机时启动" checked as the system holds it.
-void showTrayMenu(App& app, WindowId owner);
-void toggleStartWithWindows(App& app);
+void showTrayMenu(Platform& p, WindowId owner);
+void toggleStartWithWindows(Autostart& autostart);
 // Ends Tintora as closing the console does, its tray icons removed.
-void endTintora(App& app);
+void endTintora(Platform& p);
 
 }  // namespace tintora

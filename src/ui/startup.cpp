@@ -80,7 +80,7 @@ void onStartupWindowCreated(App& app)
     setOverlayOpacity(p, p.controls.sliderPosition(startupOpacitySlider));
 
     for (auto menu : hintMenus) p.menus.setVisible(menu, false);
-    loadHotkeys(app);
+    loadHotkeys(app.state.hotkeys, app.settings, p.hotkeys);
     watchForegroundChanges(app);
 }
 
