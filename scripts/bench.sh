@@ -127,8 +127,8 @@ GIF screenshot: grab and encode|shot-gif|import, GIF|import-gif|ms|ratio|-
 PNG screenshot: grab and encode|shot-png|import, PNG|import-png|ms|ratio|-
   of which encode|encode-png|-|-|ms|-|-
 smart-snap tick|snap-tick|WindowFromPoint + GetWindowRect|snap-reference|ms|ratio|-
-idle CPU (process + wineserver), locked, console in front|idle-console|bare program, same windows and timers|bare-idle-console|%|ratio|1.2
-idle CPU (process + wineserver), locked, notepad in front|idle-notepad|bare program, same windows and timers|bare-idle-notepad|%|ratio|1.2
+idle CPU (process + wineserver), locked, console in front|idle-console|bare program, same windows and timers|bare-idle-console|%|ratio|1.0
+idle CPU (process + wineserver), locked, notepad in front|idle-notepad|bare program, same windows and timers|bare-idle-notepad|%|ratio|1.0
 wake-ups a second (the process's context switches), locked, console in front|wakeups-idle-console|bare program, same windows and timers|wakeups-bare-idle-console|/s|ratio|0.5
 idle CPU, console in front, following its window|idle-following|following off|idle-console|%|ratio|1.2
 idle CPU, opening screen, three remembered tints shown|idle-remembered|none|idle-opening|%|ratio|1.2
