@@ -76,6 +76,8 @@ struct ConsoleState {
     ConsoleStart consoleStartMode = ConsoleStart::shown;
     int savedConsoleLeft = 0;
     bool consoleInTray = false;
+    // Hiding to the tray waits for the shell to take the console's icon.
+    bool trayAwaited = false;
     // The opening screen is hidden and a tray icon stands for it (a quiet start).
     bool openingInTray = false;
     // The shell did not take the opening screen's icon yet.
@@ -84,8 +86,6 @@ struct ConsoleState {
     // new area: an icon it did not take is tried again on this clock for a while.
     Clock trayRetry;
     int trayRetriesLeft = 0;
-    // Hiding to the tray waits for the shell's notification area, which was not there.
-    bool trayAwaited = false;
 };
 
 // The topmost keeper (overlay/topmost_keeper.cpp). Its clock runs only until the system has shown
