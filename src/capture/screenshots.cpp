@@ -103,7 +103,8 @@ void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Set
 
 void refreshCounterCaption(Menus& menus, const Settings& settings)
 {
-    menus.setCaption(console::当前截图统计次数为, std::string(texts::counterCaptionPrefix) + settings.readText(items::meter));
+    menus.setCaption(console::当前截图统计次数为,
+                     std::string(texts::counterCaptionPrefix) + settings.readText(items::meter));
 }
 
 void clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings)
@@ -113,6 +114,9 @@ void clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings
     refreshCounterCaption(menus, settings);
 }
 
-void openScreenshotFolder(Shell& shell, const Folders& folders) { shell.open(folders.path(paths::imagesFolder) + "\\"); }
+void openScreenshotFolder(Shell& shell, const Folders& folders)
+{
+    shell.open(folders.path(paths::imagesFolder) + "\\");
+}
 
 }  // namespace tintora

@@ -50,11 +50,15 @@ int clampToSlider(int value) { return std::clamp(value, 0, 255); }
 
 }  // namespace
 
-void onAlphaSliderChanged(Platform& p, Tint& tint) { setTintOpacity(p, tint, p.controls.sliderPosition(opacitySlider)); }
+void onAlphaSliderChanged(Platform& p, Tint& tint)
+{
+    setTintOpacity(p, tint, p.controls.sliderPosition(opacitySlider));
+}
 
 void onColourSliderChanged(Platform& p, Tint& tint, ControlRef slider)
 {
-    const auto row = std::ranges::find_if(colourRows, [&](const SliderRow& r) { return ControlRef(r.slider) == slider; });
+    const auto row =
+        std::ranges::find_if(colourRows, [&](const SliderRow& r) { return ControlRef(r.slider) == slider; });
     if (row == std::end(colourRows)) return;
     setTintColour(p, tint, withComponent(tint.colour, *row, clampToSlider(p.controls.sliderPosition(row->slider))));
 }

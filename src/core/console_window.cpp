@@ -29,7 +29,8 @@ void moveConsoleOffScreen(Platform& p)
     const ScreenRect hidden{offScreenLeft, console.top, offScreenLeft + console.width, console.top + console.height};
     const bool seen =
         std::ranges::any_of(monitors, [&](const ScreenRect& m) { return area(intersection(m, hidden)) > 0; });
-    setConsoleLeft(p.windows, seen ? std::ranges::min(monitors, {}, &ScreenRect::left).left - console.width : offScreenLeft);
+    setConsoleLeft(p.windows,
+                   seen ? std::ranges::min(monitors, {}, &ScreenRect::left).left - console.width : offScreenLeft);
 }
 
 }  // namespace tintora

@@ -69,8 +69,7 @@ void onChartTimer(App& app)
         if (isPlainFileName(chartPictureName)) picture = p.files.readFile(chartFolder + chartPictureName);
         p.canvas.setPicture(picture);
     }
-    if (chartChoice == ChartChoice::plainTint)
-        paintTint(p.canvas, app.state.overlay.tint.colour);
+    if (chartChoice == ChartChoice::plainTint) paintTint(p.canvas, app.state.overlay.tint.colour);
     if (chartChoice == ChartChoice::transparencyOnly) p.timers.setInterval(chartFollowUpClock, 40);
 
     applyOverlayTransparency(p, app.state.overlay.tint);

@@ -178,10 +178,7 @@ void opacityStepTick(Platform& p, SmartSnapState& snap, const Tint& tint)
     }
 }
 
-void onStartupSliderChanged(Platform& p)
-{
-    setOverlayOpacity(p, p.controls.sliderPosition(startupOpacitySlider));
-}
+void onStartupSliderChanged(Platform& p) { setOverlayOpacity(p, p.controls.sliderPosition(startupOpacitySlider)); }
 
 void stopStartupClock1(Timers& timers) { timers.setInterval(selfStoppingClock, 0); }
 

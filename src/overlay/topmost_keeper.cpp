@@ -16,9 +16,9 @@ constexpr int restacksAfterForegroundChange = 2;
 // Top-level classes of the shell's own surfaces. Start, search and the notification centre are
 // top-level core windows; a store app's core window lies inside its frame and is never in front.
 constexpr std::string_view shellClasses[] = {
-    "Shell_TrayWnd",         "Shell_SecondaryTrayWnd", "Windows.UI.Core.CoreWindow",
-    "MultitaskingViewFrame", "TaskSwitcherWnd",        "XamlExplorerHostIslandWindow",
-    "ForegroundStaging",     "Progman",                "WorkerW",
+    "Shell_TrayWnd",   "Shell_SecondaryTrayWnd",       "Windows.UI.Core.CoreWindow", "MultitaskingViewFrame",
+    "TaskSwitcherWnd", "XamlExplorerHostIslandWindow", "ForegroundStaging",          "Progman",
+    "WorkerW",
 };
 
 bool isTopmost(const Desktop& desktop, WindowHandle w) { return desktop.extendedStyle(w) & exstyle::topmost; }

@@ -11,7 +11,6 @@
 
 namespace tintora::win32 {
 
-
 class Win32Hotkeys final : public Hotkeys {
 public:
     explicit Win32Hotkeys(const OwnWindows& ui) : ui_(ui) {}

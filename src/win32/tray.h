@@ -14,7 +14,6 @@
 
 namespace tintora::win32 {
 
-
 // The tray icon's callback message to its window.
 inline constexpr UINT trayMessage = WM_APP + 1;
 
