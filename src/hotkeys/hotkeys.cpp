@@ -6,6 +6,7 @@
 #include "core/notice.h"
 #include "design/texts.h"
 #include "hotkeys/key_combination.h"
+#include "platform/names.h"
 
 namespace tintora {
 namespace {
@@ -38,7 +39,6 @@ static_assert(std::size(hotkeyRows) == hotkeyActionCount);
 
 std::size_t indexOf(HotkeyAction action) { return static_cast<std::size_t>(action); }
 
-bool blank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
 
 // Registers what Hotkeys.ini gives and keeps, as one text, what could not be registered and why. A
 // combination given for a second action stays with the first.
@@ -49,7 +49,7 @@ void registerAll(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys
     for (std::size_t i = 0; i < given.size(); ++i) {
         const HotkeyRow& row = hotkeyRows[i];
         const std::string text = settings.readText(row.item);
-        if (blank(text)) continue;  // no hotkey for this action
+        if (trimmed(text).empty()) continue;  // no hotkey for this action
         const std::string named = std::string(row.item.key) + "=" + text;
         const auto keys = parseKeyCombination(text);
         if (!keys) {

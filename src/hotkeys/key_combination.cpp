@@ -23,12 +23,6 @@ constexpr int lastFunctionKey = 24;
 
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-std::string_view trimmed(std::string_view s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
 
 std::optional<int> keyOf(std::string_view name)
 {

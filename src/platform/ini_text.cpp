@@ -113,13 +113,6 @@ std::string utf16AsUtf8(std::string_view bytes, bool bigEndian)
     return out;
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 }  // namespace
 
