@@ -4,8 +4,8 @@
 
 #include "design/design.h"
 #include "overlay/overlay.h"
-#include "overlay/tint_following.h"
 #include "overlay/remembered_tints.h"
+#include "overlay/tint_following.h"
 #include "design/texts.h"
 
 namespace tintora {
