@@ -204,12 +204,17 @@ TEST(Win32Desktop, WatchesTellOfTheirWindowsUntilStopped)
 
     ForeignNotepad notepad;
     ASSERT_NE(notepad.window(), nullptr) << "notepad's window did not appear";
+    // The foreground watch tells only what another program raised: this program's own window, or
+    // another program's that this program brought to the front, proves nothing. (Wine delivers no
+    // other program's events: that they arrive on Windows is reasoned from the documentation.)
     std::vector<WindowHandle> fronts;
     ASSERT_TRUE(desktop.watchForeground([&](WindowHandle w) { fronts.push_back(w); }));
     NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, window.get(), OBJID_WINDOW, CHILDID_SELF);
     NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, notepad.window(), OBJID_WINDOW, CHILDID_SELF);
-    ASSERT_TRUE(pumpUntil([&] { return !fronts.empty(); }));
-    EXPECT_EQ(fronts.front(), handleOf(notepad.window())) << "told of this program's own window";
+    otherTold = false;
+    NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, other.get(), OBJID_WINDOW, CHILDID_SELF);
+    ASSERT_TRUE(pumpUntil([&] { return otherTold; }));
+    EXPECT_TRUE(fronts.empty()) << "told of a change this program raised";
 }
 
 TEST(Win32Desktop, WindowRectAndStyles)
