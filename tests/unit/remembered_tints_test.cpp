@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings.h"
+#include "design/texts.h"
 #include "unit/test_helpers.h"
 
 namespace tintora {
@@ -163,6 +164,11 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     EXPECT_EQ(rememberedItem("Program"), "");
     EXPECT_FALSE(fp.tree.watcher) << "no entry, no watching";
     EXPECT_TRUE(fp.desktop.watches.empty());
+    // The locked window has closed: remember says why it does nothing.
+    close(second);
+    again.menuCommand(console::记住此窗口的颜色);
+    EXPECT_EQ(fp.ui.balloons.back().text, texts::targetNotIdentified);
+    EXPECT_EQ(rememberedItem("Program"), "");
 }
 
 // Sixteen tints show at most, and a tint minimised with its window leaves room for another. Only the
