@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "overlay/window_identity.h"
+#include "platform/names.h"
 
 namespace tintora {
 namespace {
