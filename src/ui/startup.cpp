@@ -70,8 +70,9 @@ void onStartupWindowCreated(App& app)
 
     app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
     app.state.snap.opacityStep = OpacityStep::none;
-    // The pointer clock runs only while smart snap follows the pointer.
-    for (auto timer : {selfStoppingClock, opacityStepClock}) p.timers.setInterval(timer, 16);
+    // The pointer clock runs only while smart snap follows the pointer, and the opacity step's only
+    // while a step waits; the opening screen has neither.
+    p.timers.setInterval(selfStoppingClock, 16);
     p.controls.setSliderPosition(startupOpacitySlider, 255);
     app.state.snap.random.seed(p.desktop.tickCount());
 
