@@ -1,6 +1,7 @@
 #include "colour/colour_controls.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "overlay/overlay.h"
@@ -28,10 +29,13 @@ Colour withComponent(Colour colour, const SliderRow& row, int value)
     return (colour & ~(Colour{0xFF} << row.shift)) | static_cast<Colour>(value & 0xFF) << row.shift;
 }
 
-void showColour(Controls& c, const Tint& tint)
+// Shows the components that differ from the colour shown before (every one at the first showing):
+// a slider step changes one row, not three.
+void showColour(Controls& c, Colour colour, std::optional<Colour> before)
 {
     for (const auto& row : colourRows) {
-        const int value = componentOf(tint.colour, row);
+        const int value = componentOf(colour, row);
+        if (before && componentOf(*before, row) == value) continue;
         c.setSliderPosition(row.slider, value);
         c.setCaption(row.valueLabel, std::to_string(value));
         c.setSliderSelection(row.slider, value);
@@ -72,8 +76,9 @@ void setTintOpacity(Platform& p, Tint& tint, int alpha)
 
 void setTintColour(Platform& p, Tint& tint, Colour colour)
 {
+    const Colour before = tint.colour;
     tint.colour = colour;
-    showColour(p.controls, tint);
+    showColour(p.controls, tint.colour, before);
     paintTint(p.canvas, tint.colour);
 }
 
@@ -91,7 +96,7 @@ void loadColourSettings(Platform& p, const Settings& settings, Tint& tint)
     tint.colour = 0;
     for (const auto& row : colourRows) tint.colour = withComponent(tint.colour, row, value(row.item));
     showAlpha(p.controls, tint);
-    showColour(p.controls, tint);
+    showColour(p.controls, tint.colour, std::nullopt);
 }
 
 }  // namespace tintora
