@@ -81,12 +81,13 @@ void retryTrayIcons(App& app)
 {
     ConsoleState& console = app.state.console;
     console.trayRetriesLeft = trayRetries;
-    if (console.trayRetry.running()) return;
-    console.trayRetry.start(app.platform.desktop, trayRetryInterval, [&app] {
-        onTrayCreated(app);
-        ConsoleState& c = app.state.console;
-        if ((!c.trayAwaited && !c.openingIconAwaited) || --c.trayRetriesLeft <= 0) c.trayRetry.stop();
-    });
+    console.trayRetry.runWhile(
+        app.platform.desktop, trayRetryInterval,
+        [&console] { return (console.trayAwaited || console.openingIconAwaited) && console.trayRetriesLeft > 0; },
+        [&app] {
+            --app.state.console.trayRetriesLeft;
+            onTrayCreated(app);
+        });
 }
 
 void checkStartOption(Menus& menus, ConsoleStart mode)
