@@ -1,9 +1,9 @@
 #include "commands/commands.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "design/texts.h"
+#include "platform/names.h"
 
 namespace tintora {
 namespace {
@@ -43,13 +43,6 @@ constexpr FormatName formatNames[] = {
     {"bmp", ImageFormat::bmp}, {"jpeg", ImageFormat::jpeg}, {"gif", ImageFormat::gif}, {"png", ImageFormat::png}};
 
 constexpr int maxValue = 255;
-
-std::string lower(std::string_view s)
-{
-    std::string out(s);
-    std::ranges::transform(out, out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 const CommandRow* rowOf(CommandKind kind) { return &*std::ranges::find(commandRows, kind, &CommandRow::kind); }
 
@@ -91,7 +84,8 @@ bool takeArgument(Command& command, Argument argument, std::string_view word)
             return start == word.size() + 1;
         }
         case Argument::format: {
-            const auto found = std::ranges::find(formatNames, lower(word), &FormatName::name);
+            const auto found =
+                std::ranges::find_if(formatNames, [&](const FormatName& f) { return sameName(f.name, word); });
             if (found != std::end(formatNames)) command.format = found->format;
             return found != std::end(formatNames);
         }
@@ -105,8 +99,7 @@ bool takeArgument(Command& command, Argument argument, std::string_view word)
 ParsedCommand parseCommand(std::span<const std::string> words)
 {
     if (words.empty()) return notUnderstood(texts::commandUnknown, "");
-    const std::string name = lower(words[0]);
-    const auto row = std::ranges::find(commandRows, name, &CommandRow::name);
+    const auto row = std::ranges::find_if(commandRows, [&](const CommandRow& r) { return sameName(r.name, words[0]); });
     if (row == std::end(commandRows)) return notUnderstood(texts::commandUnknown, words[0]);
     Command command;
     command.kind = row->kind;
