@@ -1,6 +1,7 @@
 #include "overlay/remembered_tints.h"
 
 #include <algorithm>
+#include <span>
 
 #include "core/notice.h"
 #include "design/texts.h"
@@ -124,8 +125,6 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     if (!app.state.overlay.tintsHidden) p.tints.place(window, tint.covered);
     watchTarget(p.desktop, tint, [&app, target] { onRememberedTargetChanged(app, target); });
     remembered.rememberedTints.push_back({tint, window, entry.slot});
-    // A new tint window opens above every other; the program's own windows go back above it.
-    liftKeptWindows(app);
 }
 
 // Tints the entries' windows in a shown top-level window; its program is asked only when its
@@ -145,6 +144,15 @@ void tintMatchesOf(App& app, WindowHandle topLevel)
     }
 }
 
+// Tints the matches in these top-level windows. New tint windows open above every other: the
+// program's own windows go back above them, once for all.
+void tintMatchesIn(App& app, std::span<const WindowHandle> topLevels)
+{
+    const std::size_t before = app.state.remembered.rememberedTints.size();
+    for (WindowHandle w : topLevels) tintMatchesOf(app, w);
+    if (app.state.remembered.rememberedTints.size() > before) liftKeptWindows(app);
+}
+
 // A window the system reports shown is looked at at once, without waiting for the next enumeration.
 void watchShownWindows(App& app)
 {
@@ -155,7 +163,7 @@ void watchShownWindows(App& app)
     }
     tree.watchShownWindows([&app](WindowHandle w) {
         if (app.platform.tree.parent(w) != 0) return;
-        tintMatchesOf(app, w);
+        tintMatchesIn(app, std::span(&w, 1));
         keepRememberedClock(app);  // a tint whose window the system would not watch needs the clock
     });
 }
@@ -164,7 +172,7 @@ void watchShownWindows(App& app)
 void scanTopLevelWindows(App& app)
 {
     app.state.remembered.lastRememberedScan = app.platform.desktop.tickCount();
-    for (WindowHandle w : app.platform.tree.topLevelWindows()) tintMatchesOf(app, w);
+    tintMatchesIn(app, app.platform.tree.topLevelWindows());
 }
 
 // Each tint follows its window, and at most once a second the top-level windows are looked through
