@@ -10,6 +10,7 @@
 #include "overlay/remembered_tints.h"
 #include "overlay/smart_snap.h"
 #include "overlay/target_follower.h"
+#include "overlay/topmost_keeper.h"
 #include "ui/about.h"
 #include "ui/console_shell.h"
 #include "ui/startup.h"
@@ -174,7 +175,12 @@ void Tintora::stepOpacity(int delta)
 
 void Tintora::anotherStart() { bringForward(app_); }
 
-void Tintora::trayCreated(WindowId) { onTrayCreated(app_); }
+void Tintora::trayCreated(WindowId w)
+{
+    onTrayCreated(app_);
+    // The shell made its taskbar anew, above ours; every window hears it, the start-up window always.
+    if (w == WindowId::startup) liftKeptWindows(app_);
+}
 
 void Tintora::commandReceived(std::string_view command, const AnswerCommand& answer)
 {

@@ -1,11 +1,15 @@
 #pragma once
 // A repeating clock without a window, owned: it stops when it is started again, stopped, or
 // destroyed.
+#include <cstdint>
 #include <functional>
 
 #include "platform/desktop.h"
 
 namespace tintora {
+
+// The check that runs whatever the system reports, for what it may leave out.
+inline constexpr int everySecond = 1000;
 
 class Clock {
 public:
@@ -18,6 +22,7 @@ public:
     {
         stop();
         desktop_ = &desktop;
+        milliseconds_ = milliseconds;
         id_ = desktop.startCallbackTimer(milliseconds, std::move(tick));
     }
     void stop()
@@ -30,20 +35,45 @@ public:
     // stopped now when it does not, and after each tick once it no longer does.
     void runWhile(Desktop& desktop, int milliseconds, std::function<bool()> needed, std::function<void()> tick)
     {
+        runWhile(
+            desktop, [milliseconds] { return milliseconds; }, std::move(needed), std::move(tick));
+    }
+    // The same at the interval interval() asks for, asked now and after each tick: a new one takes
+    // effect at once.
+    void runWhile(Desktop& desktop, std::function<int()> interval, std::function<bool()> needed,
+                  std::function<void()> tick)
+    {
         if (!needed()) {
             stop();
             return;
         }
-        if (running()) return;
-        start(desktop, milliseconds, [this, needed = std::move(needed), tick = std::move(tick)] {
+        const int milliseconds = interval();
+        if (running() && milliseconds == milliseconds_) return;
+        start(desktop, milliseconds, [this, &desktop, interval, needed, tick] {
             tick();
-            if (!needed()) stop();
+            runWhile(desktop, interval, needed, tick);
         });
     }
 
 private:
     Desktop* desktop_ = nullptr;
     unsigned id_ = 0;
+    int milliseconds_ = 0;
+};
+
+// The pace of a look that is the only way to see changes (Wine tells nothing of other programs'
+// windows): quick while they come, slower once nothing has changed for a while, quick again from
+// the first change on.
+class LookPace {
+public:
+    void changed(std::uint32_t now) { lastChange_ = now; }
+    int interval(std::uint32_t now) const { return now - lastChange_ < settleAfter ? quick : settled; }
+
+private:
+    static constexpr std::uint32_t settleAfter = 2000;
+    static constexpr int quick = 16;
+    static constexpr int settled = 100;
+    std::uint32_t lastChange_ = 0;
 };
 
 }  // namespace tintora

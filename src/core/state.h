@@ -65,10 +65,11 @@ struct PlacementState {
     Geometry savedOverlayGeometry{};
 };
 
-// Following the locked target (overlay/target_follower.cpp): the clock that looks at the target
-// where the system does not tell of its changes.
+// Following the locked target (overlay/target_follower.cpp): the clock that looks at the target,
+// quick where the system does not tell of its changes and once a second where it does.
 struct FollowerState {
     Clock clock;
+    LookPace pace;
 };
 
 // The console and its tray icon (ui/console_shell.cpp).
@@ -88,16 +89,21 @@ struct ConsoleState {
     int trayRetriesLeft = 0;
 };
 
-// The topmost keeper (overlay/topmost_keeper.cpp). Its clock runs only until the system has shown
-// that it tells of other programs' windows coming to the front (Windows does, Wine does not).
+// The topmost keeper (overlay/topmost_keeper.cpp). Its clock checks every 50 ms until the system has
+// shown that it tells of other programs' windows coming to the front (Windows does, Wine does not),
+// and then a few times after each report and once a second.
 struct KeeperState {
     Clock clock;
+    // The console or the opening screen in the tray keeps windows on top from now on.
+    bool started = false;
     bool otherProgramsReported = false;
     WindowHandle lastForegroundWindow = 0;
     // The last window of another program the keeper saw in front; it gets the keyboard back when
     // the console leaves the screen.
     WindowHandle lastOtherForeground = 0;
     int keeperRestacksLeft = 0;
+    // When the keeper last looked whether a window lies above one of ours.
+    std::uint32_t lastOrderCheck = 0;
 };
 
 // Screenshots (capture/screenshots.cpp), and the format of the screenshot command last chosen,
@@ -117,9 +123,10 @@ struct HotkeysState {
 
 // Remembered tints (overlay/remembered_tints.cpp): the entries of Remembered.ini, the tints shown,
 // when the top-level windows were last looked through for new matches, and the clock that follows
-// the tints and looks for matches where the system does not tell.
+// the tints and looks for matches: quick where the system does not tell, once a second where it does.
 struct RememberedState {
     Clock clock;
+    LookPace pace;
     std::vector<RememberedEntry> rememberedEntries;
     std::vector<RememberedTint> rememberedTints;
     std::optional<std::uint32_t> lastRememberedScan;
