@@ -279,6 +279,7 @@ int wmain(int argc, wchar_t** argv)
         const ScreenRect r{_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5])};
         if (r.right > r.left && r.bottom > r.top) return win32::screenshot(r, std::max(1, _wtoi(argv[6])));
     }
-    std::fprintf(stderr, "usage: tintora_bench overlay SAMPLES | reported SECONDS | screenshot LEFT TOP RIGHT BOTTOM SAMPLES\n");
+    std::fprintf(
+        stderr, "usage: tintora_bench overlay SAMPLES | reported SECONDS | screenshot LEFT TOP RIGHT BOTTOM SAMPLES\n");
     return 2;
 }
