@@ -106,11 +106,9 @@ void Tintora::timerTick(TimerRef t)
 {
     Platform& p = app_.platform;
     AppState& state = app_.state;
-    if (t == TimerRef(selfStoppingClock))
-        stopStartupClock1(p.timers);
-    else if (t == TimerRef(followPointerClock)) {
+    if (t == TimerRef(followPointerClock))
         followPointerTick(p, state.snap, state.overlay.tint);
-    } else if (t == TimerRef(opacityStepClock))
+    else if (t == TimerRef(opacityStepClock))
         opacityStepTick(p, state.snap, state.overlay.tint);
     else if (t == TimerRef(firstTintClock))
         paintInitialTint(p, state.overlay.tint);
@@ -123,9 +121,7 @@ void Tintora::timerTick(TimerRef t)
 void Tintora::sliderChanged(ControlRef c)
 {
     Tint& tint = app_.state.overlay.tint;
-    if (c == ControlRef(startupOpacitySlider))
-        onStartupSliderChanged(app_.platform);
-    else if (c == ControlRef(opacitySlider))
+    if (c == ControlRef(opacitySlider))
         onAlphaSliderChanged(app_.platform, tint);
     else
         onColourSliderChanged(app_.platform, tint, c);

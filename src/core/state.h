@@ -17,19 +17,12 @@ namespace tintora {
 
 // Which keys the start-up window acts on.
 enum class SnapKeyState {
-    unset = 0,
-    awaitingKey = 5,   // smart snap: a key locks the target or returns to the opening screen
-    ignoringKeys = 8,  // opening screen and after the lock
+    ignoringKeys,  // opening screen and after the lock
+    awaitingKey,   // smart snap: a key locks the target or returns to the opening screen
 };
 
-// The start-up window's next opacity step, taken by its 时钟3.
-enum class OpacityStep {
-    none = 0,
-    afterLock = 1,
-    snapStarted = 2,
-    backToOpening = 3,
-    settled = 5,
-};
+// The start-up window's opacity step waiting for its 时钟3; none once it is taken.
+enum class OpacityStep { none, snapStarted, afterLock, backToOpening };
 
 // Where the overlay lies once the console is open.
 enum class OverlayMode { none, fullScreen, windowed };
@@ -51,7 +44,7 @@ struct OverlayState {
 // Smart snap (overlay/smart_snap.cpp). It follows the pointer while snapKeyState is awaitingKey.
 struct SmartSnapState {
     ScreenRect targetRect{};
-    SnapKeyState snapKeyState = SnapKeyState::unset;
+    SnapKeyState snapKeyState = SnapKeyState::ignoringKeys;
     OpacityStep opacityStep = OpacityStep::none;
     Geometry savedStartGeometry{};
     // Set while the user drags the rectangle; cleared once the pointer leaves it.

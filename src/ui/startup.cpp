@@ -3,7 +3,7 @@
 #include "design/design.h"
 #include "design/texts.h"
 #include "hotkeys/hotkeys.h"
-#include "overlay/overlay.h"
+#include "overlay/smart_snap.h"
 #include "overlay/topmost_keeper.h"
 
 namespace tintora {
@@ -68,17 +68,7 @@ void onStartupWindowCreated(App& app)
     p.controls.setGeometry(startupPicture, {0, 0, window.width - (window.width - client.width),
                                             window.height - (window.height - client.height - below)});
 
-    app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
-    app.state.snap.opacityStep = OpacityStep::none;
-    // The pointer clock runs only while smart snap follows the pointer, and the opacity step's only
-    // while a step waits; the opening screen has neither.
-    p.timers.setInterval(selfStoppingClock, 16);
-    p.controls.setSliderPosition(startupOpacitySlider, 255);
-    app.state.snap.random.seed(p.desktop.tickCount());
-
-    const WindowHandle overlay = p.windows.handle(WindowId::startup);
-    p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
-    setOverlayOpacity(p, p.controls.sliderPosition(startupOpacitySlider));
+    prepareOpeningScreen(p, app.state.snap);
 
     for (auto menu : hintMenus) p.menus.setVisible(menu, false);
     loadHotkeys(app.state.hotkeys, app.settings, p.hotkeys);
