@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "commands/commands.h"
 #include "unit/test_helpers.h"
 
@@ -78,6 +80,9 @@ TEST_F(Commands, AScreenshotNotTakenIsNotDoneAndQuitAnswersBeforeTintoraEnds)
 
 TEST_F(Commands, QuietStartInTheTrayWithItsMenu)
 {
+    putFile(paths::rememberedIni, "[Window1]\nProgram=NOTEPAD.EXE\nClass=Notepad\nLevels=0\nA=9\nR=1\nG=2\nB=3\n");
+    fp.tree.add(0x3001, 0, "Notepad", "NOTEPAD.EXE");
+    fp.desktop.rects[0x3001] = {100, 100, 500, 400};
     createStartupWindow();
     // At log-on the shell's notification area may come later than Tintora.
     fp.ui.trayAvailable = false;
@@ -86,7 +91,14 @@ TEST_F(Commands, QuietStartInTheTrayWithItsMenu)
     fp.ui.trayAvailable = true;
     program.trayCreated(WindowId::startup);
     EXPECT_TRUE(fp.ui.trayTips.contains(WindowId::startup));
-    EXPECT_FALSE(fp.desktop.callbackTimers.empty()) << "remembered tints kept on top";
+    // Another program's window comes to the front: the remembered tint is put above it again.
+    ASSERT_EQ(fp.tints.windows.size(), 1u);
+    fp.desktop.foreground = 0x7001;
+    fp.desktop.topmostCalls.clear();
+    fp.desktop.tickClocks();
+    EXPECT_TRUE(std::ranges::any_of(fp.desktop.topmostCalls, [&](const auto& c) {
+        return c.window == fp.tints.windows.begin()->first;
+    })) << "remembered tints kept on top";
 
     program.trayEvent(WindowId::startup, TrayEvent::menu);
     EXPECT_EQ(fp.ui.popups.back(), MenuRef(console::快捷菜单));
