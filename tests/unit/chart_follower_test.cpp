@@ -205,14 +205,13 @@ TEST_F(ChartFollower, APictureLiesBeneathTheTintWhicheverOfTheirClocksFiresFirst
     putChart("1", "a.png");
     putChartFile("a.png", "PNG-A");
     startAndLock();
-    for (bool chartFirst : {true, false}) {
-        SCOPED_TRACE(chartFirst ? "chart first" : "first tint first");
-        if (!chartFirst) createConsole();  // a new console arms both clocks again
+    for (const bool chartFirst : {true, false}) {
+        createConsole();  // arms both clocks again
         program.timerTick(chartFirst ? console::时钟2 : console::时钟1);
         program.timerTick(chartFirst ? console::时钟1 : console::时钟2);
-        EXPECT_EQ(picture(), "PNG-A");
-        EXPECT_EQ(fp.canvas.filledWith, creationColour);
+        EXPECT_EQ(fp.canvas.filledWith, creationColour) << (chartFirst ? "chart first" : "first tint first");
     }
+    EXPECT_EQ(picture(), "PNG-A");
 }
 
 TEST_F(ChartFollower, TransparencyOnlyModeReappliesOnceOnTheFollowUpTick)

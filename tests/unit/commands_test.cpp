@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "commands/commands.h"
 #include "unit/test_helpers.h"
 
@@ -96,9 +94,8 @@ TEST_F(Commands, QuietStartInTheTrayWithItsMenu)
     fp.desktop.foreground = 0x7001;
     fp.desktop.topmostCalls.clear();
     fp.desktop.tickClocks();
-    EXPECT_TRUE(std::ranges::any_of(fp.desktop.topmostCalls, [&](const auto& c) {
-        return c.window == fp.tints.windows.begin()->first;
-    })) << "remembered tints kept on top";
+    ASSERT_FALSE(fp.desktop.topmostCalls.empty()) << "remembered tints kept on top";
+    EXPECT_EQ(fp.desktop.topmostCalls.front().window, fp.tints.windows.begin()->first);
 
     program.trayEvent(WindowId::startup, TrayEvent::menu);
     EXPECT_EQ(fp.ui.popups.back(), MenuRef(console::快捷菜单));
