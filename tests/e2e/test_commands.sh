@@ -63,9 +63,9 @@ wait_until 10 "blue over notepad" pixel_is '$3 > 200 && $1 < 170'
 expect_eq "tintora.com /colour 255,0,0" "$(companion_command /colour 255,0,0)" 0
 wait_until 10 "red over notepad" pixel_is '$1 > 200 && $2 < 170 && $3 < 170'
 expect_eq "tintora.com /fullscreen" "$(companion_command /fullscreen)" 0
-wait_until 5 "the tint over the whole screen" startup_rect_is "$(probe monitors | head -n 1 | cut -d' ' -f1-4)"
+wait_until 5 "the tint over the whole screen" startup_rect_is "$(probe monitors | head -n 1 | cut -f1)"
 expect_eq "tintora.com /windowed" "$(companion_command /windowed)" 0
-wait_until 5 "the tint back on notepad" tint_on_edit
+wait_until 5 "the tint back on notepad" startup_rect_is "$EDIT_LEFT $EDIT_TOP $EDIT_RIGHT $EDIT_BOTTOM"
 expect_eq "tintora.com /shot png" "$(companion_command /shot png)" 0
 wait_until 15 "5.png" sh -c "identify -format '%m' '$E2E_APP/Images/5.png' | grep -q PNG"
 files_before="$(cd "$E2E_APP" && find . -type f | sort | xargs md5sum)"

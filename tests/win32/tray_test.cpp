@@ -80,7 +80,7 @@ TEST_F(Win32UiTest, ACommandReachesTheRunningWindowAndItsAnswerComesBack)
     EXPECT_EQ(sendCommand("/opacity 120"), (CommandAnswer{2, "尚未锁定窗口"}));
     EXPECT_EQ(sink.commandsReceived, std::vector<std::string>{std::string("/opacity 120", 13)});
     // What the behaviour is told of the window that waits for the answer (here in this program).
-    EXPECT_EQ(sink.answerWindows, std::vector<AnswerWindow>{{"TintoraAnswer", false, true}});
+    EXPECT_EQ(sink.answerWindows, (std::vector{AnswerWindow{"TintoraAnswer", false, true}}));
 }
 
 }  // namespace
