@@ -26,13 +26,10 @@ CommandAnswer carryOutLocked(App& app, const Command& command)
         case CommandKind::colour:
             setTintColour(app.platform, tint, rgb(command.values[0], command.values[1], command.values[2]));
             break;
-        case CommandKind::shot: {
-            const int counter = screenshots.screenshotCounter;
-            saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat));
-            // A screenshot not saved is not counted; the balloon by the console says why.
-            if (screenshots.screenshotCounter == counter) return notNow(texts::screenshotNotTaken);
+        case CommandKind::shot:
+            if (auto reason = saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat)))
+                return {exitcode::notNow, std::move(*reason)};
             break;
-        }
         case CommandKind::fullScreen: goFullScreen(app); break;
         case CommandKind::windowed: goWindowed(app); break;
         default: break;
@@ -53,7 +50,6 @@ CommandAnswer carryOutNow(App& app, const Command& command)
             else
                 hideOpeningScreenToTray(app);
             return done;
-        case CommandKind::usage: return {exitcode::done, usageText()};
         default: break;
     }
     if (!app.locked()) return notNow(texts::notLockedYet);

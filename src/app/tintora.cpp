@@ -2,6 +2,7 @@
 
 #include "app/command_runner.h"
 #include "capture/screenshots.h"
+#include "commands/channel.h"
 #include "colour/colour_controls.h"
 #include "hotkeys/hotkeys.h"
 #include "overlay/overlay.h"
@@ -172,13 +173,18 @@ void Tintora::anotherStart() { bringForward(app_); }
 
 void Tintora::trayCreated(WindowId) { onTrayCreated(app_); }
 
-void Tintora::commandReceived(std::string_view command, const AnswerCommand& answer)
+bool Tintora::commandReceived(const ReceivedCommand& command, const AnswerCommand& answer)
 {
-    const ParsedCommand parsed = parseCommand(splitWords(command));
-    if (const auto* refusal = std::get_if<CommandAnswer>(&parsed))
-        answer(*refusal);
+    const auto text = commandIn(command);
+    if (!text) return false;
+    const ParsedCommand parsed = parseCommand(splitWords(*text));
+    if (const auto* answered = std::get_if<CommandAnswer>(&parsed))
+        answer(*answered);
     else
         carryOut(app_, std::get<Command>(parsed), answer);
+    return true;
 }
+
+void Tintora::commandGiven(const Command& command, const AnswerCommand& answer) { carryOut(app_, command, answer); }
 
 }  // namespace tintora

@@ -25,9 +25,11 @@ OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle
 
 namespace {
 
-void reportNotSaved(App& app, std::string_view reason)
+std::string reportNotSaved(App& app, std::string_view reason)
 {
-    showNotice(app, std::string(texts::screenshotNotSaved) + std::string(reason));
+    std::string text = std::string(texts::screenshotNotSaved) + std::string(reason);
+    showNotice(app, text);
+    return text;
 }
 
 // The picture under the overlay, taken while the console is off the screen. Under some window
@@ -61,21 +63,19 @@ std::string_view extensionOf(ImageFormat format)
 
 }  // namespace
 
-void saveScreenshot(App& app, ImageFormat format)
+std::optional<std::string> saveScreenshot(App& app, ImageFormat format)
 {
     auto& p = app.platform;
     ScreenshotState& screenshots = app.state.screenshots;
     screenshots.screenshotFormat = format;
     // The counter never wraps: at its top there is no new number until it is cleared.
     if (screenshots.screenshotCounter == std::numeric_limits<int>::max()) {
-        reportNotSaved(app, texts::counterFull);
-        return;
+        return reportNotSaved(app, texts::counterFull);
     }
     const OverlayPicture picture = takePicture(p, format);
     if (picture.failure != OverlayPicture::Failure::none) {
-        reportNotSaved(
+        return reportNotSaved(
             app, picture.failure == OverlayPicture::Failure::capture ? texts::captureFailed : texts::encodingFailed);
-        return;
     }
 
     // The counter is written before the picture, so that a number is never used twice; it is put
@@ -88,11 +88,11 @@ void saveScreenshot(App& app, ImageFormat format)
     const std::string file = folder + "\\" + std::to_string(number) + std::string(extensionOf(format));
     if (!p.files.writeFile(file, picture.file)) {
         app.settings.write(items::meter, meterBefore);
-        reportNotSaved(app, texts::pictureNotWritten + file);
-        return;
+        return reportNotSaved(app, texts::pictureNotWritten + file);
     }
     screenshots.screenshotCounter = number;
     refreshCounterCaption(p.menus, app.settings);
+    return std::nullopt;
 }
 
 void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings)

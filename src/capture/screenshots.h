@@ -1,5 +1,8 @@
 #pragma once
 // Screenshots of the covered region, numbered by a counter kept in Screenshotstatistics.ini.
+#include <optional>
+#include <string>
+
 #include "core/app.h"
 
 namespace tintora {
@@ -12,8 +15,9 @@ struct OverlayPicture {
 };
 OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle window, int width, int height);
 
-// Saves a screenshot in the format, which the hotkey takes again from then on.
-void saveScreenshot(App& app, ImageFormat format);
+// Saves a screenshot in the format, which the hotkey takes again from then on. When it is not
+// saved: why, as the balloon by the console tells it.
+std::optional<std::string> saveScreenshot(App& app, ImageFormat format);
 // The console's creation: the counter from Screenshotstatistics.ini, shown in the menu.
 void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings);
 void refreshCounterCaption(Menus& menus, const Settings& settings);

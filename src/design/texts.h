@@ -34,7 +34,8 @@ inline constexpr const char* valueMissing = "缺少数值：";
 inline constexpr const char* seeUsage = "\r\n输入 tintora.exe /? 查看用法。";
 inline constexpr const char* notLockedYet = "尚未锁定窗口：请先用“智能吸附窗口”锁定一个窗口。";
 inline constexpr const char* snapInProgress = "正在智能吸附窗口，请先锁定或返回。";
-inline constexpr const char* screenshotNotTaken = "截图未保存，原因见控制台旁的提示。";
+inline constexpr const char* tintoraNotRunning = "Tintora 未运行：请先启动 Tintora 并锁定一个窗口。";
+inline constexpr const char* tintoraNotStarted = "无法启动 tintora.exe：";
 inline constexpr const char* commandRefused =
     "Windows 拒绝了此命令：正在运行的 Tintora 属于另一个用户，或以管理员身份运行。";
 inline constexpr const char* noAnswer = "正在运行的 Tintora 没有回应。";

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "win32/single_instance.h"
+#include "win32/command_channel.h"
 
 namespace tintora::win32 {
 namespace {
@@ -70,8 +70,17 @@ TEST_F(Win32UiTest, PopupMenuRunsTheChosenItem)
 TEST_F(Win32UiTest, ACommandReachesTheRunningWindowAndItsAnswerComesBack)
 {
     sink.commandAnswer = {2, "尚未锁定窗口"};
+    // Another window that claims to answer is not listened to.
+    sink.beforeAnswer = [] {
+        const char forged[] = "forged";
+        COPYDATASTRUCT data{0, sizeof forged, const_cast<char*>(forged)};
+        SendMessageW(FindWindowExW(HWND_MESSAGE, nullptr, L"TintoraAnswer", nullptr), WM_COPYDATA,
+                     reinterpret_cast<WPARAM>(GetDesktopWindow()), reinterpret_cast<LPARAM>(&data));
+    };
     EXPECT_EQ(sendCommand("/opacity 120"), (CommandAnswer{2, "尚未锁定窗口"}));
-    EXPECT_EQ(sink.commandsReceived, std::vector<std::string>{"/opacity 120"});
+    EXPECT_EQ(sink.commandsReceived, std::vector<std::string>{std::string("/opacity 120", 13)});
+    // What the behaviour is told of the window that waits for the answer (here in this program).
+    EXPECT_EQ(sink.answerWindows, (std::vector{AnswerWindow{"TintoraAnswer", false, true}}));
 }
 
 }  // namespace
