@@ -94,12 +94,23 @@ void FakeUi::setSliderPosition(ControlRef c, int p)
     control(c).position = std::clamp(p, 0, 255);
 }
 
-bool FakeUi::setIcon(WindowId w, std::string_view tip)
+ShellAnswer FakeUi::addIcon(WindowId w, std::string_view tip)
 {
-    if (!trayAvailable) return false;
+    trayRequests.push_back("add");
+    // The shell refuses a second icon of the same window and id.
+    if (!trayAvailable || trayTips.contains(w)) return ShellAnswer::refused;
     ++trayIconAdds;
     trayTips[w] = tip;
-    return true;
+    return trayTimingOut.contains("add") ? ShellAnswer::timedOut : ShellAnswer::done;
+}
+
+ShellAnswer FakeUi::modifyIcon(WindowId w, std::string_view tip)
+{
+    trayRequests.push_back("modify");
+    const bool held = trayAvailable && trayTips.contains(w);
+    if (held) trayTips[w] = tip;
+    if (trayTimingOut.contains("modify")) return ShellAnswer::timedOut;
+    return held ? ShellAnswer::done : ShellAnswer::refused;
 }
 
 int FakeUi::interval(TimerRef t) const
@@ -450,6 +461,24 @@ FakePlatform::FakePlatform()
     for (const std::string& dir : {process.runDir, process.userDataDir})
         for (std::string folder = dir; folder.find('\\') != std::string::npos; folder = folderOf(folder))
             files.folders.insert(folder);
+}
+
+std::optional<std::string> FakeAutostart::writeRunCommand(std::string_view commandLine)
+{
+    if (!refusal) run = commandLine;
+    return refusal;
+}
+
+std::optional<std::string> FakeAutostart::removeRunCommand()
+{
+    if (!refusal) run.reset();
+    return refusal;
+}
+
+std::optional<std::string> FakeAutostart::removeApproval()
+{
+    if (!refusal) approved.reset();
+    return refusal;
 }
 
 }  // namespace tintora::fake
