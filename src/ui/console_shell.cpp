@@ -1,5 +1,7 @@
 #include "ui/console_shell.h"
 
+#include <algorithm>
+
 #include "capture/screenshots.h"
 #include "core/console_window.h"
 #include "core/notice.h"
@@ -219,8 +221,7 @@ void bringConsoleBack(App& app)
 {
     if (!app.locked()) {
         // A quiet start's opening screen comes out of the tray as a normal start shows it.
-        if (app.state.console.openingPlace != OpeningPlace::shown)
-            showOpeningScreen(app.platform, app.state.console);
+        if (app.state.console.openingPlace != OpeningPlace::shown) showOpeningScreen(app.platform, app.state.console);
         return;
     }
     restoreConsole(app.platform, app.state.console);
@@ -302,9 +303,9 @@ void toggleStartWithWindows(App& app)
     Autostart& autostart = app.platform.autostart;
     // Task Manager's or Settings' disabled state goes with either choice: checked it would keep
     // Windows from starting Tintora, unchecked it would be left behind for a value that is gone.
-    std::optional<std::string> failure =
-        startsWithWindows(autostart) ? autostart.removeRunCommand()
-                                     : autostart.writeRunCommand("\"" + autostart.programPath() + "\" /tray");
+    std::optional<std::string> failure = startsWithWindows(autostart)
+                                             ? autostart.removeRunCommand()
+                                             : autostart.writeRunCommand("\"" + autostart.programPath() + "\" /tray");
     if (!failure) failure = autostart.removeApproval();
     if (failure) showNotice(app, texts::autostartNotChanged + *failure);
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Failed Win32 calls, reported to the debugger output.
+#include <string>
 #include <string_view>
 
 namespace tintora::win32 {
@@ -8,5 +9,7 @@ namespace tintora::win32 {
 void reportLastError(std::string_view what);
 // The same for a call that returns its own error code (a GDI+ status, an HRESULT).
 void reportError(std::string_view what, unsigned long code);
+// The system's message for an error code, in UTF-8, without the line break at its end.
+std::string systemMessage(unsigned long code);
 
 }  // namespace tintora::win32

@@ -463,22 +463,4 @@ FakePlatform::FakePlatform()
             files.folders.insert(folder);
 }
 
-std::optional<std::string> FakeAutostart::writeRunCommand(std::string_view commandLine)
-{
-    if (!refusal) run = commandLine;
-    return refusal;
-}
-
-std::optional<std::string> FakeAutostart::removeRunCommand()
-{
-    if (!refusal) run.reset();
-    return refusal;
-}
-
-std::optional<std::string> FakeAutostart::removeApproval()
-{
-    if (!refusal) approved.reset();
-    return refusal;
-}
-
 }  // namespace tintora::fake

@@ -235,10 +235,18 @@ TEST_F(ConsoleTray, AHideThatWaitedForTheShellsTrayEndsOnceWithScaledBalloonOffs
     fp.ui.trayAvailable = true;
     fp.ui.window(WindowId::console).dpi = 144;
     program.trayCreated(WindowId::console);
-    program.trayCreated(WindowId::console);  // a later shell restart
+    program.trayCreated(WindowId::console);  // told again: the icon is not doubled
     EXPECT_EQ(geometry(WindowId::console).left, -1000);
     EXPECT_EQ(fp.ui.trayIconAdds, 1);
     EXPECT_EQ(fp.ui.balloons.back().at, (Point{1920 - 165, 1080 - 192}));
+    // A restarted shell lost the icon: it is added again, or else the console comes back.
+    fp.ui.trayTips.clear();
+    program.trayCreated(WindowId::console);
+    EXPECT_TRUE(fp.ui.trayTips.contains(WindowId::console));
+    fp.ui.trayTips.clear();
+    fp.ui.trayAvailable = false;
+    program.trayCreated(WindowId::console);
+    EXPECT_EQ(geometry(WindowId::console).left, 710);
 }
 
 // At log-on the shell may refuse the icon, or answer too late, and never tell of a new notification
