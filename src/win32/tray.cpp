@@ -73,6 +73,8 @@ ShellAnswer Win32Tray::notify(WindowId w, DWORD action, std::string_view tip)
         std::copy_n(wide.begin(), std::min(wide.size(), std::size(data.szTip) - 1), data.szTip);
     }
     data.uVersion = NOTIFYICON_VERSION_4;
+    // Only a timeout is told by the last error; a refusal may leave an older one there.
+    SetLastError(ERROR_SUCCESS);
     if (Shell_NotifyIconW(action, &data)) return ShellAnswer::done;
     // The shell answers through a message with a timeout; a busy one may still carry it out.
     const DWORD error = GetLastError();
