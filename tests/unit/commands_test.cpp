@@ -119,6 +119,7 @@ TEST_F(Commands, QuietStartInTheTrayWithItsMenu)
     EXPECT_EQ(fp.autostart.approved, std::nullopt);
     fp.autostart.refusal = "拒绝访问。";
     program.menuCommand(console::开机时启动);
+    ASSERT_FALSE(fp.ui.balloons.empty());
     EXPECT_EQ(fp.ui.balloons.back().text, "无法更改开机时启动：拒绝访问。");
 
     program.hotkeyPressed(HotkeyAction::console);
