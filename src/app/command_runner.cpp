@@ -62,7 +62,7 @@ void carryOut(App& app, const Command& command, const AnswerCommand& answer)
 {
     if (command.kind == CommandKind::quit) {
         answer(done);
-        endTintora(app.platform);
+        endTintora(app);
         return;
     }
     answer(carryOutNow(app, command));

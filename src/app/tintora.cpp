@@ -25,7 +25,7 @@ void startupMenuCommand(App& app, startup::Menu item)
         case startup::智能吸附窗口: startSmartSnap(p, app.state.snap, app.state.overlay.tint); break;
         case startup::启动背景_柔和: chooseBackground(p, app.settings, false); break;
         case startup::启动背景_鲜艳: chooseBackground(p, app.settings, true); break;
-        case startup::退出: exitProgram(p.process, 0); break;
+        case startup::退出: endTintora(app); break;
         case startup::帮助: showHelp(app); break;
         case startup::主页: openHomepage(p.shell); break;
         case startup::版本: showVersion(p.shell); break;
@@ -39,7 +39,7 @@ void consoleMenuCommand(App& app, console::Menu item)
     AppState& state = app.state;
     switch (item) {
         case console::最小化控制台到托盘: hideConsoleToTray(app); break;
-        case console::关闭程序并退出: exitProgram(p.process, 0); break;
+        case console::关闭程序并退出: endTintora(app); break;
         case console::全屏化窗口: goFullScreen(app); break;
         case console::非全屏化窗口: goWindowed(app); break;
         case console::跟随目标窗口: toggleFollowTarget(app); break;
@@ -60,8 +60,8 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::清空截图次数统计: clearScreenshotCounter(state.screenshots, p.menus, app.settings); break;
         case console::显示: bringForward(app); break;
         case console::色调关开: toggleTints(app); break;
-        case console::开机时启动: toggleStartWithWindows(p.autostart); break;
-        case console::退出: endTintora(p); break;
+        case console::开机时启动: toggleStartWithWindows(app); break;
+        case console::退出: endTintora(app); break;
         default: break;
     }
 }
@@ -87,7 +87,7 @@ void Tintora::windowCreated(WindowId w)
 
 void Tintora::windowCloseRequested(WindowId w)
 {
-    if (w == WindowId::startup) exitProgram(app_.platform.process, 0);
+    if (w == WindowId::startup) endTintora(app_);
 }
 
 void Tintora::keyDown(WindowId w, int virtualKey)
@@ -171,7 +171,7 @@ void Tintora::stepOpacity(int delta)
 
 void Tintora::anotherStart() { bringForward(app_); }
 
-void Tintora::trayCreated(WindowId) { onTrayCreated(app_); }
+void Tintora::trayCreated(WindowId w) { onTrayCreated(app_, w); }
 
 bool Tintora::commandReceived(const ReceivedCommand& command, const AnswerCommand& answer)
 {

@@ -7,7 +7,9 @@ namespace tintora {
 void showNotice(App& app, std::string_view text)
 {
     auto& p = app.platform;
-    if (app.state.console.consoleInTray) {
+    // By the tray while neither the console nor the opening screen is on the screen.
+    const ConsoleState& shell = app.state.console;
+    if (shell.consolePlace == ConsolePlace::inTray || (!app.locked() && shell.openingPlace != OpeningPlace::shown)) {
         const Size screen = p.desktop.screenSize();
         const int dpi = p.windows.dpi(WindowId::console);
         p.tray.showBalloon(text, {screen.width - scaled(110, dpi), screen.height - scaled(128, dpi)});

@@ -64,21 +64,24 @@ struct FollowerState {
     Clock clock;
 };
 
+// Where the console is: on the screen; on the screen while hiding it waits for the shell to take its
+// tray icon; or off the screen with its tray icon.
+enum class ConsolePlace { onScreen, awaitingTray, inTray };
+// The opening screen: shown; or hidden at a quiet start, its tray icon still awaited from the shell
+// or standing for it.
+enum class OpeningPlace { shown, hiddenAwaitingIcon, hiddenInTray };
+
 // The console and its tray icon (ui/console_shell.cpp).
 struct ConsoleState {
     ConsoleStart consoleStartMode = ConsoleStart::shown;
     int savedConsoleLeft = 0;
-    bool consoleInTray = false;
-    // Hiding to the tray waits for the shell to take the console's icon.
-    bool trayAwaited = false;
-    // The opening screen is hidden and a tray icon stands for it (a quiet start).
-    bool openingInTray = false;
-    // The shell did not take the opening screen's icon yet.
-    bool openingIconAwaited = false;
+    ConsolePlace consolePlace = ConsolePlace::onScreen;
+    OpeningPlace openingPlace = OpeningPlace::shown;
     // At log-on the shell often times out while its notification area exists, and then tells of no
-    // new area: an icon it did not take is tried again on this clock for a while.
+    // new area: an icon it did not take is tried again on this clock, less often each time, for two
+    // minutes from the first refusal.
     Clock trayRetry;
-    int trayRetriesLeft = 0;
+    int trayRetryElapsed = 0;  // milliseconds since the clock started
 };
 
 // The topmost keeper (overlay/topmost_keeper.cpp). Its clock runs only until the system has shown

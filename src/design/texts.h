@@ -15,6 +15,7 @@ inline constexpr const char* captureFailed = "无法截取图像。";
 inline constexpr const char* encodingFailed = "无法编码图像。";
 inline constexpr const char* pictureNotWritten = "无法写入文件 ";
 inline constexpr const char* trayUnavailable = "无法添加托盘图标，控制台留在原处；任务栏就绪后将自动隐藏到托盘。";
+inline constexpr const char* autostartNotChanged = "无法更改开机时启动：";
 inline constexpr const char* targetNotIdentified = "无法识别锁定的窗口（它可能已关闭），颜色未记住或忘记。";
 inline constexpr const char* rememberedFull = "已记住 32 个窗口的颜色，请先忘记其中一个。";
 inline constexpr const char* counterFull = "截图次数已达上限，请先清空截图次数统计。";

@@ -282,4 +282,10 @@ void showRememberedTints(App& app, bool shown)
     }
 }
 
+void closeRememberedTints(App& app)
+{
+    for (RememberedTint& t : app.state.remembered.rememberedTints) closeTint(app, t);
+    app.state.remembered.rememberedTints.clear();
+}
+
 }  // namespace tintora

@@ -11,9 +11,8 @@ namespace tintora {
 
 // What the user did to a window's tray icon.
 enum class TrayEvent {
-    click = 1,        // left button released
-    doubleClick = 2,  // left double-click
-    menu = 3,         // right button released or the context-menu key
+    chosen,  // clicked or double-clicked, or Enter or Space on it from the keyboard
+    menu,    // right-clicked, or Shift+F10 or the menu key on it
 };
 
 // The answer to a command from the command line: the exit code the program that gave it ends with,

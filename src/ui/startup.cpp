@@ -81,6 +81,4 @@ void chooseBackground(Platform& p, Settings& settings, bool vivid)
     showBackground(p, vivid);
 }
 
-void exitProgram(Process& process, int code) { process.exit(code); }
-
 }  // namespace tintora

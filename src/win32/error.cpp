@@ -16,13 +16,14 @@ std::string systemMessage(unsigned long code)
                        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = length ? std::wstring(text, length) : L"error " + std::to_wstring(code);
     LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();
+    message.erase(message.find_last_not_of(L"\r\n ") + 1);
     return narrow(message);
 }
 
 void reportError(std::string_view what, unsigned long code)
 {
-    OutputDebugStringW((L"Tintora: " + widen(what) + L" failed: " + widen(systemMessage(code)) + L"\r\n").c_str());
+    const std::string line = "Tintora: " + std::string(what) + " failed: " + systemMessage(code) + "\r\n";
+    OutputDebugStringW(widen(line).c_str());
 }
 
 void reportLastError(std::string_view what) { reportError(what, GetLastError()); }

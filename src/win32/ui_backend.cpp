@@ -167,7 +167,6 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
 {
     HWND hwnd = w.hwnd.get();
     if (message == tray_.taskbarCreatedMessage()) {
-        tray_.addIconAgain(w.id);
         sink().trayCreated(w.id);
         return 0;
     }
@@ -210,7 +209,7 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
             if (const auto action = Win32Hotkeys::actionOf(wParam)) sink().hotkeyPressed(*action);
             return 0;
         case trayMessage:
-            if (const auto event = Win32Tray::eventOf(lParam)) sink().trayEvent(w.id, *event);
+            if (const auto event = tray_.eventOf(wParam, lParam)) sink().trayEvent(w.id, *event);
             return 0;
         case WM_DESTROY:
             // The menus outlive the window; the icon does not.

@@ -94,12 +94,23 @@ void FakeUi::setSliderPosition(ControlRef c, int p)
     control(c).position = std::clamp(p, 0, 255);
 }
 
-bool FakeUi::setIcon(WindowId w, std::string_view tip)
+ShellAnswer FakeUi::addIcon(WindowId w, std::string_view tip)
 {
-    if (!trayAvailable) return false;
+    trayRequests.push_back("add");
+    // The shell refuses a second icon of the same window and id.
+    if (!trayAvailable || trayTips.contains(w)) return ShellAnswer::refused;
     ++trayIconAdds;
     trayTips[w] = tip;
-    return true;
+    return trayTimingOut.contains("add") ? ShellAnswer::timedOut : ShellAnswer::done;
+}
+
+ShellAnswer FakeUi::modifyIcon(WindowId w, std::string_view tip)
+{
+    trayRequests.push_back("modify");
+    const bool held = trayAvailable && trayTips.contains(w);
+    if (held) trayTips[w] = tip;
+    if (trayTimingOut.contains("modify")) return ShellAnswer::timedOut;
+    return held ? ShellAnswer::done : ShellAnswer::refused;
 }
 
 int FakeUi::interval(TimerRef t) const

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "design/design.h"
+#include "platform/names.h"
 #include "platform/platform.h"
 
 namespace tintora::fake {
@@ -72,7 +73,8 @@ public:
     void setInterval(TimerRef t, int ms) override { intervals[key(t)] = ms; }
 
     // Tray
-    bool setIcon(WindowId w, std::string_view tip) override;
+    ShellAnswer addIcon(WindowId w, std::string_view tip) override;
+    ShellAnswer modifyIcon(WindowId w, std::string_view tip) override;
     void removeIcon(WindowId w) override { trayTips.erase(w); }
     void showBalloon(std::string_view text, Point at) override { balloons.push_back({std::string(text), at}); }
     void popupMenu(MenuRef m, WindowId owner) override
@@ -114,10 +116,15 @@ public:
 
     WindowHandle startupHandle = 0x1001;
     WindowHandle consoleHandle = 0x1002;
+    // The icons the shell holds.
     std::map<WindowId, std::string> trayTips;
     int trayIconAdds = 0;
     // False while the shell has no notification area: icons cannot be added.
     bool trayAvailable = true;
+    // Requests ("add", "modify") a busy shell answers too late; it carries them out all the same.
+    std::set<std::string> trayTimingOut;
+    // "add" and "modify", in the order asked.
+    std::vector<std::string> trayRequests;
     std::vector<Balloon> balloons;
     std::vector<MenuRef> popups;
     std::vector<WindowId> popupOwners;
@@ -365,15 +372,35 @@ struct FakeHotkeys : Hotkeys {
     std::map<HotkeyAction, KeyCombination> registered;
 };
 
-// The start at log-on: what the system holds.
+// The start at log-on: the Run value and the StartupApproved value the registry holds.
 struct FakeAutostart : Autostart {
-    bool isOn() const override { return on; }
-    bool set(bool value) override
+    std::optional<std::string> runCommand() const override { return run; }
+    std::optional<std::uint8_t> approval() const override { return approved; }
+    std::string programPath() const override { return program; }
+    bool samePath(std::string_view a, std::string_view b) const override { return sameName(a, b); }
+    std::optional<std::string> writeRunCommand(std::string_view c) override
     {
-        on = value;
-        return true;
+        return change([&] { run = c; });
     }
-    bool on = false;
+    std::optional<std::string> removeRunCommand() override
+    {
+        return change([&] { run.reset(); });
+    }
+    std::optional<std::string> removeApproval() override
+    {
+        return change([&] { approved.reset(); });
+    }
+    std::optional<std::string> change(const std::function<void()>& write)
+    {
+        if (!refusal) write();
+        return refusal;
+    }
+
+    std::optional<std::string> run;
+    std::optional<std::uint8_t> approved;
+    std::string program = "C:\\Tools\\Tintora\\tintora.exe";
+    // The system's reason while the key cannot be written.
+    std::optional<std::string> refusal;
 };
 
 // All fakes together, with a Platform that refers to them.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "commands/channel.h"
 #include "commands/commands.h"
@@ -168,12 +169,12 @@ TEST_F(Commands, QuietStartInTheTrayWithItsMenu)
     fp.tree.add(0x3001, 0, "Notepad", "NOTEPAD.EXE");
     fp.desktop.rects[0x3001] = {100, 100, 500, 400};
     createStartupWindow();
-    // At log-on the shell's notification area may come later than Tintora.
+    // At log-on the shell's notification area may come later than Tintora, and never tell of it.
     fp.ui.trayAvailable = false;
     send("/tray");
     EXPECT_FALSE(fp.ui.window(WindowId::startup).visible);
     fp.ui.trayAvailable = true;
-    program.trayCreated(WindowId::startup);
+    fp.desktop.tickClocks();
     EXPECT_TRUE(fp.ui.trayTips.contains(WindowId::startup));
     // Another program's window comes to the front: the remembered tint is put above it again.
     ASSERT_EQ(fp.tints.windows.size(), 1u);
@@ -187,14 +188,33 @@ TEST_F(Commands, QuietStartInTheTrayWithItsMenu)
     EXPECT_EQ(fp.ui.popups.back(), MenuRef(console::快捷菜单));
     EXPECT_EQ(fp.ui.popupOwners.back(), WindowId::startup);
     EXPECT_FALSE(checked(console::开机时启动));
+    // Checking writes a quiet start of this exe and clears the disabled state Task Manager left.
+    fp.autostart.approved = 0x03;
     program.menuCommand(console::开机时启动);
-    EXPECT_TRUE(fp.autostart.on);
-    program.trayEvent(WindowId::startup, TrayEvent::menu);
-    EXPECT_TRUE(checked(console::开机时启动));
-    // The check mark follows what the system holds, not what was last chosen here.
-    fp.autostart.on = false;
-    program.trayEvent(WindowId::startup, TrayEvent::menu);
-    EXPECT_FALSE(checked(console::开机时启动));
+    EXPECT_EQ(fp.autostart.run, "\"C:\\Tools\\Tintora\\tintora.exe\" /tray");
+    EXPECT_EQ(fp.autostart.approved, std::nullopt);
+    // The check mark follows what the system holds: on only for this exe (in any case) not disabled.
+    const std::tuple<const char*, std::optional<std::uint8_t>, bool> held[] = {
+        {"\"c:\\tools\\tintora\\TINTORA.EXE\" /tray", 0x02, true},
+        {"\"C:\\Tools\\Tintora\\tintora.exe\" /tray", 0x03, false},
+        {"C:\\Old\\tintora.exe /tray", std::nullopt, false},
+        {"C:\\Tools\\Tintora\\tintora.exe /tray", std::nullopt, true},
+    };
+    for (const auto& [run, approved, on] : held) {
+        fp.autostart.run = run;
+        fp.autostart.approved = approved;
+        program.trayEvent(WindowId::startup, TrayEvent::menu);
+        EXPECT_EQ(checked(console::开机时启动), on) << run;
+    }
+    // Unchecking removes both; a write the registry refuses is told with the system's reason.
+    fp.autostart.approved = 0x02;
+    program.menuCommand(console::开机时启动);
+    EXPECT_EQ(fp.autostart.run, std::nullopt);
+    EXPECT_EQ(fp.autostart.approved, std::nullopt);
+    fp.autostart.refusal = "拒绝访问。";
+    program.menuCommand(console::开机时启动);
+    ASSERT_FALSE(fp.ui.balloons.empty());
+    EXPECT_EQ(fp.ui.balloons.back().text, "无法更改开机时启动：拒绝访问。");
 
     program.hotkeyPressed(HotkeyAction::console);
     EXPECT_TRUE(fp.ui.window(WindowId::startup).visible);
