@@ -39,7 +39,6 @@ static_assert(std::size(hotkeyRows) == hotkeyActionCount);
 
 std::size_t indexOf(HotkeyAction action) { return static_cast<std::size_t>(action); }
 
-
 // Registers what Hotkeys.ini gives and keeps, as one text, what could not be registered and why. A
 // combination given for a second action stays with the first.
 void registerAll(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys)
@@ -109,7 +108,8 @@ void toggleGlobalHotkeys(App& app)
     auto& state = app.state.hotkeys;
     state.hotkeysOn = !state.hotkeysOn;
     app.platform.menus.setChecked(console::全局快捷键, state.hotkeysOn);
-    app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff);
+    reportFailure(app, texts::settingsNotSaved,
+                  app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff));
     if (!state.hotkeysOn) {
         unregisterAll(state, app.platform.hotkeys);
         return;

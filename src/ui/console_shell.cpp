@@ -81,13 +81,15 @@ void retryTrayIcons(App& app)
 {
     ConsoleState& console = app.state.console;
     console.trayRetriesLeft = trayRetries;
-    console.trayRetry.runWhile(
-        app.platform.desktop, trayRetryInterval,
-        [&console] { return (console.trayAwaited || console.openingIconAwaited) && console.trayRetriesLeft > 0; },
-        [&app] {
-            --app.state.console.trayRetriesLeft;
-            onTrayCreated(app);
-        });
+    reportBackgroundFailure(
+        app, texts::clockNotStarted,
+        console.trayRetry.runWhile(
+            app.platform.desktop, trayRetryInterval,
+            [&console] { return (console.trayAwaited || console.openingIconAwaited) && console.trayRetriesLeft > 0; },
+            [&app] {
+                --app.state.console.trayRetriesLeft;
+                onTrayCreated(app);
+            }));
 }
 
 void checkStartOption(Menus& menus, ConsoleStart mode)
@@ -192,11 +194,11 @@ void onTrayCreated(App& app)
         console.openingIconAwaited = !app.platform.tray.setIcon(WindowId::startup, texts::trayTip);
 }
 
-void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
+Outcome chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
 {
     checkStartOption(menus, mode);
     console.consoleStartMode = mode;
-    settings.write(items::startSmall, static_cast<int>(mode));
+    return settings.write(items::startSmall, static_cast<int>(mode));
 }
 
 void hideOpeningScreenToTray(App& app)

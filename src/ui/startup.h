@@ -14,7 +14,7 @@ std::string dataMovedText(const Folders& folders);
 
 void onStartupWindowCreated(App& app);
 // 启动背景: the soft or the vivid picture, kept in Start.ini.
-void chooseBackground(Platform& p, Settings& settings, bool vivid);
+[[nodiscard]] Outcome chooseBackground(Platform& p, Settings& settings, bool vivid);
 // Ends the process with the code; the clocks and watches end with it.
 void exitProgram(Process& process, int code);
 

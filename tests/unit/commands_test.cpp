@@ -67,7 +67,9 @@ TEST_F(Commands, AScreenshotNotTakenIsNotDoneAndQuitAnswersBeforeTintoraEnds)
 {
     startAndLock();
     fp.capture.fails = true;
-    EXPECT_EQ(send("/shot").exitCode, 2);
+    const CommandAnswer shot = send("/shot");
+    EXPECT_EQ(shot.exitCode, 2);
+    EXPECT_EQ(shot.text, "截图未保存：无法截取图像。");
     send("/tray");
     std::vector<int> codes;
     EXPECT_THROW(program.commandReceived("/quit", [&](const CommandAnswer& a) { codes.push_back(a.exitCode); }),
