@@ -129,7 +129,7 @@ int overlay(int samples)
         desktop.killCallbackTimer(timer);
         timeTintPaint(app, desktop, samples);
         PostQuitMessage(0);
-    });
+    }).id;
     onStartupKeyDown(app, 'A');
     return 0;
 }
