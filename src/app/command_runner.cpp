@@ -12,7 +12,7 @@ namespace {
 
 const CommandAnswer done{exitcode::done, {}};
 
-CommandAnswer notNow(const char* reason) { return {exitcode::notNow, reason}; }
+CommandAnswer notNow(std::string reason) { return {exitcode::notNow, std::move(reason)}; }
 
 // The commands that act on the locked tint, through its owner as the sliders and hotkeys do.
 CommandAnswer carryOutLocked(App& app, const Command& command)
@@ -27,8 +27,9 @@ CommandAnswer carryOutLocked(App& app, const Command& command)
             setTintColour(app.platform, tint, rgb(command.values[0], command.values[1], command.values[2]));
             break;
         case CommandKind::shot:
-            if (auto reason = saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat)))
-                return {exitcode::notNow, std::move(*reason)};
+            if (const Outcome saved = saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat));
+                !saved)
+                return notNow(std::string(texts::screenshotNotSaved) + saved.reason());
             break;
         case CommandKind::fullScreen: goFullScreen(app); break;
         case CommandKind::windowed: goWindowed(app); break;

@@ -4,6 +4,8 @@
 #include "capture/screenshots.h"
 #include "commands/channel.h"
 #include "colour/colour_controls.h"
+#include "core/notice.h"
+#include "design/texts.h"
 #include "hotkeys/hotkeys.h"
 #include "overlay/overlay.h"
 #include "overlay/chart_follower.h"
@@ -23,11 +25,15 @@ void startupMenuCommand(App& app, startup::Menu item)
     Platform& p = app.platform;
     switch (item) {
         case startup::智能吸附窗口: startSmartSnap(p, app.state.snap, app.state.overlay.tint); break;
-        case startup::启动背景_柔和: chooseBackground(p, app.settings, false); break;
-        case startup::启动背景_鲜艳: chooseBackground(p, app.settings, true); break;
+        case startup::启动背景_柔和:
+            reportFailure(app, texts::settingsNotSaved, chooseBackground(p, app.settings, false));
+            break;
+        case startup::启动背景_鲜艳:
+            reportFailure(app, texts::settingsNotSaved, chooseBackground(p, app.settings, true));
+            break;
         case startup::退出: endTintora(app); break;
         case startup::帮助: showHelp(app); break;
-        case startup::主页: openHomepage(p.shell); break;
+        case startup::主页: reportFailure(app, texts::addressNotOpened, openHomepage(p.shell)); break;
         case startup::版本: showVersion(p.shell); break;
         default: break;
     }
@@ -44,20 +50,28 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::非全屏化窗口: goWindowed(app); break;
         case console::跟随目标窗口: toggleFollowTarget(app); break;
         case console::启动后控制台正常显示:
-            chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::shown);
+            reportFailure(app, texts::settingsNotSaved,
+                          chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::shown));
             break;
         case console::启动后控制台最小化显示:
-            chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::inTray);
+            reportFailure(app, texts::settingsNotSaved,
+                          chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::inTray));
             break;
         case console::全局快捷键: toggleGlobalHotkeys(app); break;
         case console::记住此窗口的颜色: rememberLockedWindow(app); break;
         case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
-        case console::打开截图文件夹: openScreenshotFolder(p.shell, app.folders); break;
-        case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp); break;
-        case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg); break;
-        case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif); break;
-        case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png); break;
-        case console::清空截图次数统计: clearScreenshotCounter(state.screenshots, p.menus, app.settings); break;
+        case console::打开截图文件夹:
+            reportFailure(app, texts::folderNotOpened, openScreenshotFolder(p.shell, app.folders));
+            break;
+        // A screenshot not saved has been told in a balloon already.
+        case console::储存为BMP格式: (void)saveScreenshot(app, ImageFormat::bmp); break;
+        case console::储存为JPG格式: (void)saveScreenshot(app, ImageFormat::jpeg); break;
+        case console::储存为GIF格式: (void)saveScreenshot(app, ImageFormat::gif); break;
+        case console::储存为PNG格式: (void)saveScreenshot(app, ImageFormat::png); break;
+        case console::清空截图次数统计:
+            reportFailure(app, texts::settingsNotSaved,
+                          clearScreenshotCounter(state.screenshots, p.menus, app.settings));
+            break;
         case console::显示: bringForward(app); break;
         case console::色调关开: toggleTints(app); break;
         case console::开机时启动: toggleStartWithWindows(app); break;
@@ -130,7 +144,8 @@ void Tintora::sliderChanged(ControlRef c)
 
 void Tintora::buttonClicked(ControlRef c)
 {
-    if (c == ControlRef(saveColourButton)) saveColourSettings(app_.settings, app_.state.overlay.tint);
+    if (c == ControlRef(saveColourButton))
+        reportFailure(app_, texts::settingsNotSaved, saveColourSettings(app_.settings, app_.state.overlay.tint));
 }
 
 void Tintora::trayEvent(WindowId w, TrayEvent event)
@@ -149,7 +164,7 @@ void Tintora::hotkeyPressed(HotkeyAction action)
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot:
             // The format last chosen, PNG before any.
-            if (app_.locked()) saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
+            if (app_.locked()) (void)saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
             break;
         case HotkeyAction::fullScreen:
             if (app_.state.placement.overlayMode == OverlayMode::windowed)

@@ -1,5 +1,7 @@
 #include "core/notice.h"
 
+#include <string>
+
 #include "design/design.h"
 
 namespace tintora {
@@ -17,6 +19,16 @@ void showNotice(App& app, std::string_view text)
     }
     const Geometry console = p.windows.geometry(WindowId::console);
     p.tray.showBalloon(text, {console.left + console.width / 2, console.top + console.height});
+}
+
+void reportFailure(App& app, std::string_view what, const Outcome& failure)
+{
+    if (!failure) showNotice(app, std::string(what) + failure.reason());
+}
+
+void reportBackgroundFailure(App& app, std::string_view what, const Outcome& failure)
+{
+    if (!failure && app.state.notices.toldFailures.insert(failure.reason()).second) reportFailure(app, what, failure);
 }
 
 }  // namespace tintora

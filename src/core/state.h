@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,11 @@ struct RememberedState {
     std::optional<std::uint32_t> lastRememberedScan;
 };
 
+// Failures of writes the user did not ask for (core/notice.cpp): each is told once.
+struct NoticeState {
+    std::set<std::string> toldFailures;
+};
+
 struct AppState {
     OverlayState overlay;
     SmartSnapState snap;
@@ -131,6 +137,7 @@ struct AppState {
     ScreenshotState screenshots;
     HotkeysState hotkeys;
     RememberedState remembered;
+    NoticeState notices;
 };
 
 }  // namespace tintora

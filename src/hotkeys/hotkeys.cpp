@@ -110,7 +110,8 @@ void toggleGlobalHotkeys(App& app)
     auto& state = app.state.hotkeys;
     state.hotkeysOn = !state.hotkeysOn;
     app.platform.menus.setChecked(console::全局快捷键, state.hotkeysOn);
-    app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff);
+    reportFailure(app, texts::settingsNotSaved,
+                  app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff));
     if (!state.hotkeysOn) {
         unregisterAll(state, app.platform.hotkeys);
         return;

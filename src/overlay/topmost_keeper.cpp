@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/notice.h"
+#include "design/texts.h"
 #include "platform/names.h"
 
 namespace tintora {
@@ -61,7 +63,9 @@ void startTopmostKeeper(App& app)
 {
     KeeperState& keeper = app.state.keeper;
     if (keeper.otherProgramsReported) return;
-    keeper.clock.start(app.platform.desktop, keeperInterval, [&app] { keepAppWindowsOnTop(app); });
+    reportBackgroundFailure(
+        app, texts::clockNotStarted,
+        keeper.clock.start(app.platform.desktop, keeperInterval, [&app] { keepAppWindowsOnTop(app); }));
 }
 
 bool systemReportsOtherPrograms(const KeeperState& keeper) { return keeper.otherProgramsReported; }

@@ -104,7 +104,7 @@ void tryAwaitedTrayIcons(App& app)
 
 void retryTrayIconsAfter(App& app, int delay)
 {
-    app.state.console.trayRetry.start(app.platform.desktop, delay, [&app, delay] {
+    const Outcome started = app.state.console.trayRetry.start(app.platform.desktop, delay, [&app, delay] {
         ConsoleState& console = app.state.console;
         console.trayRetryElapsed += delay;
         tryAwaitedTrayIcons(app);
@@ -114,6 +114,7 @@ void retryTrayIconsAfter(App& app, int delay)
         else
             console.trayRetry.stop();
     });
+    reportBackgroundFailure(app, texts::clockNotStarted, started);
 }
 
 // Tries the icons the shell did not take again after 1, 2, 4, 8 ... seconds, for two minutes from
@@ -253,11 +254,11 @@ void onTrayCreated(App& app, WindowId w)
     }
 }
 
-void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
+Outcome chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
 {
     checkStartOption(menus, mode);
     console.consoleStartMode = mode;
-    settings.write(items::startSmall, static_cast<int>(mode));
+    return settings.write(items::startSmall, static_cast<int>(mode));
 }
 
 void hideOpeningScreenToTray(App& app)

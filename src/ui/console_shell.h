@@ -21,7 +21,7 @@ void bringForward(App& app);
 // icon, when the shell had not taken them.
 void onTrayCreated(App& app, WindowId w);
 // The menu's choice of where the console is after the next lock, kept in Start.ini.
-void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode);
+[[nodiscard]] Outcome chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode);
 
 // Hides the opening screen and lets a tray icon stand for it; remembered tints go on, kept on top.
 void hideOpeningScreenToTray(App& app);

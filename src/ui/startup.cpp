@@ -1,5 +1,6 @@
 #include "ui/startup.h"
 
+#include "core/notice.h"
 #include "design/design.h"
 #include "design/texts.h"
 #include "hotkeys/hotkeys.h"
@@ -15,10 +16,14 @@ void createFolderIfMissing(FileSystem& files, const std::string& folder)
 }
 
 // Writes the default items of a settings file, one write per key, only when the file is missing.
+// A failure is told for Tintora's own files; the chart tool's are written only where its folder is.
 void writeDefaultsIfMissing(App& app, const std::vector<std::pair<SettingsItem, std::string_view>>& defaults)
 {
     if (app.platform.files.exists(app.settings.pathOf(defaults.begin()->first))) return;
-    for (const auto& [item, value] : defaults) app.settings.write(item, value);
+    for (const auto& [item, value] : defaults) {
+        const Outcome written = app.settings.write(item, value);
+        if (item.base == Base::data) reportBackgroundFailure(app, texts::settingsNotSaved, written);
+    }
 }
 
 void showBackground(Platform& p, bool vivid)
@@ -34,7 +39,7 @@ void showBackground(Platform& p, bool vivid)
 void chooseDataFolder(FileSystem& files, Process& process, Folders& folders)
 {
     const std::string probe = folders.path(paths::writeProbe, Base::program);
-    if (files.writeFile(probe, {})) {
+    if (files.writeFile(probe, {}).ok()) {
         files.removeFile(probe);
         return;
     }
@@ -75,10 +80,11 @@ void onStartupWindowCreated(App& app)
     watchForegroundChanges(app);
 }
 
-void chooseBackground(Platform& p, Settings& settings, bool vivid)
+Outcome chooseBackground(Platform& p, Settings& settings, bool vivid)
 {
-    settings.write(items::background, vivid ? "1" : "0");
+    Outcome saved = settings.write(items::background, vivid ? "1" : "0");
     showBackground(p, vivid);
+    return saved;
 }
 
 }  // namespace tintora

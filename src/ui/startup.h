@@ -14,6 +14,6 @@ std::string dataMovedText(const Folders& folders);
 
 void onStartupWindowCreated(App& app);
 // 启动背景: the soft or the vivid picture, kept in Start.ini.
-void chooseBackground(Platform& p, Settings& settings, bool vivid);
+[[nodiscard]] Outcome chooseBackground(Platform& p, Settings& settings, bool vivid);
 
 }  // namespace tintora

@@ -28,4 +28,11 @@ void reportError(std::string_view what, unsigned long code)
 
 void reportLastError(std::string_view what) { reportError(what, GetLastError()); }
 
+Outcome lastErrorOutcome(std::string_view what)
+{
+    const DWORD code = GetLastError();
+    reportError(what, code);
+    return Outcome::failed(systemMessage(code));
+}
+
 }  // namespace tintora::win32

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/types.h"
+
 namespace tintora::win32 {
 
 // Writes "Tintora: <what> failed: <the system's message for GetLastError()>" with OutputDebugStringW.
@@ -11,5 +13,7 @@ void reportLastError(std::string_view what);
 void reportError(std::string_view what, unsigned long code);
 // The system's message for an error code, in UTF-8, without the line break at its end.
 std::string systemMessage(unsigned long code);
+// Reports GetLastError() as above and returns it as the failure's reason.
+Outcome lastErrorOutcome(std::string_view what);
 
 }  // namespace tintora::win32

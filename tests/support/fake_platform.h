@@ -16,6 +16,10 @@
 namespace tintora::fake {
 
 // Thrown by Process::exit so that a test can see the exit code.
+// The system's words for the failures the fakes raise.
+inline const std::string deniedReason = "拒绝访问。";
+inline const std::string pathNotFoundReason = "系统找不到指定的路径。";
+
 struct ProcessExited {
     int code;
 };
@@ -179,7 +183,7 @@ struct FakeDesktop : Desktop {
     std::uint32_t tickCount() const override { return ticks; }
     void takeWindowSystemEvents() override {}
     void processPendingEvents() override;
-    unsigned startCallbackTimer(int ms, std::function<void()> tick) override;
+    CallbackTimer startCallbackTimer(int ms, std::function<void()> tick) override;
     void killCallbackTimer(unsigned id) override { callbackTimers.erase(id); }
     // One tick of every callback timer running now, as the system would give them.
     void tickClocks();
@@ -235,6 +239,8 @@ struct FakeDesktop : Desktop {
     std::map<unsigned, CallbackTimer> callbackTimers;
     std::vector<unsigned> killedTimers;
     unsigned nextTimerId = 100;
+    // The system has no timer to give (out of memory or the quota of timers).
+    bool timersRefused = false;
     std::vector<std::string>* log = nullptr;
 };
 
@@ -288,15 +294,15 @@ struct FakeTints : TintWindows {
 // Files and folders in memory; the profile API writes only into existing folders, as the real one.
 struct FakeFiles : Profile, FileSystem {
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
-    bool write(const std::string& path, std::string_view section, std::string_view key,
-               std::string_view value) override;
-    bool writeSection(const std::string& path, std::string_view section, const ProfileItems& items) override;
-    bool removeSection(const std::string& path, std::string_view section) override;
+    Outcome write(const std::string& path, std::string_view section, std::string_view key,
+                  std::string_view value) override;
+    Outcome writeSection(const std::string& path, std::string_view section, const ProfileItems& items) override;
+    Outcome removeSection(const std::string& path, std::string_view section) override;
 
     bool exists(const std::string& path) const override;
     void createFolder(const std::string& path) override;
     Bytes readFile(const std::string& path) const override;
-    bool writeFile(const std::string& path, const Bytes& content) override;
+    Outcome writeFile(const std::string& path, const Bytes& content) override;
     void removeFile(const std::string& path) override { files.erase(path); }
     std::vector<std::string> listFiles(const std::string& pattern) const override;
     // Knows ASCII and the GBK characters the tests use: 图, 片, 表.
@@ -316,7 +322,7 @@ struct FakeFiles : Profile, FileSystem {
 
 private:
     bool parentExists(const std::string& path) const;
-    bool writable(const std::string& path) const;
+    Outcome writable(const std::string& path) const;
 };
 
 struct FakeProcess : Process {
@@ -332,7 +338,11 @@ struct FakeProcess : Process {
 };
 
 struct FakeShell : Shell {
-    void open(std::string_view target) override { opened.emplace_back(target); }
+    Outcome open(std::string_view target) override
+    {
+        opened.emplace_back(target);
+        return openFails ? Outcome::failed(deniedReason) : Outcome();
+    }
     void messageBox(std::string_view text, std::string_view caption) override
     {
         boxes.push_back({std::string(text), std::string(caption)});
@@ -343,11 +353,13 @@ struct FakeShell : Shell {
     };
     std::vector<std::string> opened;
     std::vector<Box> boxes;
+    bool openFails = false;
 };
 
 struct FakeCapture : ScreenCapture, ImageEncoder {
     void flushScreen() override;
     const Image& grab(ScreenRect r) override;
+    void endShot() override;
     Bytes encode(const Image& image, ImageFormat format) override;
 
     bool fails = false;
