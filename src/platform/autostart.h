@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/types.h"
+
 namespace tintora {
 
 // The low bit of the first byte of a StartupApproved value: Windows skips the start.
@@ -22,11 +24,10 @@ public:
     virtual std::string programPath() const = 0;
     // Whether two paths name the same file as the file system compares names: without case.
     virtual bool samePath(std::string_view a, std::string_view b) const = 0;
-    // Each gives the system's reason when it failed, nothing when done; removing what is not there
-    // is done.
-    [[nodiscard]] virtual std::optional<std::string> writeRunCommand(std::string_view commandLine) = 0;
-    [[nodiscard]] virtual std::optional<std::string> removeRunCommand() = 0;
-    [[nodiscard]] virtual std::optional<std::string> removeApproval() = 0;
+    // Each gives the system's reason when it failed; removing what is not there is done.
+    virtual Outcome writeRunCommand(std::string_view commandLine) = 0;
+    virtual Outcome removeRunCommand() = 0;
+    virtual Outcome removeApproval() = 0;
 };
 
 }  // namespace tintora

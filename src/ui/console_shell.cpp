@@ -304,11 +304,11 @@ void toggleStartWithWindows(App& app)
     Autostart& autostart = app.platform.autostart;
     // Task Manager's or Settings' disabled state goes with either choice: checked it would keep
     // Windows from starting Tintora, unchecked it would be left behind for a value that is gone.
-    std::optional<std::string> failure = startsWithWindows(autostart)
-                                             ? autostart.removeRunCommand()
-                                             : autostart.writeRunCommand("\"" + autostart.programPath() + "\" /tray");
-    if (!failure) failure = autostart.removeApproval();
-    if (failure) showNotice(app, texts::autostartNotChanged + *failure);
+    Outcome changed = startsWithWindows(autostart)
+                          ? autostart.removeRunCommand()
+                          : autostart.writeRunCommand("\"" + autostart.programPath() + "\" /tray");
+    if (changed) changed = autostart.removeApproval();
+    reportFailure(app, texts::autostartNotChanged, changed);
 }
 
 void endTintora(App& app)

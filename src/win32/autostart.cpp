@@ -15,11 +15,11 @@ constexpr wchar_t approvedKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion
 constexpr wchar_t valueName[] = L"Tintora";
 
 // The system's reason for a failure; removing what is not there is done.
-std::optional<std::string> reasonOf(const char* what, LSTATUS status)
+Outcome reasonOf(const char* what, LSTATUS status)
 {
-    if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+    if (status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) return {};
     reportError(what, static_cast<unsigned long>(status));
-    return systemMessage(static_cast<unsigned long>(status));
+    return Outcome::failed(systemMessage(static_cast<unsigned long>(status)));
 }
 
 }  // namespace
@@ -62,19 +62,19 @@ bool Win32Autostart::samePath(std::string_view a, std::string_view b) const
                                 static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
 }
 
-std::optional<std::string> Win32Autostart::writeRunCommand(std::string_view commandLine)
+Outcome Win32Autostart::writeRunCommand(std::string_view commandLine)
 {
     const std::wstring value = widen(commandLine);
     return reasonOf("RegSetKeyValueW", RegSetKeyValueW(HKEY_CURRENT_USER, runKey, valueName, REG_SZ, value.c_str(),
                                                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))));
 }
 
-std::optional<std::string> Win32Autostart::removeRunCommand()
+Outcome Win32Autostart::removeRunCommand()
 {
     return reasonOf("RegDeleteKeyValueW (Run)", RegDeleteKeyValueW(HKEY_CURRENT_USER, runKey, valueName));
 }
 
-std::optional<std::string> Win32Autostart::removeApproval()
+Outcome Win32Autostart::removeApproval()
 {
     const LSTATUS status = RegDeleteKeyValueW(HKEY_CURRENT_USER, approvedKey, valueName);
     // A missing key is a missing value.

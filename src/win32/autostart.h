@@ -17,9 +17,9 @@ public:
     std::optional<std::uint8_t> approval() const override;
     std::string programPath() const override;
     bool samePath(std::string_view a, std::string_view b) const override;
-    std::optional<std::string> writeRunCommand(std::string_view commandLine) override;
-    std::optional<std::string> removeRunCommand() override;
-    std::optional<std::string> removeApproval() override;
+    Outcome writeRunCommand(std::string_view commandLine) override;
+    Outcome removeRunCommand() override;
+    Outcome removeApproval() override;
 
 private:
     std::wstring program_;

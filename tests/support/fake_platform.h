@@ -390,22 +390,22 @@ struct FakeAutostart : Autostart {
     std::optional<std::uint8_t> approval() const override { return approved; }
     std::string programPath() const override { return program; }
     bool samePath(std::string_view a, std::string_view b) const override { return sameName(a, b); }
-    std::optional<std::string> writeRunCommand(std::string_view c) override
+    Outcome writeRunCommand(std::string_view c) override
     {
         return change([&] { run = c; });
     }
-    std::optional<std::string> removeRunCommand() override
+    Outcome removeRunCommand() override
     {
         return change([&] { run.reset(); });
     }
-    std::optional<std::string> removeApproval() override
+    Outcome removeApproval() override
     {
         return change([&] { approved.reset(); });
     }
-    std::optional<std::string> change(const std::function<void()>& write)
+    Outcome change(const std::function<void()>& write)
     {
         if (!refusal) write();
-        return refusal;
+        return refusal ? Outcome::failed(*refusal) : Outcome{};
     }
 
     std::optional<std::string> run;

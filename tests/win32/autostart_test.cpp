@@ -28,7 +28,7 @@ TEST(Win32Autostart, WritesReadsAndRemovesTheRunValueAndTheDisabledState)
 {
     Win32Autostart autostart;
     const std::string command = "\"" + autostart.programPath() + "\" /tray";
-    ASSERT_EQ(autostart.writeRunCommand(command), std::nullopt);
+    ASSERT_TRUE(autostart.writeRunCommand(command));
     EXPECT_EQ(runValue(), L"\"" + programPath() + L"\" /tray");
     EXPECT_EQ(autostart.runCommand(), command);
 
@@ -37,18 +37,18 @@ TEST(Win32Autostart, WritesReadsAndRemovesTheRunValueAndTheDisabledState)
     ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, approvedKey, L"Tintora", REG_BINARY, disabled, sizeof disabled),
               ERROR_SUCCESS);
     EXPECT_EQ(autostart.approval(), 0x03);
-    EXPECT_EQ(autostart.removeApproval(), std::nullopt);
+    EXPECT_TRUE(autostart.removeApproval());
     EXPECT_EQ(autostart.approval(), std::nullopt);
-    EXPECT_EQ(autostart.removeApproval(), std::nullopt) << "removing what is not there";
+    EXPECT_TRUE(autostart.removeApproval()) << "removing what is not there";
 
     EXPECT_TRUE(autostart.samePath("C:\\Tools\\TINTORA.EXE", "c:\\tools\\tintora.exe"));
     EXPECT_TRUE(autostart.samePath("D:\\Ünïcode\\tintora.exe", "d:\\üNÏCODE\\tintora.exe"));
     EXPECT_FALSE(autostart.samePath("C:\\Old\\tintora.exe", "C:\\New\\tintora.exe"));
 
-    ASSERT_EQ(autostart.removeRunCommand(), std::nullopt);
+    ASSERT_TRUE(autostart.removeRunCommand());
     EXPECT_EQ(runValue(), std::nullopt);
     EXPECT_EQ(autostart.runCommand(), std::nullopt);
-    EXPECT_EQ(autostart.removeRunCommand(), std::nullopt) << "removing what is not there";
+    EXPECT_TRUE(autostart.removeRunCommand()) << "removing what is not there";
 }
 
 }  // namespace
