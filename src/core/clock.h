@@ -18,12 +18,15 @@ public:
     Clock(const Clock&) = delete;
     Clock& operator=(const Clock&) = delete;
 
-    void start(Desktop& desktop, int milliseconds, std::function<void()> tick)
+    // Fails, with the system's reason, when the system has no timer to give.
+    [[nodiscard]] Outcome start(Desktop& desktop, int milliseconds, std::function<void()> tick)
     {
         stop();
         desktop_ = &desktop;
         milliseconds_ = milliseconds;
-        id_ = desktop.startCallbackTimer(milliseconds, std::move(tick));
+        const Desktop::CallbackTimer timer = desktop.startCallbackTimer(milliseconds, std::move(tick));
+        id_ = timer.id;
+        return id_ != 0 ? Outcome() : Outcome::failed(timer.failure);
     }
     void stop()
     {
@@ -31,17 +34,12 @@ public:
         id_ = 0;
     }
     bool running() const { return id_ != 0; }
-    // Runs while there is work for it: started now when needed() holds and it is not running,
-    // stopped now when it does not, and after each tick once it no longer does.
-    void runWhile(Desktop& desktop, int milliseconds, std::function<bool()> needed, std::function<void()> tick)
-    {
-        runWhile(
-            desktop, [milliseconds] { return milliseconds; }, std::move(needed), std::move(tick));
-    }
-    // The same at the interval interval() asks for, asked now and after each tick: a new one takes
-    // effect at once.
+    // Runs while there is work for it, at the interval interval() asks for: started now when
+    // needed() holds and it is not running at that interval, stopped now when it does not, and
+    // after each tick asked again, so that a new interval takes effect at once. A start that fails,
+    // now or after a tick, is handed to failed() with the system's reason.
     void runWhile(Desktop& desktop, std::function<int()> interval, std::function<bool()> needed,
-                  std::function<void()> tick)
+                  std::function<void()> tick, std::function<void(const Outcome&)> failed)
     {
         if (!needed()) {
             stop();
@@ -49,10 +47,11 @@ public:
         }
         const int milliseconds = interval();
         if (running() && milliseconds == milliseconds_) return;
-        start(desktop, milliseconds, [this, &desktop, interval, needed, tick] {
+        const Outcome started = start(desktop, milliseconds, [this, &desktop, interval, needed, tick, failed] {
             tick();
-            runWhile(desktop, interval, needed, tick);
+            runWhile(desktop, interval, needed, tick, failed);
         });
+        if (!started) failed(started);
     }
 
 private:

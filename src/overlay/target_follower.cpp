@@ -1,5 +1,7 @@
 #include "overlay/target_follower.h"
 
+#include "core/notice.h"
+#include "design/texts.h"
 #include "overlay/overlay.h"
 #include "overlay/tint_following.h"
 #include "overlay/topmost_keeper.h"
@@ -84,7 +86,7 @@ void toggleFollowTarget(App& app)
 {
     const bool on = !app.state.overlay.tint.following;
     setFollowChoice(app.platform.menus, app.state.overlay.tint, on);
-    app.settings.write(items::followWindow, on ? followOn : followOff);
+    reportFailure(app, texts::settingsNotSaved, app.settings.write(items::followWindow, on ? followOn : followOff));
     if (!on) releaseOverlay(app);
     keepFollowing(app);
 }
@@ -95,7 +97,8 @@ void keepFollowing(App& app)
     followTargetStep(app, false);
     app.state.follower.clock.runWhile(
         app.platform.desktop, [&app] { return followInterval(app); }, [&app] { return following(app); },
-        [&app] { followTargetStep(app, checksOnly(app)); });
+        [&app] { followTargetStep(app, checksOnly(app)); },
+        [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
 }
 
 bool placeOverlayOnTarget(App& app)

@@ -3,22 +3,31 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/notice.h"
+#include "design/texts.h"
 #include "platform/names.h"
 
 namespace tintora {
 namespace {
 
 constexpr int keeperInterval = 50;
-// Checks on which the kept windows are lifted after a change of foreground window: the one that
-// sees the change and the next, as Wine may raise the new foreground's X window a little later, and
-// the new foreground window may raise itself after a report of it (reports come late, in no fixed
-// order).
-constexpr int restacksAfterForegroundChange = 2;
+// Checks on which the kept windows are lifted after a change of foreground window or a window
+// shown again. Where the system reports (Windows), two more at a short pace: the new foreground
+// window may raise itself after the report of it, as reports come late and in no fixed order. Where
+// it does not (Wine), those of the next second: Wine raises the new foreground's or the restored
+// window's X window later, by as much as the system is busy, and ours would stay below it.
+constexpr int restacksWhereReported = 2;
+constexpr int restacksOnChecksOnly = everySecond / keeperInterval;
 // The pace of those checks after a report or a lift, where the system reports.
 constexpr int followUpInterval = 100;
 // How often the order of the windows is looked at: about once a second, on the check at the second
 // even when its clock comes a little early.
 constexpr std::uint32_t orderCheckInterval = everySecond - keeperInterval;
+
+int restacksAfterForegroundChange(const KeeperState& keeper)
+{
+    return keeper.otherProgramsReported ? restacksWhereReported : restacksOnChecksOnly;
+}
 
 // Top-level classes of the shell's own surfaces. Start, search and the notification centre are
 // top-level core windows; a store app's core window lies inside its frame and is never in front.
@@ -61,7 +70,8 @@ void keepKeeperClock(App& app)
     app.state.keeper.clock.runWhile(
         app.platform.desktop, [&app] { return keeperCheckInterval(app.state.keeper); },
         [&app] { return app.state.keeper.started || !app.state.remembered.rememberedTints.empty(); },
-        [&app] { keepAppWindowsOnTop(app); });
+        [&app] { keepAppWindowsOnTop(app); },
+        [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
 }
 
 // Whether another program's shown window lies above one of the kept windows and overlaps it.
@@ -116,7 +126,7 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
 {
     const WindowHandle foreground = desktop.foregroundWindow();
     if (foreground != keeper.lastForegroundWindow) {
-        keeper.keeperRestacksLeft = std::max(keeper.keeperRestacksLeft, restacksAfterForegroundChange);
+        keeper.keeperRestacksLeft = std::max(keeper.keeperRestacksLeft, restacksAfterForegroundChange(keeper));
         const bool ours = foreground == kept.overlay || foreground == kept.console ||
                           std::ranges::find(kept.tints, foreground) != kept.tints.end();
         if (foreground != 0 && !ours && takesKeyboardBack(desktop, tree, foreground))
@@ -153,7 +163,7 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
 // Now, and on the checks after it as after a change of foreground window.
 void liftKeptWindows(App& app)
 {
-    app.state.keeper.keeperRestacksLeft = 1 + restacksAfterForegroundChange;
+    app.state.keeper.keeperRestacksLeft = 1 + restacksAfterForegroundChange(app.state.keeper);
     keepAppWindowsOnTop(app);
     keepKeeperClock(app);
 }
