@@ -183,7 +183,7 @@ int idleAfterReport(int seconds)
         idle(backend.desktop, seconds * 1000);
         std::printf("idle-reported %.3f\n", 100 * (processMilliseconds() - before) / (GetTickCount() - start));
         PostQuitMessage(0);
-    });
+    }).id;
     onStartupKeyDown(app, 'A');
     return 0;
 }
