@@ -246,6 +246,16 @@ for round in $(seq "$rounds"); do
   write_ini "$remembered_ini" "[Window1]" "Program=notepad.exe" "Class=Notepad" "Levels=1" "Level1=0 Edit" \
     "A=190" "R=0" "G=128" "B=255"
   idle_at_opening remembered 3
+
+  say "idle, round $round of $rounds: locked, once the system has reported, without and with three remembered tints and following (2 x $idle_seconds s)"
+  bench_config="$E2E_WORK/tintora_bench/Config"
+  move_pointer $(((EDIT_LEFT + EDIT_RIGHT) / 2)) $(((EDIT_TOP + EDIT_BOTTOM) / 2))
+  rm -rf "$bench_config"
+  run_in_own_folder "$bench_exe" reported "$idle_seconds" | sed 's/^idle-reported /idle-reported-none /'
+  mkdir -p "$bench_config"
+  cp "$remembered_ini" "$bench_config/"
+  write_ini "$bench_config/Start.ini" "[Follow]" "Window=1"
+  run_in_own_folder "$bench_exe" reported "$idle_seconds" | sed 's/^idle-reported /idle-reported-kept /'
   rm -f "$remembered_ini"
 done
 

@@ -133,8 +133,9 @@ smart-snap tick|snap-tick|WindowFromPoint + GetWindowRect|snap-reference|ms|rati
 idle CPU (process + wineserver), locked, console in front|idle-console|bare program, same windows and timers|bare-idle-console|%|ratio|1.0
 idle CPU (process + wineserver), locked, notepad in front|idle-notepad|bare program, same windows and timers|bare-idle-notepad|%|ratio|1.0
 wake-ups a second (the process's context switches), locked, console in front|wakeups-idle-console|bare program, same windows and timers|wakeups-bare-idle-console|/s|ratio|0.5
-idle CPU, console in front, following its window|idle-following|following off|idle-console|%|ratio|1.2
-idle CPU, opening screen, three remembered tints shown|idle-remembered|none|idle-opening|%|ratio|1.2
+idle CPU, console in front, following its window|idle-following|following off|idle-console|%|ratio|1.5
+idle CPU, opening screen, three remembered tints shown|idle-remembered|none|idle-opening|%|ratio|1.5
+idle CPU in process, locked, once the system has reported: three remembered tints and following|idle-reported-kept|none, following off|idle-reported-none|%|ratio|-
 steady memory (RSS), locked|rss|bare program, same windows, sliders, labels and button in the same fonts|bare-rss|MB|diff|4
 steady memory, opening screen, three remembered tints (their surfaces + 300 KB a tint)|rss-remembered|none|rss-opening|MB|diff|$tints_mb
 peak memory (VmHWM) after one screenshot per format|hwm|the same bare program|bare-hwm|MB|diff|-

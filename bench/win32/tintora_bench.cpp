@@ -5,6 +5,11 @@
 //       (reference: WindowFromPoint + GetWindowRect); then, locked there, the paint of one tint
 //       until it is in the window (reference: the same in bare_paint's window, which must be
 //       running; information: memset of the overlay's visible bytes)
+//   tintora_bench reported SECONDS
+//       locked on the window under the pointer as Config says (following, remembered tints), once
+//       the system has reported another program's window in front: the process's CPU over the idle
+//       time, in % of one core, printed as idle-reported (Wine reports nothing: the report is made
+//       here as the system's would be)
 //   tintora_bench screenshot LEFT TOP RIGHT BOTTOM SAMPLES
 //       the grab of the region (reference: BitBlt alone into a kept bitmap), then one encoding per
 //       format
@@ -23,6 +28,7 @@
 #include "app/tintora.h"
 #include "overlay/overlay.h"
 #include "overlay/smart_snap.h"
+#include "overlay/topmost_keeper.h"
 #include "win32/capture.h"
 #include "win32/encoder.h"
 #include "win32/handles.h"
@@ -134,6 +140,54 @@ int overlay(int samples)
     return 0;
 }
 
+// Waits for messages and dispatches them, for a while, as the message loop does when nothing happens.
+void idle(Desktop& desktop, int ms)
+{
+    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    for (int left = ms; left > 0; left = static_cast<int>(end - GetTickCount())) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+        desktop.processPendingEvents();
+    }
+}
+
+// User and kernel time of this process, in milliseconds.
+double processMilliseconds()
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ms = [](FILETIME t) { return ((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e4; };
+    return ms(kernel) + ms(user);
+}
+
+int idleAfterReport(int seconds)
+{
+    RealPlatform backend;
+    Tintora tintora(backend.platform);
+    backend.ui.connect(tintora);
+    tintora.start();
+    backend.ui.createStartupWindow();
+    App& app = tintora.app();
+    startSmartSnap(app.platform, app.state.snap, app.state.overlay.tint);
+    followPointerTick(app.platform, app.state.snap, app.state.overlay.tint);
+    settle(backend.desktop, 500);
+    // Inside the console's modal loop: the report, a few seconds for the clocks to settle, then the
+    // idle time.
+    unsigned timer = 0;
+    timer = backend.desktop.startCallbackTimer(500, [&] {
+        backend.desktop.killCallbackTimer(timer);
+        app.state.keeper.otherProgramsReported = true;
+        liftKeptWindows(app);
+        idle(backend.desktop, 3000);
+        const double before = processMilliseconds();
+        const DWORD start = GetTickCount();
+        idle(backend.desktop, seconds * 1000);
+        std::printf("idle-reported %.3f\n", 100 * (processMilliseconds() - before) / (GetTickCount() - start));
+        PostQuitMessage(0);
+    }).id;
+    onStartupKeyDown(app, 'A');
+    return 0;
+}
+
 // BitBlt of the region from the screen into a 32-bit bitmap, as the grab does it, and nothing else:
 // the bitmap and the screen's DC are made (and the bitmap's pages touched) once, before the samples.
 class BitBltAlone {
@@ -233,10 +287,12 @@ int wmain(int argc, wchar_t** argv)
     using namespace tintora;
     const std::wstring mode = argc > 1 ? argv[1] : L"";
     if (mode == L"overlay" && argc == 3) return win32::overlay(std::max(1, _wtoi(argv[2])));
+    if (mode == L"reported" && argc == 3) return win32::idleAfterReport(std::max(1, _wtoi(argv[2])));
     if (mode == L"screenshot" && argc == 7) {
         const ScreenRect r{_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5])};
         if (r.right > r.left && r.bottom > r.top) return win32::screenshot(r, std::max(1, _wtoi(argv[6])));
     }
-    std::fprintf(stderr, "usage: tintora_bench overlay SAMPLES | screenshot LEFT TOP RIGHT BOTTOM SAMPLES\n");
+    std::fprintf(
+        stderr, "usage: tintora_bench overlay SAMPLES | reported SECONDS | screenshot LEFT TOP RIGHT BOTTOM SAMPLES\n");
     return 2;
 }

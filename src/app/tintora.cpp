@@ -13,6 +13,7 @@
 #include "overlay/remembered_tints.h"
 #include "overlay/smart_snap.h"
 #include "overlay/target_follower.h"
+#include "overlay/topmost_keeper.h"
 #include "ui/about.h"
 #include "ui/console_shell.h"
 #include "ui/startup.h"
@@ -186,7 +187,12 @@ void Tintora::stepOpacity(int delta)
 
 void Tintora::anotherStart() { bringForward(app_); }
 
-void Tintora::trayCreated(WindowId w) { onTrayCreated(app_, w); }
+void Tintora::trayCreated(WindowId w)
+{
+    onTrayCreated(app_, w);
+    // The shell made its taskbar anew, above ours; every window hears it, the start-up window always.
+    if (w == WindowId::startup) liftKeptWindows(app_);
+}
 
 bool Tintora::commandReceived(const ReceivedCommand& command, const AnswerCommand& answer)
 {

@@ -59,10 +59,11 @@ struct PlacementState {
     Geometry savedOverlayGeometry{};
 };
 
-// Following the locked target (overlay/target_follower.cpp): the clock that looks at the target
-// where the system does not tell of its changes.
+// Following the locked target (overlay/target_follower.cpp): the clock that looks at the target,
+// quick where the system does not tell of its changes and once a second where it does.
 struct FollowerState {
     Clock clock;
+    LookPace pace;
 };
 
 // Where the console is: on the screen; on the screen while hiding it waits for the shell to take its
@@ -85,16 +86,21 @@ struct ConsoleState {
     int trayRetryElapsed = 0;  // milliseconds since the clock started
 };
 
-// The topmost keeper (overlay/topmost_keeper.cpp). Its clock runs only until the system has shown
-// that it tells of other programs' windows coming to the front (Windows does, Wine does not).
+// The topmost keeper (overlay/topmost_keeper.cpp). Its clock checks every 50 ms until the system has
+// shown that it tells of other programs' windows coming to the front (Windows does, Wine does not),
+// and then a few times after each report and once a second.
 struct KeeperState {
     Clock clock;
+    // The console or the opening screen in the tray keeps windows on top from now on.
+    bool started = false;
     bool otherProgramsReported = false;
     WindowHandle lastForegroundWindow = 0;
     // The last window of another program the keeper saw in front; it gets the keyboard back when
     // the console leaves the screen.
     WindowHandle lastOtherForeground = 0;
     int keeperRestacksLeft = 0;
+    // When the keeper last looked whether a window lies above one of ours.
+    std::uint32_t lastOrderCheck = 0;
 };
 
 // Screenshots (capture/screenshots.cpp), and the format of the screenshot command last chosen,
@@ -114,9 +120,10 @@ struct HotkeysState {
 
 // Remembered tints (overlay/remembered_tints.cpp): the entries of Remembered.ini, the tints shown,
 // when the top-level windows were last looked through for new matches, and the clock that follows
-// the tints and looks for matches where the system does not tell.
+// the tints and looks for matches: quick where the system does not tell, once a second where it does.
 struct RememberedState {
     Clock clock;
+    LookPace pace;
     std::vector<RememberedEntry> rememberedEntries;
     std::vector<RememberedTint> rememberedTints;
     std::optional<std::uint32_t> lastRememberedScan;

@@ -12,10 +12,10 @@
 namespace tintora {
 namespace {
 
-constexpr std::uint32_t scanInterval = 1000;
-constexpr int followInterval = 16;
+constexpr std::uint32_t scanInterval = everySecond;
 
 void keepRememberedClock(App& app);
+void scanTopLevelWindows(App& app);
 
 std::string rememberedFile(const App& app) { return app.path(paths::rememberedIni); }
 
@@ -39,13 +39,25 @@ void closeTint(App& app, RememberedTint& t)
     app.platform.tints.close(t.window);
 }
 
+// Tints hidden with their windows do not count against the ones shown.
+std::size_t shownTints(const RememberedState& remembered)
+{
+    return std::ranges::count_if(remembered.rememberedTints,
+                                 [](const RememberedTint& t) { return !t.tint.hiddenWithTarget; });
+}
+
+bool atTintCap(const RememberedState& remembered) { return shownTints(remembered) >= maxRememberedTints; }
+
+// A tint that closed at the cap leaves room for a window skipped meanwhile, looked for at once.
 void closeTintsOf(App& app, int slot)
 {
-    std::erase_if(app.state.remembered.rememberedTints, [&](RememberedTint& t) {
+    const bool full = atTintCap(app.state.remembered);
+    const auto closed = std::erase_if(app.state.remembered.rememberedTints, [&](RememberedTint& t) {
         if (t.slot != slot) return false;
         closeTint(app, t);
         return true;
     });
+    if (full && closed > 0) scanTopLevelWindows(app);
 }
 
 // Following moves, hides and closes a remembered tint's window.
@@ -78,29 +90,30 @@ bool followRememberedTint(App& app, RememberedTint& t, bool told)
         return false;
     }
     FollowedTintWindow window(app, t);
-    followTint(app.platform.desktop, t.tint, told, window);
+    if (followTint(app.platform.desktop, t.tint, told, window))
+        app.state.remembered.pace.changed(app.platform.desktop.tickCount());
     return !window.closed;
 }
 
-// What the system tells of the target's changes is followed at once, as the overlay's following does.
-void onRememberedTargetChanged(App& app, WindowHandle target)
+// Follows the tints (only the one over a window, when given), told or on the once-a-second check
+// asking each window whole; as above, a tint that closed at the cap makes room at once.
+void followRememberedTints(App& app, bool told, WindowHandle only = 0)
 {
-    auto& tints = app.state.remembered.rememberedTints;
-    const auto found = std::ranges::find_if(tints, [&](const RememberedTint& t) { return t.tint.target == target; });
-    if (found != tints.end() && !followRememberedTint(app, *found, true)) tints.erase(found);
+    RememberedState& remembered = app.state.remembered;
+    const bool full = atTintCap(remembered);
+    const auto closed = std::erase_if(remembered.rememberedTints, [&](RememberedTint& t) {
+        return (only == 0 || t.tint.target == only) && !followRememberedTint(app, t, told);
+    });
+    if (full && closed > 0) scanTopLevelWindows(app);
 }
+
+// What the system tells of the target's changes is followed at once, as the overlay's following does.
+void onRememberedTargetChanged(App& app, WindowHandle target) { followRememberedTints(app, true, target); }
 
 bool isTinted(const RememberedState& remembered, WindowHandle target)
 {
     return std::ranges::any_of(remembered.rememberedTints,
                                [&](const RememberedTint& t) { return t.tint.target == target; });
-}
-
-// Tints hidden with their windows do not count against the ones shown.
-std::size_t shownTints(const RememberedState& remembered)
-{
-    return std::ranges::count_if(remembered.rememberedTints,
-                                 [](const RememberedTint& t) { return !t.tint.hiddenWithTarget; });
 }
 
 // Opens a tint over the entry's window below the top-level window, if it has one to show.
@@ -125,6 +138,7 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     if (!app.state.overlay.tintsHidden) p.tints.place(window, tint.covered);
     watchTarget(p.desktop, tint, [&app, target] { onRememberedTargetChanged(app, target); });
     remembered.rememberedTints.push_back({tint, window, entry.slot});
+    remembered.pace.changed(p.desktop.tickCount());
 }
 
 // Tints the entries' windows in a shown top-level window; its program is asked only when its
@@ -137,7 +151,7 @@ void tintMatchesOf(App& app, WindowHandle topLevel)
     const std::string className = p.tree.className(topLevel);
     std::optional<std::string> program;
     for (const RememberedEntry& entry : app.state.remembered.rememberedEntries) {
-        if (shownTints(app.state.remembered) >= maxRememberedTints) return;
+        if (atTintCap(app.state.remembered)) return;
         if (!sameClass(entry.identity.topClass, className)) continue;
         if (!program) program = programOf(p.tree, topLevel);
         if (sameName(entry.identity.program, *program)) tintIfMatching(app, entry, topLevel);
@@ -153,7 +167,8 @@ void tintMatchesIn(App& app, std::span<const WindowHandle> topLevels)
     if (app.state.remembered.rememberedTints.size() > before) liftKeptWindows(app);
 }
 
-// A window the system reports shown is looked at at once, without waiting for the next enumeration.
+// A window the system reports shown or restored is looked at at once, without waiting for the next
+// enumeration: a control shown (a tab page) through its top-level window.
 void watchShownWindows(App& app)
 {
     auto& tree = app.platform.tree;
@@ -162,9 +177,9 @@ void watchShownWindows(App& app)
         return;
     }
     tree.watchShownWindows([&app](WindowHandle w) {
-        if (app.platform.tree.parent(w) != 0) return;
-        tintMatchesIn(app, std::span(&w, 1));
-        keepRememberedClock(app);  // a tint whose window the system would not watch needs the clock
+        const WindowHandle topLevel = app.platform.desktop.topLevelWindow(w);
+        tintMatchesIn(app, std::span(&topLevel, 1));
+        keepRememberedClock(app);  // a tint whose window the system would not watch needs the quick clock
     });
 }
 
@@ -175,35 +190,47 @@ void scanTopLevelWindows(App& app)
     tintMatchesIn(app, app.platform.tree.topLevelWindows());
 }
 
+// Where the system tells of other programs' windows and watches every tint's, the shown-window
+// reports and the watches do the work and the clock checks once a second what they may leave out (a
+// move made by another process, a window restored unseen, one skipped at the cap); elsewhere (Wine,
+// or a tint whose window the system refused to watch) the clock is the only way to see changes.
+bool checksOnly(const App& app)
+{
+    return systemReportsOtherPrograms(app.state.keeper) &&
+           std::ranges::all_of(app.state.remembered.rememberedTints,
+                               [](const RememberedTint& t) { return t.tint.watch.has_value(); });
+}
+
 // Each tint follows its window, and at most once a second the top-level windows are looked through
-// for new matches.
+// for new matches; the once-a-second check asks each tint's window whole and looks through them all.
 void rememberedTintsTick(App& app)
 {
     RememberedState& remembered = app.state.remembered;
-    std::erase_if(remembered.rememberedTints, [&](RememberedTint& t) { return !followRememberedTint(app, t, false); });
+    const bool check = checksOnly(app);
+    followRememberedTints(app, check);
     if (remembered.rememberedEntries.empty()) return;
     const std::uint32_t now = app.platform.desktop.tickCount();
-    if (remembered.lastRememberedScan && now - *remembered.lastRememberedScan < scanInterval) return;
+    if (!check && remembered.lastRememberedScan && now - *remembered.lastRememberedScan < scanInterval) return;
     scanTopLevelWindows(app);
 }
 
-// The clock follows the tints and looks for matches while there are entries or tints, where the
-// system has not shown that it tells of other programs' windows (Wine) or refused to watch a tint's
-// window; otherwise the shown-window reports and each tint's watch do it all.
-bool remembersOnClock(const App& app)
+bool hasRememberedWork(const App& app)
 {
     const RememberedState& remembered = app.state.remembered;
-    if (remembered.rememberedEntries.empty() && remembered.rememberedTints.empty()) return false;
-    return !systemReportsOtherPrograms(app.state.keeper) ||
-           std::ranges::any_of(remembered.rememberedTints, [](const RememberedTint& t) { return !t.tint.watch; });
+    return !remembered.rememberedEntries.empty() || !remembered.rememberedTints.empty();
+}
+
+int rememberedInterval(const App& app)
+{
+    return checksOnly(app) ? everySecond : app.state.remembered.pace.interval(app.platform.desktop.tickCount());
 }
 
 void keepRememberedClock(App& app)
 {
-    reportBackgroundFailure(app, texts::clockNotStarted,
-                            app.state.remembered.clock.runWhile(
-                                app.platform.desktop, followInterval, [&app] { return remembersOnClock(app); },
-                                [&app] { rememberedTintsTick(app); }));
+    app.state.remembered.clock.runWhile(
+        app.platform.desktop, [&app] { return rememberedInterval(app); }, [&app] { return hasRememberedWork(app); },
+        [&app] { rememberedTintsTick(app); },
+        [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
 }
 
 }  // namespace

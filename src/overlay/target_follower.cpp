@@ -9,7 +9,6 @@
 namespace tintora {
 namespace {
 
-constexpr int followInterval = 16;
 constexpr std::string_view followOn = "1";
 constexpr std::string_view followOff = "0";
 
@@ -19,11 +18,15 @@ bool following(const App& app)
     return tint.following && tint.target != 0 && app.state.placement.overlayMode == OverlayMode::windowed;
 }
 
-// Following looks at the target on a clock where the system has not shown that it tells of other
-// programs' windows (Wine), or refused to watch the target; otherwise the watch alone moves the overlay.
-bool followsOnClock(const App& app)
+// Where the system tells of other programs' windows and watches the target, the watch moves the
+// overlay and the clock checks once a second what it may leave out (a move made by another process,
+// a frame drawn by another thread); elsewhere (Wine, or a target the system refused to watch) the
+// clock is the only way to see the target's changes.
+bool checksOnly(const App& app) { return systemReportsOtherPrograms(app.state.keeper) && app.state.overlay.tint.watch; }
+
+int followInterval(const App& app)
 {
-    return following(app) && (!systemReportsOtherPrograms(app.state.keeper) || !app.state.overlay.tint.watch);
+    return checksOnly(app) ? everySecond : app.state.follower.pace.interval(app.platform.desktop.tickCount());
 }
 
 void setFollowChoice(Menus& menus, Tint& tint, bool on)
@@ -67,7 +70,8 @@ void followTargetStep(App& app, bool told)
     Tint& tint = app.state.overlay.tint;
     watchTarget(app.platform.desktop, tint, [&app] { followTargetStep(app, true); });
     FollowedOverlay overlay(app);
-    followTint(app.platform.desktop, tint, told, overlay);
+    if (followTint(app.platform.desktop, tint, told, overlay))
+        app.state.follower.pace.changed(app.platform.desktop.tickCount());
 }
 
 }  // namespace
@@ -89,11 +93,12 @@ void toggleFollowTarget(App& app)
 
 void keepFollowing(App& app)
 {
+    app.state.follower.pace.changed(app.platform.desktop.tickCount());
     followTargetStep(app, false);
-    reportBackgroundFailure(app, texts::clockNotStarted,
-                            app.state.follower.clock.runWhile(
-                                app.platform.desktop, followInterval, [&app] { return followsOnClock(app); },
-                                [&app] { followTargetStep(app, false); }));
+    app.state.follower.clock.runWhile(
+        app.platform.desktop, [&app] { return followInterval(app); }, [&app] { return following(app); },
+        [&app] { followTargetStep(app, checksOnly(app)); },
+        [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
 }
 
 bool placeOverlayOnTarget(App& app)

@@ -20,33 +20,34 @@ std::optional<ScreenRect> coveredRect(const Desktop& desktop, WindowHandle w, bo
     return topLevel ? desktop.visibleFrame(w) : desktop.windowRect(w);
 }
 
-void followTint(const Desktop& desktop, Tint& tint, bool told, FollowedWindow& window)
+bool followTint(const Desktop& desktop, Tint& tint, bool told, FollowedWindow& window)
 {
     const auto rect = desktop.windowRect(tint.target);
     if (!rect) {
         // Closed: a later window that happens to get the same handle is not the target.
         tint.target = 0;
         window.release();
-        return;
+        return true;
     }
     // A window minimised or restored moves too, so its show state is asked when the rectangle
     // changed and otherwise at every few looks: an idle look costs one rectangle query, and the
     // visible frame is asked only when the window rectangle changed.
     const bool moved = rect != tint.followedRect;
-    if (!moved && !told && ++tint.followTicks % showStateEvery != 0) return;
+    if (!moved && !told && ++tint.followTicks % showStateEvery != 0) return false;
     tint.followedRect = rect;
     if (!targetShown(desktop, tint)) {
-        if (tint.hiddenWithTarget) return;
+        if (tint.hiddenWithTarget) return moved;
         tint.hiddenWithTarget = true;
         window.hide();
-        return;
+        return true;
     }
     const bool reveal = tint.hiddenWithTarget;
     tint.hiddenWithTarget = false;
     // A hidden tint was left where it was while the target moved.
-    if (!moved && !reveal) return;
+    if (!moved && !reveal) return false;
     tint.covered = coveredRect(desktop, tint.target, tint.topLevel == tint.target).value_or(*rect);
     window.place(tint.covered, reveal);
+    return true;
 }
 
 void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed)

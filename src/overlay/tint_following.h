@@ -28,12 +28,13 @@ protected:
 };
 
 // Updates what the tint knows of its target and does what that asks of the tint's window; told when
-// the system said the target changed, so that its show state is asked at once.
-void followTint(const Desktop& desktop, Tint& tint, bool told, FollowedWindow& window);
+// the system said the target changed or on the once-a-second check, so that its show state is asked
+// at once. True when the tint's window was moved, hidden, shown or released.
+bool followTint(const Desktop& desktop, Tint& tint, bool told, FollowedWindow& window);
 
-// Where the system tells of the target's changes (Windows), changed runs at once; the
-// follower's clock stays as the fallback (Wine tells nothing across processes). A target the system
-// refused to watch is asked for again only once the tint has another target.
+// Where the system tells of the target's changes (Windows), changed runs at once; the follower's
+// clock stays as the check of what it leaves out (Wine tells nothing across processes). A target the
+// system refused to watch is asked for again only once the tint has another target.
 void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed);
 void stopWatchingTarget(Desktop& desktop, Tint& tint);
 

@@ -12,9 +12,22 @@ namespace {
 
 constexpr int keeperInterval = 50;
 // Checks on which the kept windows are lifted after a change of foreground window or a window
-// shown again: those of the next second, as Wine raises the new foreground's or the restored
+// shown again. Where the system reports (Windows), two more at a short pace: the new foreground
+// window may raise itself after the report of it, as reports come late and in no fixed order. Where
+// it does not (Wine), those of the next second: Wine raises the new foreground's or the restored
 // window's X window later, by as much as the system is busy, and ours would stay below it.
-constexpr int restacksAfterForegroundChange = 1000 / keeperInterval;
+constexpr int restacksWhereReported = 2;
+constexpr int restacksOnChecksOnly = everySecond / keeperInterval;
+// The pace of those checks after a report or a lift, where the system reports.
+constexpr int followUpInterval = 100;
+// How often the order of the windows is looked at: about once a second, on the check at the second
+// even when its clock comes a little early.
+constexpr std::uint32_t orderCheckInterval = everySecond - keeperInterval;
+
+int restacksAfterForegroundChange(const KeeperState& keeper)
+{
+    return keeper.otherProgramsReported ? restacksWhereReported : restacksOnChecksOnly;
+}
 
 // Top-level classes of the shell's own surfaces. Start, search and the notification centre are
 // top-level core windows; a store app's core window lies inside its frame and is never in front.
@@ -40,6 +53,50 @@ void keepAppWindowsOnTop(App& app)
     keepWindowsOnTop(app.platform.desktop, app.platform.tree, app.state.keeper, keptWindows(app));
 }
 
+// Every 50 ms where the system has not shown that it reports changes of foreground window (Wine):
+// the check is the only way to see them. Where it reports them, a few checks after each report or
+// lift, and then once a second, for what comes unreported (a window kept on top by another program
+// put above ours, a taskbar made anew).
+int keeperCheckInterval(const KeeperState& keeper)
+{
+    if (keeper.keeperRestacksLeft > 0) return keeper.otherProgramsReported ? followUpInterval : keeperInterval;
+    return keeper.started && !keeper.otherProgramsReported ? keeperInterval : everySecond;
+}
+
+// The keeper checks while it is started (the console, or the opening screen in the tray) or a
+// remembered tint is kept on top.
+void keepKeeperClock(App& app)
+{
+    app.state.keeper.clock.runWhile(
+        app.platform.desktop, [&app] { return keeperCheckInterval(app.state.keeper); },
+        [&app] { return app.state.keeper.started || !app.state.remembered.rememberedTints.empty(); },
+        [&app] { keepAppWindowsOnTop(app); },
+        [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
+}
+
+// Whether another program's shown window lies above one of the kept windows and overlaps it.
+bool keptWindowCovered(const Desktop& desktop, const KeptWindows& kept)
+{
+    std::vector<WindowHandle> ours = kept.tints;
+    ours.push_back(kept.overlay);
+    ours.push_back(kept.console);
+    const auto overlaps = [](const ScreenRect& a, const ScreenRect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    for (WindowHandle w : ours) {
+        if (w == 0 || !desktop.isShown(w)) continue;
+        const auto rect = desktop.windowRect(w);
+        if (!rect) continue;
+        for (WindowHandle above : desktop.windowsAbove(w)) {
+            if (std::ranges::find(ours, above) != ours.end() || !desktop.isShown(above) || desktop.isCloaked(above))
+                continue;
+            const auto other = desktop.windowRect(above);
+            if (other && overlaps(*rect, *other)) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool takesKeyboardBack(const Desktop& desktop, const WindowTree& tree, WindowHandle w)
@@ -52,20 +109,15 @@ bool takesKeyboardBack(const Desktop& desktop, const WindowTree& tree, WindowHan
 void watchForegroundChanges(App& app)
 {
     app.platform.desktop.watchForeground([&app](WindowHandle) {
-        KeeperState& keeper = app.state.keeper;
-        keeper.otherProgramsReported = true;
-        keepAppWindowsOnTop(app);
-        keeper.clock.stop();
+        app.state.keeper.otherProgramsReported = true;
+        liftKeptWindows(app);
     });
 }
 
 void startTopmostKeeper(App& app)
 {
-    KeeperState& keeper = app.state.keeper;
-    if (keeper.otherProgramsReported) return;
-    reportBackgroundFailure(
-        app, texts::clockNotStarted,
-        keeper.clock.start(app.platform.desktop, keeperInterval, [&app] { keepAppWindowsOnTop(app); }));
+    app.state.keeper.started = true;
+    keepKeeperClock(app);
 }
 
 bool systemReportsOtherPrograms(const KeeperState& keeper) { return keeper.otherProgramsReported; }
@@ -74,15 +126,19 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
 {
     const WindowHandle foreground = desktop.foregroundWindow();
     if (foreground != keeper.lastForegroundWindow) {
-        keeper.keeperRestacksLeft = std::max(keeper.keeperRestacksLeft, restacksAfterForegroundChange);
+        keeper.keeperRestacksLeft = std::max(keeper.keeperRestacksLeft, restacksAfterForegroundChange(keeper));
         const bool ours = foreground == kept.overlay || foreground == kept.console ||
                           std::ranges::find(kept.tints, foreground) != kept.tints.end();
         if (foreground != 0 && !ours && takesKeyboardBack(desktop, tree, foreground))
             keeper.lastOtherForeground = foreground;
     }
     keeper.lastForegroundWindow = foreground;
-    const bool restack = keeper.keeperRestacksLeft > 0;
-    if (restack) --keeper.keeperRestacksLeft;
+    // Once a second, whatever is reported: a window put above ours without coming to the front.
+    const std::uint32_t now = desktop.tickCount();
+    const bool lookAtOrder = now - keeper.lastOrderCheck >= orderCheckInterval;
+    if (lookAtOrder) keeper.lastOrderCheck = now;
+    const bool restack = keeper.keeperRestacksLeft > 0 || (lookAtOrder && keptWindowCovered(desktop, kept));
+    if (keeper.keeperRestacksLeft > 0) --keeper.keeperRestacksLeft;
 
     // Other programs' windows are never touched, their topmost flags included (always on top,
     // picture in picture, on-screen keyboards): ours are put above them again instead.
@@ -107,8 +163,9 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
 // Now, and on the checks after it as after a change of foreground window.
 void liftKeptWindows(App& app)
 {
-    app.state.keeper.keeperRestacksLeft = 1 + restacksAfterForegroundChange;
+    app.state.keeper.keeperRestacksLeft = 1 + restacksAfterForegroundChange(app.state.keeper);
     keepAppWindowsOnTop(app);
+    keepKeeperClock(app);
 }
 
 }  // namespace tintora

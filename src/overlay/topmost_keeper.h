@@ -18,16 +18,17 @@ struct KeptWindows {
 // At start: learns from the system when another program's window comes to the front, where the
 // system tells (Windows); the first such report proves that it does.
 void watchForegroundChanges(App& app);
-// Keeps the windows on top from now on: at every change of foreground window the system reports,
-// and where it has not shown that it reports them, at a check every 50 ms.
+// Keeps the windows on top from now on: at every change of foreground window the system reports and
+// on a few checks after it, and on a check once a second; where the system has not shown that it
+// reports them, at a check every 50 ms.
 void startTopmostKeeper(App& app);
 // Whether the system has shown that it tells of other programs' windows, so that what they do need
 // not be looked for on a clock.
 bool systemReportsOtherPrograms(const KeeperState& keeper);
 // One check; it restacks only what must change.
 void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& keeper, const KeptWindows& kept);
-// Lifts the kept windows now and at the next check: one of them was shown again or has just opened,
-// and may lie below a window raised meanwhile.
+// Lifts the kept windows now and at the next checks: one of them was shown again or has just opened,
+// and may lie below a window raised meanwhile, or the shell made its taskbar anew.
 void liftKeptWindows(App& app);
 // Whether the keyboard may be given back to the window: not one of the shell's (taskbars, Start,
 // search, the task switcher, the desktop), not a tool window, not one that never activates.

@@ -36,9 +36,10 @@ public:
     // suspended app.
     virtual bool isCloaked(WindowHandle w) const = 0;
     // Calls changed, as soon as the system tells, whenever the window or the top-level window it lies
-    // in moves, changes size, is minimised or restored, shown, hidden, cloaked or destroyed; returns
-    // the id that stopWatching takes, or nothing when the window has died or the system refused. Where
-    // the system tells nothing (Wine), changed is never called.
+    // in moves, changes size, is minimised or restored, shown, hidden, cloaked or destroyed, whichever
+    // thread or process draws that top-level window; returns the id that stopWatching takes, or
+    // nothing when the window has died or the system refused any part of it. Where the system tells
+    // nothing (Wine), changed is never called.
     virtual std::optional<unsigned> watchWindow(WindowHandle w, std::function<void()> changed) = 0;
     virtual void stopWatching(unsigned id) = 0;
     // Calls changed with the new foreground window whenever another program's window comes to the
@@ -54,6 +55,8 @@ public:
     virtual bool activate(WindowHandle w) = 0;
     // Puts the window above (or among) the other windows without moving or sizing it.
     virtual void setTopmost(WindowHandle w, bool topmost) = 0;
+    // The top-level windows that lie above the top-level window, the nearest first, shown or not.
+    virtual std::vector<WindowHandle> windowsAbove(WindowHandle w) const = 0;
     // The primary monitor's size.
     virtual Size screenSize() const = 0;
     // Every monitor's rectangle, at least one; the primary's starts at 0, 0, the others may lie at

@@ -21,8 +21,9 @@ public:
     virtual std::string className(WindowHandle w) const = 0;
     // The file name of the executable of the window's process, without its folder; empty when unknown.
     virtual std::string programName(WindowHandle w) const = 0;
-    // Calls back with each window the system reports shown or no longer cloaked, where it reports
-    // other programs' windows (Windows does, Wine 8 does not); an empty function stops the reports.
+    // Calls back with each window the system reports shown, restored from minimised or no longer
+    // cloaked, a control too, where it reports other programs' windows (Windows does, Wine 8 does
+    // not); an empty function stops the reports.
     virtual void watchShownWindows(std::function<void(WindowHandle)> shown) = 0;
 };
 

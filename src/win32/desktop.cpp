@@ -76,17 +76,13 @@ Win32Desktop::~Win32Desktop()
     }
 }
 
-// Out of context, for the window's own process and thread: the events come as messages to this
-// thread, and only the ones of that program. A window that has died has no thread, and thread 0
-// would hook every program on the desktop: it is refused.
+// Out of context, for the threads that raise the window's events and its top-level window's: the
+// events come as messages to this thread, and only the ones of those programs.
 std::optional<unsigned> Win32Desktop::watchWindow(WindowHandle w, std::function<void()> changed)
 {
     const HWND window = toHwnd(w);
-    DWORD process = 0;
-    const DWORD thread = GetWindowThreadProcessId(window, &process);
-    if (thread == 0) return std::nullopt;
     const HWND topLevel = GetAncestor(window, GA_ROOT);
-    WinEventWatch watch(windowEvents, process, thread, 0, [window, topLevel, changed = std::move(changed)](HWND about) {
+    WinEventWatch watch(windowEvents, window, [window, topLevel, changed = std::move(changed)](HWND about) {
         if (about == window || about == topLevel) changed();
     });
     if (!watch) return std::nullopt;
@@ -104,10 +100,9 @@ bool Win32Desktop::watchForeground(std::function<void(WindowHandle)> changed)
     foregroundWatch_ = {};
     if (!changed) return false;
     // A change this program made (handing the keyboard back) proves nothing of what the system tells.
-    foregroundWatch_ =
-        WinEventWatch(foregroundEvents, 0, 0, WINEVENT_SKIPOWNPROCESS, [changed = std::move(changed)](HWND w) {
-            if (!isOwnWindow(w)) changed(toHandle(w));
-        });
+    foregroundWatch_ = WinEventWatch(foregroundEvents, WINEVENT_SKIPOWNPROCESS, [changed = std::move(changed)](HWND w) {
+        if (!isOwnWindow(w)) changed(toHandle(w));
+    });
     return static_cast<bool>(foregroundWatch_);
 }
 
@@ -142,6 +137,17 @@ void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
 {
     SetWindowPos(toHwnd(w), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::vector<WindowHandle> Win32Desktop::windowsAbove(WindowHandle w) const
+{
+    // No real desktop has this many windows; it stops a walk round a chain changed meanwhile.
+    constexpr std::size_t maxWindows = 4096;
+    std::vector<WindowHandle> above;
+    for (HWND prev = GetWindow(toHwnd(w), GW_HWNDPREV); prev && above.size() < maxWindows;
+         prev = GetWindow(prev, GW_HWNDPREV))
+        above.push_back(toHandle(prev));
+    return above;
 }
 
 Size Win32Desktop::screenSize() const { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }

@@ -34,6 +34,7 @@ public:
     bool activate(WindowHandle w) override;
     // Does not activate the window, so that keeping a window on top never takes the focus.
     void setTopmost(WindowHandle w, bool topmost) override;
+    std::vector<WindowHandle> windowsAbove(WindowHandle w) const override;
     Size screenSize() const override;
     std::vector<ScreenRect> monitors() const override;
     std::uint32_t tickCount() const override;

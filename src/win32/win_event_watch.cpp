@@ -57,22 +57,46 @@ WinEventWatch::Hooks::~Hooks()
     }
 }
 
-WinEventWatch::WinEventWatch(std::span<const EventRange> events, DWORD process, DWORD thread, DWORD flags,
-                             std::function<void(HWND)> told)
-    : hooks_(std::make_unique<Hooks>())
+WinEventWatch::WinEventWatch(DWORD flags, std::function<void(HWND)> told) : hooks_(std::make_unique<Hooks>())
 {
     hooks_->told = std::move(told);
     hooks_->skipOwnProcess = flags & WINEVENT_SKIPOWNPROCESS;
+}
+
+WinEventWatch::WinEventWatch(std::span<const EventRange> events, DWORD flags, std::function<void(HWND)> told)
+    : WinEventWatch(flags, std::move(told))
+{
+    hook(events, 0, 0, flags);
+}
+
+WinEventWatch::WinEventWatch(std::span<const EventRange> events, HWND window, std::function<void(HWND)> told)
+    : WinEventWatch(0, std::move(told))
+{
+    DWORD process = 0;
+    DWORD topProcess = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    const DWORD topThread = GetWindowThreadProcessId(GetAncestor(window, GA_ROOT), &topProcess);
+    if (thread == 0 || topThread == 0) {
+        hooks_.reset();
+        return;
+    }
+    if (hook(events, process, thread, 0) && topThread != thread) hook(events, topProcess, topThread, 0);
+}
+
+bool WinEventWatch::hook(std::span<const EventRange> events, DWORD process, DWORD thread, DWORD flags)
+{
     for (const auto [first, last] : events) {
         const HWINEVENTHOOK hook =
             SetWinEventHook(first, last, nullptr, onWinEvent, process, thread, WINEVENT_OUTOFCONTEXT | flags);
         if (!hook) {
             reportLastError("SetWinEventHook");
-            continue;
+            hooks_.reset();
+            return false;
         }
         hooks_->handles.push_back(hook);
         owners()[hook] = hooks_.get();
     }
+    return true;
 }
 
 WinEventWatch::WinEventWatch() = default;

@@ -14,16 +14,19 @@ struct EventRange {
     DWORD last;
 };
 
-// Hooks the ranges of events of a process and thread (0 and 0: every one on the desktop). The
-// events come as messages to this thread; told hears the window of each one that concerns a whole
-// window (not a caret, a cursor or a part of a window). Moving keeps the hooks; told may drop its
-// own watch.
+// Hooks ranges of events, out of context: the events come as messages to this thread; told hears
+// the window of each one that concerns a whole window (not a caret, a cursor or a part of a window).
+// All or nothing: a watch whose hooks could be set only in part holds none. Moving keeps the hooks;
+// told may drop its own watch.
 class WinEventWatch {
 public:
     WinEventWatch();
-    // flags: WINEVENT_SKIPOWNPROCESS or 0, beside WINEVENT_OUTOFCONTEXT.
-    WinEventWatch(std::span<const EventRange> events, DWORD process, DWORD thread, DWORD flags,
-                  std::function<void(HWND)> told);
+    // Every process on the desktop; flags: WINEVENT_SKIPOWNPROCESS or 0.
+    WinEventWatch(std::span<const EventRange> events, DWORD flags, std::function<void(HWND)> told);
+    // The threads that raise the events of a window: its own and, where another thread or process
+    // draws it (a store app's frame host), its top-level window's. None for a window that has died,
+    // whose thread 0 would mean every program.
+    WinEventWatch(std::span<const EventRange> events, HWND window, std::function<void(HWND)> told);
     ~WinEventWatch();
     WinEventWatch(WinEventWatch&&) noexcept;
     WinEventWatch& operator=(WinEventWatch&&) noexcept;
@@ -35,6 +38,10 @@ public:
     struct Hooks;
 
 private:
+    WinEventWatch(DWORD flags, std::function<void(HWND)> told);
+    // False, with every hook let go, when one could not be set.
+    bool hook(std::span<const EventRange> events, DWORD process, DWORD thread, DWORD flags);
+
     std::unique_ptr<Hooks> hooks_;
 };
 

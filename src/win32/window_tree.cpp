@@ -9,9 +9,10 @@
 namespace tintora::win32 {
 namespace {
 
-// A window shown, or brought back from being cloaked: another virtual desktop, or a store app's frame
-// that is shown before it is drawn.
+// A window shown, restored from minimised (a restore shows nothing), or brought back from being
+// cloaked: another virtual desktop, or a store app's frame that is shown before it is drawn.
 constexpr EventRange shownEvents[] = {{EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW},
+                                      {EVENT_SYSTEM_MINIMIZEEND, EVENT_SYSTEM_MINIMIZEEND},
                                       {0x8018, 0x8018}};  // EVENT_OBJECT_UNCLOAKED
 
 BOOL CALLBACK collect(HWND w, LPARAM windows)
@@ -77,7 +78,7 @@ void Win32WindowTree::watchShownWindows(std::function<void(WindowHandle)> shown)
 {
     shownWatch_ = {};
     if (!shown) return;
-    shownWatch_ = WinEventWatch(shownEvents, 0, 0, WINEVENT_SKIPOWNPROCESS, [shown = std::move(shown)](HWND w) {
+    shownWatch_ = WinEventWatch(shownEvents, WINEVENT_SKIPOWNPROCESS, [shown = std::move(shown)](HWND w) {
         if (!isOwnWindow(w)) shown(toHandle(w));
     });
 }

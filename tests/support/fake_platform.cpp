@@ -206,7 +206,7 @@ bool FakeDesktop::watchForeground(std::function<void(WindowHandle)> changed)
 void FakeDesktop::tellChanged(WindowHandle w)
 {
     for (const auto& [id, watch] : std::map(watches))
-        if (watch.window == w) watch.changed();
+        if (watch.window == w || topLevelWindow(watch.window) == w) watch.changed();
 }
 
 std::uint32_t FakeDesktop::extendedStyle(WindowHandle w) const
@@ -232,6 +232,19 @@ void FakeDesktop::setTopmost(WindowHandle w, bool on)
 {
     topmostCalls.push_back({w, on});
     exStyles[w] = on ? exStyles[w] | exstyle::topmost : exStyles[w] & ~exstyle::topmost;
+    if (on) raise(w);
+}
+
+std::vector<WindowHandle> FakeDesktop::windowsAbove(WindowHandle w) const
+{
+    const auto at = std::ranges::find(stack, w);
+    return at == stack.end() ? std::vector<WindowHandle>{} : std::vector<WindowHandle>(stack.begin(), at);
+}
+
+void FakeDesktop::raise(WindowHandle w)
+{
+    std::erase(stack, w);
+    stack.insert(stack.begin(), w);
 }
 
 void FakeDesktop::processPendingEvents()
@@ -257,8 +270,38 @@ Desktop::CallbackTimer FakeDesktop::startCallbackTimer(int ms, std::function<voi
 {
     if (timersRefused) return {0, "存储空间不足，无法处理此命令。"};
     const unsigned id = nextTimerId++;
-    callbackTimers[id] = {ms, std::move(tick)};
+    callbackTimers[id] = {ms, std::move(tick), ticks + static_cast<std::uint32_t>(ms)};
     return {id, {}};
+}
+
+void FakeDesktop::advance(int ms)
+{
+    const std::uint32_t end = ticks + static_cast<std::uint32_t>(ms);
+    for (;;) {
+        const auto timer = std::ranges::min_element(callbackTimers, {}, [](const auto& t) { return t.second.due; });
+        const bool timerFirst =
+            timer != callbackTimers.end() && (reportsDue.empty() || timer->second.due < reportsDue.begin()->first);
+        const std::uint32_t next = timerFirst           ? timer->second.due
+                                   : reportsDue.empty() ? end
+                                                        : reportsDue.begin()->first;
+        if (next > end) break;
+        ticks = next;
+        if (timerFirst) {
+            timer->second.due += static_cast<std::uint32_t>(std::max(timer->second.ms, 1));
+            const std::function<void()> tick = timer->second.tick;  // it may stop its own timer
+            tick();
+        } else {
+            const std::function<void()> told = reportsDue.begin()->second;
+            reportsDue.erase(reportsDue.begin());
+            told();
+        }
+    }
+    ticks = end;
+}
+
+void FakeDesktop::report(int delayMs, std::function<void()> told)
+{
+    if (reports) reportsDue.emplace(ticks + static_cast<std::uint32_t>(delayMs), std::move(told));
 }
 
 std::string FakeFiles::read(const std::string& path, std::string_view section, std::string_view key) const
@@ -454,6 +497,49 @@ Bytes FakeCapture::encode(const Image& image, ImageFormat format)
     const std::string text = "IMG" + std::to_string(static_cast<int>(format)) + ":" + std::to_string(image.width) +
                              "x" + std::to_string(image.height);
     return Bytes(text.begin(), text.end());
+}
+
+// Out-of-context reports come a little after the change, each on its own.
+constexpr int reportDelay = 20;
+
+void FakePlatform::move(WindowHandle w, ScreenRect r, bool byOtherProcess)
+{
+    desktop.rects[w] = r;
+    if (!byOtherProcess) desktop.report(reportDelay, [this, w] { desktop.tellChanged(w); });
+}
+
+void FakePlatform::minimise(WindowHandle w)
+{
+    desktop.notShown.insert(w);
+    desktop.report(reportDelay, [this, w] { desktop.tellChanged(w); });
+}
+
+void FakePlatform::restore(WindowHandle w)
+{
+    desktop.notShown.erase(w);
+    desktop.report(reportDelay, [this, w] {
+        desktop.tellChanged(w);
+        if (tree.watcher) tree.watcher(w);
+    });
+}
+
+void FakePlatform::show(WindowHandle w)
+{
+    desktop.notShown.erase(w);
+    desktop.report(reportDelay, [this, w] {
+        desktop.tellChanged(w);
+        if (tree.watcher) tree.watcher(w);
+    });
+}
+
+void FakePlatform::bringToFront(WindowHandle w)
+{
+    desktop.foreground = w;
+    desktop.raise(w);
+    desktop.report(reportDelay, [this, w] {
+        if (desktop.foregroundWatcher) desktop.foregroundWatcher(w);
+    });
+    desktop.report(2 * reportDelay, [this, w] { desktop.raise(w); });
 }
 
 FakePlatform::FakePlatform()

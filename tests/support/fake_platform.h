@@ -178,6 +178,9 @@ struct FakeDesktop : Desktop {
     WindowHandle foregroundWindow() const override { return foreground; }
     bool activate(WindowHandle w) override;
     void setTopmost(WindowHandle w, bool on) override;
+    std::vector<WindowHandle> windowsAbove(WindowHandle w) const override;
+    // Puts a window at the front of the stack, as a program raising its own does.
+    void raise(WindowHandle w);
     Size screenSize() const override { return screen; }
     std::vector<ScreenRect> monitors() const override;
     std::uint32_t tickCount() const override { return ticks; }
@@ -187,6 +190,10 @@ struct FakeDesktop : Desktop {
     void killCallbackTimer(unsigned id) override { callbackTimers.erase(id); }
     // One tick of every callback timer running now, as the system would give them.
     void tickClocks();
+    // Lets the time pass: each callback timer ticks when it is due, each report comes when it is due.
+    void advance(int ms);
+    // Where the system reports (Windows, not Wine): what it tells, out of context, after a delay.
+    void report(int delayMs, std::function<void()> told);
 
     struct Layered {
         Colour key;
@@ -199,6 +206,7 @@ struct FakeDesktop : Desktop {
     struct CallbackTimer {
         int ms;
         std::function<void()> tick;
+        std::uint32_t due = 0;
     };
 
     Point cursor;
@@ -229,6 +237,11 @@ struct FakeDesktop : Desktop {
     std::map<WindowHandle, std::uint32_t> exStyles;
     std::map<WindowHandle, Layered> layered;
     std::vector<TopmostCall> topmostCalls;
+    // The top-level windows lifted or raised so far, front to back.
+    std::vector<WindowHandle> stack;
+    // Whether the system reports other programs' windows (Windows), and what it will tell, when.
+    bool reports = false;
+    std::multimap<std::uint32_t, std::function<void()>> reportsDue;
     WindowHandle foreground = 0;
     Size screen{1920, 1080};
     // Monitors besides the primary, which has the screen's size at 0, 0.
@@ -418,6 +431,16 @@ struct FakeAutostart : Autostart {
 // All fakes together, with a Platform that refers to them.
 struct FakePlatform {
     FakePlatform();
+    // What other programs and the user do to their windows, reported as Windows reports it where the
+    // desktop reports: a move, unless another process makes it (its report is not documented).
+    void move(WindowHandle w, ScreenRect r, bool byOtherProcess = false);
+    void minimise(WindowHandle w);
+    // A restore reports the end of the minimise, not a show.
+    void restore(WindowHandle w);
+    // A window or control shown; the shown-window report names the control itself.
+    void show(WindowHandle w);
+    // The user clicks the window: it comes to the front and raises itself again after the report.
+    void bringToFront(WindowHandle w);
     FakeUi ui;
     FakeCanvas canvas;
     FakeDesktop desktop;

@@ -201,5 +201,53 @@ TEST_F(RememberedTints, AtMostSixteenShownAndOnlyOverTheEntrysWindow)
     EXPECT_EQ(fp.tints.windows.size(), 18u);
 }
 
+// Run with the system's reports (Windows) and without (Wine): a window minimised at the start is tinted
+// once restored, a control once its tab page shows it, a window skipped at the cap once a tint
+// closes, a window the system would not watch is followed on the quick clock, and each tint ends over
+// its window even where a move is not reported.
+class RememberedTintPaths : public RememberedTints, public testing::WithParamInterface<bool> {};
+
+TEST_P(RememberedTintPaths, EachTintEndsOverItsWindowWhateverTheSystemReports)
+{
+    fp.desktop.reports = GetParam();
+    putFile(paths::rememberedIni,
+            "[Window1]\nProgram=notepad.exe\nClass=Notepad\nLevels=1\nLevel1=1 Edit\nA=90\nR=1\nG=2\nB=3\n");
+    std::vector<Notepad> others;
+    for (WindowHandle w = 0x100; w < 0x100 + 15 * 4; w += 4) {
+        others.push_back({w, w + 1, w + 2, {0, 0, 10, int(w)}});
+        open(others.back());
+    }
+    open(first);
+    open(second);
+    fp.desktop.notShown = {first.window, second.edit};
+    fp.desktop.unwatchable.insert(second.edit);
+    createStartupWindow();
+    fp.bringToFront(0x7001);
+    fp.desktop.advance(1000);
+    EXPECT_EQ(fp.tints.windows.size(), 15u);
+    fp.restore(first.window);
+    fp.desktop.advance(GetParam() ? 20 : 1000);
+    ASSERT_NE(tintAt(first.rect), nullptr) << "restored";
+    EXPECT_EQ(fp.desktop.stack.front(), fp.ui.consoleHandle) << "a new tint above the console";
+    fp.show(second.edit);
+    fp.desktop.advance(1000);
+    EXPECT_EQ(tintAt(second.rect), nullptr) << "shown beyond the cap";
+    close(others[0]);
+    fp.desktop.report(20, [&] { fp.desktop.tellChanged(others[0].edit); });
+    fp.desktop.advance(GetParam() ? 20 : 1000);
+    EXPECT_NE(tintAt(second.rect), nullptr) << "shown on a tab page once a tint closed at the cap";
+    const ScreenRect moved{650, 120, 950, 380};
+    fp.move(second.edit, moved);
+    fp.desktop.advance(100);
+    EXPECT_NE(tintAt(moved), nullptr) << "a window the system would not watch";
+    const ScreenRect firstMoved{150, 120, 450, 380};
+    fp.move(first.edit, firstMoved, true);
+    fp.desktop.advance(1000);
+    EXPECT_NE(tintAt(firstMoved), nullptr) << "a move no report told of";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, RememberedTintPaths, testing::Bool(),
+                         [](const auto& mode) { return mode.param ? "Windows" : "Wine"; });
+
 }  // namespace
 }  // namespace tintora

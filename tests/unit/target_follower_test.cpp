@@ -56,8 +56,9 @@ TEST_F(FollowTarget, ChoiceIsOnOnlyForOneInStartIniAndWrittenWhenToggled)
                              [](const std::string& w) { return w.find("|Follow|") != std::string::npos; }));
     moveTarget(moved);
     const int queries = fp.desktop.rectQueries;
-    EXPECT_FALSE(ticksTouchOverlay());
+    fp.desktop.advance(16);
     EXPECT_EQ(fp.desktop.rectQueries, queries) << "following off costs no query";
+    EXPECT_FALSE(ticksTouchOverlay());
 
     // Turned on, it follows at once.
     setShown(targetTopLevel, false);
@@ -130,44 +131,48 @@ TEST_F(FollowTarget, OverlayTakesTheTargetsPlaceHidesWithItAndStaysWhenItCloses)
     EXPECT_EQ(overlay(), geometryOf(moved));
 }
 
-// Where the system tells of the target's changes, the overlay follows them at once, without a tick.
-TEST_F(FollowTarget, FollowsWhatTheSystemTellsAtOnceAndHidesWhileTheTargetIsCloaked)
-{
-    lockWithStartIni("[Follow]\nWindow=1\n");
-    ASSERT_EQ(fp.desktop.watches.size(), 1u);
-    // Once the system has shown that it tells of other programs' windows, the clock stops.
-    const auto clocksOf = [&](int ms) {
-        return std::ranges::count(fp.desktop.callbackTimers, ms, [](const auto& t) { return t.second.ms; });
-    };
-    EXPECT_EQ(clocksOf(16), 1);
-    fp.desktop.foregroundWatcher(unit::targetWindow);
-    tick();
-    EXPECT_EQ(clocksOf(16), 0);
-    moveTarget(moved);
-    fp.desktop.tellChanged(unit::targetWindow);
-    EXPECT_EQ(overlay(), geometryOf(moved));
+// Run with the system's reports (Windows) and without (Wine): the overlay ends where the target is,
+// whether a change is reported or not (a move by another process), at once where it is reported.
+class FollowTargetPaths : public FollowTarget, public testing::WithParamInterface<bool> {};
 
-    // On another virtual desktop: hidden at once, shown again when it is back.
-    fp.desktop.cloaked.insert(targetTopLevel);
-    fp.desktop.tellChanged(unit::targetWindow);
+TEST_P(FollowTargetPaths, TheOverlayEndsOnTheTargetWhateverTheSystemReports)
+{
+    fp.desktop.reports = GetParam();
+    lockWithStartIni("[Follow]\nWindow=1\n");
+    fp.bringToFront(unit::targetWindow);
+    fp.desktop.advance(3000);
+    fp.move(unit::targetWindow, moved);
+    fp.desktop.advance(GetParam() ? 20 : 100);
+    EXPECT_EQ(overlay(), geometryOf(moved));
+    // Minimised and restored through its frame, the top-level window.
+    fp.minimise(targetTopLevel);
+    fp.desktop.advance(900);
     EXPECT_FALSE(overlayShown());
-    fp.desktop.cloaked.clear();
-    fp.desktop.tellChanged(unit::targetWindow);
+    fp.restore(targetTopLevel);
+    fp.desktop.advance(GetParam() ? 20 : 900);
     EXPECT_TRUE(overlayShown());
+    fp.desktop.cloaked.insert(targetTopLevel);
+    fp.desktop.advance(1000);
+    EXPECT_FALSE(overlayShown()) << "on another virtual desktop";
+    fp.desktop.cloaked.clear();
+    fp.move(unit::targetWindow, unit::targetRect, true);
+    fp.desktop.advance(1000);
+    EXPECT_EQ(overlay(), geometryOf(unit::targetRect)) << "a move no report told of";
 
     program.menuCommand(console::跟随目标窗口);
     EXPECT_TRUE(fp.desktop.watches.empty()) << "still watching with following off";
-
-    // A target the system refuses to watch is followed by the tick alone, and asked for only once.
+    // A target the system refuses to watch is followed on the quick clock alone, asked for only once.
     fp.desktop.unwatchable.insert(unit::targetWindow);
     const int requests = fp.desktop.watchRequests;
     program.menuCommand(console::跟随目标窗口);
-    moveTarget(unit::targetRect);
-    tick();
-    tick();
+    fp.move(unit::targetWindow, moved);
+    fp.desktop.advance(100);
     EXPECT_EQ(fp.desktop.watchRequests, requests + 1);
-    EXPECT_EQ(overlay(), geometryOf(unit::targetRect));
+    EXPECT_EQ(overlay(), geometryOf(moved));
 }
+
+INSTANTIATE_TEST_SUITE_P(Modes, FollowTargetPaths, testing::Bool(),
+                         [](const auto& mode) { return mode.param ? "Windows" : "Wine"; });
 
 // On Windows 10 and 11 a sizable window's rectangle holds invisible borders left, right and below.
 TEST_F(FollowTarget, TheOverlayAndTheScreenshotLieOnTheVisibleFrameOfATopLevelTarget)
