@@ -52,18 +52,6 @@ constexpr ScreenRect intersection(const ScreenRect& a, const ScreenRect& b)
 
 constexpr long long area(const ScreenRect& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); }
 
-// True when the parts, each inside the rectangle, cover all of it without overlapping one another.
-inline bool tiles(const ScreenRect& whole, const std::vector<ScreenRect>& parts)
-{
-    long long covered = 0;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        covered += area(parts[i]);
-        for (std::size_t k = i + 1; k < parts.size(); ++k)
-            if (area(intersection(parts[i], parts[k])) > 0) return false;
-    }
-    return covered == area(whole);
-}
-
 // The same rectangle as a position and a size.
 constexpr Geometry geometryOf(const ScreenRect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Pictures of the screen, copied straight from the screen's device context.
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "platform/capture.h"
 #include "win32/handles.h"
@@ -26,8 +28,14 @@ private:
     };
 
     bool copyScreen(ScreenRect r);
-    bool keepSurface(HDC screen, int width, int height);
+    bool keepSurface(int width, int height);
+    bool copyParts(ScreenRect r, const std::vector<ScreenRect>& parts);
 
+    // The screen's DC, kept from one grab to the next while the monitors stay as they were: under
+    // Wine, getting it again costs up to a quarter of the copy itself.
+    std::optional<WindowDc> screen_;
+    // The monitors when the screen's DC was got.
+    std::vector<ScreenRect> monitors_;
     Surface surface_;
     Image picture_;
     // Pixels of the largest monitor at the last grab.
