@@ -81,12 +81,27 @@ private:
     std::string reason_;
 };
 
-// A decoded or captured picture, rows top to bottom, pixels 0x00RRGGBB.
+// A picture whose pixels are held elsewhere (an Image, a capture's bitmap), rows top to bottom,
+// pixels 0x..RRGGBB: their fourth byte may be anything and means nothing.
+struct ImageView {
+    int width = 0;
+    int height = 0;
+    const std::uint32_t* pixels = nullptr;
+    bool empty() const { return width <= 0 || height <= 0 || pixels == nullptr; }
+};
+
+// A decoded picture, rows top to bottom, pixels 0x00RRGGBB.
 struct Image {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
     bool empty() const { return width <= 0 || height <= 0; }
+    // An empty view when the pixels do not match the size.
+    operator ImageView() const
+    {
+        if (empty() || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return {};
+        return {width, height, pixels.data()};
+    }
 };
 
 }  // namespace tintora

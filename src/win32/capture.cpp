@@ -53,17 +53,17 @@ void Win32ScreenCapture::flushScreen()
     Sleep(uncomposedSettleMilliseconds);
 }
 
-const Image& Win32ScreenCapture::grab(ScreenRect r)
+ImageView Win32ScreenCapture::grab(ScreenRect r)
 {
-    if (!copyScreen(r)) picture_ = {};
-    return picture_;
+    if (!copyScreen(r)) return {};
+    return {surface_.width, surface_.height, surface_.bits};
 }
 
 void Win32ScreenCapture::endShot()
 {
-    if (static_cast<long long>(picture_.pixels.size()) <= largestMonitor_) return;
-    surface_ = {};
-    picture_ = {};
+    long long largestMonitor = 0;
+    for (const ScreenRect& monitor : monitors_) largestMonitor = std::max(largestMonitor, area(monitor));
+    if (static_cast<long long>(surface_.width) * surface_.height > largestMonitor) surface_ = {};
 }
 
 bool Win32ScreenCapture::keepSurface(int width, int height)
@@ -113,16 +113,12 @@ bool Win32ScreenCapture::copyScreen(ScreenRect r)
     const long long wideWidth = static_cast<long long>(r.right) - r.left;
     const long long wideHeight = static_cast<long long>(r.bottom) - r.top;
     if (wideWidth <= 0 || wideHeight <= 0 || wideWidth * wideHeight > maxPixels) return false;
-    const int width = static_cast<int>(wideWidth);
-    const int height = static_cast<int>(wideHeight);
 
     std::vector<ScreenRect> monitors;
     std::vector<ScreenRect> parts;
-    largestMonitor_ = 0;
     for (const RECT& m : monitorRects()) {
         const ScreenRect monitor{m.left, m.top, m.right, m.bottom};
         monitors.push_back(monitor);
-        largestMonitor_ = std::max(largestMonitor_, area(monitor));
         if (const ScreenRect part = intersection(r, monitor); area(part) > 0) parts.push_back(part);
     }
     // A display change gets a new screen DC; so does a kept one that no longer copies, which a
@@ -135,21 +131,10 @@ bool Win32ScreenCapture::copyScreen(ScreenRect r)
         screen_.reset();
         copied = copyParts(r, parts);
     }
-    if (!copied) {
-        reportLastError("Copy of the screen (screen capture)");
-        screen_.reset();
-        return false;
-    }
-
-    // One pass from the bitmap into the picture, whose storage is kept as well while the size
-    // stays; the fourth byte of a screen pixel is undefined.
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (picture_.pixels.size() != count) picture_.pixels = std::vector<std::uint32_t>(count);
-    picture_.width = width;
-    picture_.height = height;
-    std::transform(surface_.bits, surface_.bits + count, picture_.pixels.begin(),
-                   [](std::uint32_t pixel) { return pixel & 0x00FFFFFFu; });
-    return true;
+    if (copied) return true;
+    reportLastError("Copy of the screen (screen capture)");
+    screen_.reset();
+    return false;
 }
 
 }  // namespace tintora::win32
