@@ -254,7 +254,8 @@ TEST(Capture, EmptyOrImpossibleRectangleGivesEmptyImage)
 }
 
 // Run only on the test display with a 1920 x 1080 monitor left of the 1280 x 1024 primary: a window
-// across both monitors and the gap below the primary, which lies on no monitor.
+// across both monitors and the gap below the primary, which lies on no monitor. The grab before it,
+// of the same size, filled the kept bitmap with another window, which the gap must not show.
 TEST(CaptureOnTwoMonitors, CopiesEachMonitorsPartAndLeavesTheGapBlack)
 {
     ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
@@ -267,6 +268,9 @@ TEST(CaptureOnTwoMonitors, CopiesEachMonitorsPartAndLeavesTheGapBlack)
     ASSERT_TRUE(waitUntil([&] {
         return grabbed(capture, rectOf(-10, 910, 20, 1)).pixels == std::vector(20, 0x2040C0u);
     })) << "the window is not on the screen";
+    const ScreenRect before = rectOf(-1000, 100, 400, 300);
+    const OwnedWindow other = showWindow(before.left, before.top, 400, 300, RGB(0xC0, 0x40, 0x20));
+    ASSERT_TRUE(waitUntil([&] { return grabbed(capture, before).pixels == std::vector(400 * 300, 0xC04020u); }));
 
     const Image image = grabbed(capture, r);
     ASSERT_EQ(image.width, 400);
