@@ -146,11 +146,10 @@ ScreenRect rectOf(int left, int top, int width, int height) { return {left, top,
 // The grab's picture, copied out of the capture without the fourth byte, which means nothing.
 Image grabbed(Win32ScreenCapture& capture, const ScreenRect& r)
 {
-    const ImageView view = capture.grab(r);
-    Image image{view.width, view.height, {}};
-    for (long long i = 0; !view.empty() && i < static_cast<long long>(view.width) * view.height; ++i)
-        image.pixels.push_back(view.pixels[i] & 0x00FFFFFFu);
-    return image;
+    const ImageView v = capture.grab(r);
+    std::vector<std::uint32_t> pixels(v.empty() ? 0 : static_cast<std::size_t>(v.width) * v.height);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = v.pixels[i] & 0x00FFFFFFu;
+    return {v.width, v.height, pixels};
 }
 
 // Waits until the pattern window at (left, top) is on the screen.
@@ -254,8 +253,7 @@ TEST(Capture, EmptyOrImpossibleRectangleGivesEmptyImage)
 }
 
 // Run only on the test display with a 1920 x 1080 monitor left of the 1280 x 1024 primary: a window
-// across both monitors and the gap below the primary, which lies on no monitor. The grab before it,
-// of the same size, filled the kept bitmap with another window, which the gap must not show.
+// across both monitors and the gap below the primary, on no monitor, which shows no earlier grab.
 TEST(CaptureOnTwoMonitors, CopiesEachMonitorsPartAndLeavesTheGapBlack)
 {
     ASSERT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
