@@ -91,12 +91,16 @@ bool Win32ScreenCapture::copyParts(ScreenRect r, const std::vector<ScreenRect>& 
     if (!*screen_ || !keepSurface(r.right - r.left, r.bottom - r.top)) return false;
     const SelectedObject selected(surface_.dc.get(), surface_.bitmap.get());
     const GdiObject<HRGN> uncovered(CreateRectRgn(0, 0, surface_.width, surface_.height));
+    if (!uncovered) return false;
+    int rest = SIMPLEREGION;
     for (const ScreenRect& part : parts) {
         const GdiObject<HRGN> covered(
             CreateRectRgn(part.left - r.left, part.top - r.top, part.right - r.left, part.bottom - r.top));
-        if (!covered || CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF) == ERROR) return false;
+        rest = covered ? CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF) : ERROR;
+        if (rest == ERROR) return false;
     }
-    if (!uncovered || !FillRgn(surface_.dc.get(), uncovered.get(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))))
+    if (rest != NULLREGION &&
+        !FillRgn(surface_.dc.get(), uncovered.get(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))))
         return false;
     for (const ScreenRect& part : parts) {
         // CAPTUREBLT: layered windows (the tint overlay) are part of the picture.
