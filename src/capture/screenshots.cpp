@@ -16,7 +16,7 @@ OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle
     const auto rect = p.desktop.visibleFrame(window);
     if (!rect) return {{}, Failure::capture};
     p.capture.flushScreen();
-    const Image& image = p.capture.grab({rect->left, rect->top, rect->left + width, rect->top + height});
+    const ImageView image = p.capture.grab({rect->left, rect->top, rect->left + width, rect->top + height});
     Bytes file = image.empty() ? Bytes() : p.encoder.encode(image, format);
     const Failure failure = image.empty() ? Failure::capture : file.empty() ? Failure::encoding : Failure::none;
     p.capture.endShot();

@@ -13,8 +13,8 @@ public:
     virtual void flushScreen() = 0;
     // The composed screen image of the rectangle, layered windows included; pixels outside every
     // screen are black. Empty when no picture could be taken. The picture is the capture's own and
-    // stays as it is until the next grab, which reuses its storage.
-    virtual const Image& grab(ScreenRect r) = 0;
+    // stays as it is until the next grab, which reuses its storage, or endShot.
+    virtual ImageView grab(ScreenRect r) = 0;
     // The last picture is no longer needed: storage larger than one monitor's picture is let go, so
     // that a grab across several monitors does not stay held for the rest of the session.
     virtual void endShot() = 0;
@@ -24,7 +24,7 @@ class ImageEncoder {
 public:
     virtual ~ImageEncoder() = default;
     // A complete image file; empty when encoding failed.
-    virtual Bytes encode(const Image& image, ImageFormat format) = 0;
+    virtual Bytes encode(ImageView image, ImageFormat format) = 0;
 };
 
 }  // namespace tintora

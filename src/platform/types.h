@@ -52,18 +52,6 @@ constexpr ScreenRect intersection(const ScreenRect& a, const ScreenRect& b)
 
 constexpr long long area(const ScreenRect& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); }
 
-// True when the parts, each inside the rectangle, cover all of it without overlapping one another.
-inline bool tiles(const ScreenRect& whole, const std::vector<ScreenRect>& parts)
-{
-    long long covered = 0;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        covered += area(parts[i]);
-        for (std::size_t k = i + 1; k < parts.size(); ++k)
-            if (area(intersection(parts[i], parts[k])) > 0) return false;
-    }
-    return covered == area(whole);
-}
-
 // The same rectangle as a position and a size.
 constexpr Geometry geometryOf(const ScreenRect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
@@ -93,12 +81,27 @@ private:
     std::string reason_;
 };
 
-// A decoded or captured picture, rows top to bottom, pixels 0x00RRGGBB.
+// A picture whose pixels are held elsewhere (an Image, a capture's bitmap), rows top to bottom,
+// pixels 0x..RRGGBB: their fourth byte may be anything and means nothing.
+struct ImageView {
+    int width = 0;
+    int height = 0;
+    const std::uint32_t* pixels = nullptr;
+    bool empty() const { return width <= 0 || height <= 0 || pixels == nullptr; }
+};
+
+// A decoded picture, rows top to bottom, pixels 0x00RRGGBB.
 struct Image {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
     bool empty() const { return width <= 0 || height <= 0; }
+    // An empty view when the pixels do not match the size.
+    operator ImageView() const
+    {
+        if (empty() || pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return {};
+        return {width, height, pixels.data()};
+    }
 };
 
 }  // namespace tintora

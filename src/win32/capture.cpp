@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -54,28 +53,28 @@ void Win32ScreenCapture::flushScreen()
     Sleep(uncomposedSettleMilliseconds);
 }
 
-const Image& Win32ScreenCapture::grab(ScreenRect r)
+ImageView Win32ScreenCapture::grab(ScreenRect r)
 {
-    if (!copyScreen(r)) picture_ = {};
-    return picture_;
+    if (!copyScreen(r)) return {};
+    return {surface_.width, surface_.height, surface_.bits};
 }
 
 void Win32ScreenCapture::endShot()
 {
-    if (static_cast<long long>(picture_.pixels.size()) <= largestMonitor_) return;
-    surface_ = {};
-    picture_ = {};
+    long long largestMonitor = 0;
+    for (const ScreenRect& monitor : monitors_) largestMonitor = std::max(largestMonitor, area(monitor));
+    if (static_cast<long long>(surface_.width) * surface_.height > largestMonitor) surface_ = {};
 }
 
-bool Win32ScreenCapture::keepSurface(HDC screen, int width, int height)
+bool Win32ScreenCapture::keepSurface(int width, int height)
 {
     if (surface_.bitmap && surface_.width == width && surface_.height == height) return true;
     // The old surface goes first, so that two full-screen bitmaps are never held at once.
     surface_ = {};
-    MemoryDc dc(CreateCompatibleDC(screen));
+    MemoryDc dc(CreateCompatibleDC(screen_->get()));
     const BITMAPINFO info = topDownBitmapInfo(width, height);
     void* bits = nullptr;
-    GdiObject<HBITMAP> bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    GdiObject<HBITMAP> bitmap(CreateDIBSection(screen_->get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dc || !bitmap || !bits) {
         reportLastError("CreateDIBSection (screen capture)");
         return false;
@@ -84,50 +83,62 @@ bool Win32ScreenCapture::keepSurface(HDC screen, int width, int height)
     return true;
 }
 
+// Each part of the rectangle that lies on a monitor is copied from the screen; the rest (left of,
+// above or between the monitors) is made black, as the kept bitmap may hold an earlier grab there.
+bool Win32ScreenCapture::copyParts(ScreenRect r, const std::vector<ScreenRect>& parts)
+{
+    if (!screen_) screen_.emplace(nullptr);
+    if (!*screen_ || !keepSurface(r.right - r.left, r.bottom - r.top)) return false;
+    const SelectedObject selected(surface_.dc.get(), surface_.bitmap.get());
+    const GdiObject<HRGN> uncovered(CreateRectRgn(0, 0, surface_.width, surface_.height));
+    if (!uncovered) return false;
+    int rest = SIMPLEREGION;
+    for (const ScreenRect& part : parts) {
+        const GdiObject<HRGN> covered(
+            CreateRectRgn(part.left - r.left, part.top - r.top, part.right - r.left, part.bottom - r.top));
+        rest = covered ? CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF) : ERROR;
+        if (rest == ERROR) return false;
+    }
+    if (rest != NULLREGION &&
+        !FillRgn(surface_.dc.get(), uncovered.get(), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))))
+        return false;
+    for (const ScreenRect& part : parts) {
+        // CAPTUREBLT: layered windows (the tint overlay) are part of the picture.
+        if (!BitBlt(surface_.dc.get(), part.left - r.left, part.top - r.top, part.right - part.left,
+                    part.bottom - part.top, screen_->get(), part.left, part.top, SRCCOPY | CAPTUREBLT))
+            return false;
+    }
+    GdiFlush();
+    return true;
+}
+
 bool Win32ScreenCapture::copyScreen(ScreenRect r)
 {
     const long long wideWidth = static_cast<long long>(r.right) - r.left;
     const long long wideHeight = static_cast<long long>(r.bottom) - r.top;
     if (wideWidth <= 0 || wideHeight <= 0 || wideWidth * wideHeight > maxPixels) return false;
-    const int width = static_cast<int>(wideWidth);
-    const int height = static_cast<int>(wideHeight);
 
-    const WindowDc screen(nullptr);
-    if (!screen || !keepSurface(screen.get(), width, height)) return false;
-    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-
-    // Each part of the rectangle that lies on a monitor is copied from the screen; the rest (left
-    // of, above or between the monitors) is black. A kept bitmap is cleared unless the parts tile
-    // the rectangle: overlapping monitors may leave gaps however much their parts add up to.
+    std::vector<ScreenRect> monitors;
     std::vector<ScreenRect> parts;
-    largestMonitor_ = 0;
     for (const RECT& m : monitorRects()) {
         const ScreenRect monitor{m.left, m.top, m.right, m.bottom};
-        largestMonitor_ = std::max(largestMonitor_, area(monitor));
+        monitors.push_back(monitor);
         if (const ScreenRect part = intersection(r, monitor); area(part) > 0) parts.push_back(part);
     }
-    if (!tiles(r, parts)) std::memset(surface_.bits, 0, count * sizeof(std::uint32_t));
-    if (!parts.empty()) {
-        const SelectedObject selected(surface_.dc.get(), surface_.bitmap.get());
-        for (const ScreenRect& part : parts) {
-            // CAPTUREBLT: layered windows (the tint overlay) are part of the picture.
-            if (!BitBlt(surface_.dc.get(), part.left - r.left, part.top - r.top, part.right - part.left,
-                        part.bottom - part.top, screen.get(), part.left, part.top, SRCCOPY | CAPTUREBLT)) {
-                reportLastError("BitBlt (screen capture)");
-                return false;
-            }
-        }
-        GdiFlush();
+    // A display change gets a new screen DC; so does a kept one that no longer copies, which a
+    // change leaving the monitors where they were (another colour depth) may have made stale.
+    if (monitors != monitors_) screen_.reset();
+    monitors_ = std::move(monitors);
+    const bool keptDc = screen_.has_value();
+    bool copied = copyParts(r, parts);
+    if (!copied && keptDc) {
+        screen_.reset();
+        copied = copyParts(r, parts);
     }
-
-    // One pass from the bitmap into the picture, whose storage is kept as well while the size
-    // stays; the fourth byte of a screen pixel is undefined.
-    if (picture_.pixels.size() != count) picture_.pixels = std::vector<std::uint32_t>(count);
-    picture_.width = width;
-    picture_.height = height;
-    std::transform(surface_.bits, surface_.bits + count, picture_.pixels.begin(),
-                   [](std::uint32_t pixel) { return pixel & 0x00FFFFFFu; });
-    return true;
+    if (copied) return true;
+    reportLastError("Copy of the screen (screen capture)");
+    screen_.reset();
+    return false;
 }
 
 }  // namespace tintora::win32

@@ -4,6 +4,7 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -39,12 +40,12 @@ CLSID encoderClsid(ImageFormat format)
     return {0x557CF400 | formatByte, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 }
 
-// A GDI+ bitmap over the image's own pixels (0x00RRGGBB is 32bppRGB in memory); GDI+ only reads
-// them, and the bitmap must not outlive the image.
-BitmapPtr bitmapOver(const Image& image)
+// A GDI+ bitmap over the image's own pixels (0x..RRGGBB is 32bppRGB in memory, whose fourth byte
+// GDI+ ignores); GDI+ only reads them, and the bitmap must not outlive the image.
+BitmapPtr bitmapOver(ImageView image)
 {
     Gdiplus::GpBitmap* bitmap = nullptr;
-    auto* scan0 = reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(image.pixels.data()));
+    auto* scan0 = reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(image.pixels));
     if (gp::GdipCreateBitmapFromScan0(image.width, image.height, image.width * 4, PixelFormat32bppRGB, scan0,
                                       &bitmap) != Gdiplus::Ok)
         return nullptr;
@@ -57,14 +58,14 @@ BitmapPtr bitmapOver(const Image& image)
 constexpr int paletteLevels = 6;
 constexpr int paletteSize = paletteLevels * paletteLevels * paletteLevels;
 
-BitmapPtr paletteBitmapOver(const Image& image, std::vector<BYTE>& indices)
+BitmapPtr paletteBitmapOver(ImageView image, std::vector<BYTE>& indices)
 {
     std::array<BYTE, 256> level{};
     for (int v = 0; v < 256; ++v) level[v] = static_cast<BYTE>((v * (paletteLevels - 1) + 127) / 255);
     const int stride = (image.width + 3) & ~3;
     indices.assign(static_cast<std::size_t>(stride) * image.height, 0);
     for (int y = 0; y < image.height; ++y) {
-        const std::uint32_t* row = image.pixels.data() + static_cast<std::size_t>(y) * image.width;
+        const std::uint32_t* row = image.pixels + static_cast<std::size_t>(y) * image.width;
         BYTE* out = indices.data() + static_cast<std::size_t>(y) * stride;
         for (int x = 0; x < image.width; ++x) {
             const std::uint32_t p = row[x];
@@ -125,10 +126,19 @@ GdiplusSession::~GdiplusSession()
     if (started()) Gdiplus::GdiplusShutdown(token_);
 }
 
-Bytes Win32ImageEncoder::encode(const Image& image, ImageFormat format)
+Bytes Win32ImageEncoder::encode(ImageView image, ImageFormat format)
 {
-    if (image.empty() || image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) return {};
+    if (image.empty()) return {};
     std::vector<BYTE> indices;  // the GIF picture's pixels; they outlive its bitmap
+    // A 32-bit BMP keeps the fourth byte, which some viewers take for alpha: it gets a copy of the
+    // pixels with that byte cleared. The other formats write three channels or a palette.
+    std::vector<std::uint32_t> cleared;
+    if (format == ImageFormat::bmp) {
+        cleared.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+        std::transform(image.pixels, image.pixels + cleared.size(), cleared.begin(),
+                       [](std::uint32_t pixel) { return pixel & 0x00FFFFFFu; });
+        image.pixels = cleared.data();
+    }
     const BitmapPtr bitmap = format == ImageFormat::gif ? paletteBitmapOver(image, indices) : bitmapOver(image);
     if (!bitmap) return {};
 

@@ -23,7 +23,7 @@ private:
 // Needs a live GdiplusSession.
 class Win32ImageEncoder final : public ImageEncoder {
 public:
-    Bytes encode(const Image& image, ImageFormat format) override;
+    Bytes encode(ImageView image, ImageFormat format) override;
 };
 
 }  // namespace tintora::win32

@@ -477,7 +477,7 @@ Outcome FakeFiles::writable(const std::string& path) const
 
 void FakeCapture::flushScreen() { append(log, "flushScreen"); }
 
-const Image& FakeCapture::grab(ScreenRect r)
+ImageView FakeCapture::grab(ScreenRect r)
 {
     grabs.push_back(r);
     append(log, "grab");
@@ -490,7 +490,7 @@ const Image& FakeCapture::grab(ScreenRect r)
 
 void FakeCapture::endShot() { append(log, "endShot"); }
 
-Bytes FakeCapture::encode(const Image& image, ImageFormat format)
+Bytes FakeCapture::encode(ImageView image, ImageFormat format)
 {
     encodes.push_back(format);
     if (encodingFails) return {};

@@ -371,9 +371,9 @@ struct FakeShell : Shell {
 
 struct FakeCapture : ScreenCapture, ImageEncoder {
     void flushScreen() override;
-    const Image& grab(ScreenRect r) override;
+    ImageView grab(ScreenRect r) override;
     void endShot() override;
-    Bytes encode(const Image& image, ImageFormat format) override;
+    Bytes encode(ImageView image, ImageFormat format) override;
 
     bool fails = false;
     bool encodingFails = false;

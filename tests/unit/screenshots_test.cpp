@@ -241,16 +241,5 @@ TEST_F(Screenshots, OpenFolderOpensImagesBesideTheProgram)
     EXPECT_EQ(noticeByConsole(), "无法打开文件夹：" + fp.process.runDir + "\\Images：" + fake::deniedReason);
 }
 
-// Where the monitors' parts of a grab leave no gap, the kept bitmap is not cleared; overlapping
-// monitors can add up to the whole area and still leave one.
-TEST(MonitorParts, TileTheRectangleOnlyWithoutGapsOrOverlaps)
-{
-    const ScreenRect whole{0, 0, 100, 50};
-    EXPECT_TRUE(tiles(whole, {{0, 0, 60, 50}, {60, 0, 100, 50}}));
-    EXPECT_FALSE(tiles(whole, {{0, 0, 60, 50}}));
-    EXPECT_FALSE(tiles(whole, {{0, 0, 60, 50}, {40, 0, 80, 50}}));
-    EXPECT_FALSE(tiles(whole, {}));
-}
-
 }  // namespace
 }  // namespace tintora

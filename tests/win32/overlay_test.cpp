@@ -92,8 +92,8 @@ protected:
         do {
             desktop.processPendingEvents();
             capture.flushScreen();
-            const Image image = capture.grab({centre.x, centre.y, centre.x + 1, centre.y + 1});
-            seen = image.empty() ? 0xFFFFFFFF : image.pixels[0];
+            const ImageView image = capture.grab({centre.x, centre.y, centre.x + 1, centre.y + 1});
+            seen = image.empty() ? 0xFFFFFFFF : image.pixels[0] & 0x00FFFFFFu;
             const auto matches = [&](int shift) {
                 return std::abs(int(seen >> shift & 0xFF) - int(expected >> shift & 0xFF)) <= tolerance;
             };
