@@ -10,6 +10,7 @@
 #include "overlay/remembered_tints.h"
 #include "overlay/smart_snap.h"
 #include "overlay/target_follower.h"
+#include "overlay/tint_schedule.h"
 #include "ui/about.h"
 #include "ui/console_shell.h"
 #include "ui/startup.h"
@@ -51,6 +52,8 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::全局快捷键: toggleGlobalHotkeys(app); break;
         case console::记住此窗口的颜色: rememberLockedWindow(app); break;
         case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
+        case console::按时间表显示:
+        case console::快捷菜单_按时间表显示: toggleSchedule(app); break;
         case console::打开截图文件夹: openScreenshotFolder(p.shell, app.folders); break;
         case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp); break;
         case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg); break;
@@ -58,7 +61,7 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png); break;
         case console::清空截图次数统计: clearScreenshotCounter(state.screenshots, p.menus, app.settings); break;
         case console::显示: bringForward(app); break;
-        case console::色调关开: toggleTints(app); break;
+        case console::色调关开: toggleTintsByHand(app); break;
         case console::开机时启动: toggleStartWithWindows(p.autostart); break;
         case console::退出: endTintora(p); break;
         default: break;
@@ -79,9 +82,12 @@ void Tintora::windowCreated(WindowId w)
 {
     if (w == WindowId::startup) {
         onStartupWindowCreated(app_);
+        loadSchedule(app_);
         loadRememberedEntries(app_);
-    } else
+    } else {
         onConsoleCreated(app_);
+        onScheduleConsoleCreated(app_);
+    }
 }
 
 void Tintora::windowCloseRequested(WindowId w)
@@ -123,12 +129,15 @@ void Tintora::timerTick(TimerRef t)
 void Tintora::sliderChanged(ControlRef c)
 {
     Tint& tint = app_.state.overlay.tint;
-    if (c == ControlRef(startupOpacitySlider))
+    if (c == ControlRef(startupOpacitySlider)) {
         onStartupSliderChanged(app_.platform);
-    else if (c == ControlRef(opacitySlider))
+        return;
+    }
+    if (c == ControlRef(opacitySlider))
         onAlphaSliderChanged(app_.platform, tint);
     else
         onColourSliderChanged(app_.platform, tint, c);
+    holdScheduleByHand(app_);
 }
 
 void Tintora::buttonClicked(ControlRef c)
@@ -147,7 +156,7 @@ void Tintora::trayEvent(WindowId w, TrayEvent event)
 void Tintora::hotkeyPressed(HotkeyAction action)
 {
     switch (action) {
-        case HotkeyAction::toggleTint: toggleTints(app_); break;
+        case HotkeyAction::toggleTint: toggleTintsByHand(app_); break;
         case HotkeyAction::stronger: stepOpacity(opacityHotkeyStep); break;
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot:
@@ -175,6 +184,10 @@ void Tintora::stepOpacity(int delta)
 void Tintora::anotherStart() { bringForward(app_); }
 
 void Tintora::trayCreated(WindowId) { onTrayCreated(app_); }
+
+void Tintora::timeChanged() { onScheduleTimeChanged(app_); }
+
+void Tintora::resumedFromSleep() { onScheduleTimeChanged(app_); }
 
 void Tintora::commandReceived(std::string_view command, const AnswerCommand& answer)
 {

@@ -25,6 +25,8 @@ public:
     void hotkeyPressed(HotkeyAction action) override;
     void trayCreated(WindowId w) override;
     void anotherStart() override;
+    void timeChanged() override;
+    void resumedFromSleep() override;
     void commandReceived(std::string_view command, const AnswerCommand& answer) override;
 
 private:

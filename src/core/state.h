@@ -125,6 +125,20 @@ struct RememberedState {
     std::optional<std::uint32_t> lastRememberedScan;
 };
 
+// The schedule (overlay/tint_schedule.cpp): Schedule.ini's values, whether it is on (the menu
+// items' check mark), the share of their A the tints show now, the clock set to the next change,
+// the edge a change by hand holds until, what is still to be told of the file, and the sun's kind
+// of day last told.
+struct ScheduleState {
+    Schedule schedule;
+    bool enabled = false;
+    ScheduleShare share;
+    Clock clock;
+    std::optional<std::int64_t> heldUntil;
+    std::string scheduleProblems;
+    SunDay toldSun = SunDay::normal;
+};
+
 struct AppState {
     OverlayState overlay;
     SmartSnapState snap;
@@ -135,6 +149,7 @@ struct AppState {
     ScreenshotState screenshots;
     HotkeysState hotkeys;
     RememberedState remembered;
+    ScheduleState schedule;
 };
 
 }  // namespace tintora

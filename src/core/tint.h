@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/types.h"
+#include "schedule/schedule.h"
 
 namespace tintora {
 
@@ -17,6 +18,9 @@ struct Tint {
     // A remembered tint's own; the overlay's are the console's sliders.
     Colour colour = 0;
     int alpha = 0;
+    // The part of its A the schedule lets it show now; the whole of it without a schedule.
+    ScheduleShare shown;
+    int shownAlpha() const { return shown.of(alpha); }
     // Whether the tint follows its target: moves and sizes with it, hides while it is hidden.
     bool following = false;
     // The target's window rectangle at the last look, the rectangle the tint was last put on,

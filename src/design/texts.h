@@ -25,6 +25,18 @@ inline constexpr const char* hotkeyNotCombination = " 不是按键组合";
 inline constexpr const char* hotkeyGivenTwice = " 与 ";
 inline constexpr const char* hotkeyGivenTwiceEnd = " 重复";
 
+// The schedule: a key of Schedule.ini missing or out of range ("Schedule.ini 中 Fade 缺失或超出范围，
+// 已使用默认值 30"), a day without sunset or sunrise, and the answer of /schedule.
+inline constexpr const char* scheduleKeyPrefix = "Schedule.ini 中 ";
+inline constexpr const char* scheduleKeyDefault = " 缺失或超出范围，已使用默认值 ";
+inline constexpr const char* polarNightToday = "今天太阳不升起：按时间表全天显示色调。";
+inline constexpr const char* midnightSunToday = "今天太阳不落下：按时间表全天不显示色调。";
+inline constexpr const char* scheduleStateOn = "按时间表显示：开";
+inline constexpr const char* scheduleStateOff = "按时间表显示：关";
+inline constexpr const char* scheduleToday = "；今天 ";
+inline constexpr const char* scheduleAllDayOn = "；今天全天显示（太阳不升起）";
+inline constexpr const char* scheduleAllDayOff = "；今天全天不显示（太阳不落下）";
+
 // Commands from the command line: the usage's title and closing lines, and the answers.
 inline constexpr const char* usageTitle = "用法：tintora.exe [命令]";
 inline constexpr const char* usageExitCodes = "退出代码：0 完成；2 现在无法执行（附原因）；64 命令或数值无法识别";

@@ -20,7 +20,7 @@ void applyOverlayTransparency(Platform& p, const Tint& tint)
 {
     const WindowHandle overlay = p.windows.handle(WindowId::startup);
     p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
-    setOverlayOpacity(p, tint.alpha);
+    setOverlayOpacity(p, tint.shownAlpha());
 }
 
 void showOverlay(App& app)

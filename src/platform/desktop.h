@@ -60,6 +60,8 @@ public:
     // negative coordinates.
     virtual std::vector<ScreenRect> monitors() const = 0;
     virtual std::uint32_t tickCount() const = 0;
+    // The local clock's time now, and its offset from UTC (daylight saving time included).
+    virtual LocalTime localTime() const = 0;
     // Lets the events the window system has already sent change the focus and activation, without
     // dispatching any message.
     virtual void takeWindowSystemEvents() = 0;

@@ -51,6 +51,10 @@ public:
     virtual void trayCreated(WindowId w) = 0;
     // The program was started again while it runs; the later start has ended.
     virtual void anotherStart() = 0;
+    // The system's time or time zone changed (daylight saving time too).
+    virtual void timeChanged() = 0;
+    // The machine woke from sleep.
+    virtual void resumedFromSleep() = 0;
     // A later start gave a command; answer is called once, before the program may end.
     virtual void commandReceived(std::string_view command, const AnswerCommand& answer) = 0;
 };

@@ -228,15 +228,16 @@ ScheduleDay scheduleDay(const Schedule& s, std::int64_t day, int utcOffsetMinute
     return result;
 }
 
-int scheduledAlpha(const Schedule& s, LocalTime t, int alpha)
+ScheduleShare scheduleShare(const Schedule& s, LocalTime t)
 {
     const auto period = periodAt(s, t);
-    if (!period) return 0;
+    if (!period) return {0, 1};
     const std::int64_t fade = fadeMs(s);
-    if (!period->fades || fade == 0) return alpha;
-    const std::int64_t inFade = std::min({t.ms - period->start, period->end - t.ms, fade});
-    return static_cast<int>(alpha * inFade / fade);
+    if (!period->fades || fade == 0) return {};
+    return {std::min({t.ms - period->start, period->end - t.ms, fade}), fade};
 }
+
+int scheduledAlpha(const Schedule& s, LocalTime t, int alpha) { return scheduleShare(s, t).of(alpha); }
 
 bool scheduleOn(const Schedule& s, LocalTime t) { return periodAt(s, t).has_value(); }
 

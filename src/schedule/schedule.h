@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/types.h"
+
 namespace tintora {
 
 // Where a schedule's edge lies on a day: a clock time, or the sun's setting or rising moved by an
@@ -34,13 +36,6 @@ struct Schedule {
     int fadeMinutes = 30;
     double latitude = 39.9;
     double longitude = 116.4;
-};
-
-// A local moment: milliseconds since 1970-01-01 00:00 on the local clock, and how far that clock
-// is ahead of UTC.
-struct LocalTime {
-    std::int64_t ms = 0;
-    int utcOffsetMinutes = 0;
 };
 
 inline constexpr std::int64_t msPerMinute = 60'000;
@@ -73,6 +68,14 @@ struct ScheduleDay {
 };
 ScheduleDay scheduleDay(const Schedule& s, std::int64_t dayNumber, int utcOffsetMinutes);
 
+// The part of a tint's A that shows: A * part / whole, truncated.
+struct ScheduleShare {
+    std::int64_t part = 1;
+    std::int64_t whole = 1;
+    int of(int alpha) const { return static_cast<int>(alpha * part / whole); }
+    friend bool operator==(const ScheduleShare&, const ScheduleShare&) = default;
+};
+ScheduleShare scheduleShare(const Schedule& s, LocalTime t);
 // A tint's A as it shows at the moment: its own A times the schedule's factor, truncated.
 int scheduledAlpha(const Schedule& s, LocalTime t, int alpha);
 // True from the start of an on-period (its fade in included) to its end.

@@ -156,6 +156,23 @@ std::vector<ScreenRect> Win32Desktop::monitors() const
 
 std::uint32_t Win32Desktop::tickCount() const { return GetTickCount(); }
 
+LocalTime Win32Desktop::localTime() const
+{
+    // File times count 100 ns since 1601; the local one has the time zone's present bias.
+    constexpr std::int64_t msFrom1601To1970 = 11644473600000;
+    const auto ms = [](const FILETIME& f) {
+        return static_cast<std::int64_t>((static_cast<std::uint64_t>(f.dwHighDateTime) << 32 | f.dwLowDateTime) /
+                                         10000) -
+               msFrom1601To1970;
+    };
+    FILETIME utc{};
+    FILETIME local{};
+    GetSystemTimeAsFileTime(&utc);
+    FileTimeToLocalFileTime(&utc, &local);
+    const std::int64_t offset = ms(local) - ms(utc);
+    return {ms(local), static_cast<int>((offset + (offset >= 0 ? 30000 : -30000)) / 60000)};
+}
+
 // Waiting with no time lets Wine's driver take its X events (a focus lost through a move off the
 // screen, for one); on Windows it returns at once.
 void Win32Desktop::takeWindowSystemEvents()

@@ -37,6 +37,7 @@ public:
     Size screenSize() const override;
     std::vector<ScreenRect> monitors() const override;
     std::uint32_t tickCount() const override;
+    LocalTime localTime() const override;
     void takeWindowSystemEvents() override;
     void processPendingEvents() override;
     unsigned startCallbackTimer(int milliseconds, std::function<void()> tick) override;

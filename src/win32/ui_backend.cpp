@@ -209,6 +209,14 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
                 return TRUE;
             }
             break;
+        // Broadcast to every top-level window: the start-up window, which lives as long as the program,
+        // tells.
+        case WM_TIMECHANGE:
+            if (w.id == WindowId::startup) sink().timeChanged();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (w.id == WindowId::startup && wParam == PBT_APMRESUMEAUTOMATIC) sink().resumedFromSleep();
+            return TRUE;
         case WM_HOTKEY:
             if (const auto action = Win32Hotkeys::actionOf(wParam)) sink().hotkeyPressed(*action);
             return 0;

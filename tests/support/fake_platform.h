@@ -170,6 +170,7 @@ struct FakeDesktop : Desktop {
     Size screenSize() const override { return screen; }
     std::vector<ScreenRect> monitors() const override;
     std::uint32_t tickCount() const override { return ticks; }
+    LocalTime localTime() const override { return now; }
     void takeWindowSystemEvents() override {}
     void processPendingEvents() override;
     unsigned startCallbackTimer(int ms, std::function<void()> tick) override;
@@ -223,6 +224,8 @@ struct FakeDesktop : Desktop {
     // Monitors besides the primary, which has the screen's size at 0, 0.
     std::vector<ScreenRect> otherMonitors;
     std::uint32_t ticks = 12345;
+    // The local clock: 2025-03-01 12:00 at UTC+1.
+    LocalTime now{1740830400000, 60};
     int pendingEventRuns = 0;
     std::function<void()> onProcessPendingEvents;
     std::map<unsigned, CallbackTimer> callbackTimers;

@@ -56,6 +56,8 @@ struct RecordingSink final : EventSink {
     void hotkeyPressed(HotkeyAction action) override { hotkeys.push_back(action); }
     void trayCreated(WindowId w) override { trayCreations.push_back(w); }
     void anotherStart() override {}
+    void timeChanged() override {}
+    void resumedFromSleep() override {}
     void commandReceived(std::string_view command, const AnswerCommand& answer) override
     {
         commandsReceived.emplace_back(command);
