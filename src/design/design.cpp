@@ -128,8 +128,8 @@ constexpr MenuDesign consoleMenu[] = {
     {console::快捷菜单, 0, "快捷菜单", none, false, false},
     {console::显示, 1, "显示", none, false, true},
     {console::色调关开, 1, "色调关/开", none, false, true},
-    {console::快捷菜单_按时间表显示, 1, "按时间表显示", none, false, true},
     {console::开机时启动, 1, "开机时启动", none, false, true},
+    {console::快捷菜单_按时间表显示, 1, "按时间表显示", none, false, true},
     {menuSeparator, 1, "-", none, false, true},
     {console::退出, 1, "退出", none, false, true},
 };
