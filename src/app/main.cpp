@@ -4,6 +4,7 @@
 
 #include "app/tintora.h"
 #include "commands/commands.h"
+#include "win32/command_channel.h"
 #include "win32/command_line.h"
 #include "win32/real_platform.h"
 #include "win32/single_instance.h"
@@ -15,17 +16,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const std::vector<std::string> words = win32::commandLineWords();
     std::optional<Command> command;
     if (!words.empty()) {
-        // A line not understood sends nothing and starts nothing.
+        // The usage, and a line not understood, send nothing and start nothing.
         const ParsedCommand parsed = parseCommand(words);
-        if (const auto* refusal = std::get_if<CommandAnswer>(&parsed)) {
-            win32::tellUser(*refusal);
-            return refusal->exitCode;
+        if (const auto* answer = std::get_if<CommandAnswer>(&parsed)) {
+            win32::tellUser(*answer);
+            return answer->exitCode;
         }
         command = std::get<Command>(parsed);
-        if (command->kind == CommandKind::usage) {
-            win32::tellUser({exitcode::done, usageText()});
-            return exitcode::done;
-        }
     }
 
     const win32::SingleInstance instance;
@@ -38,8 +35,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         win32::tellUser(answer);
         return answer.exitCode;
     }
-    // Nothing runs that could be ended.
-    if (command && command->kind == CommandKind::quit) return exitcode::done;
+    // A command that acts on a locked tint, or /quit, starts nothing.
+    if (const auto answer = command ? answerWithoutTintora(*command) : std::nullopt) {
+        win32::tellUser(*answer);
+        return answer->exitCode;
+    }
 
     win32::RealPlatform backend;
     Tintora app(backend.platform);
@@ -47,6 +47,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     app.start();
     // A quiet start: the opening screen stays hidden and a tray icon stands for it.
     backend.ui.createStartupWindow(!command || command->kind != CommandKind::tray);
-    if (command) app.commandReceived(commandText(*command), win32::tellUser);
+    if (command) app.commandGiven(*command, win32::tellUser);
     return backend.ui.run();
 }

@@ -10,29 +10,34 @@ namespace {
 
 enum class Argument { none, number, colour, format, onOff };
 
+// What a command does when no Tintora runs: starts one that carries it out, is refused because it
+// acts on a locked tint, or is done (nothing to end, or answered by the parsing).
+enum class WithoutTintora { start, refuse, done };
+
 struct CommandRow {
     std::string_view name;
     CommandKind kind;
     Argument argument;
+    WithoutTintora withoutTintora;
     std::string_view syntax;  // the argument as the usage shows it
     const char* description;
 };
 
 // clang-format off
 constexpr CommandRow commandRows[] = {
-    {"/toggle", CommandKind::toggle, Argument::none, "", "色调关/开（锁定前：只切换记住的色调）"},
-    {"/opacity", CommandKind::opacity, Argument::number, "N", "A 设为 N（0–255），如同移动 A 滑块"},
-    {"/stronger", CommandKind::stronger, Argument::none, "", "A 加 16"},
-    {"/weaker", CommandKind::weaker, Argument::none, "", "A 减 16"},
-    {"/colour", CommandKind::colour, Argument::colour, "R,G,B", "R、G、B 设为给定值（各 0–255），如同移动滑块"},
-    {"/shot", CommandKind::shot, Argument::format, "[bmp|jpeg|gif|png]", "以该格式截图（不写格式时用上次选择的格式）"},
-    {"/fullscreen", CommandKind::fullScreen, Argument::none, "", "全屏化窗口"},
-    {"/windowed", CommandKind::windowed, Argument::none, "", "非全屏化窗口"},
-    {"/console", CommandKind::console, Argument::none, "", "显示控制台（锁定前：初始界面）"},
-    {"/tray", CommandKind::tray, Argument::none, "", "隐藏到托盘（未运行时：在托盘中启动）"},
-    {"/schedule", CommandKind::schedule, Argument::onOff, "[on|off]", "按时间表显示开或关；不写时回答今天的开始、结束时间和是否开启"},
-    {"/quit", CommandKind::quit, Argument::none, "", "退出 Tintora"},
-    {"/?", CommandKind::usage, Argument::none, "", "显示此用法"},
+    {"/toggle", CommandKind::toggle, Argument::none, WithoutTintora::start, "", "色调关/开（锁定前：只切换记住的色调）"},
+    {"/opacity", CommandKind::opacity, Argument::number, WithoutTintora::refuse, "N", "A 设为 N（0–255），如同移动 A 滑块"},
+    {"/stronger", CommandKind::stronger, Argument::none, WithoutTintora::refuse, "", "A 加 16"},
+    {"/weaker", CommandKind::weaker, Argument::none, WithoutTintora::refuse, "", "A 减 16"},
+    {"/colour", CommandKind::colour, Argument::colour, WithoutTintora::refuse, "R,G,B", "R、G、B 设为给定值（各 0–255），如同移动滑块"},
+    {"/shot", CommandKind::shot, Argument::format, WithoutTintora::refuse, "[bmp|jpeg|gif|png]", "以该格式截图（不写格式时用上次选择的格式）"},
+    {"/fullscreen", CommandKind::fullScreen, Argument::none, WithoutTintora::refuse, "", "全屏化窗口"},
+    {"/windowed", CommandKind::windowed, Argument::none, WithoutTintora::refuse, "", "非全屏化窗口"},
+    {"/console", CommandKind::console, Argument::none, WithoutTintora::start, "", "显示控制台（锁定前：初始界面）"},
+    {"/tray", CommandKind::tray, Argument::none, WithoutTintora::start, "", "隐藏到托盘（未运行时：在托盘中启动）"},
+    {"/schedule", CommandKind::schedule, Argument::onOff, WithoutTintora::start, "[on|off]", "按时间表显示开或关；不写时回答今天的开始、结束时间和是否开启"},
+    {"/quit", CommandKind::quit, Argument::none, WithoutTintora::done, "", "退出 Tintora"},
+    {"/?", CommandKind::usage, Argument::none, WithoutTintora::done, "", "显示此用法"},
 };
 // clang-format on
 
@@ -114,6 +119,7 @@ ParsedCommand parseCommand(std::span<const std::string> words)
     if (words.size() > most) return notUnderstood(texts::valueNotUnderstood, words[most]);
     if (words.size() == 2 && !takeArgument(command, row->argument, words[1]))
         return notUnderstood(texts::valueNotUnderstood, words[1]);
+    if (command.kind == CommandKind::usage) return CommandAnswer{exitcode::done, usageText()};
     return command;
 }
 
@@ -139,6 +145,16 @@ std::vector<std::string> splitWords(std::string_view text)
         start = end;
     }
     return words;
+}
+
+std::optional<CommandAnswer> answerWithoutTintora(const Command& command)
+{
+    switch (rowOf(command.kind)->withoutTintora) {
+        case WithoutTintora::start: break;
+        case WithoutTintora::refuse: return CommandAnswer{exitcode::notNow, texts::tintoraNotRunning};
+        case WithoutTintora::done: return CommandAnswer{exitcode::done, {}};
+    }
+    return std::nullopt;
 }
 
 std::string usageText()

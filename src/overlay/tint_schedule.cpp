@@ -146,30 +146,26 @@ void followSchedule(App& app)
     const std::int64_t next =
         held(state, now) ? *state.heldUntil : nextScheduleChange(state.schedule, now, largestAlpha(app));
     const auto wait = static_cast<int>(std::clamp<std::int64_t>(next - now.ms, 1, longestWait));
-    state.clock.start(app.platform.desktop, wait, [&app] { followSchedule(app); });
-}
-
-std::string notWritten(const App& app)
-{
-    return std::string(texts::pictureNotWritten) + app.settings.pathOf(items::scheduleEnabled);
+    reportBackgroundFailure(app, texts::clockNotStarted,
+                            state.clock.start(app.platform.desktop, wait, [&app] { followSchedule(app); }));
 }
 
 // Writes Enabled, the one key the program changes in an existing file; a file not there yet gets
-// every key with its default, for the user to edit. False when it cannot be written.
-bool writeEnabled(App& app, bool on)
+// every key with its default, for the user to edit.
+Outcome writeEnabled(App& app, bool on)
 {
-    bool written = true;
     if (!app.platform.files.exists(app.path(paths::scheduleIni)))
-        for (const ScheduleKey& key : scheduleKeys) written = app.settings.write(*key.item, key.defaultText) && written;
-    return app.settings.write(items::scheduleEnabled, on ? enabledOn : enabledOff) && written;
+        for (const ScheduleKey& key : scheduleKeys)
+            if (Outcome written = app.settings.write(*key.item, key.defaultText); !written) return written;
+    return app.settings.write(items::scheduleEnabled, on ? enabledOn : enabledOff);
 }
 
 // The file may have been edited since it was read: its other keys are read again.
-bool setScheduleEnabled(App& app, bool on)
+Outcome setScheduleEnabled(App& app, bool on)
 {
     readScheduleFile(app);
     ScheduleState& state = app.state.schedule;
-    const bool written = writeEnabled(app, on);
+    Outcome written = writeEnabled(app, on);
     state.enabled = on;
     state.heldUntil.reset();
     showScheduleChecks(app);
@@ -195,7 +191,7 @@ void onScheduleConsoleCreated(App& app)
 
 void toggleSchedule(App& app)
 {
-    if (!setScheduleEnabled(app, !app.state.schedule.enabled)) showNotice(app, notWritten(app));
+    reportFailure(app, texts::settingsNotSaved, setScheduleEnabled(app, !app.state.schedule.enabled));
 }
 
 ScheduleShare scheduledShare(const App& app) { return app.state.schedule.share; }
@@ -225,8 +221,9 @@ void onScheduleTimeChanged(App& app)
 CommandAnswer scheduleCommand(App& app, std::optional<bool> turnOn)
 {
     ScheduleState& state = app.state.schedule;
-    if (turnOn && *turnOn != state.enabled && !setScheduleEnabled(app, *turnOn))
-        return {exitcode::notNow, notWritten(app)};
+    if (turnOn && *turnOn != state.enabled)
+        if (const Outcome written = setScheduleEnabled(app, *turnOn); !written)
+            return {exitcode::notNow, std::string(texts::settingsNotSaved) + written.reason()};
     const LocalTime now = app.platform.desktop.localTime();
     const ScheduleDay day = scheduleDay(state.schedule, today(now), now.utcOffsetMinutes);
     std::string text = state.enabled ? texts::scheduleStateOn : texts::scheduleStateOff;

@@ -40,7 +40,7 @@ public:
     LocalTime localTime() const override;
     void takeWindowSystemEvents() override;
     void processPendingEvents() override;
-    unsigned startCallbackTimer(int milliseconds, std::function<void()> tick) override;
+    CallbackTimer startCallbackTimer(int milliseconds, std::function<void()> tick) override;
     void killCallbackTimer(unsigned id) override;
 
 private:

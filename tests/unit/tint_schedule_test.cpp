@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "commands/commands.h"
 #include "core/settings.h"
 #include "unit/test_helpers.h"
 
@@ -36,7 +37,8 @@ protected:
     CommandAnswer command(std::string_view line)
     {
         CommandAnswer answer;
-        program.commandReceived(line, [&](const CommandAnswer& a) { answer = a; });
+        program.commandGiven(std::get<Command>(parseCommand(splitWords(line))),
+                             [&](const CommandAnswer& a) { answer = a; });
         return answer;
     }
 };

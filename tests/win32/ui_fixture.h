@@ -33,7 +33,9 @@ struct RecordingSink final : EventSink {
     std::vector<HotkeyAction> hotkeys;
     std::vector<WindowId> trayCreations;
     std::vector<std::string> commandsReceived;
+    std::vector<AnswerWindow> answerWindows;
     CommandAnswer commandAnswer;
+    std::function<void()> beforeAnswer;
     std::function<void(WindowId)> onCreated;
     std::function<void(TimerRef)> onTick;
 
@@ -58,10 +60,13 @@ struct RecordingSink final : EventSink {
     void anotherStart() override {}
     void timeChanged() override {}
     void resumedFromSleep() override {}
-    void commandReceived(std::string_view command, const AnswerCommand& answer) override
+    bool commandReceived(const ReceivedCommand& command, const AnswerCommand& answer) override
     {
-        commandsReceived.emplace_back(command);
+        commandsReceived.emplace_back(command.bytes);
+        answerWindows.push_back(command.answerTo);
+        if (beforeAnswer) beforeAnswer();
         answer(commandAnswer);
+        return true;
     }
 };
 
