@@ -10,6 +10,7 @@
 #include "overlay/overlay.h"
 #include "overlay/chart_follower.h"
 #include "overlay/placement.h"
+#include "overlay/monitor_tints.h"
 #include "overlay/remembered_tints.h"
 #include "overlay/smart_snap.h"
 #include "overlay/target_follower.h"
@@ -61,6 +62,8 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::全局快捷键: toggleGlobalHotkeys(app); break;
         case console::记住此窗口的颜色: rememberLockedWindow(app); break;
         case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
+        case console::记住此显示器的颜色: rememberOverlayMonitor(app); break;
+        case console::忘记此显示器的颜色: forgetOverlayMonitor(app); break;
         case console::按时间表显示:
         case console::快捷菜单_按时间表显示: toggleSchedule(app); break;
         case console::打开截图文件夹:
@@ -99,6 +102,7 @@ void Tintora::windowCreated(WindowId w)
         onStartupWindowCreated(app_);
         loadSchedule(app_);
         loadRememberedEntries(app_);
+        loadRememberedMonitors(app_);
     } else {
         onConsoleCreated(app_);
         onScheduleConsoleCreated(app_);
@@ -198,6 +202,8 @@ void Tintora::trayCreated(WindowId w) { onTrayCreated(app_, w); }
 void Tintora::timeChanged() { onScheduleTimeChanged(app_); }
 
 void Tintora::resumedFromSleep() { onScheduleTimeChanged(app_); }
+
+void Tintora::monitorsChanged() { placeMonitorTints(app_); }
 
 bool Tintora::commandReceived(const ReceivedCommand& command, const AnswerCommand& answer)
 {

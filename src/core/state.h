@@ -122,6 +122,13 @@ struct RememberedState {
     std::optional<std::uint32_t> lastRememberedScan;
 };
 
+// Monitor tints (overlay/monitor_tints.cpp): the monitors of Remembered.ini, and a tint over each
+// one connected (no target; it covers the monitor; its slot the entry's).
+struct MonitorTintsState {
+    std::vector<RememberedMonitor> rememberedMonitors;
+    std::vector<RememberedTint> monitorTints;
+};
+
 // The schedule (overlay/tint_schedule.cpp): Schedule.ini's values, whether it is on (the menu
 // items' check mark), the share of their A the tints show now, the clock set to the next change,
 // the edge a change by hand holds until, what is still to be told of the file, and the sun's kind
@@ -151,6 +158,7 @@ struct AppState {
     ScreenshotState screenshots;
     HotkeysState hotkeys;
     RememberedState remembered;
+    MonitorTintsState monitorTints;
     ScheduleState schedule;
     NoticeState notices;
 };

@@ -58,6 +58,16 @@ struct RememberedEntry {
     int alpha = 0;
 };
 
+// A monitor whose colour the user asked to remember, kept in one numbered section: its device (the
+// model, which two alike monitors share) and where its top-left corner was, which tells them apart.
+struct RememberedMonitor {
+    int slot = 0;
+    std::string device;
+    Point place;
+    Colour colour = 0;
+    int alpha = 0;
+};
+
 // A remembered entry's tint over one window, in a tint window of its own.
 struct RememberedTint {
     Tint tint;

@@ -108,6 +108,8 @@ constexpr MenuDesign consoleMenu[] = {
     {menuSeparator, 1, "-", none, false, true},
     {console::记住此窗口的颜色, 1, "记住此窗口的颜色", shift(vk::f(6)), true, true},
     {console::忘记此窗口的颜色, 1, "忘记此窗口的颜色", shift(vk::f(7)), true, true},
+    {console::记住此显示器的颜色, 1, "记住此显示器的颜色", ctrlShift(vk::f(6)), true, true},
+    {console::忘记此显示器的颜色, 1, "忘记此显示器的颜色", ctrlShift(vk::f(7)), true, true},
     {menuSeparator, 1, "-", none, false, true},
     {console::按时间表显示, 1, "按时间表显示", none, false, true},
     {console::截图, 0, "截图", none, false, true},

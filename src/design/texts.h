@@ -21,6 +21,7 @@ inline constexpr const char* trayUnavailable = "无法添加托盘图标，控�
 inline constexpr const char* autostartNotChanged = "无法更改开机时启动：";
 inline constexpr const char* targetNotIdentified = "无法识别锁定的窗口（它可能已关闭），颜色未记住或忘记。";
 inline constexpr const char* rememberedFull = "已记住 32 个窗口的颜色，请先忘记其中一个。";
+inline constexpr const char* monitorsFull = "已记住 16 个显示器的颜色，请先忘记其中一个。";
 inline constexpr const char* counterFull = "截图次数已达上限，请先清空截图次数统计。";
 inline constexpr const char* hotkeysNotUsable = "以下全局快捷键无法使用：";
 inline constexpr const char* hotkeyHeld = " 已被其他程序占用";

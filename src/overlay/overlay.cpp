@@ -1,5 +1,6 @@
 #include "overlay/overlay.h"
 
+#include "overlay/monitor_tints.h"
 #include "overlay/remembered_tints.h"
 #include "overlay/topmost_keeper.h"
 
@@ -49,6 +50,7 @@ void toggleTints(App& app)
     OverlayState& overlay = app.state.overlay;
     overlay.tintsHidden = !overlay.tintsHidden;
     showRememberedTints(app, !overlay.tintsHidden);
+    placeMonitorTints(app);
     // Before the lock the start-up window is the opening screen, not a tint.
     if (!app.locked()) return;
     if (overlay.tintsHidden)

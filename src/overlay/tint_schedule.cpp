@@ -1,6 +1,7 @@
 #include "overlay/tint_schedule.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 #include "core/notice.h"
@@ -99,6 +100,12 @@ void tellSunDay(App& app, LocalTime now)
     tellScheduleProblems(app);
 }
 
+// The tints in windows of their own: the remembered windows' and monitors'.
+std::array<std::vector<RememberedTint>*, 2> ownWindowTints(App& app)
+{
+    return {&app.state.remembered.rememberedTints, &app.state.monitorTints.monitorTints};
+}
+
 // Every tint takes the share; a window's opacity is set only where its shown A changes.
 void showShare(App& app, ScheduleShare share)
 {
@@ -108,18 +115,21 @@ void showShare(App& app, ScheduleShare share)
     const int overlayBefore = overlay.shownAlpha();
     overlay.shown = share;
     if (app.locked() && overlay.shownAlpha() != overlayBefore) setOverlayOpacity(p, overlay.shownAlpha());
-    for (RememberedTint& t : app.state.remembered.rememberedTints) {
-        const int before = t.tint.shownAlpha();
-        t.tint.shown = share;
-        if (t.tint.shownAlpha() != before) p.desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
-    }
+    for (std::vector<RememberedTint>* tints : ownWindowTints(app))
+        for (RememberedTint& t : *tints) {
+            const int before = t.tint.shownAlpha();
+            t.tint.shown = share;
+            if (t.tint.shownAlpha() != before)
+                p.desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
+        }
 }
 
 // The largest A of the tints, whose steps the fades take; a full one while there is none yet.
-int largestAlpha(const App& app)
+int largestAlpha(App& app)
 {
     int largest = app.locked() ? app.state.overlay.tint.alpha : 0;
-    for (const RememberedTint& t : app.state.remembered.rememberedTints) largest = std::max(largest, t.tint.alpha);
+    for (const std::vector<RememberedTint>* tints : ownWindowTints(app))
+        for (const RememberedTint& t : *tints) largest = std::max(largest, t.tint.alpha);
     return largest > 0 ? largest : 255;
 }
 

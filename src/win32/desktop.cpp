@@ -9,6 +9,7 @@
 #include "win32/error.h"
 #include "win32/hit_test.h"
 #include "win32/system.h"
+#include "win32/text.h"
 
 namespace tintora::win32 {
 namespace {
@@ -37,6 +38,33 @@ void CALLBACK onCallbackTimer(HWND, UINT, UINT_PTR id, DWORD)
     if (found == timerTicks().end()) return;
     const std::function<void()> tick = *found->second;  // the tick may kill its own timer
     tick();
+}
+
+// The model of the monitor on a display output, as its device id names it ("MONITOR\DEL40B6\{...}\0001"
+// gives DEL40B6); the output's own name ("\\.\DISPLAY2") where it names no monitor.
+std::string monitorModel(const wchar_t* output)
+{
+    DISPLAY_DEVICEW monitor{};
+    monitor.cb = sizeof monitor;
+    if (EnumDisplayDevicesW(output, 0, &monitor, 0)) {
+        const std::wstring_view id = monitor.DeviceID;
+        const std::size_t first = id.find(L'\\');
+        const std::size_t second = first == id.npos ? id.npos : id.find(L'\\', first + 1);
+        if (second != id.npos && second > first + 1) return narrow(id.substr(first + 1, second - first - 1));
+    }
+    return narrow(output);
+}
+
+BOOL CALLBACK addMonitorDevice(HMONITOR monitor, HDC, LPRECT, LPARAM devices)
+{
+    MONITORINFOEXW info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<MonitorDevice>*>(devices)->push_back(
+            {monitorModel(info.szDevice), {r.left, r.top, r.right, r.bottom}});
+    }
+    return TRUE;
 }
 
 }  // namespace
@@ -152,6 +180,13 @@ std::vector<ScreenRect> Win32Desktop::monitors() const
     for (const RECT& r : monitorRects()) rects.push_back({r.left, r.top, r.right, r.bottom});
     if (rects.empty()) rects.push_back({0, 0, screenSize().width, screenSize().height});
     return rects;
+}
+
+std::vector<MonitorDevice> Win32Desktop::monitorDevices() const
+{
+    std::vector<MonitorDevice> devices;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitorDevice, reinterpret_cast<LPARAM>(&devices));
+    return devices;
 }
 
 std::uint32_t Win32Desktop::tickCount() const { return GetTickCount(); }

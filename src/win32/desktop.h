@@ -36,6 +36,7 @@ public:
     void setTopmost(WindowHandle w, bool topmost) override;
     Size screenSize() const override;
     std::vector<ScreenRect> monitors() const override;
+    std::vector<MonitorDevice> monitorDevices() const override;
     std::uint32_t tickCount() const override;
     LocalTime localTime() const override;
     void takeWindowSystemEvents() override;

@@ -192,7 +192,11 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
             const LRESULT hit = DefWindowProcW(hwnd, message, wParam, lParam);
             return w.freeDrag && hit == HTCLIENT ? HTCAPTION : hit;
         }
-        case WM_DPICHANGED: onDpiChanged(w, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(w, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            // The DPI of the window's monitor may have changed, and with it the monitors' arrangement.
+            sink().monitorsChanged();
+            return 0;
         case WM_ENTERSIZEMOVE: w.dragging = true; break;
         case WM_EXITSIZEMOVE: w.dragging = false; break;
         case WM_SETCURSOR:
@@ -209,6 +213,9 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
         // tells.
         case WM_TIMECHANGE:
             if (w.id == WindowId::startup) sink().timeChanged();
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (w.id == WindowId::startup) sink().monitorsChanged();
             return 0;
         case WM_POWERBROADCAST:
             if (w.id == WindowId::startup && wParam == PBT_APMRESUMEAUTOMATIC) sink().resumedFromSleep();

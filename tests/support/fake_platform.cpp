@@ -176,6 +176,13 @@ std::vector<ScreenRect> FakeDesktop::monitors() const
     return all;
 }
 
+std::vector<MonitorDevice> FakeDesktop::monitorDevices() const
+{
+    std::vector<MonitorDevice> all;
+    for (const ScreenRect& r : monitors()) all.push_back({"Default_Monitor", r});
+    return all;
+}
+
 WindowHandle FakeDesktop::topLevelWindow(WindowHandle w) const
 {
     auto it = topLevels.find(w);

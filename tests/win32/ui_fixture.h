@@ -60,6 +60,7 @@ struct RecordingSink final : EventSink {
     void anotherStart() override {}
     void timeChanged() override {}
     void resumedFromSleep() override {}
+    void monitorsChanged() override {}
     bool commandReceived(const ReceivedCommand& command, const AnswerCommand& answer) override
     {
         commandsReceived.emplace_back(command.bytes);
