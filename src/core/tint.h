@@ -58,8 +58,9 @@ struct RememberedEntry {
     int alpha = 0;
 };
 
-// A monitor whose colour the user asked to remember, kept in one numbered section: its device (the
-// model, which two alike monitors share) and where its top-left corner was, which tells them apart.
+// A monitor whose colour the user asked to remember, kept in one numbered section: the system's
+// name for its display device, and where its top-left corner was, which tells apart monitors that
+// the system gives one name.
 struct RememberedMonitor {
     int slot = 0;
     std::string device;

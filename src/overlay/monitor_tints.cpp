@@ -39,9 +39,9 @@ Outcome writeRememberedMonitor(Profile& profile, const std::string& file, const 
     return namingFile(file, profile.writeSection(file, sectionOf(monitor.slot), items));
 }
 
-// The connected monitor each entry tints: one of its device, the nearest to the place it was
-// remembered at (two alike monitors are told apart by place, and a monitor keeps its tint when
-// the arrangement or a resolution moves it); the nearest pairs are matched first, one entry a monitor.
+// The connected monitor each entry tints: the one of its device name, wherever the arrangement or a
+// resolution has moved it; where several share the name, the nearest to the place it was remembered
+// at. The nearest pairs are matched first, one entry a monitor.
 std::vector<std::pair<int, ScreenRect>> tintedMonitors(const std::vector<RememberedMonitor>& entries,
                                                        const std::vector<MonitorDevice>& monitors)
 {
@@ -77,8 +77,8 @@ RememberedTint* tintOf(MonitorTintsState& state, int slot)
 
 const RememberedTint* tintOver(const MonitorTintsState& state, const ScreenRect& monitor)
 {
-    const auto found = std::ranges::find_if(state.monitorTints,
-                                            [&](const RememberedTint& t) { return t.tint.covered == monitor; });
+    const auto found =
+        std::ranges::find_if(state.monitorTints, [&](const RememberedTint& t) { return t.tint.covered == monitor; });
     return found != state.monitorTints.end() ? &*found : nullptr;
 }
 

@@ -119,8 +119,7 @@ void showShare(App& app, ScheduleShare share)
         for (RememberedTint& t : *tints) {
             const int before = t.tint.shownAlpha();
             t.tint.shown = share;
-            if (t.tint.shownAlpha() != before)
-                p.desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
+            if (t.tint.shownAlpha() != before) p.desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
         }
 }
 

@@ -91,7 +91,7 @@ WindowHandle findByPath(const WindowTree& tree, WindowHandle topLevel, const std
 }
 
 std::optional<RememberedLook> readRememberedLook(const Profile& profile, const std::string& file,
-                                                std::string_view section)
+                                                 std::string_view section)
 {
     std::string values[4];
     for (int i = 0; i < 4; ++i)

@@ -35,7 +35,7 @@ struct RememberedLook {
 };
 // Nothing when the section lacks any of the four keys.
 std::optional<RememberedLook> readRememberedLook(const Profile& profile, const std::string& file,
-                                                std::string_view section);
+                                                 std::string_view section);
 void appendLookItems(ProfileItems& items, const RememberedLook& look);
 
 // The entry of one numbered section of the file; nothing for a missing section or one that lacks

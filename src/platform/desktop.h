@@ -18,8 +18,7 @@ inline constexpr std::uint32_t layered = 0x80000;
 inline constexpr std::uint32_t noActivate = 0x8000000;
 }  // namespace exstyle
 
-// A monitor as the system names it: its device (the model, which two alike monitors share) and
-// its rectangle.
+// A monitor: the system's name for its display device ("\\.\DISPLAY2") and its rectangle.
 struct MonitorDevice {
     std::string device;
     ScreenRect rect;

@@ -40,21 +40,6 @@ void CALLBACK onCallbackTimer(HWND, UINT, UINT_PTR id, DWORD)
     tick();
 }
 
-// The model of the monitor on a display output, as its device id names it ("MONITOR\DEL40B6\{...}\0001"
-// gives DEL40B6); the output's own name ("\\.\DISPLAY2") where it names no monitor.
-std::string monitorModel(const wchar_t* output)
-{
-    DISPLAY_DEVICEW monitor{};
-    monitor.cb = sizeof monitor;
-    if (EnumDisplayDevicesW(output, 0, &monitor, 0)) {
-        const std::wstring_view id = monitor.DeviceID;
-        const std::size_t first = id.find(L'\\');
-        const std::size_t second = first == id.npos ? id.npos : id.find(L'\\', first + 1);
-        if (second != id.npos && second > first + 1) return narrow(id.substr(first + 1, second - first - 1));
-    }
-    return narrow(output);
-}
-
 BOOL CALLBACK addMonitorDevice(HMONITOR monitor, HDC, LPRECT, LPARAM devices)
 {
     MONITORINFOEXW info{};
@@ -62,7 +47,7 @@ BOOL CALLBACK addMonitorDevice(HMONITOR monitor, HDC, LPRECT, LPARAM devices)
     if (GetMonitorInfoW(monitor, &info)) {
         const RECT& r = info.rcMonitor;
         reinterpret_cast<std::vector<MonitorDevice>*>(devices)->push_back(
-            {monitorModel(info.szDevice), {r.left, r.top, r.right, r.bottom}});
+            {narrow(info.szDevice), {r.left, r.top, r.right, r.bottom}});
     }
     return TRUE;
 }

@@ -179,7 +179,7 @@ std::vector<ScreenRect> FakeDesktop::monitors() const
 std::vector<MonitorDevice> FakeDesktop::monitorDevices() const
 {
     std::vector<MonitorDevice> all;
-    for (const ScreenRect& r : monitors()) all.push_back({"Default_Monitor", r});
+    for (const ScreenRect& r : monitors()) all.push_back({"\\\\.\\DISPLAY" + std::to_string(all.size() + 1), r});
     return all;
 }
 

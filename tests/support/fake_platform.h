@@ -180,7 +180,7 @@ struct FakeDesktop : Desktop {
     void setTopmost(WindowHandle w, bool on) override;
     Size screenSize() const override { return screen; }
     std::vector<ScreenRect> monitors() const override;
-    // Alike monitors, as Wine reports them.
+    // The monitors numbered in that order, as Wine names them.
     std::vector<MonitorDevice> monitorDevices() const override;
     std::uint32_t tickCount() const override { return ticks; }
     LocalTime localTime() const override { return now; }
