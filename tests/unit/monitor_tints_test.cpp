@@ -64,6 +64,12 @@ TEST_F(MonitorTints, RememberedCoveredToggledPlacedAgainAndForgotten)
     monitorsBecome({leftMonitor});
     EXPECT_EQ(tint().rect, leftMonitor);
 
+    // The schedule's share, outside its hours (it is noon): nothing shows.
+    putFile(paths::scheduleIni, "[Schedule]\nEnabled=0\nOn=20:00\nOff=07:00\nFade=0\nLatitude=0\nLongitude=0\n");
+    program.menuCommand(console::按时间表显示);
+    EXPECT_EQ(fp.desktop.layered.at(fp.tints.windows.begin()->first).alpha, 0);
+    program.menuCommand(console::按时间表显示);
+
     // A second start tints the monitor too.
     Tintora again{fp.platform};
     again.windowCreated(WindowId::startup);
