@@ -240,12 +240,17 @@ for round in $(seq "$rounds"); do
   echo "bare-hwm $(memory_mb "$bare_pid" VmHWM)"
   stop_program "$bare_pid"
 
-  say "idle and memory, round $round of $rounds: the opening screen without and with three remembered tints (2 x $idle_seconds s)"
+  say "idle and memory, round $round of $rounds: the opening screen without and with three remembered tints, then with a schedule (3 x $idle_seconds s)"
   rm -f "$remembered_ini"
   idle_at_opening opening 0
   write_ini "$remembered_ini" "[Window1]" "Program=notepad.exe" "Class=Notepad" "Levels=1" "Level1=0 Edit" \
     "A=190" "R=0" "G=128" "B=255"
   idle_at_opening remembered 3
+  # The same with a schedule enabled whose edges lie hours away: its one timer waits for them.
+  write_ini "$E2E_APP/Config/Schedule.ini" "[Schedule]" "Enabled=1" "On=$(date -d '+6 hours' +%H:%M)" \
+    "Off=$(date -d '+7 hours' +%H:%M)" "Fade=30" "Latitude=39.9" "Longitude=116.4"
+  idle_at_opening scheduled 3
+  rm -f "$E2E_APP/Config/Schedule.ini"
 
   say "idle, round $round of $rounds: locked, once the system has reported, without and with three remembered tints and following (2 x $idle_seconds s)"
   bench_config="$E2E_WORK/tintora_bench/Config"

@@ -134,6 +134,7 @@ wake-ups a second (the process's context switches), locked, console in front|wak
 idle CPU, console in front, following its window|idle-following|following off|idle-console|%|ratio|1.5
 idle CPU, opening screen, three remembered tints shown|idle-remembered|none|idle-opening|%|ratio|1.5
 idle CPU in process, locked, once the system has reported: three remembered tints and following|idle-reported-kept|none, following off|idle-reported-none|%|ratio|-
+idle CPU, opening screen, three remembered tints, a schedule enabled outside a fade|idle-scheduled|no schedule|idle-remembered|%|ratio|1.05
 steady memory (RSS), locked|rss|bare program, same windows, sliders, labels and button in the same fonts|bare-rss|MB|diff|4
 steady memory, opening screen, three remembered tints (their surfaces + 300 KB a tint)|rss-remembered|none|rss-opening|MB|diff|$tints_mb
 peak memory (VmHWM) after one screenshot per format|hwm|the same bare program|bare-hwm|MB|diff|-

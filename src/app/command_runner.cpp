@@ -5,6 +5,7 @@
 #include "design/texts.h"
 #include "overlay/overlay.h"
 #include "overlay/placement.h"
+#include "overlay/tint_schedule.h"
 #include "ui/console_shell.h"
 
 namespace tintora {
@@ -41,7 +42,8 @@ CommandAnswer carryOutLocked(App& app, const Command& command)
 CommandAnswer carryOutNow(App& app, const Command& command)
 {
     switch (command.kind) {
-        case CommandKind::toggle: toggleTints(app); return done;
+        case CommandKind::toggle: toggleTintsByHand(app); return done;
+        case CommandKind::schedule: return scheduleCommand(app, command.turnOn);
         case CommandKind::console: bringForward(app); return done;
         case CommandKind::tray:
             if (app.locked())

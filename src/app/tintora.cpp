@@ -10,10 +10,12 @@
 #include "overlay/overlay.h"
 #include "overlay/chart_follower.h"
 #include "overlay/placement.h"
+#include "overlay/monitor_tints.h"
 #include "overlay/remembered_tints.h"
 #include "overlay/smart_snap.h"
 #include "overlay/target_follower.h"
 #include "overlay/topmost_keeper.h"
+#include "overlay/tint_schedule.h"
 #include "ui/about.h"
 #include "ui/console_shell.h"
 #include "ui/startup.h"
@@ -61,6 +63,10 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::全局快捷键: toggleGlobalHotkeys(app); break;
         case console::记住此窗口的颜色: rememberLockedWindow(app); break;
         case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
+        case console::记住此显示器的颜色: rememberOverlayMonitor(app); break;
+        case console::忘记此显示器的颜色: forgetOverlayMonitor(app); break;
+        case console::按时间表显示:
+        case console::快捷菜单_按时间表显示: toggleSchedule(app); break;
         case console::打开截图文件夹:
             reportFailure(app, texts::folderNotOpened, openScreenshotFolder(p.shell, app.folders));
             break;
@@ -74,7 +80,7 @@ void consoleMenuCommand(App& app, console::Menu item)
                           clearScreenshotCounter(state.screenshots, p.menus, app.settings));
             break;
         case console::显示: bringForward(app); break;
-        case console::色调关开: toggleTints(app); break;
+        case console::色调关开: toggleTintsByHand(app); break;
         case console::开机时启动: toggleStartWithWindows(app); break;
         case console::退出: endTintora(app); break;
         default: break;
@@ -95,9 +101,13 @@ void Tintora::windowCreated(WindowId w)
 {
     if (w == WindowId::startup) {
         onStartupWindowCreated(app_);
+        loadSchedule(app_);
         loadRememberedEntries(app_);
-    } else
+        loadRememberedMonitors(app_);
+    } else {
         onConsoleCreated(app_);
+        onScheduleConsoleCreated(app_);
+    }
 }
 
 void Tintora::windowCloseRequested(WindowId w)
@@ -141,6 +151,7 @@ void Tintora::sliderChanged(ControlRef c)
         onAlphaSliderChanged(app_.platform, tint);
     else
         onColourSliderChanged(app_.platform, tint, c);
+    holdScheduleByHand(app_);
 }
 
 void Tintora::buttonClicked(ControlRef c)
@@ -160,7 +171,7 @@ void Tintora::trayEvent(WindowId w, TrayEvent event)
 void Tintora::hotkeyPressed(HotkeyAction action)
 {
     switch (action) {
-        case HotkeyAction::toggleTint: toggleTints(app_); break;
+        case HotkeyAction::toggleTint: toggleTintsByHand(app_); break;
         case HotkeyAction::stronger: stepOpacity(opacityHotkeyStep); break;
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot:
@@ -193,6 +204,12 @@ void Tintora::trayCreated(WindowId w)
     // The shell made its taskbar anew, above ours; every window hears it, the start-up window always.
     if (w == WindowId::startup) liftKeptWindows(app_);
 }
+
+void Tintora::timeChanged() { onScheduleTimeChanged(app_); }
+
+void Tintora::resumedFromSleep() { onScheduleTimeChanged(app_); }
+
+void Tintora::monitorsChanged() { placeMonitorTints(app_); }
 
 bool Tintora::commandReceived(const ReceivedCommand& command, const AnswerCommand& answer)
 {

@@ -26,6 +26,9 @@ public:
     void hotkeyPressed(HotkeyAction action) override;
     void trayCreated(WindowId w) override;
     void anotherStart() override;
+    void timeChanged() override;
+    void resumedFromSleep() override;
+    void monitorsChanged() override;
     bool commandReceived(const ReceivedCommand& command, const AnswerCommand& answer) override;
     // The command on the program's own command line, carried out once its start-up window exists.
     void commandGiven(const Command& command, const AnswerCommand& answer);

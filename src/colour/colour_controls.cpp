@@ -70,7 +70,7 @@ void onColourSliderChanged(Platform& p, Tint& tint, ControlRef slider)
 void setTintOpacity(Platform& p, Tint& tint, int alpha)
 {
     tint.alpha = clampToSlider(alpha);
-    setOverlayOpacity(p, tint.alpha);
+    setOverlayOpacity(p, tint.shownAlpha());
     showAlpha(p.controls, tint);
 }
 

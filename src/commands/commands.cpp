@@ -8,7 +8,7 @@
 namespace tintora {
 namespace {
 
-enum class Argument { none, number, colour, format };
+enum class Argument { none, number, colour, format, onOff };
 
 // What a command does when no Tintora runs: starts one that carries it out, is refused because it
 // acts on a locked tint, or is done (nothing to end, or answered by the parsing).
@@ -35,6 +35,7 @@ constexpr CommandRow commandRows[] = {
     {"/windowed", CommandKind::windowed, Argument::none, WithoutTintora::refuse, "", "非全屏化窗口"},
     {"/console", CommandKind::console, Argument::none, WithoutTintora::start, "", "显示控制台（锁定前：初始界面）"},
     {"/tray", CommandKind::tray, Argument::none, WithoutTintora::start, "", "隐藏到托盘（未运行时：在托盘中启动）"},
+    {"/schedule", CommandKind::schedule, Argument::onOff, WithoutTintora::start, "[on|off]", "按时间表显示开或关；不写时回答今天的开始、结束时间和是否开启"},
     {"/quit", CommandKind::quit, Argument::none, WithoutTintora::done, "", "退出 Tintora"},
     {"/?", CommandKind::usage, Argument::none, WithoutTintora::done, "", "显示此用法"},
 };
@@ -94,6 +95,9 @@ bool takeArgument(Command& command, Argument argument, std::string_view word)
             if (found != std::end(formatNames)) command.format = found->format;
             return found != std::end(formatNames);
         }
+        case Argument::onOff:
+            if (sameName(word, "on") || sameName(word, "off")) command.turnOn = sameName(word, "on");
+            return command.turnOn.has_value();
         case Argument::none: break;
     }
     return false;
@@ -125,6 +129,7 @@ std::string commandText(const Command& command)
     const auto number = [&](std::size_t i) { return std::to_string(command.values[i]); };
     if (command.kind == CommandKind::opacity) text += " " + number(0);
     if (command.kind == CommandKind::colour) text += " " + number(0) + "," + number(1) + "," + number(2);
+    if (command.turnOn) text += *command.turnOn ? " on" : " off";
     if (command.format)
         text += " " + std::string(std::ranges::find(formatNames, *command.format, &FormatName::format)->name);
     return text;

@@ -26,6 +26,7 @@ enum class CommandKind {
     windowed,
     console,
     tray,
+    schedule,
     quit,
     usage,
 };
@@ -36,6 +37,8 @@ struct Command {
     std::array<int, 3> values{};
     // /shot: the format asked for, or the last one chosen.
     std::optional<ImageFormat> format;
+    // /schedule: on or off, or nothing to ask how it stands.
+    std::optional<bool> turnOn;
     friend bool operator==(const Command&, const Command&) = default;
 };
 

@@ -129,6 +129,27 @@ struct RememberedState {
     std::optional<std::uint32_t> lastRememberedScan;
 };
 
+// Monitor tints (overlay/monitor_tints.cpp): the monitors of Remembered.ini, and a tint over each
+// one connected (no target; it covers the monitor; its slot the entry's).
+struct MonitorTintsState {
+    std::vector<RememberedMonitor> rememberedMonitors;
+    std::vector<RememberedTint> monitorTints;
+};
+
+// The schedule (overlay/tint_schedule.cpp): Schedule.ini's values, whether it is on (the menu
+// items' check mark), the share of their A the tints show now, the clock set to the next change,
+// the edge a change by hand holds until, what is still to be told of the file, and the sun's kind
+// of day last told.
+struct ScheduleState {
+    Schedule schedule;
+    bool enabled = false;
+    ScheduleShare share;
+    Clock clock;
+    std::optional<std::int64_t> heldUntil;
+    std::string scheduleProblems;
+    SunDay toldSun = SunDay::normal;
+};
+
 // Failures of writes the user did not ask for (core/notice.cpp): each is told once.
 struct NoticeState {
     std::set<std::string> toldFailures;
@@ -144,6 +165,8 @@ struct AppState {
     ScreenshotState screenshots;
     HotkeysState hotkeys;
     RememberedState remembered;
+    MonitorTintsState monitorTints;
+    ScheduleState schedule;
     NoticeState notices;
 };
 

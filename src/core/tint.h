@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/types.h"
+#include "schedule/schedule.h"
 
 namespace tintora {
 
@@ -17,6 +18,9 @@ struct Tint {
     // A remembered tint's own; the overlay's are the console's sliders.
     Colour colour = 0;
     int alpha = 0;
+    // The part of its A the schedule lets it show now; the whole of it without a schedule.
+    ScheduleShare shown;
+    int shownAlpha() const { return shown.of(alpha); }
     // Whether the tint follows its target: moves and sizes with it, hides while it is hidden.
     bool following = false;
     // The target's window rectangle at the last look, the rectangle the tint was last put on,
@@ -50,6 +54,17 @@ struct WindowIdentity {
 struct RememberedEntry {
     int slot = 0;
     WindowIdentity identity;
+    Colour colour = 0;
+    int alpha = 0;
+};
+
+// A monitor whose colour the user asked to remember, kept in one numbered section: the system's
+// name for its display device, and where its top-left corner was, which tells apart monitors that
+// the system gives one name.
+struct RememberedMonitor {
+    int slot = 0;
+    std::string device;
+    Point place;
     Colour colour = 0;
     int alpha = 0;
 };

@@ -108,6 +108,10 @@ constexpr MenuDesign consoleMenu[] = {
     {menuSeparator, 1, "-", none, false, true},
     {console::记住此窗口的颜色, 1, "记住此窗口的颜色", shift(vk::f(6)), true, true},
     {console::忘记此窗口的颜色, 1, "忘记此窗口的颜色", shift(vk::f(7)), true, true},
+    {console::记住此显示器的颜色, 1, "记住此显示器的颜色", ctrlShift(vk::f(6)), true, true},
+    {console::忘记此显示器的颜色, 1, "忘记此显示器的颜色", ctrlShift(vk::f(7)), true, true},
+    {menuSeparator, 1, "-", none, false, true},
+    {console::按时间表显示, 1, "按时间表显示", none, false, true},
     {console::截图, 0, "截图", none, false, true},
     {console::打开截图文件夹, 1, "打开截图文件夹", shift(vk::f(5)), false, true},
     {menuSeparator, 1, "-", none, false, true},
@@ -127,6 +131,7 @@ constexpr MenuDesign consoleMenu[] = {
     {console::显示, 1, "显示", none, false, true},
     {console::色调关开, 1, "色调关/开", none, false, true},
     {console::开机时启动, 1, "开机时启动", none, false, true},
+    {console::快捷菜单_按时间表显示, 1, "按时间表显示", none, false, true},
     {menuSeparator, 1, "-", none, false, true},
     {console::退出, 1, "退出", none, false, true},
 };

@@ -21,6 +21,7 @@ inline constexpr const char* trayUnavailable = "无法添加托盘图标，控�
 inline constexpr const char* autostartNotChanged = "无法更改开机时启动：";
 inline constexpr const char* targetNotIdentified = "无法识别锁定的窗口（它可能已关闭），颜色未记住或忘记。";
 inline constexpr const char* rememberedFull = "已记住 32 个窗口的颜色，请先忘记其中一个。";
+inline constexpr const char* monitorsFull = "已记住 16 个显示器的颜色，请先忘记其中一个。";
 inline constexpr const char* counterFull = "截图次数已达上限，请先清空截图次数统计。";
 inline constexpr const char* hotkeysNotUsable = "以下全局快捷键无法使用：";
 inline constexpr const char* hotkeyHeld = " 已被其他程序占用";
@@ -28,6 +29,18 @@ inline constexpr const char* hotkeyNotCombination = " 不是按键组合";
 // "Console=Ctrl+Alt+Home 与 Toggle 重复": the combination is already given for Toggle.
 inline constexpr const char* hotkeyGivenTwice = " 与 ";
 inline constexpr const char* hotkeyGivenTwiceEnd = " 重复";
+
+// The schedule: a key of Schedule.ini missing or out of range ("Schedule.ini 中 Fade 缺失或超出范围，
+// 已使用默认值 30"), a day without sunset or sunrise, and the answer of /schedule.
+inline constexpr const char* scheduleKeyPrefix = "Schedule.ini 中 ";
+inline constexpr const char* scheduleKeyDefault = " 缺失或超出范围，已使用默认值 ";
+inline constexpr const char* polarNightToday = "今天太阳不升起：按时间表全天显示色调。";
+inline constexpr const char* midnightSunToday = "今天太阳不落下：按时间表全天不显示色调。";
+inline constexpr const char* scheduleStateOn = "按时间表显示：开";
+inline constexpr const char* scheduleStateOff = "按时间表显示：关";
+inline constexpr const char* scheduleToday = "；今天 ";
+inline constexpr const char* scheduleAllDayOn = "；今天全天显示（太阳不升起）";
+inline constexpr const char* scheduleAllDayOff = "；今天全天不显示（太阳不落下）";
 
 // Commands from the command line: the usage's title and closing lines, and the answers.
 inline constexpr const char* usageTitle = "用法：tintora.exe [命令]";

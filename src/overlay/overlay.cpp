@@ -1,5 +1,6 @@
 #include "overlay/overlay.h"
 
+#include "overlay/monitor_tints.h"
 #include "overlay/remembered_tints.h"
 #include "overlay/topmost_keeper.h"
 
@@ -26,7 +27,7 @@ void applyOverlayTransparency(Platform& p, const Tint& tint)
 {
     const WindowHandle overlay = p.windows.handle(WindowId::startup);
     p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
-    setOverlayOpacity(p, tint.alpha);
+    setOverlayOpacity(p, tint.shownAlpha());
 }
 
 void showOverlay(App& app)
@@ -49,6 +50,7 @@ void toggleTints(App& app)
     OverlayState& overlay = app.state.overlay;
     overlay.tintsHidden = !overlay.tintsHidden;
     showRememberedTints(app, !overlay.tintsHidden);
+    placeMonitorTints(app);
     // Before the lock the start-up window is the opening screen, not a tint.
     if (!app.locked()) return;
     if (overlay.tintsHidden)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "overlay/monitor_tints.h"
 #include "overlay/overlay.h"
 #include "overlay/target_follower.h"
 
@@ -48,6 +49,7 @@ void goFullScreen(App& app)
         p.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});
     p.windows.move(WindowId::startup, geometryOf(m));
     placement.overlayMode = OverlayMode::fullScreen;
+    placeMonitorTints(app);
 }
 
 void startWindowed(PlacementState& placement) { placement.overlayMode = OverlayMode::windowed; }
@@ -61,6 +63,14 @@ void goWindowed(App& app)
     p.menus.setChecked(console::非全屏化窗口, true);
     placement.overlayMode = OverlayMode::windowed;
     if (!placeOverlayOnTarget(app)) p.windows.move(WindowId::startup, placement.savedOverlayGeometry);
+    placeMonitorTints(app);
+}
+
+std::optional<ScreenRect> fullScreenMonitor(const App& app)
+{
+    if (app.state.placement.overlayMode != OverlayMode::fullScreen) return std::nullopt;
+    const Geometry g = app.platform.windows.geometry(WindowId::startup);
+    return ScreenRect{g.left, g.top, g.left + g.width, g.top + g.height};
 }
 
 }  // namespace tintora

@@ -1,5 +1,7 @@
 #pragma once
 // Where the overlay lies after the lock: the locked rectangle or the whole screen.
+#include <optional>
+
 #include "core/app.h"
 
 namespace tintora {
@@ -11,5 +13,7 @@ void goFullScreen(App& app);
 // The console's creation: the overlay lies where the lock put it.
 void startWindowed(PlacementState& placement);
 void goWindowed(App& app);
+// The monitor the full-screen overlay covers; nothing in windowed mode and before the lock.
+std::optional<ScreenRect> fullScreenMonitor(const App& app);
 
 }  // namespace tintora

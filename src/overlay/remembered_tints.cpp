@@ -6,6 +6,7 @@
 #include "core/notice.h"
 #include "design/texts.h"
 #include "overlay/tint_following.h"
+#include "overlay/tint_schedule.h"
 #include "overlay/topmost_keeper.h"
 #include "overlay/window_identity.h"
 
@@ -130,10 +131,11 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
               .topLevel = topLevel,
               .colour = entry.colour,
               .alpha = entry.alpha,
+              .shown = scheduledShare(app),
               .following = true,
               .followedRect = rect,
               .covered = coveredRect(p.desktop, target, target == topLevel).value_or(*rect)};
-    const WindowHandle window = p.tints.open(tint.colour, tint.alpha);
+    const WindowHandle window = p.tints.open(tint.colour, tint.shownAlpha());
     if (window == 0) return;
     if (!app.state.overlay.tintsHidden) p.tints.place(window, tint.covered);
     watchTarget(p.desktop, tint, [&app, target] { onRememberedTargetChanged(app, target); });

@@ -44,6 +44,7 @@ KeptWindows keptWindows(const App& app)
 {
     const Windows& windows = app.platform.windows;
     KeptWindows kept{{}, app.locked() ? windows.handle(WindowId::startup) : 0, windows.handle(WindowId::console)};
+    for (const RememberedTint& t : app.state.monitorTints.monitorTints) kept.tints.push_back(t.window);
     for (const RememberedTint& t : app.state.remembered.rememberedTints) kept.tints.push_back(t.window);
     return kept;
 }

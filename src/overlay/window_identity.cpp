@@ -20,6 +20,9 @@ std::string levelKey(std::size_t level) { return "Level" + std::to_string(level)
 
 int component(std::string_view text) { return std::clamp(textToInt(text), 0, 255); }
 
+// The keys every remembered section ends with, in file order.
+constexpr const char* lookKeys[4] = {"A", "R", "G", "B"};
+
 }  // namespace
 
 std::string lastingClassName(std::string_view className)
@@ -87,6 +90,23 @@ WindowHandle findByPath(const WindowTree& tree, WindowHandle topLevel, const std
     return w;
 }
 
+std::optional<RememberedLook> readRememberedLook(const Profile& profile, const std::string& file,
+                                                 std::string_view section)
+{
+    std::string values[4];
+    for (int i = 0; i < 4; ++i)
+        if ((values[i] = profile.read(file, section, lookKeys[i])).empty()) return std::nullopt;
+    return RememberedLook{rgb(component(values[1]), component(values[2]), component(values[3])), component(values[0])};
+}
+
+void appendLookItems(ProfileItems& items, const RememberedLook& look)
+{
+    const Colour c = look.colour;
+    const int values[4] = {look.alpha, static_cast<int>(c & 0xFF), static_cast<int>(c >> 8 & 0xFF),
+                           static_cast<int>(c >> 16 & 0xFF)};
+    for (int i = 0; i < 4; ++i) items.emplace_back(lookKeys[i], std::to_string(values[i]));
+}
+
 // [WindowN] Program=, Class=, Levels=, LevelK="rank class" from the top-level window down, A R G B.
 std::optional<RememberedEntry> readRememberedEntry(const Profile& profile, const std::string& file, int slot)
 {
@@ -107,9 +127,10 @@ std::optional<RememberedEntry> readRememberedEntry(const Profile& profile, const
         if (space == std::string::npos || space + 1 == text.size()) return std::nullopt;
         entry.identity.path.push_back({text.substr(space + 1), std::max(textToInt(text.substr(0, space)), 0)});
     }
-    entry.colour = rgb(component(item("R")), component(item("G")), component(item("B")));
-    entry.alpha = component(item("A"));
-    if (!complete) return std::nullopt;
+    const auto look = readRememberedLook(profile, file, section);
+    if (!complete || !look) return std::nullopt;
+    entry.colour = look->colour;
+    entry.alpha = look->alpha;
     return entry;
 }
 
@@ -121,11 +142,7 @@ Outcome writeRememberedEntry(Profile& profile, const std::string& file, const Re
         const WindowStep& step = id.path[level - 1];
         items.emplace_back(levelKey(level), std::to_string(step.rank) + " " + step.className);
     }
-    const Colour c = entry.colour;
-    items.insert(items.end(), {{"A", std::to_string(entry.alpha)},
-                               {"R", std::to_string(c & 0xFF)},
-                               {"G", std::to_string(c >> 8 & 0xFF)},
-                               {"B", std::to_string(c >> 16 & 0xFF)}});
+    appendLookItems(items, {entry.colour, entry.alpha});
     return namingFile(file, profile.writeSection(file, sectionOf(entry.slot), items));
 }
 

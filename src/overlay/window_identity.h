@@ -28,6 +28,16 @@ std::optional<WindowIdentity> identify(const WindowTree& tree, WindowHandle targ
 // The window at the end of the path below a top-level window; 0 when there is none.
 WindowHandle findByPath(const WindowTree& tree, WindowHandle topLevel, const std::vector<WindowStep>& path);
 
+// The colour and opacity a remembered window's or monitor's section ends with (keys A, R, G, B).
+struct RememberedLook {
+    Colour colour = 0;
+    int alpha = 0;
+};
+// Nothing when the section lacks any of the four keys.
+std::optional<RememberedLook> readRememberedLook(const Profile& profile, const std::string& file,
+                                                 std::string_view section);
+void appendLookItems(ProfileItems& items, const RememberedLook& look);
+
 // The entry of one numbered section of the file; nothing for a missing section or one that lacks
 // any of its keys.
 std::optional<RememberedEntry> readRememberedEntry(const Profile& profile, const std::string& file, int slot);

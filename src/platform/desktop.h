@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/types.h"
@@ -16,6 +17,12 @@ inline constexpr std::uint32_t toolWindow = 0x80;
 inline constexpr std::uint32_t layered = 0x80000;
 inline constexpr std::uint32_t noActivate = 0x8000000;
 }  // namespace exstyle
+
+// A monitor: the system's name for its display device ("\\.\DISPLAY2") and its rectangle.
+struct MonitorDevice {
+    std::string device;
+    ScreenRect rect;
+};
 
 class Desktop {
 public:
@@ -62,7 +69,11 @@ public:
     // Every monitor's rectangle, at least one; the primary's starts at 0, 0, the others may lie at
     // negative coordinates.
     virtual std::vector<ScreenRect> monitors() const = 0;
+    // The same monitors with their devices.
+    virtual std::vector<MonitorDevice> monitorDevices() const = 0;
     virtual std::uint32_t tickCount() const = 0;
+    // The local clock's time now, and its offset from UTC (daylight saving time included).
+    virtual LocalTime localTime() const = 0;
     // Lets the events the window system has already sent change the focus and activation, without
     // dispatching any message.
     virtual void takeWindowSystemEvents() = 0;

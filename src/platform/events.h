@@ -64,6 +64,12 @@ public:
     virtual void trayCreated(WindowId w) = 0;
     // The program was started again while it runs; the later start has ended.
     virtual void anotherStart() = 0;
+    // The system's time or time zone changed (daylight saving time too).
+    virtual void timeChanged() = 0;
+    // The machine woke from sleep.
+    virtual void resumedFromSleep() = 0;
+    // The monitors changed: resolution, arrangement, DPI, one plugged in or out.
+    virtual void monitorsChanged() = 0;
     // A later start gave a command; answer is called once, before the program may end. False when
     // the message is refused: nothing is carried out and nothing answered.
     virtual bool commandReceived(const ReceivedCommand& command, const AnswerCommand& answer) = 0;

@@ -58,6 +58,13 @@ constexpr Geometry geometryOf(const ScreenRect& r) { return {r.left, r.top, r.ri
 // A colour packed R | G << 8 | B << 16.
 using Colour = std::uint32_t;
 
+// A local moment: milliseconds since 1970-01-01 00:00 on the local clock, and how far that clock
+// is ahead of UTC.
+struct LocalTime {
+    std::int64_t ms = 0;
+    int utcOffsetMinutes = 0;
+};
+
 constexpr Colour rgb(int r, int g, int b)
 {
     return static_cast<Colour>((r & 0xFF) | (g & 0xFF) << 8 | (b & 0xFF) << 16);

@@ -8,6 +8,7 @@
 #include "colour/colour_controls.h"
 #include "design/design.h"
 #include "overlay/placement.h"
+#include "overlay/monitor_tints.h"
 #include "overlay/remembered_tints.h"
 #include "overlay/target_follower.h"
 #include "design/texts.h"
@@ -317,6 +318,7 @@ void endTintora(App& app)
     p.tray.removeIcon(WindowId::console);
     p.tray.removeIcon(WindowId::startup);
     closeRememberedTints(app);
+    closeMonitorTints(app);
     p.process.exit(exitcode::done);
 }
 

@@ -9,6 +9,7 @@
 #include "win32/error.h"
 #include "win32/hit_test.h"
 #include "win32/system.h"
+#include "win32/text.h"
 
 namespace tintora::win32 {
 namespace {
@@ -37,6 +38,18 @@ void CALLBACK onCallbackTimer(HWND, UINT, UINT_PTR id, DWORD)
     if (found == timerTicks().end()) return;
     const std::function<void()> tick = *found->second;  // the tick may kill its own timer
     tick();
+}
+
+BOOL CALLBACK addMonitorDevice(HMONITOR monitor, HDC, LPRECT, LPARAM devices)
+{
+    MONITORINFOEXW info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcMonitor;
+        reinterpret_cast<std::vector<MonitorDevice>*>(devices)->push_back(
+            {narrow(info.szDevice), {r.left, r.top, r.right, r.bottom}});
+    }
+    return TRUE;
 }
 
 }  // namespace
@@ -160,7 +173,31 @@ std::vector<ScreenRect> Win32Desktop::monitors() const
     return rects;
 }
 
+std::vector<MonitorDevice> Win32Desktop::monitorDevices() const
+{
+    std::vector<MonitorDevice> devices;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitorDevice, reinterpret_cast<LPARAM>(&devices));
+    return devices;
+}
+
 std::uint32_t Win32Desktop::tickCount() const { return GetTickCount(); }
+
+LocalTime Win32Desktop::localTime() const
+{
+    // File times count 100 ns since 1601; the local one has the time zone's present bias.
+    constexpr std::int64_t msFrom1601To1970 = 11644473600000;
+    const auto ms = [](const FILETIME& f) {
+        return static_cast<std::int64_t>((static_cast<std::uint64_t>(f.dwHighDateTime) << 32 | f.dwLowDateTime) /
+                                         10000) -
+               msFrom1601To1970;
+    };
+    FILETIME utc{};
+    FILETIME local{};
+    GetSystemTimeAsFileTime(&utc);
+    FileTimeToLocalFileTime(&utc, &local);
+    const std::int64_t offset = ms(local) - ms(utc);
+    return {ms(local), static_cast<int>((offset + (offset >= 0 ? 30000 : -30000)) / 60000)};
+}
 
 // Waiting with no time lets Wine's driver take its X events (a focus lost through a move off the
 // screen, for one); on Windows it returns at once.

@@ -37,7 +37,9 @@ public:
     std::vector<WindowHandle> windowsAbove(WindowHandle w) const override;
     Size screenSize() const override;
     std::vector<ScreenRect> monitors() const override;
+    std::vector<MonitorDevice> monitorDevices() const override;
     std::uint32_t tickCount() const override;
+    LocalTime localTime() const override;
     void takeWindowSystemEvents() override;
     void processPendingEvents() override;
     CallbackTimer startCallbackTimer(int milliseconds, std::function<void()> tick) override;

@@ -192,7 +192,11 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
             const LRESULT hit = DefWindowProcW(hwnd, message, wParam, lParam);
             return w.freeDrag && hit == HTCLIENT ? HTCAPTION : hit;
         }
-        case WM_DPICHANGED: onDpiChanged(w, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(w, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            // The DPI of the window's monitor may have changed, and with it the monitors' arrangement.
+            sink().monitorsChanged();
+            return 0;
         case WM_ENTERSIZEMOVE: w.dragging = true; break;
         case WM_EXITSIZEMOVE: w.dragging = false; break;
         case WM_SETCURSOR:
@@ -205,6 +209,17 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COPYDATA:
             return receiveCommand(sink(), hwnd, reinterpret_cast<HWND>(wParam),
                                   *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        // Broadcast to every top-level window: the start-up window, which lives as long as the program,
+        // tells.
+        case WM_TIMECHANGE:
+            if (w.id == WindowId::startup) sink().timeChanged();
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (w.id == WindowId::startup) sink().monitorsChanged();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (w.id == WindowId::startup && wParam == PBT_APMRESUMEAUTOMATIC) sink().resumedFromSleep();
+            return TRUE;
         case WM_HOTKEY:
             if (const auto action = Win32Hotkeys::actionOf(wParam)) sink().hotkeyPressed(*action);
             return 0;

@@ -176,6 +176,13 @@ std::vector<ScreenRect> FakeDesktop::monitors() const
     return all;
 }
 
+std::vector<MonitorDevice> FakeDesktop::monitorDevices() const
+{
+    std::vector<MonitorDevice> all;
+    for (const ScreenRect& r : monitors()) all.push_back({"\\\\.\\DISPLAY" + std::to_string(all.size() + 1), r});
+    return all;
+}
+
 WindowHandle FakeDesktop::topLevelWindow(WindowHandle w) const
 {
     auto it = topLevels.find(w);

@@ -183,7 +183,10 @@ struct FakeDesktop : Desktop {
     void raise(WindowHandle w);
     Size screenSize() const override { return screen; }
     std::vector<ScreenRect> monitors() const override;
+    // The monitors numbered in that order, as Wine names them.
+    std::vector<MonitorDevice> monitorDevices() const override;
     std::uint32_t tickCount() const override { return ticks; }
+    LocalTime localTime() const override { return now; }
     void takeWindowSystemEvents() override {}
     void processPendingEvents() override;
     CallbackTimer startCallbackTimer(int ms, std::function<void()> tick) override;
@@ -247,6 +250,8 @@ struct FakeDesktop : Desktop {
     // Monitors besides the primary, which has the screen's size at 0, 0.
     std::vector<ScreenRect> otherMonitors;
     std::uint32_t ticks = 12345;
+    // The local clock: 2025-03-01 12:00 at UTC+1.
+    LocalTime now{1740830400000, 60};
     int pendingEventRuns = 0;
     std::function<void()> onProcessPendingEvents;
     std::map<unsigned, CallbackTimer> callbackTimers;

@@ -58,6 +58,9 @@ struct RecordingSink final : EventSink {
     void hotkeyPressed(HotkeyAction action) override { hotkeys.push_back(action); }
     void trayCreated(WindowId w) override { trayCreations.push_back(w); }
     void anotherStart() override {}
+    void timeChanged() override {}
+    void resumedFromSleep() override {}
+    void monitorsChanged() override {}
     bool commandReceived(const ReceivedCommand& command, const AnswerCommand& answer) override
     {
         commandsReceived.emplace_back(command.bytes);

@@ -2,6 +2,8 @@
 # On two monitors, the larger one left of the primary at negative coordinates: smart snap onto a
 # notepad wider than the primary monitor, the tint up to its far corner, a PNG screenshot of it
 # that does not show the console, tray mode off every monitor, and full screen on that monitor.
+# That monitor's colour remembered (Ctrl+Shift+F6): screenshots show its tint under the overlay,
+# and after a restart its tint covers exactly that monitor, and nothing of the primary.
 source "$(dirname "$0")/../lib.sh"
 
 read -r m_left m_top m_right m_bottom _ <<<"$(probe monitors | awk -F'\t' '$2 == "-"')"
@@ -51,6 +53,23 @@ wait_until 10 "a full-screen overlay on the second monitor" startup_rect_is "$m_
 wait_until 10 "the tint in the monitor's far corner" blue_at $((m_left + 5)) $((m_bottom - 5))
 primary_spot="$(pixel $((TINTORA_SCREEN_WIDTH - 5)) $((TINTORA_SCREEN_HEIGHT - 5)))"
 ! blue "$primary_spot" || fail "the tint reaches the primary monitor: $primary_spot"
+remembered="$E2E_APP/Config/Remembered.ini"
+press_console ctrl+shift+F6
+wait_until 10 "the monitor in Remembered.ini" ini_is "$remembered" Monitor1 Place "$m_left,$m_top"
 press_console shift+F11
 wait_until 10 "the overlay back on the locked rectangle" startup_rect_is "$EDIT_LEFT $EDIT_TOP $EDIT_RIGHT $EDIT_BOTTOM"
+press_console shift+F4
+wait_until 15 "2.png" test -s "$E2E_APP/Images/2.png"
+got="$(file_pixel "$E2E_APP/Images/2.png" $((far_x - EDIT_LEFT)) $((far_y - EDIT_TOP)))"
+close_to "$got" "$(pixel $far_x $far_y)" 8 || fail "2.png lacks the monitor's tint under the overlay: $got"
+
+kill "$TINTORA_PID"
+no_tintora() { ! has_window Tintorav2.0; }
+wait_until 10 "Tintora gone" no_tintora
+start_tintora
+tints_cover() { [ "$(probe windows | awk -F'\t' '$2 == "TintoraTint"' | cut -f4 | paste -sd,)" = "$1" ]; }
+wait_until 10 "one tint over exactly the second monitor" tints_cover "$m_left $m_top $m_right $m_bottom"
+wait_until 10 "the second monitor tinted" blue_at $((m_left + 5)) $((m_bottom - 5))
+primary_spot="$(pixel $((TINTORA_SCREEN_WIDTH - 5)) $((TINTORA_SCREEN_HEIGHT - 5)))"
+! blue "$primary_spot" || fail "a tint on the primary monitor after the restart: $primary_spot"
 pass
