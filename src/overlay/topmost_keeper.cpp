@@ -65,12 +65,12 @@ int keeperCheckInterval(const KeeperState& keeper)
 }
 
 // The keeper checks while it is started (the console, or the opening screen in the tray) or a
-// remembered tint is kept on top.
+// remembered window's or monitor's tint is kept on top.
 void keepKeeperClock(App& app)
 {
     app.state.keeper.clock.runWhile(
         app.platform.desktop, [&app] { return keeperCheckInterval(app.state.keeper); },
-        [&app] { return app.state.keeper.started || !app.state.remembered.rememberedTints.empty(); },
+        [&app] { return app.state.keeper.started || !keptWindows(app).tints.empty(); },
         [&app] { keepAppWindowsOnTop(app); },
         [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
 }
