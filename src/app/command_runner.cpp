@@ -12,7 +12,7 @@ namespace {
 
 const CommandAnswer done{exitcode::done, {}};
 
-CommandAnswer notNow(const char* reason) { return {exitcode::notNow, reason}; }
+CommandAnswer notNow(std::string_view reason) { return {exitcode::notNow, std::string(reason)}; }
 
 // The commands that act on the locked tint, through its owner as the sliders and hotkeys do.
 CommandAnswer carryOutLocked(App& app, const Command& command)

@@ -4,6 +4,7 @@
 
 #include "app/tintora.h"
 #include "commands/commands.h"
+#include "ui/language.h"
 #include "win32/command_line.h"
 #include "win32/real_platform.h"
 #include "win32/single_instance.h"
@@ -15,6 +16,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     const std::vector<std::string> words = win32::commandLineWords();
     std::optional<Command> command;
     if (!words.empty()) {
+        win32::Win32Profile profile;
+        win32::Win32FileSystem files;
+        win32::Win32Process process;
+        loadLanguage(profile, files, process);
         // A line not understood sends nothing and starts nothing.
         const ParsedCommand parsed = parseCommand(words);
         if (const auto* refusal = std::get_if<CommandAnswer>(&parsed)) {

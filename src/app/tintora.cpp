@@ -12,6 +12,7 @@
 #include "overlay/target_follower.h"
 #include "ui/about.h"
 #include "ui/console_shell.h"
+#include "ui/language.h"
 #include "ui/startup.h"
 
 namespace tintora {
@@ -61,6 +62,7 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::色调关开: toggleTints(app); break;
         case console::开机时启动: toggleStartWithWindows(p.autostart); break;
         case console::退出: endTintora(p); break;
+        case console::语言: switchLanguage(app); break;
         default: break;
     }
 }
@@ -73,6 +75,7 @@ void Tintora::start()
 {
     app_.platform.process.setCurrentDirectory(app_.folders.program);
     chooseDataFolder(app_.platform.files, app_.platform.process, app_.folders);
+    loadLanguage(app_.settings);
 }
 
 void Tintora::windowCreated(WindowId w)

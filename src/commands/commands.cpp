@@ -15,23 +15,23 @@ struct CommandRow {
     CommandKind kind;
     Argument argument;
     std::string_view syntax;  // the argument as the usage shows it
-    const char* description;
+    Text description;
 };
 
 // clang-format off
 constexpr CommandRow commandRows[] = {
-    {"/toggle", CommandKind::toggle, Argument::none, "", "色调关/开（锁定前：只切换记住的色调）"},
-    {"/opacity", CommandKind::opacity, Argument::number, "N", "A 设为 N（0–255），如同移动 A 滑块"},
-    {"/stronger", CommandKind::stronger, Argument::none, "", "A 加 16"},
-    {"/weaker", CommandKind::weaker, Argument::none, "", "A 减 16"},
-    {"/colour", CommandKind::colour, Argument::colour, "R,G,B", "R、G、B 设为给定值（各 0–255），如同移动滑块"},
-    {"/shot", CommandKind::shot, Argument::format, "[bmp|jpeg|gif|png]", "以该格式截图（不写格式时用上次选择的格式）"},
-    {"/fullscreen", CommandKind::fullScreen, Argument::none, "", "全屏化窗口"},
-    {"/windowed", CommandKind::windowed, Argument::none, "", "非全屏化窗口"},
-    {"/console", CommandKind::console, Argument::none, "", "显示控制台（锁定前：初始界面）"},
-    {"/tray", CommandKind::tray, Argument::none, "", "隐藏到托盘（未运行时：在托盘中启动）"},
-    {"/quit", CommandKind::quit, Argument::none, "", "退出 Tintora"},
-    {"/?", CommandKind::usage, Argument::none, "", "显示此用法"},
+    {"/toggle", CommandKind::toggle, Argument::none, "", texts::usageToggle},
+    {"/opacity", CommandKind::opacity, Argument::number, "N", texts::usageOpacity},
+    {"/stronger", CommandKind::stronger, Argument::none, "", texts::usageStronger},
+    {"/weaker", CommandKind::weaker, Argument::none, "", texts::usageWeaker},
+    {"/colour", CommandKind::colour, Argument::colour, "R,G,B", texts::usageColour},
+    {"/shot", CommandKind::shot, Argument::format, "[bmp|jpeg|gif|png]", texts::usageShot},
+    {"/fullscreen", CommandKind::fullScreen, Argument::none, "", texts::usageFullScreen},
+    {"/windowed", CommandKind::windowed, Argument::none, "", texts::usageWindowed},
+    {"/console", CommandKind::console, Argument::none, "", texts::usageConsole},
+    {"/tray", CommandKind::tray, Argument::none, "", texts::usageTray},
+    {"/quit", CommandKind::quit, Argument::none, "", texts::usageQuit},
+    {"/?", CommandKind::usage, Argument::none, "", texts::usageUsage},
 };
 // clang-format on
 
@@ -139,7 +139,7 @@ std::vector<std::string> splitWords(std::string_view text)
 std::string usageText()
 {
     constexpr std::size_t column = 28;
-    std::string text = texts::usageTitle;
+    std::string text(texts::usageTitle);
     for (const CommandRow& row : commandRows) {
         std::string line = "  " + std::string(row.name);
         if (!row.syntax.empty()) line += " " + std::string(row.syntax);

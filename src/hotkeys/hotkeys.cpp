@@ -15,7 +15,7 @@ struct HotkeyRow {
     HotkeyAction action;
     SettingsItem item;
     std::string_view defaultKeys;
-    const char* caption;  // what it does, in the help
+    Text caption;  // what it does, in the help
 };
 
 constexpr std::string_view section = "Hotkeys";
@@ -26,12 +26,12 @@ constexpr std::string_view hotkeysOnText = "1";
 // that type nothing; Ctrl+Alt+F-keys switch virtual terminals under X, so the F-key takes Shift too.
 // clang-format off
 constexpr HotkeyRow hotkeyRows[] = {
-    {HotkeyAction::toggleTint, {paths::hotkeysIni, section, "Toggle"}, "Ctrl+Alt+Insert", "色调关/开"},
-    {HotkeyAction::stronger, {paths::hotkeysIni, section, "Stronger"}, "Ctrl+Alt+PageUp", "色彩修正强度 +16"},
-    {HotkeyAction::weaker, {paths::hotkeysIni, section, "Weaker"}, "Ctrl+Alt+PageDown", "色彩修正强度 -16"},
-    {HotkeyAction::screenshot, {paths::hotkeysIni, section, "Screenshot"}, "Ctrl+Alt+End", "截图（上次选择的格式）"},
-    {HotkeyAction::fullScreen, {paths::hotkeysIni, section, "FullScreen"}, "Ctrl+Alt+Shift+F11", "全屏化窗口/非全屏化窗口"},
-    {HotkeyAction::console, {paths::hotkeysIni, section, "Console"}, "Ctrl+Alt+Home", "显示控制台"},
+    {HotkeyAction::toggleTint, {paths::hotkeysIni, section, "Toggle"}, "Ctrl+Alt+Insert", texts::hotkeyToggle},
+    {HotkeyAction::stronger, {paths::hotkeysIni, section, "Stronger"}, "Ctrl+Alt+PageUp", texts::hotkeyStronger},
+    {HotkeyAction::weaker, {paths::hotkeysIni, section, "Weaker"}, "Ctrl+Alt+PageDown", texts::hotkeyWeaker},
+    {HotkeyAction::screenshot, {paths::hotkeysIni, section, "Screenshot"}, "Ctrl+Alt+End", texts::hotkeyScreenshot},
+    {HotkeyAction::fullScreen, {paths::hotkeysIni, section, "FullScreen"}, "Ctrl+Alt+Shift+F11", texts::hotkeyFullScreen},
+    {HotkeyAction::console, {paths::hotkeysIni, section, "Console"}, "Ctrl+Alt+Home", texts::hotkeyConsole},
 };
 // clang-format on
 
@@ -123,7 +123,7 @@ std::string hotkeysHelpText(const HotkeysState& state)
     std::string text;
     for (const HotkeyRow& row : hotkeyRows)
         if (const auto& keys = state.hotkeysInForce[indexOf(row.action)])
-            text += "\r\n" + keyCombinationText(*keys) + "：" + row.caption;
+            text += "\r\n" + keyCombinationText(*keys) + texts::hotkeyDoes + row.caption;
     return text.empty() ? text : texts::hotkeysHelpHeading + text;
 }
 

@@ -77,6 +77,7 @@ enum Menu {
     色调关开,
     开机时启动,
     退出,
+    语言,
 };
 }  // namespace console
 

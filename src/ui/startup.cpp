@@ -21,6 +21,8 @@ void writeDefaultsIfMissing(App& app, const std::vector<std::pair<SettingsItem, 
     for (const auto& [item, value] : defaults) app.settings.write(item, value);
 }
 
+}  // namespace
+
 void showBackground(Platform& p, bool vivid)
 {
     p.menus.setChecked(startup::启动背景_柔和, !vivid);
@@ -28,8 +30,6 @@ void showBackground(Platform& p, bool vivid)
     if (p.menus.isChecked(startup::启动背景_柔和)) p.controls.setPicture(startupPicture, StartupPicture::soft);
     if (p.menus.isChecked(startup::启动背景_鲜艳)) p.controls.setPicture(startupPicture, StartupPicture::vivid);
 }
-
-}  // namespace
 
 void chooseDataFolder(FileSystem& files, Process& process, Folders& folders)
 {

@@ -77,14 +77,14 @@ void bringRunningInstanceForward()
 CommandAnswer sendCommand(std::string_view command)
 {
     HWND running = findRunningWindow();
-    if (!running) return {exitcode::notNow, texts::noAnswer};
+    if (!running) return {exitcode::notNow, std::string(texts::noAnswer)};
     std::optional<CommandAnswer> answer;
     const WindowClass answerClass(answerClassName, answerProcedure, nullptr, nullptr);
     const OwnedWindow window(CreateWindowExW(0, answerClass.name(), nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                              GetModuleHandleW(nullptr), &answer));
     if (!window) {
         reportLastError("CreateWindowExW (answer)");
-        return {exitcode::notNow, texts::noAnswer};
+        return {exitcode::notNow, std::string(texts::noAnswer)};
     }
     // A copy run as administrator may answer one that is not.
     ChangeWindowMessageFilterEx(window.get(), WM_COPYDATA, MSGFLT_ALLOW, nullptr);
@@ -97,10 +97,10 @@ CommandAnswer sendCommand(std::string_view command)
     if (answer) return *answer;
     if (!sent) {
         // User interface privilege isolation refuses messages to a program of higher integrity.
-        if (GetLastError() == ERROR_ACCESS_DENIED) return {exitcode::notNow, texts::commandRefused};
+        if (GetLastError() == ERROR_ACCESS_DENIED) return {exitcode::notNow, std::string(texts::commandRefused)};
         reportLastError("SendMessageTimeoutW (command)");
     }
-    return {exitcode::notNow, texts::noAnswer};
+    return {exitcode::notNow, std::string(texts::noAnswer)};
 }
 
 std::optional<std::string> commandOf(const COPYDATASTRUCT& data)
