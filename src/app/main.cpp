@@ -15,11 +15,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 
     const std::vector<std::string> words = win32::commandLineWords();
     std::optional<Command> command;
-    if (!words.empty()) {
+    // The menus are made with the backend, and the usage and answers may come before it: both speak
+    // the language of the settings from the start.
+    {
         win32::Win32Profile profile;
         win32::Win32FileSystem files;
         win32::Win32Process process;
         loadLanguage(profile, files, process);
+    }
+    if (!words.empty()) {
         // A line not understood sends nothing and starts nothing.
         const ParsedCommand parsed = parseCommand(words);
         if (const auto* refusal = std::get_if<CommandAnswer>(&parsed)) {
