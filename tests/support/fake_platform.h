@@ -21,7 +21,7 @@ struct ProcessExited {
 
 struct WindowState {
     Geometry geometry;
-    Size frame{6, 29};  // outer minus client size while the window has a border
+    Size frame{6, 29};                      // outer minus client size while the window has a border
     Language fontsLanguage = Language::zh;  // the language its controls' fonts were last made for
     Border border = Border::fixedSingle;
     bool freeDrag = false;

@@ -50,8 +50,11 @@ class LanguageSwitch : public unit::ProgramTest {};
 
 TEST_F(LanguageSwitch, StartIniChoosesTheLanguageAndAnythingElseIsChinese)
 {
-    for (const auto& [value, expected] : {std::pair{"en", Language::en}, {"zh", Language::zh}, {"EN", Language::zh},
-                                          {"fr", Language::zh}, {"", Language::zh}}) {
+    for (const auto& [value, expected] : {std::pair{"en", Language::en},
+                                          {"zh", Language::zh},
+                                          {"EN", Language::zh},
+                                          {"fr", Language::zh},
+                                          {"", Language::zh}}) {
         putFile("\\Config\\Start.ini", std::string("[Start]\r\nLanguage=") + value + "\r\n");
         Tintora fresh(fp.platform);
         fresh.start();
