@@ -118,6 +118,9 @@ paint of one tint in process: paintTint and its WM_PAINT|paint|bare layered wind
   the same paint, for information|paint|memset of the overlay's visible bytes|paint-memset|ms|ratio|-
 screenshot grab|grab|BitBlt alone into a kept bitmap|grab-reference|ms|ratio|1.15
   first grab at a new size, for information|grab-first|the same BitBlt|grab-reference|ms|ratio|-
+  of which the screen's DC, for information|grab-screen-dc|the same BitBlt|grab-reference|ms|ratio|-
+  of which the monitor list, for information|grab-monitors|the same BitBlt|grab-reference|ms|ratio|-
+  of which the pass into the picture, for information|grab-pass|the same BitBlt|grab-reference|ms|ratio|-
 BMP screenshot: grab and encode|shot-bmp|import, BMP|import-bmp|ms|ratio|-
   of which encode|encode-bmp|-|-|ms|-|-
 JPEG screenshot: grab and encode|shot-jpeg|import, JPEG|import-jpeg|ms|ratio|-

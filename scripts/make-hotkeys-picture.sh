@@ -26,7 +26,7 @@ write_ini "$E2E_APP/Config/Colour.ini" "[colour]" "A=110" "R=255" "G=150" "B=40"
 start_notepad 30 150 560 420
 read -r l t _ b <<<"$(field_rect "$NOTEPAD_EDIT_LINE")"
 click $((l + 20)) $((t + 20))
-xdotool type --delay 40 $'A game holds the keyboard, and still:\n\nCtrl+Alt+Insert  tint off / on\nCtrl+Alt+PageUp / PageDown  stronger / weaker\nCtrl+Alt+End  screenshot\nCtrl+Alt+Shift+F11  full screen / window\nCtrl+Alt+Home  the console\n'
+xdotool type --delay 40 $'A game holds the keyboard, and still:\n\nCtrl+Alt+Shift+F9  tint off / on\nCtrl+Alt+Shift+F8 / F7  stronger / weaker\nCtrl+Alt+Shift+F10  screenshot\nCtrl+Alt+Shift+F11  full screen / window\nCtrl+Alt+Shift+F6  the console\n'
 lock_over_running_notepad
 
 # The console beside notepad, its "选项" menu open on "全局快捷键".

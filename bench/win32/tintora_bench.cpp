@@ -129,7 +129,7 @@ int overlay(int samples)
         desktop.killCallbackTimer(timer);
         timeTintPaint(app, desktop, samples);
         PostQuitMessage(0);
-    });
+    }).id;
     onStartupKeyDown(app, 'A');
     return 0;
 }
@@ -190,14 +190,27 @@ int screenshot(const ScreenRect& r, int samples)
     const Image* image = nullptr;
     const double first = milliseconds([&] { image = &capture.grab(r); });
     BitBltAlone bitBlt(r);
-    Samples grab, reference;
+    // What the grab adds to that BitBlt, each step alone as the grab does it: the screen's DC, the
+    // monitor list, and the pass from the bitmap into the picture.
+    const std::size_t count = static_cast<std::size_t>(r.right - r.left) * static_cast<std::size_t>(r.bottom - r.top);
+    std::vector<std::uint32_t> bitmap(count, 0xFF336699u), picture(count);
+    Samples grab, reference, screenDc, monitors, pass;
     for (int i = 0; i < samples; ++i) {
         reference.push_back(bitBlt.sample());
         grab.push_back(milliseconds([&] { image = &capture.grab(r); }));
+        screenDc.push_back(milliseconds([] { const WindowDc screen(nullptr); }));
+        monitors.push_back(milliseconds([] { monitorRects(); }));
+        pass.push_back(milliseconds([&] {
+            std::transform(bitmap.begin(), bitmap.end(), picture.begin(),
+                           [](std::uint32_t pixel) { return pixel & 0x00FFFFFFu; });
+        }));
     }
     print("grab-first", {first});
     print("grab", grab);
     print("grab-reference", reference);
+    print("grab-screen-dc", screenDc);
+    print("grab-monitors", monitors);
+    print("grab-pass", pass);
     // One screenshot per format: the last grab, then its encoding.
     for (const auto& f : formats) {
         Bytes file;

@@ -12,7 +12,7 @@ namespace {
 
 const CommandAnswer done{exitcode::done, {}};
 
-CommandAnswer notNow(std::string_view reason) { return {exitcode::notNow, std::string(reason)}; }
+CommandAnswer notNow(std::string reason) { return {exitcode::notNow, std::move(reason)}; }
 
 // The commands that act on the locked tint, through its owner as the sliders and hotkeys do.
 CommandAnswer carryOutLocked(App& app, const Command& command)
@@ -26,13 +26,11 @@ CommandAnswer carryOutLocked(App& app, const Command& command)
         case CommandKind::colour:
             setTintColour(app.platform, tint, rgb(command.values[0], command.values[1], command.values[2]));
             break;
-        case CommandKind::shot: {
-            const int counter = screenshots.screenshotCounter;
-            saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat));
-            // A screenshot not saved is not counted; the balloon by the console says why.
-            if (screenshots.screenshotCounter == counter) return notNow(texts::screenshotNotTaken);
+        case CommandKind::shot:
+            if (const Outcome saved = saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat));
+                !saved)
+                return notNow(std::string(texts::screenshotNotSaved) + saved.reason());
             break;
-        }
         case CommandKind::fullScreen: goFullScreen(app); break;
         case CommandKind::windowed: goWindowed(app); break;
         default: break;
@@ -53,7 +51,6 @@ CommandAnswer carryOutNow(App& app, const Command& command)
             else
                 hideOpeningScreenToTray(app);
             return done;
-        case CommandKind::usage: return {exitcode::done, usageText()};
         default: break;
     }
     if (!app.locked()) return notNow(texts::notLockedYet);
@@ -66,7 +63,7 @@ void carryOut(App& app, const Command& command, const AnswerCommand& answer)
 {
     if (command.kind == CommandKind::quit) {
         answer(done);
-        endTintora(app.platform);
+        endTintora(app);
         return;
     }
     answer(carryOutNow(app, command));

@@ -2,7 +2,10 @@
 
 #include "app/command_runner.h"
 #include "capture/screenshots.h"
+#include "commands/channel.h"
 #include "colour/colour_controls.h"
+#include "core/notice.h"
+#include "design/texts.h"
 #include "hotkeys/hotkeys.h"
 #include "overlay/overlay.h"
 #include "overlay/chart_follower.h"
@@ -23,11 +26,15 @@ void startupMenuCommand(App& app, startup::Menu item)
     Platform& p = app.platform;
     switch (item) {
         case startup::智能吸附窗口: startSmartSnap(p, app.state.snap, app.state.overlay.tint); break;
-        case startup::启动背景_柔和: chooseBackground(p, app.settings, false); break;
-        case startup::启动背景_鲜艳: chooseBackground(p, app.settings, true); break;
-        case startup::退出: exitProgram(p.process, 0); break;
+        case startup::启动背景_柔和:
+            reportFailure(app, texts::settingsNotSaved, chooseBackground(p, app.settings, false));
+            break;
+        case startup::启动背景_鲜艳:
+            reportFailure(app, texts::settingsNotSaved, chooseBackground(p, app.settings, true));
+            break;
+        case startup::退出: endTintora(app); break;
         case startup::帮助: showHelp(app); break;
-        case startup::主页: openHomepage(p.shell); break;
+        case startup::主页: reportFailure(app, texts::addressNotOpened, openHomepage(p.shell)); break;
         case startup::版本: showVersion(p.shell); break;
         default: break;
     }
@@ -39,29 +46,37 @@ void consoleMenuCommand(App& app, console::Menu item)
     AppState& state = app.state;
     switch (item) {
         case console::最小化控制台到托盘: hideConsoleToTray(app); break;
-        case console::关闭程序并退出: exitProgram(p.process, 0); break;
+        case console::关闭程序并退出: endTintora(app); break;
         case console::全屏化窗口: goFullScreen(app); break;
         case console::非全屏化窗口: goWindowed(app); break;
         case console::跟随目标窗口: toggleFollowTarget(app); break;
         case console::启动后控制台正常显示:
-            chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::shown);
+            reportFailure(app, texts::settingsNotSaved,
+                          chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::shown));
             break;
         case console::启动后控制台最小化显示:
-            chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::inTray);
+            reportFailure(app, texts::settingsNotSaved,
+                          chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::inTray));
             break;
         case console::全局快捷键: toggleGlobalHotkeys(app); break;
         case console::记住此窗口的颜色: rememberLockedWindow(app); break;
         case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
-        case console::打开截图文件夹: openScreenshotFolder(p.shell, app.folders); break;
-        case console::储存为BMP格式: saveScreenshot(app, ImageFormat::bmp); break;
-        case console::储存为JPG格式: saveScreenshot(app, ImageFormat::jpeg); break;
-        case console::储存为GIF格式: saveScreenshot(app, ImageFormat::gif); break;
-        case console::储存为PNG格式: saveScreenshot(app, ImageFormat::png); break;
-        case console::清空截图次数统计: clearScreenshotCounter(state.screenshots, p.menus, app.settings); break;
+        case console::打开截图文件夹:
+            reportFailure(app, texts::folderNotOpened, openScreenshotFolder(p.shell, app.folders));
+            break;
+        // A screenshot not saved has been told in a balloon already.
+        case console::储存为BMP格式: (void)saveScreenshot(app, ImageFormat::bmp); break;
+        case console::储存为JPG格式: (void)saveScreenshot(app, ImageFormat::jpeg); break;
+        case console::储存为GIF格式: (void)saveScreenshot(app, ImageFormat::gif); break;
+        case console::储存为PNG格式: (void)saveScreenshot(app, ImageFormat::png); break;
+        case console::清空截图次数统计:
+            reportFailure(app, texts::settingsNotSaved,
+                          clearScreenshotCounter(state.screenshots, p.menus, app.settings));
+            break;
         case console::显示: bringForward(app); break;
         case console::色调关开: toggleTints(app); break;
-        case console::开机时启动: toggleStartWithWindows(p.autostart); break;
-        case console::退出: endTintora(p); break;
+        case console::开机时启动: toggleStartWithWindows(app); break;
+        case console::退出: endTintora(app); break;
         case console::语言: switchLanguage(app); break;
         default: break;
     }
@@ -89,7 +104,7 @@ void Tintora::windowCreated(WindowId w)
 
 void Tintora::windowCloseRequested(WindowId w)
 {
-    if (w == WindowId::startup) exitProgram(app_.platform.process, 0);
+    if (w == WindowId::startup) endTintora(app_);
 }
 
 void Tintora::keyDown(WindowId w, int virtualKey)
@@ -109,11 +124,9 @@ void Tintora::timerTick(TimerRef t)
 {
     Platform& p = app_.platform;
     AppState& state = app_.state;
-    if (t == TimerRef(selfStoppingClock))
-        stopStartupClock1(p.timers);
-    else if (t == TimerRef(followPointerClock)) {
+    if (t == TimerRef(followPointerClock))
         followPointerTick(p, state.snap, state.overlay.tint);
-    } else if (t == TimerRef(opacityStepClock))
+    else if (t == TimerRef(opacityStepClock))
         opacityStepTick(p, state.snap, state.overlay.tint);
     else if (t == TimerRef(firstTintClock))
         paintInitialTint(p, state.overlay.tint);
@@ -126,9 +139,7 @@ void Tintora::timerTick(TimerRef t)
 void Tintora::sliderChanged(ControlRef c)
 {
     Tint& tint = app_.state.overlay.tint;
-    if (c == ControlRef(startupOpacitySlider))
-        onStartupSliderChanged(app_.platform);
-    else if (c == ControlRef(opacitySlider))
+    if (c == ControlRef(opacitySlider))
         onAlphaSliderChanged(app_.platform, tint);
     else
         onColourSliderChanged(app_.platform, tint, c);
@@ -136,7 +147,8 @@ void Tintora::sliderChanged(ControlRef c)
 
 void Tintora::buttonClicked(ControlRef c)
 {
-    if (c == ControlRef(saveColourButton)) saveColourSettings(app_.settings, app_.state.overlay.tint);
+    if (c == ControlRef(saveColourButton))
+        reportFailure(app_, texts::settingsNotSaved, saveColourSettings(app_.settings, app_.state.overlay.tint));
 }
 
 void Tintora::trayEvent(WindowId w, TrayEvent event)
@@ -155,7 +167,7 @@ void Tintora::hotkeyPressed(HotkeyAction action)
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot:
             // The format last chosen, PNG before any.
-            if (app_.locked()) saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
+            if (app_.locked()) (void)saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
             break;
         case HotkeyAction::fullScreen:
             if (app_.state.placement.overlayMode == OverlayMode::windowed)
@@ -177,15 +189,20 @@ void Tintora::stepOpacity(int delta)
 
 void Tintora::anotherStart() { bringForward(app_); }
 
-void Tintora::trayCreated(WindowId) { onTrayCreated(app_); }
+void Tintora::trayCreated(WindowId w) { onTrayCreated(app_, w); }
 
-void Tintora::commandReceived(std::string_view command, const AnswerCommand& answer)
+bool Tintora::commandReceived(const ReceivedCommand& command, const AnswerCommand& answer)
 {
-    const ParsedCommand parsed = parseCommand(splitWords(command));
-    if (const auto* refusal = std::get_if<CommandAnswer>(&parsed))
-        answer(*refusal);
+    const auto text = commandIn(command);
+    if (!text) return false;
+    const ParsedCommand parsed = parseCommand(splitWords(*text));
+    if (const auto* answered = std::get_if<CommandAnswer>(&parsed))
+        answer(*answered);
     else
         carryOut(app_, std::get<Command>(parsed), answer);
+    return true;
 }
+
+void Tintora::commandGiven(const Command& command, const AnswerCommand& answer) { carryOut(app_, command, answer); }
 
 }  // namespace tintora

@@ -1,5 +1,6 @@
 #pragma once
 // The dispatcher: the platform's events, each wired to its handler.
+#include "commands/commands.h"
 #include "core/app.h"
 #include "platform/events.h"
 
@@ -25,7 +26,9 @@ public:
     void hotkeyPressed(HotkeyAction action) override;
     void trayCreated(WindowId w) override;
     void anotherStart() override;
-    void commandReceived(std::string_view command, const AnswerCommand& answer) override;
+    bool commandReceived(const ReceivedCommand& command, const AnswerCommand& answer) override;
+    // The command on the program's own command line, carried out once its start-up window exists.
+    void commandGiven(const Command& command, const AnswerCommand& answer);
 
 private:
     // Moves the tint's opacity by delta (a hotkey); nothing before the lock.

@@ -17,17 +17,20 @@ OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle
     if (!rect) return {{}, Failure::capture};
     p.capture.flushScreen();
     const Image& image = p.capture.grab({rect->left, rect->top, rect->left + width, rect->top + height});
-    if (image.empty()) return {{}, Failure::capture};
-    Bytes file = p.encoder.encode(image, format);
-    if (file.empty()) return {{}, Failure::encoding};
-    return {std::move(file), Failure::none};
+    Bytes file = image.empty() ? Bytes() : p.encoder.encode(image, format);
+    const Failure failure = image.empty() ? Failure::capture : file.empty() ? Failure::encoding : Failure::none;
+    p.capture.endShot();
+    return {std::move(file), failure};
 }
 
 namespace {
 
-void reportNotSaved(App& app, std::string_view reason)
+// Tells the user in a balloon, and gives the reason back for an answer elsewhere (a command's).
+Outcome notSaved(App& app, std::string reason)
 {
-    showNotice(app, std::string(texts::screenshotNotSaved) + std::string(reason));
+    const Outcome failure = Outcome::failed(std::move(reason));
+    reportFailure(app, texts::screenshotNotSaved, failure);
+    return failure;
 }
 
 // The picture under the overlay, taken while the console is off the screen. Under some window
@@ -61,38 +64,35 @@ std::string_view extensionOf(ImageFormat format)
 
 }  // namespace
 
-void saveScreenshot(App& app, ImageFormat format)
+Outcome saveScreenshot(App& app, ImageFormat format)
 {
     auto& p = app.platform;
     ScreenshotState& screenshots = app.state.screenshots;
     screenshots.screenshotFormat = format;
     // The counter never wraps: at its top there is no new number until it is cleared.
-    if (screenshots.screenshotCounter == std::numeric_limits<int>::max()) {
-        reportNotSaved(app, texts::counterFull);
-        return;
-    }
+    if (screenshots.screenshotCounter == std::numeric_limits<int>::max()) return notSaved(app, texts::counterFull);
     const OverlayPicture picture = takePicture(p, format);
-    if (picture.failure != OverlayPicture::Failure::none) {
-        reportNotSaved(
+    if (picture.failure != OverlayPicture::Failure::none)
+        return notSaved(
             app, picture.failure == OverlayPicture::Failure::capture ? texts::captureFailed : texts::encodingFailed);
-        return;
-    }
 
     // The counter is written before the picture, so that a number is never used twice; it is put
-    // back when the picture cannot be written.
+    // back when the picture cannot be written. A counter that cannot be written stops the shot:
+    // its number would be given again.
     const int number = screenshots.screenshotCounter + 1;
     const std::string meterBefore = app.settings.readText(items::meter);
-    app.settings.write(items::meter, number);
+    if (const Outcome counted = app.settings.write(items::meter, number); !counted)
+        return notSaved(app, counted.reason());
     const std::string folder = app.path(paths::imagesFolder);
     if (!p.files.exists(folder)) p.files.createFolder(folder);
     const std::string file = folder + "\\" + std::to_string(number) + std::string(extensionOf(format));
-    if (!p.files.writeFile(file, picture.file)) {
-        app.settings.write(items::meter, meterBefore);
-        reportNotSaved(app, texts::pictureNotWritten + file);
-        return;
+    if (const Outcome written = p.files.writeFile(file, picture.file); !written) {
+        reportBackgroundFailure(app, texts::settingsNotSaved, app.settings.write(items::meter, meterBefore));
+        return notSaved(app, namingFile(file, written).reason());
     }
     screenshots.screenshotCounter = number;
     refreshCounterCaption(p.menus, app.settings);
+    return {};
 }
 
 void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings)
@@ -107,16 +107,18 @@ void refreshCounterCaption(Menus& menus, const Settings& settings)
                      std::string(texts::counterCaptionPrefix) + settings.readText(items::meter));
 }
 
-void clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings)
+Outcome clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings)
 {
     screenshots.screenshotCounter = 0;
-    settings.write(items::meter, 0);
+    Outcome cleared = settings.write(items::meter, 0);
     refreshCounterCaption(menus, settings);
+    return cleared;
 }
 
-void openScreenshotFolder(Shell& shell, const Folders& folders)
+Outcome openScreenshotFolder(Shell& shell, const Folders& folders)
 {
-    shell.open(folders.path(paths::imagesFolder) + "\\");
+    const std::string folder = folders.path(paths::imagesFolder);
+    return namingFile(folder, shell.open(folder + "\\"));
 }
 
 }  // namespace tintora

@@ -1,5 +1,8 @@
 #pragma once
 // Screenshots of the covered region, numbered by a counter kept in Screenshotstatistics.ini.
+#include <optional>
+#include <string>
+
 #include "core/app.h"
 
 namespace tintora {
@@ -12,12 +15,15 @@ struct OverlayPicture {
 };
 OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle window, int width, int height);
 
-// Saves a screenshot in the format, which the hotkey takes again from then on.
-void saveScreenshot(App& app, ImageFormat format);
+// Saves a screenshot in the format, which the hotkey takes again from then on. A screenshot not
+// saved is told in a balloon; its reason (the counter full, the capture or the encoder failed, the
+// file or the counter not written and why) comes back for an answer elsewhere.
+[[nodiscard]] Outcome saveScreenshot(App& app, ImageFormat format);
 // The console's creation: the counter from Screenshotstatistics.ini, shown in the menu.
 void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings);
 void refreshCounterCaption(Menus& menus, const Settings& settings);
-void clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings);
-void openScreenshotFolder(Shell& shell, const Folders& folders);
+[[nodiscard]] Outcome clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings);
+// Opens the Images folder in the shell.
+[[nodiscard]] Outcome openScreenshotFolder(Shell& shell, const Folders& folders);
 
 }  // namespace tintora

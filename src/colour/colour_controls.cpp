@@ -82,10 +82,12 @@ void setTintColour(Platform& p, Tint& tint, Colour colour)
     paintTint(p.canvas, tint.colour);
 }
 
-void saveColourSettings(Settings& settings, const Tint& tint)
+Outcome saveColourSettings(Settings& settings, const Tint& tint)
 {
-    settings.write(items::colourA, tint.alpha);
-    for (const auto& row : colourRows) settings.write(row.item, componentOf(tint.colour, row));
+    Outcome saved = settings.write(items::colourA, tint.alpha);
+    for (const auto& row : colourRows)
+        if (saved) saved = settings.write(row.item, componentOf(tint.colour, row));
+    return saved;
 }
 
 void loadColourSettings(Platform& p, const Settings& settings, Tint& tint)

@@ -7,7 +7,8 @@ namespace tintora {
 // The user moved a slider: the tint takes its value, then the overlay and the labels show it.
 void onAlphaSliderChanged(Platform& p, Tint& tint);
 void onColourSliderChanged(Platform& p, Tint& tint, ControlRef slider);
-void saveColourSettings(Settings& settings, const Tint& tint);
+// "保存颜色更新": the tint's A, R, G, B into Colour.ini.
+[[nodiscard]] Outcome saveColourSettings(Settings& settings, const Tint& tint);
 
 // How far a hotkey moves the opacity.
 inline constexpr int opacityHotkeyStep = 16;

@@ -10,28 +10,33 @@ namespace {
 
 enum class Argument { none, number, colour, format };
 
+// What a command does when no Tintora runs: starts one that carries it out, is refused because it
+// acts on a locked tint, or is done (nothing to end, or answered by the parsing).
+enum class WithoutTintora { start, refuse, done };
+
 struct CommandRow {
     std::string_view name;
     CommandKind kind;
     Argument argument;
+    WithoutTintora withoutTintora;
     std::string_view syntax;  // the argument as the usage shows it
     Text description;
 };
 
 // clang-format off
 constexpr CommandRow commandRows[] = {
-    {"/toggle", CommandKind::toggle, Argument::none, "", texts::usageToggle},
-    {"/opacity", CommandKind::opacity, Argument::number, "N", texts::usageOpacity},
-    {"/stronger", CommandKind::stronger, Argument::none, "", texts::usageStronger},
-    {"/weaker", CommandKind::weaker, Argument::none, "", texts::usageWeaker},
-    {"/colour", CommandKind::colour, Argument::colour, "R,G,B", texts::usageColour},
-    {"/shot", CommandKind::shot, Argument::format, "[bmp|jpeg|gif|png]", texts::usageShot},
-    {"/fullscreen", CommandKind::fullScreen, Argument::none, "", texts::usageFullScreen},
-    {"/windowed", CommandKind::windowed, Argument::none, "", texts::usageWindowed},
-    {"/console", CommandKind::console, Argument::none, "", texts::usageConsole},
-    {"/tray", CommandKind::tray, Argument::none, "", texts::usageTray},
-    {"/quit", CommandKind::quit, Argument::none, "", texts::usageQuit},
-    {"/?", CommandKind::usage, Argument::none, "", texts::usageUsage},
+    {"/toggle", CommandKind::toggle, Argument::none, WithoutTintora::start, "", texts::usageToggle},
+    {"/opacity", CommandKind::opacity, Argument::number, WithoutTintora::refuse, "N", texts::usageOpacity},
+    {"/stronger", CommandKind::stronger, Argument::none, WithoutTintora::refuse, "", texts::usageStronger},
+    {"/weaker", CommandKind::weaker, Argument::none, WithoutTintora::refuse, "", texts::usageWeaker},
+    {"/colour", CommandKind::colour, Argument::colour, WithoutTintora::refuse, "R,G,B", texts::usageColour},
+    {"/shot", CommandKind::shot, Argument::format, WithoutTintora::refuse, "[bmp|jpeg|gif|png]", texts::usageShot},
+    {"/fullscreen", CommandKind::fullScreen, Argument::none, WithoutTintora::refuse, "", texts::usageFullScreen},
+    {"/windowed", CommandKind::windowed, Argument::none, WithoutTintora::refuse, "", texts::usageWindowed},
+    {"/console", CommandKind::console, Argument::none, WithoutTintora::start, "", texts::usageConsole},
+    {"/tray", CommandKind::tray, Argument::none, WithoutTintora::start, "", texts::usageTray},
+    {"/quit", CommandKind::quit, Argument::none, WithoutTintora::done, "", texts::usageQuit},
+    {"/?", CommandKind::usage, Argument::none, WithoutTintora::done, "", texts::usageUsage},
 };
 // clang-format on
 
@@ -110,6 +115,7 @@ ParsedCommand parseCommand(std::span<const std::string> words)
     if (words.size() > most) return notUnderstood(texts::valueNotUnderstood, words[most]);
     if (words.size() == 2 && !takeArgument(command, row->argument, words[1]))
         return notUnderstood(texts::valueNotUnderstood, words[1]);
+    if (command.kind == CommandKind::usage) return CommandAnswer{exitcode::done, usageText()};
     return command;
 }
 
@@ -134,6 +140,16 @@ std::vector<std::string> splitWords(std::string_view text)
         start = end;
     }
     return words;
+}
+
+std::optional<CommandAnswer> answerWithoutTintora(const Command& command)
+{
+    switch (rowOf(command.kind)->withoutTintora) {
+        case WithoutTintora::start: break;
+        case WithoutTintora::refuse: return CommandAnswer{exitcode::notNow, texts::tintoraNotRunning};
+        case WithoutTintora::done: return CommandAnswer{exitcode::done, {}};
+    }
+    return std::nullopt;
 }
 
 std::string usageText()

@@ -39,7 +39,8 @@ struct Command {
     friend bool operator==(const Command&, const Command&) = default;
 };
 
-// A command understood, or the answer that says why not (exit 64).
+// A command to carry out, or the answer given at once: the usage, or why the line is not
+// understood (exit 64).
 using ParsedCommand = std::variant<Command, CommandAnswer>;
 
 // The words after the program's name.
@@ -48,6 +49,9 @@ ParsedCommand parseCommand(std::span<const std::string> words);
 // parsing its words gives the same command back.
 std::string commandText(const Command& command);
 std::vector<std::string> splitWords(std::string_view text);
+
+// The answer to a command when no Tintora runs; none when a Tintora is to start and carry it out.
+std::optional<CommandAnswer> answerWithoutTintora(const Command& command);
 
 // The table of commands with what each does, and the exit codes.
 std::string usageText();

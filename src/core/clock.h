@@ -14,11 +14,14 @@ public:
     Clock(const Clock&) = delete;
     Clock& operator=(const Clock&) = delete;
 
-    void start(Desktop& desktop, int milliseconds, std::function<void()> tick)
+    // Fails, with the system's reason, when the system has no timer to give.
+    [[nodiscard]] Outcome start(Desktop& desktop, int milliseconds, std::function<void()> tick)
     {
         stop();
         desktop_ = &desktop;
-        id_ = desktop.startCallbackTimer(milliseconds, std::move(tick));
+        const Desktop::CallbackTimer timer = desktop.startCallbackTimer(milliseconds, std::move(tick));
+        id_ = timer.id;
+        return id_ != 0 ? Outcome() : Outcome::failed(timer.failure);
     }
     void stop()
     {
@@ -27,15 +30,16 @@ public:
     }
     bool running() const { return id_ != 0; }
     // Runs while there is work for it: started now when needed() holds and it is not running,
-    // stopped now when it does not, and after each tick once it no longer does.
-    void runWhile(Desktop& desktop, int milliseconds, std::function<bool()> needed, std::function<void()> tick)
+    // stopped now when it does not, and after each tick once it no longer does. Fails as start().
+    [[nodiscard]] Outcome runWhile(Desktop& desktop, int milliseconds, std::function<bool()> needed,
+                                   std::function<void()> tick)
     {
         if (!needed()) {
             stop();
-            return;
+            return {};
         }
-        if (running()) return;
-        start(desktop, milliseconds, [this, needed = std::move(needed), tick = std::move(tick)] {
+        if (running()) return {};
+        return start(desktop, milliseconds, [this, needed = std::move(needed), tick = std::move(tick)] {
             tick();
             if (!needed()) stop();
         });

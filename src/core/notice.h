@@ -8,5 +8,9 @@ namespace tintora {
 
 // Points the balloon at the console's bottom edge, or at the tray while the console is hidden there.
 void showNotice(App& app, std::string_view text);
+// A failure the user's own action met: what did not happen, then the reason.
+void reportFailure(App& app, std::string_view what, const Outcome& failure);
+// A failure of work the user did not ask for (a default file, a value put back): told once a session.
+void reportBackgroundFailure(App& app, std::string_view what, const Outcome& failure);
 
 }  // namespace tintora

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "design/texts.h"
+
 namespace tintora {
 namespace {
 
@@ -47,6 +49,12 @@ bool isBlank(char32_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 }  // namespace
 
+Outcome namingFile(std::string_view file, Outcome outcome)
+{
+    if (outcome) return outcome;
+    return Outcome::failed(std::string(file) + texts::fileReason + outcome.reason());
+}
+
 int textToInt(std::string_view text)
 {
     std::size_t i = 0;
@@ -75,11 +83,12 @@ std::string Settings::readText(const SettingsItem& item) const
 
 int Settings::readInt(const SettingsItem& item) const { return textToInt(readText(item)); }
 
-bool Settings::write(const SettingsItem& item, std::string_view value)
+Outcome Settings::write(const SettingsItem& item, std::string_view value)
 {
-    return profile_.write(pathOf(item), item.section, item.key, value);
+    const std::string file = pathOf(item);
+    return namingFile(file, profile_.write(file, item.section, item.key, value));
 }
 
-bool Settings::write(const SettingsItem& item, int value) { return write(item, std::to_string(value)); }
+Outcome Settings::write(const SettingsItem& item, int value) { return write(item, std::to_string(value)); }
 
 }  // namespace tintora

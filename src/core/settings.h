@@ -45,6 +45,9 @@ inline constexpr std::string_view writeProbe = "\\Tintora-write-test.tmp";
 // their ASCII forms; empty or non-numeric text gives 0 and values beyond 32 bits saturate.
 int textToInt(std::string_view text);
 
+// A failure whose reason names the file it concerns first; success as it is.
+Outcome namingFile(std::string_view file, Outcome outcome);
+
 // One settings item of one file.
 struct SettingsItem {
     std::string_view file;  // suffix under the folder
@@ -76,9 +79,9 @@ public:
 
     std::string readText(const SettingsItem& item) const;
     int readInt(const SettingsItem& item) const;
-    // False when the item could not be written.
-    bool write(const SettingsItem& item, std::string_view value);
-    bool write(const SettingsItem& item, int value);
+    // When the item could not be written, the reason names the file and what the system said.
+    [[nodiscard]] Outcome write(const SettingsItem& item, std::string_view value);
+    [[nodiscard]] Outcome write(const SettingsItem& item, int value);
     // The file that holds the item.
     std::string pathOf(const SettingsItem& item) const { return folders_.path(item.file, item.base); }
 

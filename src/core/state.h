@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,19 +18,12 @@ namespace tintora {
 
 // Which keys the start-up window acts on.
 enum class SnapKeyState {
-    unset = 0,
-    awaitingKey = 5,   // smart snap: a key locks the target or returns to the opening screen
-    ignoringKeys = 8,  // opening screen and after the lock
+    ignoringKeys,  // opening screen and after the lock
+    awaitingKey,   // smart snap: a key locks the target or returns to the opening screen
 };
 
-// The start-up window's next opacity step, taken by its 时钟3.
-enum class OpacityStep {
-    none = 0,
-    afterLock = 1,
-    snapStarted = 2,
-    backToOpening = 3,
-    settled = 5,
-};
+// The start-up window's opacity step waiting for its 时钟3; none once it is taken.
+enum class OpacityStep { none, snapStarted, afterLock, backToOpening };
 
 // Where the overlay lies once the console is open.
 enum class OverlayMode { none, fullScreen, windowed };
@@ -51,7 +45,7 @@ struct OverlayState {
 // Smart snap (overlay/smart_snap.cpp). It follows the pointer while snapKeyState is awaitingKey.
 struct SmartSnapState {
     ScreenRect targetRect{};
-    SnapKeyState snapKeyState = SnapKeyState::unset;
+    SnapKeyState snapKeyState = SnapKeyState::ignoringKeys;
     OpacityStep opacityStep = OpacityStep::none;
     Geometry savedStartGeometry{};
     // Set while the user drags the rectangle; cleared once the pointer leaves it.
@@ -71,21 +65,24 @@ struct FollowerState {
     Clock clock;
 };
 
+// Where the console is: on the screen; on the screen while hiding it waits for the shell to take its
+// tray icon; or off the screen with its tray icon.
+enum class ConsolePlace { onScreen, awaitingTray, inTray };
+// The opening screen: shown; or hidden at a quiet start, its tray icon still awaited from the shell
+// or standing for it.
+enum class OpeningPlace { shown, hiddenAwaitingIcon, hiddenInTray };
+
 // The console and its tray icon (ui/console_shell.cpp).
 struct ConsoleState {
     ConsoleStart consoleStartMode = ConsoleStart::shown;
     int savedConsoleLeft = 0;
-    bool consoleInTray = false;
-    // Hiding to the tray waits for the shell to take the console's icon.
-    bool trayAwaited = false;
-    // The opening screen is hidden and a tray icon stands for it (a quiet start).
-    bool openingInTray = false;
-    // The shell did not take the opening screen's icon yet.
-    bool openingIconAwaited = false;
+    ConsolePlace consolePlace = ConsolePlace::onScreen;
+    OpeningPlace openingPlace = OpeningPlace::shown;
     // At log-on the shell often times out while its notification area exists, and then tells of no
-    // new area: an icon it did not take is tried again on this clock for a while.
+    // new area: an icon it did not take is tried again on this clock, less often each time, for two
+    // minutes from the first refusal.
     Clock trayRetry;
-    int trayRetriesLeft = 0;
+    int trayRetryElapsed = 0;  // milliseconds since the clock started
 };
 
 // The topmost keeper (overlay/topmost_keeper.cpp). Its clock runs only until the system has shown
@@ -125,6 +122,11 @@ struct RememberedState {
     std::optional<std::uint32_t> lastRememberedScan;
 };
 
+// Failures of writes the user did not ask for (core/notice.cpp): each is told once.
+struct NoticeState {
+    std::set<std::string> toldFailures;
+};
+
 struct AppState {
     OverlayState overlay;
     SmartSnapState snap;
@@ -135,6 +137,7 @@ struct AppState {
     ScreenshotState screenshots;
     HotkeysState hotkeys;
     RememberedState remembered;
+    NoticeState notices;
 };
 
 }  // namespace tintora

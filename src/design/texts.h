@@ -19,6 +19,7 @@ struct Text {
 
     std::string_view in(Language l) const { return l == Language::en && en ? en : zh; }
     operator std::string_view() const { return in(language()); }
+    operator std::string() const { return std::string(in(language())); }
 };
 
 std::string operator+(const Text& text, const std::string& more);
@@ -38,8 +39,14 @@ namespace texts {
     X(screenshotNotSaved, "截图未保存：", "Screenshot not saved: ") \
     X(captureFailed, "无法截取图像。", "The picture could not be captured.") \
     X(encodingFailed, "无法编码图像。", "The picture could not be encoded.") \
-    X(pictureNotWritten, "无法写入文件 ", "Cannot write the file ") \
+    X(settingsNotSaved, "设置未能保存：", "Settings not saved: ") \
+    X(folderNotOpened, "无法打开文件夹：", "Cannot open the folder: ") \
+    X(addressNotOpened, "无法打开网址：", "Cannot open the address: ") \
+    X(clockNotStarted, "无法启动计时器：", "Cannot start a timer: ") \
     X(trayUnavailable, "无法添加托盘图标，控制台留在原处；任务栏就绪后将自动隐藏到托盘。", "The tray icon could not be added, so the console stays where it is; it hides in the tray once the taskbar is ready.") \
+    X(autostartNotChanged, "无法更改开机时启动：", "Cannot change Start with Windows: ") \
+    /* Between a file's name and the reason it could not be written or opened. */ \
+    X(fileReason, "：", ": ") \
     X(targetNotIdentified, "无法识别锁定的窗口（它可能已关闭），颜色未记住或忘记。", "The locked window cannot be identified (it may have closed); its colour was neither remembered nor forgotten.") \
     X(rememberedFull, "已记住 32 个窗口的颜色，请先忘记其中一个。", "The colours of 32 windows are remembered already; forget one of them first.") \
     X(counterFull, "截图次数已达上限，请先清空截图次数统计。", "The screenshot count is at its limit; reset the screenshot count first.") \
@@ -70,7 +77,8 @@ namespace texts {
     X(seeUsage, "\r\n输入 tintora.exe /? 查看用法。", "\r\nType tintora.exe /? to see the usage.") \
     X(notLockedYet, "尚未锁定窗口：请先用“智能吸附窗口”锁定一个窗口。", "No window is locked yet: lock one with \"Smart snap to window\" first.") \
     X(snapInProgress, "正在智能吸附窗口，请先锁定或返回。", "Smart snap is under way: lock a window or go back first.") \
-    X(screenshotNotTaken, "截图未保存，原因见控制台旁的提示。", "The screenshot was not saved; the notice by the console says why.") \
+    X(tintoraNotRunning, "Tintora 未运行：请先启动 Tintora 并锁定一个窗口。", "Tintora is not running: start Tintora and lock a window first.") \
+    X(tintoraNotStarted, "无法启动 tintora.exe：", "Cannot start tintora.exe: ") \
     X(commandRefused, "Windows 拒绝了此命令：正在运行的 Tintora 属于另一个用户，或以管理员身份运行。", "Windows refused the command: the running Tintora belongs to another user, or runs as administrator.") \
     X(noAnswer, "正在运行的 Tintora 没有回应。", "The running Tintora does not answer.") \
     /* The help's list of the global hotkeys in force: heading, what each does, and between key and what it does. */ \

@@ -22,23 +22,24 @@ constexpr std::string_view section = "Hotkeys";
 constexpr std::string_view hotkeysOff = "0";
 constexpr std::string_view hotkeysOnText = "1";
 
-// Ctrl+Alt is AltGr, which types letters and digits on many layouts, so the defaults use keys
-// that type nothing; Ctrl+Alt+F-keys switch virtual terminals under X, so the F-key takes Shift too.
+// Ctrl+Alt is AltGr, which types letters and digits on many layouts, so the defaults use F-keys,
+// which type nothing. Remote Desktop, Hyper-V and VMware take Ctrl+Alt and Alt with Insert, Delete,
+// Home, End, PageUp, PageDown, Break and the arrows for the remote machine, and Ctrl+Alt+F-keys switch
+// virtual terminals under X: Shift goes with them. F12 is the debugger's.
 // clang-format off
 constexpr HotkeyRow hotkeyRows[] = {
-    {HotkeyAction::toggleTint, {paths::hotkeysIni, section, "Toggle"}, "Ctrl+Alt+Insert", texts::hotkeyToggle},
-    {HotkeyAction::stronger, {paths::hotkeysIni, section, "Stronger"}, "Ctrl+Alt+PageUp", texts::hotkeyStronger},
-    {HotkeyAction::weaker, {paths::hotkeysIni, section, "Weaker"}, "Ctrl+Alt+PageDown", texts::hotkeyWeaker},
-    {HotkeyAction::screenshot, {paths::hotkeysIni, section, "Screenshot"}, "Ctrl+Alt+End", texts::hotkeyScreenshot},
+    {HotkeyAction::toggleTint, {paths::hotkeysIni, section, "Toggle"}, "Ctrl+Alt+Shift+F9", texts::hotkeyToggle},
+    {HotkeyAction::stronger, {paths::hotkeysIni, section, "Stronger"}, "Ctrl+Alt+Shift+F8", texts::hotkeyStronger},
+    {HotkeyAction::weaker, {paths::hotkeysIni, section, "Weaker"}, "Ctrl+Alt+Shift+F7", texts::hotkeyWeaker},
+    {HotkeyAction::screenshot, {paths::hotkeysIni, section, "Screenshot"}, "Ctrl+Alt+Shift+F10", texts::hotkeyScreenshot},
     {HotkeyAction::fullScreen, {paths::hotkeysIni, section, "FullScreen"}, "Ctrl+Alt+Shift+F11", texts::hotkeyFullScreen},
-    {HotkeyAction::console, {paths::hotkeysIni, section, "Console"}, "Ctrl+Alt+Home", texts::hotkeyConsole},
+    {HotkeyAction::console, {paths::hotkeysIni, section, "Console"}, "Ctrl+Alt+Shift+F6", texts::hotkeyConsole},
 };
 // clang-format on
 
 static_assert(std::size(hotkeyRows) == hotkeyActionCount);
 
 std::size_t indexOf(HotkeyAction action) { return static_cast<std::size_t>(action); }
-
 
 // Registers what Hotkeys.ini gives and keeps, as one text, what could not be registered and why. A
 // combination given for a second action stays with the first.
@@ -109,7 +110,8 @@ void toggleGlobalHotkeys(App& app)
     auto& state = app.state.hotkeys;
     state.hotkeysOn = !state.hotkeysOn;
     app.platform.menus.setChecked(console::全局快捷键, state.hotkeysOn);
-    app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff);
+    reportFailure(app, texts::settingsNotSaved,
+                  app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff));
     if (!state.hotkeysOn) {
         unregisterAll(state, app.platform.hotkeys);
         return;

@@ -63,11 +63,11 @@ void onChartTimer(App& app)
     const std::string chartPictureName = itemOf(text, items::chartPicture);
 
     if (!chartPictureName.empty() && chartChoice == ChartChoice::picture && somePictureExists) {
-        // Setting the picture restores the background and drops what was drawn before; a missing,
-        // unreadable or foreign file leaves the canvas without a picture.
+        // The picture lies beneath the tint; a missing, unreadable or foreign file leaves the canvas
+        // without a picture.
         Bytes picture;
         if (isPlainFileName(chartPictureName)) picture = p.files.readFile(chartFolder + chartPictureName);
-        p.canvas.setPicture(picture);
+        setChartPicture(p.canvas, picture, app.state.overlay.tint);
     }
     if (chartChoice == ChartChoice::plainTint) paintTint(p.canvas, app.state.overlay.tint.colour);
     if (chartChoice == ChartChoice::transparencyOnly) p.timers.setInterval(chartFollowUpClock, 40);

@@ -11,6 +11,12 @@ void paintTint(Canvas& canvas, Colour colour)
     canvas.fill(colour);
 }
 
+void setChartPicture(Canvas& canvas, const Bytes& png, const Tint& tint)
+{
+    canvas.setPicture(png);
+    paintTint(canvas, tint.colour);
+}
+
 void setOverlayOpacity(Platform& p, int alpha)
 {
     p.desktop.setLayeredAttributes(p.windows.handle(WindowId::startup), keyColour, alpha);
@@ -30,6 +36,12 @@ void showOverlay(App& app)
     // Shown again, the overlay may lie below a window raised meanwhile (under Wine without a window
     // manager, the X window of a restored window is raised without a change of foreground window).
     liftKeptWindows(app);
+}
+
+void showOverlayWhateverTheTarget(App& app)
+{
+    app.state.overlay.tint.hiddenWithTarget = false;
+    showOverlay(app);
 }
 
 void toggleTints(App& app)

@@ -42,8 +42,7 @@ void goFullScreen(App& app)
     const Geometry locked = p.windows.geometry(WindowId::startup);
     placement.savedOverlayGeometry = locked;
     // Full screen shows the tint whatever its target does.
-    app.state.overlay.tint.hiddenWithTarget = false;
-    showOverlay(app);
+    showOverlayWhateverTheTarget(app);
     // The monitor of the target: a game on a second monitor is covered there.
     const ScreenRect m = monitorHolding(
         p.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});

@@ -200,9 +200,10 @@ bool remembersOnClock(const App& app)
 
 void keepRememberedClock(App& app)
 {
-    app.state.remembered.clock.runWhile(
-        app.platform.desktop, followInterval, [&app] { return remembersOnClock(app); },
-        [&app] { rememberedTintsTick(app); });
+    reportBackgroundFailure(app, texts::clockNotStarted,
+                            app.state.remembered.clock.runWhile(
+                                app.platform.desktop, followInterval, [&app] { return remembersOnClock(app); },
+                                [&app] { rememberedTintsTick(app); }));
 }
 
 }  // namespace
@@ -247,8 +248,7 @@ void rememberLockedWindow(App& app)
         }
         entries.push_back(entry);
     }
-    if (!writeRememberedEntry(app.platform.profile, rememberedFile(app), entry))
-        showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
+    reportFailure(app, texts::settingsNotSaved, writeRememberedEntry(app.platform.profile, rememberedFile(app), entry));
     watchShownWindows(app);
     // The entry's windows show its colour at once.
     scanTopLevelWindows(app);
@@ -268,8 +268,7 @@ void forgetLockedWindow(App& app)
     closeTintsOf(app, slot);
     watchShownWindows(app);
     keepRememberedClock(app);
-    if (!removeRememberedEntry(app.platform.profile, rememberedFile(app), slot))
-        showNotice(app, std::string(texts::pictureNotWritten) + rememberedFile(app));
+    reportFailure(app, texts::settingsNotSaved, removeRememberedEntry(app.platform.profile, rememberedFile(app), slot));
 }
 
 void showRememberedTints(App& app, bool shown)
@@ -280,6 +279,12 @@ void showRememberedTints(App& app, bool shown)
         else if (!t.tint.hiddenWithTarget && t.tint.target != lockedTarget(app))
             app.platform.tints.place(t.window, t.tint.covered);
     }
+}
+
+void closeRememberedTints(App& app)
+{
+    for (RememberedTint& t : app.state.remembered.rememberedTints) closeTint(app, t);
+    app.state.remembered.rememberedTints.clear();
 }
 
 }  // namespace tintora

@@ -20,4 +20,7 @@ void forgetLockedWindow(App& app);
 // "tint off / on": hides them all, or shows each where its window is (unless that is hidden).
 void showRememberedTints(App& app, bool shown);
 
+// Closes every remembered tint (Tintora ends).
+void closeRememberedTints(App& app);
+
 }  // namespace tintora

@@ -46,7 +46,6 @@ void armOpacityStep(Platform& p, SmartSnapState& snap, OpacityStep step)
 void lockTarget(App& app)
 {
     auto& p = app.platform;
-    p.controls.setVisible(startupOpacitySlider, false);
     p.controls.setVisible(startupPicture, false);
     checkWindowedMode(p.menus);
     p.windows.setFreeDrag(WindowId::startup, false);
@@ -81,8 +80,6 @@ void returnToOpeningScreen(App& app)
     setMenusOfOpeningScreen(p.menus, true);
     p.windows.setFreeDrag(WindowId::startup, false);
     checkWindowedMode(p.menus);
-    p.timers.setInterval(selfStoppingClock, 16);
-    snap.opacityStep = OpacityStep::settled;
     snap.snapKeyState = SnapKeyState::ignoringKeys;
     p.timers.setInterval(followPointerClock, 0);
 }
@@ -100,15 +97,24 @@ void finishKeyDown(App& app)
     setHintMenus(p.menus, false);
 }
 
-void settleOpacity(Platform& p, SmartSnapState& snap, int alpha)
+void takeOpacityStep(Platform& p, SmartSnapState& snap, int alpha)
 {
-    p.controls.setSliderPosition(startupOpacitySlider, alpha);
     setOverlayOpacity(p, alpha);
-    snap.opacityStep = OpacityStep::settled;
+    snap.opacityStep = OpacityStep::none;
     p.timers.setInterval(opacityStepClock, 0);
 }
 
 }  // namespace
+
+void prepareOpeningScreen(Platform& p, SmartSnapState& snap)
+{
+    snap.snapKeyState = SnapKeyState::ignoringKeys;
+    snap.opacityStep = OpacityStep::none;
+    snap.random.seed(p.desktop.tickCount());
+    const WindowHandle overlay = p.windows.handle(WindowId::startup);
+    p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
+    setOverlayOpacity(p, openingAlpha);
+}
 
 void startSmartSnap(Platform& p, SmartSnapState& snap, Tint& tint)
 {
@@ -169,17 +175,12 @@ void onStartupKeyDown(App& app, int virtualKey)
 void opacityStepTick(Platform& p, SmartSnapState& snap, const Tint& tint)
 {
     switch (snap.opacityStep) {
-        case OpacityStep::settled:
-        case OpacityStep::backToOpening: settleOpacity(p, snap, openingAlpha); break;
-        case OpacityStep::snapStarted: settleOpacity(p, snap, snapAlpha); break;
+        case OpacityStep::backToOpening: takeOpacityStep(p, snap, openingAlpha); break;
+        case OpacityStep::snapStarted: takeOpacityStep(p, snap, snapAlpha); break;
         // The lock has settled: from now on the overlay shows the tint's own opacity, the console's A.
-        case OpacityStep::afterLock: settleOpacity(p, snap, tint.alpha); break;
+        case OpacityStep::afterLock: takeOpacityStep(p, snap, tint.alpha); break;
         case OpacityStep::none: break;
     }
 }
-
-void onStartupSliderChanged(Platform& p) { setOverlayOpacity(p, p.controls.sliderPosition(startupOpacitySlider)); }
-
-void stopStartupClock1(Timers& timers) { timers.setInterval(selfStoppingClock, 0); }
 
 }  // namespace tintora

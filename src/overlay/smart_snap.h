@@ -4,14 +4,15 @@
 
 namespace tintora {
 
+// The opening screen at start-up: keys ignored, the random colours seeded, the start-up window
+// layered and opaque. No clock runs: the pointer clock runs only while smart snap follows the
+// pointer, the opacity step's only while a step waits.
+void prepareOpeningScreen(Platform& p, SmartSnapState& snap);
 void startSmartSnap(Platform& p, SmartSnapState& snap, Tint& tint);
 void followPointerTick(Platform& p, SmartSnapState& snap, Tint& tint);
 void onStartupKeyDown(App& app, int virtualKey);
 // The start-up window's opacity step: the opening screen's, the smart-snap rectangle's, or after
 // the lock the tint's own.
 void opacityStepTick(Platform& p, SmartSnapState& snap, const Tint& tint);
-void onStartupSliderChanged(Platform& p);
-// The start-up window's 时钟1 only stops itself.
-void stopStartupClock1(Timers& timers);
 
 }  // namespace tintora

@@ -1,5 +1,7 @@
 #include "overlay/target_follower.h"
 
+#include "core/notice.h"
+#include "design/texts.h"
 #include "overlay/overlay.h"
 #include "overlay/tint_following.h"
 #include "overlay/topmost_keeper.h"
@@ -80,7 +82,7 @@ void toggleFollowTarget(App& app)
 {
     const bool on = !app.state.overlay.tint.following;
     setFollowChoice(app.platform.menus, app.state.overlay.tint, on);
-    app.settings.write(items::followWindow, on ? followOn : followOff);
+    reportFailure(app, texts::settingsNotSaved, app.settings.write(items::followWindow, on ? followOn : followOff));
     if (!on) releaseOverlay(app);
     keepFollowing(app);
 }
@@ -88,9 +90,10 @@ void toggleFollowTarget(App& app)
 void keepFollowing(App& app)
 {
     followTargetStep(app, false);
-    app.state.follower.clock.runWhile(
-        app.platform.desktop, followInterval, [&app] { return followsOnClock(app); },
-        [&app] { followTargetStep(app, false); });
+    reportBackgroundFailure(app, texts::clockNotStarted,
+                            app.state.follower.clock.runWhile(
+                                app.platform.desktop, followInterval, [&app] { return followsOnClock(app); },
+                                [&app] { followTargetStep(app, false); }));
 }
 
 bool placeOverlayOnTarget(App& app)

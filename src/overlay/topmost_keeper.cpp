@@ -3,15 +3,18 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/notice.h"
+#include "design/texts.h"
 #include "platform/names.h"
 
 namespace tintora {
 namespace {
 
 constexpr int keeperInterval = 50;
-// Checks on which the kept windows are lifted after a change of foreground window: the one that
-// sees the change and the next, as Wine may raise the new foreground's X window a little later.
-constexpr int restacksAfterForegroundChange = 2;
+// Checks on which the kept windows are lifted after a change of foreground window or a window
+// shown again: those of the next second, as Wine raises the new foreground's or the restored
+// window's X window later, by as much as the system is busy, and ours would stay below it.
+constexpr int restacksAfterForegroundChange = 1000 / keeperInterval;
 
 // Top-level classes of the shell's own surfaces. Start, search and the notification centre are
 // top-level core windows; a store app's core window lies inside its frame and is never in front.
@@ -60,7 +63,9 @@ void startTopmostKeeper(App& app)
 {
     KeeperState& keeper = app.state.keeper;
     if (keeper.otherProgramsReported) return;
-    keeper.clock.start(app.platform.desktop, keeperInterval, [&app] { keepAppWindowsOnTop(app); });
+    reportBackgroundFailure(
+        app, texts::clockNotStarted,
+        keeper.clock.start(app.platform.desktop, keeperInterval, [&app] { keepAppWindowsOnTop(app); }));
 }
 
 bool systemReportsOtherPrograms(const KeeperState& keeper) { return keeper.otherProgramsReported; }

@@ -113,7 +113,7 @@ std::optional<RememberedEntry> readRememberedEntry(const Profile& profile, const
     return entry;
 }
 
-bool writeRememberedEntry(Profile& profile, const std::string& file, const RememberedEntry& entry)
+Outcome writeRememberedEntry(Profile& profile, const std::string& file, const RememberedEntry& entry)
 {
     const WindowIdentity& id = entry.identity;
     ProfileItems items{{"Program", id.program}, {"Class", id.topClass}, {"Levels", std::to_string(id.path.size())}};
@@ -126,12 +126,12 @@ bool writeRememberedEntry(Profile& profile, const std::string& file, const Remem
                                {"R", std::to_string(c & 0xFF)},
                                {"G", std::to_string(c >> 8 & 0xFF)},
                                {"B", std::to_string(c >> 16 & 0xFF)}});
-    return profile.writeSection(file, sectionOf(entry.slot), items);
+    return namingFile(file, profile.writeSection(file, sectionOf(entry.slot), items));
 }
 
-bool removeRememberedEntry(Profile& profile, const std::string& file, int slot)
+Outcome removeRememberedEntry(Profile& profile, const std::string& file, int slot)
 {
-    return profile.removeSection(file, sectionOf(slot));
+    return namingFile(file, profile.removeSection(file, sectionOf(slot)));
 }
 
 }  // namespace tintora

@@ -32,7 +32,7 @@ WindowHandle findByPath(const WindowTree& tree, WindowHandle topLevel, const std
 // any of its keys.
 std::optional<RememberedEntry> readRememberedEntry(const Profile& profile, const std::string& file, int slot);
 // Replaces the entry's section whole; false when the file could not be written.
-bool writeRememberedEntry(Profile& profile, const std::string& file, const RememberedEntry& entry);
-bool removeRememberedEntry(Profile& profile, const std::string& file, int slot);
+[[nodiscard]] Outcome writeRememberedEntry(Profile& profile, const std::string& file, const RememberedEntry& entry);
+[[nodiscard]] Outcome removeRememberedEntry(Profile& profile, const std::string& file, int slot);
 
 }  // namespace tintora

@@ -15,6 +15,9 @@ public:
     // screen are black. Empty when no picture could be taken. The picture is the capture's own and
     // stays as it is until the next grab, which reuses its storage.
     virtual const Image& grab(ScreenRect r) = 0;
+    // The last picture is no longer needed: storage larger than one monitor's picture is let go, so
+    // that a grab across several monitors does not stay held for the rest of the session.
+    virtual void endShot() = 0;
 };
 
 class ImageEncoder {

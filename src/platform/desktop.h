@@ -65,8 +65,12 @@ public:
     virtual void takeWindowSystemEvents() = 0;
     // Dispatches every message already queued for this thread, then returns.
     virtual void processPendingEvents() = 0;
-    // A timer without a window; returns its id.
-    virtual unsigned startCallbackTimer(int milliseconds, std::function<void()> tick) = 0;
+    // A timer without a window: its id, or 0 and the system's reason in failure.
+    struct CallbackTimer {
+        unsigned id = 0;
+        std::string failure;
+    };
+    virtual CallbackTimer startCallbackTimer(int milliseconds, std::function<void()> tick) = 0;
     virtual void killCallbackTimer(unsigned id) = 0;
 };
 

@@ -11,9 +11,8 @@ namespace tintora {
 
 // What the user did to a window's tray icon.
 enum class TrayEvent {
-    click = 1,        // left button released
-    doubleClick = 2,  // left double-click
-    menu = 3,         // right button released or the context-menu key
+    chosen,  // clicked or double-clicked, or Enter or Space on it from the keyboard
+    menu,    // right-clicked, or Shift+F10 or the menu key on it
 };
 
 // The answer to a command from the command line: the exit code the program that gave it ends with,
@@ -31,6 +30,20 @@ inline constexpr int notUnderstood = 64;
 }  // namespace exitcode
 
 using AnswerCommand = std::function<void(const CommandAnswer&)>;
+
+// The window a command names for its answer, as the system describes it.
+struct AnswerWindow {
+    std::string className;     // empty when there is no such window
+    bool everyWindow = false;  // the address that reaches every top-level window
+    bool ofThisProgram = false;
+    friend bool operator==(const AnswerWindow&, const AnswerWindow&) = default;
+};
+// A command from a later start as it arrived: the message's bytes, unchecked, and the window it
+// names for the answer.
+struct ReceivedCommand {
+    std::string_view bytes;
+    AnswerWindow answerTo;
+};
 
 class EventSink {
 public:
@@ -51,8 +64,9 @@ public:
     virtual void trayCreated(WindowId w) = 0;
     // The program was started again while it runs; the later start has ended.
     virtual void anotherStart() = 0;
-    // A later start gave a command; answer is called once, before the program may end.
-    virtual void commandReceived(std::string_view command, const AnswerCommand& answer) = 0;
+    // A later start gave a command; answer is called once, before the program may end. False when
+    // the message is refused: nothing is carried out and nothing answered.
+    virtual bool commandReceived(const ReceivedCommand& command, const AnswerCommand& answer) = 0;
 };
 
 }  // namespace tintora

@@ -111,8 +111,6 @@ struct MenuRef : ItemRef<MenuTag> {
 
 // Role names beside the design names.
 inline constexpr startup::Control startupPicture = startup::动画框1;
-inline constexpr startup::Control startupOpacitySlider = startup::滑块条1;
-inline constexpr startup::Timer selfStoppingClock = startup::时钟1;
 inline constexpr startup::Timer followPointerClock = startup::时钟2;
 inline constexpr startup::Timer opacityStepClock = startup::时钟3;
 

@@ -17,15 +17,17 @@ public:
     virtual ~Profile() = default;
     // Reads one item; empty when the file, section or key is missing.
     virtual std::string read(const std::string& path, std::string_view section, std::string_view key) const = 0;
-    // Writes one item, keeping the rest of the file; false when it could not be written.
-    virtual bool write(const std::string& path, std::string_view section, std::string_view key,
-                       std::string_view value) = 0;
+    // Writes one item, keeping the rest of the file.
+    [[nodiscard]] virtual Outcome write(const std::string& path, std::string_view section, std::string_view key,
+                                        std::string_view value) = 0;
     // Replaces a section with these items in one write, so that no reader sees it half-written;
     // false when the file could not be written. A file it creates is UTF-16 (which the profile API
-    // keeps), so that names outside the system's code page keep their characters.
-    virtual bool writeSection(const std::string& path, std::string_view section, const ProfileItems& items) = 0;
-    // Removes a section with all its items; false when the file could not be written.
-    virtual bool removeSection(const std::string& path, std::string_view section) = 0;
+    // keeps), so that names outside the system's code page keep their characters; an older file
+    // without a byte-order mark is turned into UTF-16 first, every item kept.
+    [[nodiscard]] virtual Outcome writeSection(const std::string& path, std::string_view section,
+                                               const ProfileItems& items) = 0;
+    // Removes a section with all its items.
+    [[nodiscard]] virtual Outcome removeSection(const std::string& path, std::string_view section) = 0;
 };
 
 class FileSystem {
@@ -37,8 +39,8 @@ public:
     virtual void createFolder(const std::string& path) = 0;
     // The whole file; empty when it is missing or unreadable.
     virtual Bytes readFile(const std::string& path) const = 0;
-    // Writes the file completely or not at all, replacing an older one; false when it could not be written.
-    virtual bool writeFile(const std::string& path, const Bytes& content) = 0;
+    // Writes the file completely or not at all, replacing an older one.
+    [[nodiscard]] virtual Outcome writeFile(const std::string& path, const Bytes& content) = 0;
     // Deletes a file; failures are silent.
     virtual void removeFile(const std::string& path) = 0;
     // Names (without folder) of the files, not folders, matching a wildcard pattern.

@@ -2,6 +2,7 @@
 // Plain value types shared by the behaviour and the platform interfaces.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tintora {
@@ -51,6 +52,18 @@ constexpr ScreenRect intersection(const ScreenRect& a, const ScreenRect& b)
 
 constexpr long long area(const ScreenRect& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); }
 
+// True when the parts, each inside the rectangle, cover all of it without overlapping one another.
+inline bool tiles(const ScreenRect& whole, const std::vector<ScreenRect>& parts)
+{
+    long long covered = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        covered += area(parts[i]);
+        for (std::size_t k = i + 1; k < parts.size(); ++k)
+            if (area(intersection(parts[i], parts[k])) > 0) return false;
+    }
+    return covered == area(whole);
+}
+
 // The same rectangle as a position and a size.
 constexpr Geometry geometryOf(const ScreenRect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
@@ -64,6 +77,21 @@ constexpr Colour rgb(int r, int g, int b)
 
 // The transparent colour key of the overlay: canvas pixels of exactly this colour are invisible.
 inline constexpr Colour keyColour = rgb(252, 2, 251);
+
+// How an operation that can fail ended: well, or with the reason it failed, in the system's words.
+class [[nodiscard]] Outcome {
+public:
+    Outcome() = default;
+    static Outcome failed(std::string reason) { return Outcome(std::move(reason)); }
+    bool ok() const { return !failed_; }
+    explicit operator bool() const { return ok(); }
+    const std::string& reason() const { return reason_; }
+
+private:
+    explicit Outcome(std::string reason) : failed_(true), reason_(std::move(reason)) {}
+    bool failed_ = false;
+    std::string reason_;
+};
 
 // A decoded or captured picture, rows top to bottom, pixels 0x00RRGGBB.
 struct Image {

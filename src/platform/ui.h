@@ -76,17 +76,26 @@ public:
     virtual void setInterval(TimerRef t, int milliseconds) = 0;
 };
 
+// What the shell answered to a request about a tray icon: done; refused (its notification area is
+// not there, or it holds no such icon); or no answer in time (it is busy, as at log-on), in which
+// case it may have done it all the same.
+enum class ShellAnswer { done, refused, timedOut };
+
 // Notification area icon, the balloon tip and the pop-up menu.
 class Tray {
 public:
     virtual ~Tray() = default;
-    // Adds or replaces the window's icon; false when it could not be added (the shell's
-    // notification area is not there yet, or it refused).
-    virtual bool setIcon(WindowId w, std::string_view tip) = 0;
+    // Adds the window's icon with the tip.
+    virtual ShellAnswer addIcon(WindowId w, std::string_view tip) = 0;
+    // Replaces icon and tip of the window's icon the shell holds.
+    virtual ShellAnswer modifyIcon(WindowId w, std::string_view tip) = 0;
+    // Takes the window's icon out of the notification area, whether or not the shell holds it, and
+    // the balloon that points at it.
     virtual void removeIcon(WindowId w) = 0;
     virtual void showBalloon(std::string_view text, Point at) = 0;
-    // Shows a menu bar item's items as a pop-up menu at the cursor, owned by the window whose icon
-    // was clicked; a chosen item runs its command.
+    // Shows a menu bar item's items as a pop-up menu at the icon the user opened it on (the pointer,
+    // or the icon itself from the keyboard), owned by the window whose icon it is; a chosen item runs
+    // its command.
     virtual void popupMenu(MenuRef m, WindowId owner) = 0;
 };
 

@@ -16,6 +16,6 @@ void showHelp(App& app)
 
 void showVersion(Shell& shell) { shell.messageBox(texts::versionText, texts::versionCaption); }
 
-void openHomepage(Shell& shell) { shell.open(texts::homepage); }
+Outcome openHomepage(Shell& shell) { return shell.open(texts::homepage); }
 
 }  // namespace tintora

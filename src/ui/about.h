@@ -6,6 +6,6 @@ namespace tintora {
 
 void showHelp(App& app);
 void showVersion(Shell& shell);
-void openHomepage(Shell& shell);
+[[nodiscard]] Outcome openHomepage(Shell& shell);
 
 }  // namespace tintora

@@ -8,6 +8,7 @@
 #include "colour/colour_controls.h"
 #include "design/design.h"
 #include "overlay/placement.h"
+#include "overlay/remembered_tints.h"
 #include "overlay/target_follower.h"
 #include "design/texts.h"
 #include "hotkeys/hotkeys.h"
@@ -87,22 +88,72 @@ void layOutConsole(App& app, bool centred)
 
 namespace {
 
-constexpr int trayRetryInterval = 1000;
-constexpr int trayRetries = 120;
+constexpr int firstTrayRetry = 1000;
+constexpr int trayRetryTime = 120000;
 
-// Tries the icons the shell did not take again every second for two minutes, besides at once when
-// the shell tells that its notification area has (re)appeared.
+// Shows the window's icon. A modify finds an icon that an add which timed out put there after all,
+// so that a second is never added beside it; a modify that timed out is not followed by an add, which
+// would wait for the busy shell as long again: the next try sees.
+bool showTrayIcon(Tray& tray, WindowId w)
+{
+    ShellAnswer answer = tray.modifyIcon(w, texts::trayTip);
+    if (answer == ShellAnswer::refused) answer = tray.addIcon(w, texts::trayTip);
+    return answer == ShellAnswer::done;
+}
+
+bool trayIconAwaited(const ConsoleState& console)
+{
+    return console.consolePlace == ConsolePlace::awaitingTray ||
+           console.openingPlace == OpeningPlace::hiddenAwaitingIcon;
+}
+
+void showOpeningIcon(App& app);
+
+void tryAwaitedTrayIcons(App& app)
+{
+    if (app.state.console.consolePlace == ConsolePlace::awaitingTray) hideConsoleToTray(app);
+    if (app.state.console.openingPlace == OpeningPlace::hiddenAwaitingIcon) showOpeningIcon(app);
+}
+
+void retryTrayIconsAfter(App& app, int delay)
+{
+    const Outcome started = app.state.console.trayRetry.start(app.platform.desktop, delay, [&app, delay] {
+        ConsoleState& console = app.state.console;
+        console.trayRetryElapsed += delay;
+        tryAwaitedTrayIcons(app);
+        const int left = trayRetryTime - console.trayRetryElapsed;
+        if (trayIconAwaited(console) && left > 0)
+            retryTrayIconsAfter(app, std::min(2 * delay, left));
+        else
+            console.trayRetry.stop();
+    });
+    reportBackgroundFailure(app, texts::clockNotStarted, started);
+}
+
+// Tries the icons the shell did not take again after 1, 2, 4, 8 ... seconds, for two minutes from
+// the first refusal, besides at once when the shell tells that its notification area has
+// (re)appeared. Backing off keeps a shell that times out from holding the interface every second.
 void retryTrayIcons(App& app)
 {
     ConsoleState& console = app.state.console;
-    console.trayRetriesLeft = trayRetries;
-    console.trayRetry.runWhile(
-        app.platform.desktop, trayRetryInterval,
-        [&console] { return (console.trayAwaited || console.openingIconAwaited) && console.trayRetriesLeft > 0; },
-        [&app] {
-            --app.state.console.trayRetriesLeft;
-            onTrayCreated(app);
-        });
+    if (console.trayRetry.running()) return;
+    console.trayRetryElapsed = 0;
+    retryTrayIconsAfter(app, firstTrayRetry);
+}
+
+// The quiet start's icon; the opening screen stays hidden while the shell does not take it.
+void showOpeningIcon(App& app)
+{
+    const bool shown = showTrayIcon(app.platform.tray, WindowId::startup);
+    app.state.console.openingPlace = shown ? OpeningPlace::hiddenInTray : OpeningPlace::hiddenAwaitingIcon;
+    if (!shown) retryTrayIcons(app);
+}
+
+// The program a command line starts: the quoted path, or everything up to the first space.
+std::string_view programOf(std::string_view commandLine)
+{
+    if (commandLine.starts_with('"')) return commandLine.substr(1, commandLine.find('"', 1) - 1);
+    return commandLine.substr(0, commandLine.find(' '));
 }
 
 void checkStartOption(Menus& menus, ConsoleStart mode)
@@ -146,48 +197,48 @@ void hideConsoleToTray(App& app)
 {
     ConsoleState& console = app.state.console;
     // Hiding twice would remember the off-screen place and lose the real one.
-    if (console.consoleInTray) return;
+    if (console.consolePlace == ConsolePlace::inTray) return;
     auto& p = app.platform;
     // Off the screen without an icon the console could not be reached again: it stays, and goes
     // to the tray once the shell takes the icon.
-    if (!p.tray.setIcon(WindowId::console, texts::trayTip)) {
-        if (!console.trayAwaited) showNotice(app, texts::trayUnavailable);
-        console.trayAwaited = true;
+    if (!showTrayIcon(p.tray, WindowId::console)) {
+        if (console.consolePlace == ConsolePlace::onScreen) showNotice(app, texts::trayUnavailable);
+        console.consolePlace = ConsolePlace::awaitingTray;
         retryTrayIcons(app);
         return;
     }
-    console.trayAwaited = false;
     console.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
     moveConsoleOffScreen(p);
     giveKeyboardBack(p, app.state.keeper.lastOtherForeground, app.state.overlay.tint.topLevel);
     // At a start in the tray the console is shown here, without the keyboard, before its opening
     // would show and activate it.
     p.windows.showNormal(WindowId::console);
-    console.consoleInTray = true;
+    console.consolePlace = ConsolePlace::inTray;
     showNotice(app, texts::trayBalloon);
 }
 
 void restoreConsole(Platform& p, ConsoleState& console)
 {
-    setConsoleLeft(p.windows, console.savedConsoleLeft);
-    p.tray.removeIcon(WindowId::console);
-    console.consoleInTray = false;
+    if (console.consolePlace == ConsolePlace::inTray) setConsoleLeft(p.windows, console.savedConsoleLeft);
+    // An awaited hide is given up, and an icon a timed-out add may have left goes too.
+    if (console.consolePlace != ConsolePlace::onScreen) p.tray.removeIcon(WindowId::console);
+    console.consolePlace = ConsolePlace::onScreen;
 }
 
 void onConsoleTrayEvent(Platform& p, ConsoleState& console, TrayEvent event)
 {
     if (event == TrayEvent::menu) showTrayMenu(p, WindowId::console);
-    if (event == TrayEvent::doubleClick) restoreConsole(p, console);
+    if (event == TrayEvent::chosen) restoreConsole(p, console);
 }
 
 void bringConsoleBack(App& app)
 {
     if (!app.locked()) {
         // A quiet start's opening screen comes out of the tray as a normal start shows it.
-        if (app.state.console.openingInTray) showOpeningScreen(app.platform, app.state.console);
+        if (app.state.console.openingPlace != OpeningPlace::shown) showOpeningScreen(app.platform, app.state.console);
         return;
     }
-    if (app.state.console.consoleInTray) restoreConsole(app.platform, app.state.console);
+    restoreConsole(app.platform, app.state.console);
     app.platform.windows.activate(WindowId::console);
 }
 
@@ -199,40 +250,44 @@ void bringForward(App& app)
         showOpeningScreen(app.platform, app.state.console);
 }
 
-void onTrayCreated(App& app)
+void onTrayCreated(App& app, WindowId w)
 {
     ConsoleState& console = app.state.console;
-    if (console.trayAwaited) hideConsoleToTray(app);
-    if (console.openingIconAwaited)
-        console.openingIconAwaited = !app.platform.tray.setIcon(WindowId::startup, texts::trayTip);
+    if (w == WindowId::startup) {
+        if (console.openingPlace != OpeningPlace::shown) showOpeningIcon(app);
+        return;
+    }
+    if (console.consolePlace == ConsolePlace::awaitingTray) hideConsoleToTray(app);
+    // A restarted shell has lost the icon of the console it hides: without it again the console
+    // comes back to the screen and waits for the shell there.
+    if (console.consolePlace == ConsolePlace::inTray && !showTrayIcon(app.platform.tray, WindowId::console)) {
+        setConsoleLeft(app.platform.windows, console.savedConsoleLeft);
+        console.consolePlace = ConsolePlace::awaitingTray;
+        retryTrayIcons(app);
+    }
 }
 
-void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
+Outcome chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
 {
     checkStartOption(menus, mode);
     console.consoleStartMode = mode;
-    settings.write(items::startSmall, static_cast<int>(mode));
+    return settings.write(items::startSmall, static_cast<int>(mode));
 }
 
 void hideOpeningScreenToTray(App& app)
 {
-    auto& p = app.platform;
-    p.windows.hide(WindowId::startup);
-    ConsoleState& console = app.state.console;
-    console.openingInTray = true;
+    app.platform.windows.hide(WindowId::startup);
     // Without the notification area yet (a start at log-on) the icon comes when the shell takes it.
-    console.openingIconAwaited = !p.tray.setIcon(WindowId::startup, texts::trayTip);
-    if (console.openingIconAwaited) retryTrayIcons(app);
+    showOpeningIcon(app);
     startTopmostKeeper(app);
 }
 
 void showOpeningScreen(Platform& p, ConsoleState& console)
 {
-    if (console.openingInTray) {
+    if (console.openingPlace != OpeningPlace::shown) {
         p.tray.removeIcon(WindowId::startup);
         p.windows.showNormal(WindowId::startup);
-        console.openingInTray = false;
-        console.openingIconAwaited = false;
+        console.openingPlace = OpeningPlace::shown;
     }
     p.windows.activate(WindowId::startup);
 }
@@ -240,22 +295,42 @@ void showOpeningScreen(Platform& p, ConsoleState& console)
 void onOpeningTrayEvent(Platform& p, ConsoleState& console, TrayEvent event)
 {
     if (event == TrayEvent::menu) showTrayMenu(p, WindowId::startup);
-    if (event == TrayEvent::doubleClick) showOpeningScreen(p, console);
+    if (event == TrayEvent::chosen) showOpeningScreen(p, console);
+}
+
+bool startsWithWindows(const Autostart& autostart)
+{
+    const auto command = autostart.runCommand();
+    if (!command || !autostart.samePath(programOf(*command), autostart.programPath())) return false;
+    const auto approval = autostart.approval();
+    return !approval || (*approval & approvalDisabled) == 0;
 }
 
 void showTrayMenu(Platform& p, WindowId owner)
 {
-    p.menus.setChecked(console::开机时启动, p.autostart.isOn());
+    p.menus.setChecked(console::开机时启动, startsWithWindows(p.autostart));
     p.tray.popupMenu(console::快捷菜单, owner);
 }
 
-void toggleStartWithWindows(Autostart& autostart) { autostart.set(!autostart.isOn()); }
-
-void endTintora(Platform& p)
+void toggleStartWithWindows(App& app)
 {
+    Autostart& autostart = app.platform.autostart;
+    // Task Manager's or Settings' disabled state goes with either choice: checked it would keep
+    // Windows from starting Tintora, unchecked it would be left behind for a value that is gone.
+    Outcome changed = startsWithWindows(autostart)
+                          ? autostart.removeRunCommand()
+                          : autostart.writeRunCommand("\"" + autostart.programPath() + "\" /tray");
+    if (changed) changed = autostart.removeApproval();
+    reportFailure(app, texts::autostartNotChanged, changed);
+}
+
+void endTintora(App& app)
+{
+    auto& p = app.platform;
     p.tray.removeIcon(WindowId::console);
     p.tray.removeIcon(WindowId::startup);
-    exitProgram(p.process, 0);
+    closeRememberedTints(app);
+    p.process.exit(exitcode::done);
 }
 
 }  // namespace tintora

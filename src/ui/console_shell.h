@@ -22,19 +22,24 @@ void bringConsoleBack(App& app);
 void bringForward(App& app);
 // The shell's notification area is there: finishes hiding to the tray, and adds the quiet start's
 // icon, when the shell had not taken them.
-void onTrayCreated(App& app);
+void onTrayCreated(App& app, WindowId w);
 // The menu's choice of where the console is after the next lock, kept in Start.ini.
-void chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode);
+[[nodiscard]] Outcome chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode);
 
 // Hides the opening screen and lets a tray icon stand for it; remembered tints go on, kept on top.
 void hideOpeningScreenToTray(App& app);
 // The opening screen shown and active as at a normal start, its tray icon gone.
 void showOpeningScreen(Platform& p, ConsoleState& console);
 void onOpeningTrayEvent(Platform& p, ConsoleState& console, TrayEvent event);
-// The tray icon's menu by the pointer, its "开机时启动" checked as the system holds it.
+// Tintora starts with Windows: the Run value starts this program and Task Manager's Startup tab
+// or Settings have not disabled it.
+bool startsWithWindows(const Autostart& autostart);
+// The tray icon's menu at the icon, its "开机时启动" checked as the system holds it.
 void showTrayMenu(Platform& p, WindowId owner);
-void toggleStartWithWindows(Autostart& autostart);
-// Ends Tintora as closing the console does, its tray icons removed.
-void endTintora(Platform& p);
+// "开机时启动": on, a quiet start of this program, not disabled; or off, the Run value and its
+// disabled state gone. A failure is told with the system's reason.
+void toggleStartWithWindows(App& app);
+// The one way out, whatever asked: the tray icons and the remembered tints go, then the process.
+void endTintora(App& app);
 
 }  // namespace tintora

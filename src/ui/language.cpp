@@ -3,7 +3,9 @@
 #include <string_view>
 
 #include "capture/screenshots.h"
+#include "core/notice.h"
 #include "design/design.h"
+#include "design/texts.h"
 #include "ui/console_shell.h"
 #include "ui/startup.h"
 
@@ -50,7 +52,8 @@ void switchLanguage(App& app)
 {
     const Language other = language() == Language::zh ? Language::en : Language::zh;
     setLanguage(other);
-    app.settings.write(items::language, other == Language::en ? english : chinese);
+    reportFailure(app, texts::settingsNotSaved,
+                  app.settings.write(items::language, other == Language::en ? english : chinese));
     showCaptions(app);
 }
 

@@ -1,9 +1,10 @@
 #include "ui/startup.h"
 
+#include "core/notice.h"
 #include "design/design.h"
 #include "design/texts.h"
 #include "hotkeys/hotkeys.h"
-#include "overlay/overlay.h"
+#include "overlay/smart_snap.h"
 #include "overlay/topmost_keeper.h"
 
 namespace tintora {
@@ -15,10 +16,14 @@ void createFolderIfMissing(FileSystem& files, const std::string& folder)
 }
 
 // Writes the default items of a settings file, one write per key, only when the file is missing.
+// A failure is told for Tintora's own files; the chart tool's are written only where its folder is.
 void writeDefaultsIfMissing(App& app, const std::vector<std::pair<SettingsItem, std::string_view>>& defaults)
 {
     if (app.platform.files.exists(app.settings.pathOf(defaults.begin()->first))) return;
-    for (const auto& [item, value] : defaults) app.settings.write(item, value);
+    for (const auto& [item, value] : defaults) {
+        const Outcome written = app.settings.write(item, value);
+        if (item.base == Base::data) reportBackgroundFailure(app, texts::settingsNotSaved, written);
+    }
 }
 
 }  // namespace
@@ -34,7 +39,7 @@ void showBackground(Platform& p, bool vivid)
 void chooseDataFolder(FileSystem& files, Process& process, Folders& folders)
 {
     const std::string probe = folders.path(paths::writeProbe, Base::program);
-    if (files.writeFile(probe, {})) {
+    if (files.writeFile(probe, {}).ok()) {
         files.removeFile(probe);
         return;
     }
@@ -68,29 +73,18 @@ void onStartupWindowCreated(App& app)
     p.controls.setGeometry(startupPicture, {0, 0, window.width - (window.width - client.width),
                                             window.height - (window.height - client.height - below)});
 
-    app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
-    app.state.snap.opacityStep = OpacityStep::none;
-    // The pointer clock runs only while smart snap follows the pointer, and the opacity step's only
-    // while a step waits; the opening screen has neither.
-    p.timers.setInterval(selfStoppingClock, 16);
-    p.controls.setSliderPosition(startupOpacitySlider, 255);
-    app.state.snap.random.seed(p.desktop.tickCount());
-
-    const WindowHandle overlay = p.windows.handle(WindowId::startup);
-    p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
-    setOverlayOpacity(p, p.controls.sliderPosition(startupOpacitySlider));
+    prepareOpeningScreen(p, app.state.snap);
 
     for (auto menu : hintMenus) p.menus.setVisible(menu, false);
     loadHotkeys(app.state.hotkeys, app.settings, p.hotkeys);
     watchForegroundChanges(app);
 }
 
-void chooseBackground(Platform& p, Settings& settings, bool vivid)
+Outcome chooseBackground(Platform& p, Settings& settings, bool vivid)
 {
-    settings.write(items::background, vivid ? "1" : "0");
+    Outcome saved = settings.write(items::background, vivid ? "1" : "0");
     showBackground(p, vivid);
+    return saved;
 }
-
-void exitProgram(Process& process, int code) { process.exit(code); }
 
 }  // namespace tintora

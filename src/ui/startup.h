@@ -1,5 +1,5 @@
 #pragma once
-// Program start, the start-up window: its creation, the start-up picture, and the exit.
+// Program start, the start-up window: its creation and the start-up picture.
 #include <string>
 
 #include "core/app.h"
@@ -16,8 +16,6 @@ void onStartupWindowCreated(App& app);
 // Checks the background's menu item and shows its picture, in the current language's version.
 void showBackground(Platform& p, bool vivid);
 // 启动背景: the soft or the vivid picture, kept in Start.ini.
-void chooseBackground(Platform& p, Settings& settings, bool vivid);
-// Ends the process with the code; the clocks and watches end with it.
-void exitProgram(Process& process, int code);
+[[nodiscard]] Outcome chooseBackground(Platform& p, Settings& settings, bool vivid);
 
 }  // namespace tintora

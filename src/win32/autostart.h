@@ -1,5 +1,6 @@
 #pragma once
-// The start at log-on as the current user's Run key holds it: value Tintora, a quiet start of the exe.
+// The start at log-on as the current user's registry holds it: the value Tintora of the Run key, and
+// the value of the same name Task Manager and Settings write under StartupApproved\Run.
 #include <string>
 
 #include "platform/autostart.h"
@@ -12,8 +13,13 @@ public:
     explicit Win32Autostart(std::wstring program);
     Win32Autostart();
 
-    bool isOn() const override;
-    bool set(bool on) override;
+    std::optional<std::string> runCommand() const override;
+    std::optional<std::uint8_t> approval() const override;
+    std::string programPath() const override;
+    bool samePath(std::string_view a, std::string_view b) const override;
+    Outcome writeRunCommand(std::string_view commandLine) override;
+    Outcome removeRunCommand() override;
+    Outcome removeApproval() override;
 
 private:
     std::wstring program_;

@@ -60,6 +60,13 @@ const Image& Win32ScreenCapture::grab(ScreenRect r)
     return picture_;
 }
 
+void Win32ScreenCapture::endShot()
+{
+    if (static_cast<long long>(picture_.pixels.size()) <= largestMonitor_) return;
+    surface_ = {};
+    picture_ = {};
+}
+
 bool Win32ScreenCapture::keepSurface(HDC screen, int width, int height)
 {
     if (surface_.bitmap && surface_.width == width && surface_.height == height) return true;
@@ -90,20 +97,19 @@ bool Win32ScreenCapture::copyScreen(ScreenRect r)
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
 
     // Each part of the rectangle that lies on a monitor is copied from the screen; the rest (left
-    // of, above or between the monitors) is black.
-    const RECT wanted{r.left, r.top, r.right, r.bottom};
-    std::vector<RECT> parts;
-    long long covered = 0;
-    for (const RECT& monitor : monitorRects()) {
-        RECT part{};
-        if (!IntersectRect(&part, &wanted, &monitor)) continue;
-        parts.push_back(part);
-        covered += static_cast<long long>(part.right - part.left) * (part.bottom - part.top);
+    // of, above or between the monitors) is black. A kept bitmap is cleared unless the parts tile
+    // the rectangle: overlapping monitors may leave gaps however much their parts add up to.
+    std::vector<ScreenRect> parts;
+    largestMonitor_ = 0;
+    for (const RECT& m : monitorRects()) {
+        const ScreenRect monitor{m.left, m.top, m.right, m.bottom};
+        largestMonitor_ = std::max(largestMonitor_, area(monitor));
+        if (const ScreenRect part = intersection(r, monitor); area(part) > 0) parts.push_back(part);
     }
-    if (covered < wideWidth * wideHeight) std::memset(surface_.bits, 0, count * sizeof(std::uint32_t));
+    if (!tiles(r, parts)) std::memset(surface_.bits, 0, count * sizeof(std::uint32_t));
     if (!parts.empty()) {
         const SelectedObject selected(surface_.dc.get(), surface_.bitmap.get());
-        for (const RECT& part : parts) {
+        for (const ScreenRect& part : parts) {
             // CAPTUREBLT: layered windows (the tint overlay) are part of the picture.
             if (!BitBlt(surface_.dc.get(), part.left - r.left, part.top - r.top, part.right - part.left,
                         part.bottom - part.top, screen.get(), part.left, part.top, SRCCOPY | CAPTUREBLT)) {

@@ -176,13 +176,13 @@ void Win32Desktop::processPendingEvents()
     }
 }
 
-unsigned Win32Desktop::startCallbackTimer(int milliseconds, std::function<void()> tick)
+Desktop::CallbackTimer Win32Desktop::startCallbackTimer(int milliseconds, std::function<void()> tick)
 {
     const UINT_PTR id = SetTimer(nullptr, 0, static_cast<UINT>(std::max(milliseconds, 0)), onCallbackTimer);
-    if (!id) return 0;
+    if (!id) return {0, lastErrorOutcome("SetTimer").reason()};
     const auto place = timers_.insert_or_assign(id, std::move(tick)).first;
     timerTicks()[id] = &place->second;
-    return static_cast<unsigned>(id);
+    return {static_cast<unsigned>(id), {}};
 }
 
 void Win32Desktop::killCallbackTimer(unsigned id)

@@ -39,7 +39,7 @@ public:
     std::uint32_t tickCount() const override;
     void takeWindowSystemEvents() override;
     void processPendingEvents() override;
-    unsigned startCallbackTimer(int milliseconds, std::function<void()> tick) override;
+    CallbackTimer startCallbackTimer(int milliseconds, std::function<void()> tick) override;
     void killCallbackTimer(unsigned id) override;
 
 private:

@@ -7,7 +7,7 @@ namespace tintora::win32 {
 
 class Win32Shell final : public Shell {
 public:
-    void open(std::string_view target) override;
+    Outcome open(std::string_view target) override;
     void messageBox(std::string_view text, std::string_view caption) override;
 
 private:

@@ -80,15 +80,34 @@ Bytes readWholeFile(const std::wstring& path)
     return content;
 }
 
-// Creates the file holding only a UTF-16LE byte-order mark, unless it exists; false when it
-// can be neither found nor created.
+constexpr std::uint8_t utf16leMark[] = {0xFF, 0xFE};
+
+// Makes the file one the profile API keeps in UTF-16: a missing file is created holding only the
+// byte-order mark; an existing one without the mark (written in the system's code page by an older
+// version) is converted once, every line kept. False when it can be neither found nor made so.
 bool ensureUtf16File(const std::wstring& path)
 {
-    const auto file = openFile(path, GENERIC_WRITE, 0, CREATE_NEW);
-    if (!file) return GetLastError() == ERROR_FILE_EXISTS;
-    constexpr std::uint8_t utf16leMark[] = {0xFF, 0xFE};
-    DWORD written = 0;
-    return WriteFile(file->get(), utf16leMark, sizeof utf16leMark, &written, nullptr) && written == sizeof utf16leMark;
+    if (const auto file = openFile(path, GENERIC_WRITE, 0, CREATE_NEW)) {
+        DWORD written = 0;
+        return WriteFile(file->get(), utf16leMark, sizeof utf16leMark, &written, nullptr) &&
+               written == sizeof utf16leMark;
+    }
+    if (GetLastError() != ERROR_FILE_EXISTS) return false;
+    const Bytes ansi = readWholeFile(path);
+    if (ansi.size() >= 2 && ansi[0] == utf16leMark[0] && ansi[1] == utf16leMark[1]) return true;
+    const auto* text = reinterpret_cast<const char*>(ansi.data());
+    const int size = static_cast<int>(ansi.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text, size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, size, wide.data(), static_cast<int>(wide.size()));
+    Bytes utf16(std::begin(utf16leMark), std::end(utf16leMark));
+    const auto* units = reinterpret_cast<const std::uint8_t*>(wide.data());
+    utf16.insert(utf16.end(), units, units + wide.size() * sizeof(wchar_t));
+    const std::wstring temporary = path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    if (writeWholeFile(temporary, utf16) && replaceFile(temporary, path)) return true;
+    const DWORD error = GetLastError();
+    DeleteFileW(temporary.c_str());
+    SetLastError(error);
+    return false;
 }
 
 }  // namespace
@@ -102,33 +121,30 @@ std::string Win32Profile::read(const std::string& path, std::string_view section
     return narrow(buffer);
 }
 
-bool Win32Profile::write(const std::string& path, std::string_view section, std::string_view key,
-                         std::string_view value)
+Outcome Win32Profile::write(const std::string& path, std::string_view section, std::string_view key,
+                            std::string_view value)
 {
     if (WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), widen(value).c_str(),
                                    widen(path).c_str()))
-        return true;
-    reportLastError("WritePrivateProfileStringW " + path);
-    return false;
+        return {};
+    return lastErrorOutcome("WritePrivateProfileStringW " + path);
 }
 
-bool Win32Profile::writeSection(const std::string& path, std::string_view section, const ProfileItems& items)
+Outcome Win32Profile::writeSection(const std::string& path, std::string_view section, const ProfileItems& items)
 {
     // key=value strings, each ended by a null, and one more null after the last.
     std::wstring block;
     for (const auto& [key, value] : items) block += widen(key) + L"=" + widen(value) + L'\0';
     const std::wstring file = widen(path);
     if (ensureUtf16File(file) && WritePrivateProfileSectionW(widen(section).c_str(), block.c_str(), file.c_str()))
-        return true;
-    reportLastError("WritePrivateProfileSectionW " + path);
-    return false;
+        return {};
+    return lastErrorOutcome("WritePrivateProfileSectionW " + path);
 }
 
-bool Win32Profile::removeSection(const std::string& path, std::string_view section)
+Outcome Win32Profile::removeSection(const std::string& path, std::string_view section)
 {
-    if (WritePrivateProfileStringW(widen(section).c_str(), nullptr, nullptr, widen(path).c_str())) return true;
-    reportLastError("WritePrivateProfileStringW " + path);
-    return false;
+    if (WritePrivateProfileStringW(widen(section).c_str(), nullptr, nullptr, widen(path).c_str())) return {};
+    return lastErrorOutcome("WritePrivateProfileStringW " + path);
 }
 
 bool Win32FileSystem::exists(const std::string& path) const
@@ -141,14 +157,14 @@ void Win32FileSystem::createFolder(const std::string& path) { CreateDirectoryW(w
 
 Bytes Win32FileSystem::readFile(const std::string& path) const { return readWholeFile(widen(path)); }
 
-bool Win32FileSystem::writeFile(const std::string& path, const Bytes& content)
+Outcome Win32FileSystem::writeFile(const std::string& path, const Bytes& content)
 {
     const std::wstring target = widen(path);
     const std::wstring temporary = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    if (writeWholeFile(temporary, content) && replaceFile(temporary, target)) return true;
-    reportLastError("writing " + path);
+    if (writeWholeFile(temporary, content) && replaceFile(temporary, target)) return {};
+    Outcome failed = lastErrorOutcome("writing " + path);
     DeleteFileW(temporary.c_str());
-    return false;
+    return failed;
 }
 
 void Win32FileSystem::removeFile(const std::string& path) { DeleteFileW(widen(path).c_str()); }

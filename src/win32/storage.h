@@ -12,10 +12,10 @@ std::wstring programPath();
 class Win32Profile final : public Profile {
 public:
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
-    bool write(const std::string& path, std::string_view section, std::string_view key,
-               std::string_view value) override;
-    bool writeSection(const std::string& path, std::string_view section, const ProfileItems& items) override;
-    bool removeSection(const std::string& path, std::string_view section) override;
+    Outcome write(const std::string& path, std::string_view section, std::string_view key,
+                  std::string_view value) override;
+    Outcome writeSection(const std::string& path, std::string_view section, const ProfileItems& items) override;
+    Outcome removeSection(const std::string& path, std::string_view section) override;
 };
 
 class Win32FileSystem final : public FileSystem {
@@ -24,7 +24,7 @@ public:
     void createFolder(const std::string& path) override;
     Bytes readFile(const std::string& path) const override;
     // Writes a temporary file beside the target, then moves it over the target.
-    bool writeFile(const std::string& path, const Bytes& content) override;
+    Outcome writeFile(const std::string& path, const Bytes& content) override;
     void removeFile(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& pattern) const override;
     std::string gbkAsUtf8(std::string_view gbk) const override;

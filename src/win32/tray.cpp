@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <iterator>
@@ -43,72 +44,63 @@ void CALLBACK balloonTimeUp(HWND balloon, UINT, UINT_PTR, DWORD) { hideBalloon(b
 
 Win32Tray::Win32Tray(const OwnWindows& ui) : ui_(ui), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
-std::optional<TrayEvent> Win32Tray::eventOf(LPARAM mouseMessage)
+std::optional<TrayEvent> Win32Tray::eventOf(WPARAM anchor, LPARAM event)
 {
-    switch (LOWORD(mouseMessage)) {
-        case WM_LBUTTONUP: return TrayEvent::click;
-        case WM_LBUTTONDBLCLK: return TrayEvent::doubleClick;
-        case WM_RBUTTONUP:
-        case WM_CONTEXTMENU: return TrayEvent::menu;
+    switch (LOWORD(event)) {
+        case NIN_SELECT:
+        case NIN_KEYSELECT:
+        case WM_LBUTTONDBLCLK: return TrayEvent::chosen;
+        // Raised after a right-click too, so the button itself is left alone.
+        case WM_CONTEXTMENU: anchor_ = {GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)}; return TrayEvent::menu;
     }
     return std::nullopt;
 }
 
-bool Win32Tray::notify(WindowId w, DWORD action)
+ShellAnswer Win32Tray::notify(WindowId w, DWORD action, std::string_view tip)
 {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = ui_.hwndOf(w);
     data.uID = trayIconId;
-    if (action != NIM_DELETE) {
+    if (!data.hWnd) return ShellAnswer::refused;
+    if (action == NIM_ADD || action == NIM_MODIFY) {
         data.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
         data.uCallbackMessage = trayMessage;
         // The notification area is on the primary monitor, which holds the point 0, 0.
         icon_ = appIcon(SM_CXSMICON, monitorDpi({0, 0}));
         data.hIcon = icon_.get();
-        const std::wstring& tip = icons_[index(w)].tip;
-        std::copy_n(tip.begin(), std::min(tip.size(), std::size(data.szTip) - 1), data.szTip);
+        const std::wstring wide = widen(tip);
+        std::copy_n(wide.begin(), std::min(wide.size(), std::size(data.szTip) - 1), data.szTip);
     }
-    return Shell_NotifyIconW(action, &data) != FALSE;
+    data.uVersion = NOTIFYICON_VERSION_4;
+    // Only a timeout is told by the last error; a refusal may leave an older one there.
+    SetLastError(ERROR_SUCCESS);
+    if (Shell_NotifyIconW(action, &data)) return ShellAnswer::done;
+    // The shell answers through a message with a timeout; a busy one may still carry it out.
+    const DWORD error = GetLastError();
+    return error == ERROR_TIMEOUT ? ShellAnswer::timedOut : ShellAnswer::refused;
 }
 
-bool Win32Tray::setIcon(WindowId w, std::string_view tip)
+ShellAnswer Win32Tray::addIcon(WindowId w, std::string_view tip)
 {
-    Icon& icon = icons_[index(w)];
-    if (!ui_.hwndOf(w)) return false;
-    icon.tip = widen(tip);
-    // An add that timed out (the shell is slow at log-on) may have added the icon all the same:
-    // modifying first finds it, so that a second one is never added beside it.
-    if (notify(w, NIM_MODIFY) || notify(w, NIM_ADD)) {
-        icon.shown = true;
-        return true;
-    }
-    reportLastError("Shell_NotifyIconW");
-    icon.perhapsAdded = true;
-    return false;
+    const ShellAnswer answer = notify(w, NIM_ADD, tip);
+    // The version is the icon's own and must be set after each add: keyboard events and the anchor.
+    if (answer == ShellAnswer::done && notify(w, NIM_SETVERSION, {}) != ShellAnswer::done)
+        reportLastError("Shell_NotifyIconW (NIM_SETVERSION)");
+    if (answer != ShellAnswer::done) reportLastError("Shell_NotifyIconW (NIM_ADD)");
+    return answer;
 }
 
-void Win32Tray::deleteIcon(WindowId w)
-{
-    Icon& icon = icons_[index(w)];
-    if (icon.shown || icon.perhapsAdded) notify(w, NIM_DELETE);
-    icon.shown = false;
-    icon.perhapsAdded = false;
-}
+void Win32Tray::windowDestroyed(WindowId w) { notify(w, NIM_DELETE, {}); }
+
+ShellAnswer Win32Tray::modifyIcon(WindowId w, std::string_view tip) { return notify(w, NIM_MODIFY, tip); }
 
 void Win32Tray::removeIcon(WindowId w)
 {
-    deleteIcon(w);
+    notify(w, NIM_DELETE, {});
     // The balloon points at the icon; it goes with it.
     if (balloon_) hideBalloon(balloon_.get());
 }
-
-void Win32Tray::addIconAgain(WindowId w)
-{
-    if (icons_[index(w)].shown && !notify(w, NIM_ADD)) reportLastError("Shell_NotifyIconW after a shell restart");
-}
-
-void Win32Tray::windowDestroyed(WindowId w) { deleteIcon(w); }
 
 void Win32Tray::showBalloon(std::string_view text, Point at)
 {
@@ -138,11 +130,10 @@ void Win32Tray::popupMenu(MenuRef m, WindowId owner)
 {
     HWND hwnd = ui_.hwndOf(owner);
     if (!hwnd) return;
-    POINT at{};
-    GetCursorPos(&at);
+    const POINT at = anchor_;
     // Without being the foreground window the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(hwnd);
-    // At the pointer, on the side the system's menus drop to; a per-monitor aware program's menu is
+    // At the anchor, on the side the system's menus drop to; a per-monitor aware program's menu is
     // drawn at the DPI of the monitor it opens on.
     const UINT align = GetSystemMetrics(SM_MENUDROPALIGNMENT) ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
     TrackPopupMenu(ui_.popupItems(m), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN | align, at.x, at.y, 0, hwnd, nullptr);

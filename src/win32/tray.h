@@ -23,39 +23,30 @@ public:
     Win32Tray(const Win32Tray&) = delete;
     Win32Tray& operator=(const Win32Tray&) = delete;
 
-    bool setIcon(WindowId w, std::string_view tip) override;
+    ShellAnswer addIcon(WindowId w, std::string_view tip) override;
+    ShellAnswer modifyIcon(WindowId w, std::string_view tip) override;
     void removeIcon(WindowId w) override;
     void showBalloon(std::string_view text, Point at) override;
     void popupMenu(MenuRef m, WindowId owner) override;
 
-    bool hasIcon(WindowId w) const { return icons_[index(w)].shown; }
     // The balloon tip's window, once it has been shown.
     HWND balloonWindow() const { return balloon_.get(); }
 
-    // What a trayMessage's mouse message means, if anything.
-    static std::optional<TrayEvent> eventOf(LPARAM mouseMessage);
+    // What a trayMessage means, if anything. The icons speak version 4: the event in the low word
+    // of lParam, the icon's anchor on the screen in wParam, kept for the menu it may open.
+    std::optional<TrayEvent> eventOf(WPARAM anchor, LPARAM event);
     // The message the shell broadcasts when it starts again (the taskbar was recreated).
     UINT taskbarCreatedMessage() const { return taskbarCreated_; }
-    // Adds the window's icon again after the shell restarted, when it had one.
-    void addIconAgain(WindowId w);
     // The icon goes with its window.
     void windowDestroyed(WindowId w);
 
 private:
-    struct Icon {
-        bool shown = false;
-        // An add failed, perhaps only by timing out: the icon is deleted as if it were there.
-        bool perhapsAdded = false;
-        std::wstring tip;
-    };
-    static std::size_t index(WindowId w) { return static_cast<std::size_t>(w); }
-    bool notify(WindowId w, DWORD action);
-    // Takes the window's icon out of the notification area, when it is there.
-    void deleteIcon(WindowId w);
+    ShellAnswer notify(WindowId w, DWORD action, std::string_view tip);
 
     const OwnWindows& ui_;
     UINT taskbarCreated_;
-    std::array<Icon, 2> icons_;
+    // Where the last event on an icon happened: the pointer, or the icon itself from the keyboard.
+    POINT anchor_{};
     // The icon last handed to the shell, kept until the next one.
     OwnedIcon icon_;
     OwnedWindow balloon_;

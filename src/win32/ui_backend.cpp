@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "win32/error.h"
+#include "win32/command_channel.h"
 #include "win32/single_instance.h"
 #include "win32/system.h"
 #include "win32/text.h"
@@ -166,7 +167,6 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
 {
     HWND hwnd = w.hwnd.get();
     if (message == tray_.taskbarCreatedMessage()) {
-        tray_.addIconAgain(w.id);
         sink().trayCreated(w.id);
         return 0;
     }
@@ -203,17 +203,13 @@ LRESULT Win32Ui::onMessage(TopWindow& w, UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         case WM_COPYDATA:
-            if (const auto command = commandOf(*reinterpret_cast<const COPYDATASTRUCT*>(lParam))) {
-                HWND from = reinterpret_cast<HWND>(wParam);
-                sink().commandReceived(*command, [&](const CommandAnswer& a) { sendAnswer(hwnd, from, a); });
-                return TRUE;
-            }
-            break;
+            return receiveCommand(sink(), hwnd, reinterpret_cast<HWND>(wParam),
+                                  *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         case WM_HOTKEY:
             if (const auto action = Win32Hotkeys::actionOf(wParam)) sink().hotkeyPressed(*action);
             return 0;
         case trayMessage:
-            if (const auto event = Win32Tray::eventOf(lParam)) sink().trayEvent(w.id, *event);
+            if (const auto event = tray_.eventOf(wParam, lParam)) sink().trayEvent(w.id, *event);
             return 0;
         case WM_DESTROY:
             // The menus outlive the window; the icon does not.

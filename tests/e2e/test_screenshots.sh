@@ -74,7 +74,7 @@ wait_until 5 "Meter 1" ini_is "$meter_file" Screenshotstatistics Meter 1
 mv "$E2E_APP/Images" "$E2E_WORK/Images.kept"
 echo "a file where the folder was" >"$E2E_APP/Images"
 type_keys shift+F4
-not_written() { balloon_text | grep -qx '截图未保存：无法写入文件 .*\\Images\\2\.png'; }
+not_written() { balloon_text | grep -qE '^截图未保存：.*\\Images\\2\.png：.+'; }
 wait_until 15 "the balloon on a picture that could not be written" not_written
 expect_eq "Meter after a failed write" "$(ini_value "$meter_file" Screenshotstatistics Meter)" 1
 [ -f "$E2E_APP/Images" ] || fail "Images must stay a file"

@@ -94,12 +94,23 @@ void FakeUi::setSliderPosition(ControlRef c, int p)
     control(c).position = std::clamp(p, 0, 255);
 }
 
-bool FakeUi::setIcon(WindowId w, std::string_view tip)
+ShellAnswer FakeUi::addIcon(WindowId w, std::string_view tip)
 {
-    if (!trayAvailable) return false;
+    trayRequests.push_back("add");
+    // The shell refuses a second icon of the same window and id.
+    if (!trayAvailable || trayTips.contains(w)) return ShellAnswer::refused;
     ++trayIconAdds;
     trayTips[w] = tip;
-    return true;
+    return trayTimingOut.contains("add") ? ShellAnswer::timedOut : ShellAnswer::done;
+}
+
+ShellAnswer FakeUi::modifyIcon(WindowId w, std::string_view tip)
+{
+    trayRequests.push_back("modify");
+    const bool held = trayAvailable && trayTips.contains(w);
+    if (held) trayTips[w] = tip;
+    if (trayTimingOut.contains("modify")) return ShellAnswer::timedOut;
+    return held ? ShellAnswer::done : ShellAnswer::refused;
 }
 
 int FakeUi::interval(TimerRef t) const
@@ -242,11 +253,12 @@ void FakeDesktop::tickClocks()
     }
 }
 
-unsigned FakeDesktop::startCallbackTimer(int ms, std::function<void()> tick)
+Desktop::CallbackTimer FakeDesktop::startCallbackTimer(int ms, std::function<void()> tick)
 {
+    if (timersRefused) return {0, "存储空间不足，无法处理此命令。"};
     const unsigned id = nextTimerId++;
     callbackTimers[id] = {ms, std::move(tick)};
-    return id;
+    return {id, {}};
 }
 
 std::string FakeFiles::read(const std::string& path, std::string_view section, std::string_view key) const
@@ -255,11 +267,12 @@ std::string FakeFiles::read(const std::string& path, std::string_view section, s
     return file == files.end() ? std::string() : iniItem(file->second, section, key);
 }
 
-bool FakeFiles::write(const std::string& path, std::string_view section, std::string_view key, std::string_view value)
+Outcome FakeFiles::write(const std::string& path, std::string_view section, std::string_view key,
+                         std::string_view value)
 {
     append(log, "ini " + std::string(section) + "." + std::string(key) + "=" + std::string(value));
     writes.push_back(path + "|" + std::string(section) + "|" + std::string(key) + "=" + std::string(value));
-    if (!writable(path)) return false;
+    if (Outcome allowed = writable(path); !allowed) return allowed;
     std::vector<std::string> lines;
     {
         std::istringstream in(files[path]);
@@ -292,13 +305,13 @@ bool FakeFiles::write(const std::string& path, std::string_view section, std::st
     std::string out;
     for (const auto& l : lines) out += l + "\n";
     files[path] = out;
-    return true;
+    return {};
 }
 
-bool FakeFiles::removeSection(const std::string& path, std::string_view section)
+Outcome FakeFiles::removeSection(const std::string& path, std::string_view section)
 {
     append(log, "ini remove " + std::string(section));
-    if (!writable(path)) return false;
+    if (Outcome allowed = writable(path); !allowed) return allowed;
     std::istringstream in(files[path]);
     std::string out;
     bool inSection = false;
@@ -309,14 +322,15 @@ bool FakeFiles::removeSection(const std::string& path, std::string_view section)
         if (!inSection) out += line + "\n";
     }
     files[path] = out;
-    return true;
+    return {};
 }
 
-bool FakeFiles::writeSection(const std::string& path, std::string_view section, const ProfileItems& items)
+Outcome FakeFiles::writeSection(const std::string& path, std::string_view section, const ProfileItems& items)
 {
-    if (!removeSection(path, section)) return false;
-    for (const auto& [key, value] : items) write(path, section, key, value);
-    return true;
+    if (Outcome removed = removeSection(path, section); !removed) return removed;
+    for (const auto& [key, value] : items)
+        if (Outcome written = write(path, section, key, value); !written) return written;
+    return {};
 }
 
 std::vector<WindowHandle> FakeWindowTree::children(WindowHandle w) const
@@ -367,12 +381,12 @@ Bytes FakeFiles::readFile(const std::string& path) const
     return Bytes(it->second.begin(), it->second.end());
 }
 
-bool FakeFiles::writeFile(const std::string& path, const Bytes& content)
+Outcome FakeFiles::writeFile(const std::string& path, const Bytes& content)
 {
     append(log, "writeFile " + path);
-    if (!writable(path)) return false;
+    if (Outcome allowed = writable(path); !allowed) return allowed;
     files[path] = std::string(content.begin(), content.end());
-    return true;
+    return {};
 }
 
 std::vector<std::string> FakeFiles::listFiles(const std::string& pattern) const
@@ -410,9 +424,12 @@ void FakeFiles::putFile(const std::string& path, std::string content)
 
 bool FakeFiles::parentExists(const std::string& path) const { return folders.count(folderOf(path)) > 0; }
 
-bool FakeFiles::writable(const std::string& path) const
+Outcome FakeFiles::writable(const std::string& path) const
 {
-    return parentExists(path) && !readOnly.count(path) && !readOnly.count(folderOf(path)) && !folders.count(path);
+    if (!parentExists(path)) return Outcome::failed(pathNotFoundReason);
+    if (readOnly.count(path) || readOnly.count(folderOf(path)) || folders.count(path))
+        return Outcome::failed(deniedReason);
+    return {};
 }
 
 void FakeCapture::flushScreen() { append(log, "flushScreen"); }
@@ -427,6 +444,8 @@ const Image& FakeCapture::grab(ScreenRect r)
     picture = fails ? Image{} : Image{width, height, std::vector<std::uint32_t>(std::size_t(width) * height, 0x123456)};
     return picture;
 }
+
+void FakeCapture::endShot() { append(log, "endShot"); }
 
 Bytes FakeCapture::encode(const Image& image, ImageFormat format)
 {

@@ -10,11 +10,16 @@
 #include <vector>
 
 #include "design/design.h"
+#include "platform/names.h"
 #include "platform/platform.h"
 
 namespace tintora::fake {
 
 // Thrown by Process::exit so that a test can see the exit code.
+// The system's words for the failures the fakes raise.
+inline const std::string deniedReason = "拒绝访问。";
+inline const std::string pathNotFoundReason = "系统找不到指定的路径。";
+
 struct ProcessExited {
     int code;
 };
@@ -78,7 +83,8 @@ public:
     void setInterval(TimerRef t, int ms) override { intervals[key(t)] = ms; }
 
     // Tray
-    bool setIcon(WindowId w, std::string_view tip) override;
+    ShellAnswer addIcon(WindowId w, std::string_view tip) override;
+    ShellAnswer modifyIcon(WindowId w, std::string_view tip) override;
     void removeIcon(WindowId w) override { trayTips.erase(w); }
     void showBalloon(std::string_view text, Point at) override { balloons.push_back({std::string(text), at}); }
     void popupMenu(MenuRef m, WindowId owner) override
@@ -121,10 +127,15 @@ public:
 
     WindowHandle startupHandle = 0x1001;
     WindowHandle consoleHandle = 0x1002;
+    // The icons the shell holds.
     std::map<WindowId, std::string> trayTips;
     int trayIconAdds = 0;
     // False while the shell has no notification area: icons cannot be added.
     bool trayAvailable = true;
+    // Requests ("add", "modify") a busy shell answers too late; it carries them out all the same.
+    std::set<std::string> trayTimingOut;
+    // "add" and "modify", in the order asked.
+    std::vector<std::string> trayRequests;
     std::vector<Balloon> balloons;
     std::vector<MenuRef> popups;
     std::vector<WindowId> popupOwners;
@@ -179,7 +190,7 @@ struct FakeDesktop : Desktop {
     std::uint32_t tickCount() const override { return ticks; }
     void takeWindowSystemEvents() override {}
     void processPendingEvents() override;
-    unsigned startCallbackTimer(int ms, std::function<void()> tick) override;
+    CallbackTimer startCallbackTimer(int ms, std::function<void()> tick) override;
     void killCallbackTimer(unsigned id) override { callbackTimers.erase(id); }
     // One tick of every callback timer running now, as the system would give them.
     void tickClocks();
@@ -235,6 +246,8 @@ struct FakeDesktop : Desktop {
     std::map<unsigned, CallbackTimer> callbackTimers;
     std::vector<unsigned> killedTimers;
     unsigned nextTimerId = 100;
+    // The system has no timer to give (out of memory or the quota of timers).
+    bool timersRefused = false;
     std::vector<std::string>* log = nullptr;
 };
 
@@ -288,15 +301,15 @@ struct FakeTints : TintWindows {
 // Files and folders in memory; the profile API writes only into existing folders, as the real one.
 struct FakeFiles : Profile, FileSystem {
     std::string read(const std::string& path, std::string_view section, std::string_view key) const override;
-    bool write(const std::string& path, std::string_view section, std::string_view key,
-               std::string_view value) override;
-    bool writeSection(const std::string& path, std::string_view section, const ProfileItems& items) override;
-    bool removeSection(const std::string& path, std::string_view section) override;
+    Outcome write(const std::string& path, std::string_view section, std::string_view key,
+                  std::string_view value) override;
+    Outcome writeSection(const std::string& path, std::string_view section, const ProfileItems& items) override;
+    Outcome removeSection(const std::string& path, std::string_view section) override;
 
     bool exists(const std::string& path) const override;
     void createFolder(const std::string& path) override;
     Bytes readFile(const std::string& path) const override;
-    bool writeFile(const std::string& path, const Bytes& content) override;
+    Outcome writeFile(const std::string& path, const Bytes& content) override;
     void removeFile(const std::string& path) override { files.erase(path); }
     std::vector<std::string> listFiles(const std::string& pattern) const override;
     // Knows ASCII and the GBK characters the tests use: 图, 片, 表.
@@ -316,7 +329,7 @@ struct FakeFiles : Profile, FileSystem {
 
 private:
     bool parentExists(const std::string& path) const;
-    bool writable(const std::string& path) const;
+    Outcome writable(const std::string& path) const;
 };
 
 struct FakeProcess : Process {
@@ -332,7 +345,11 @@ struct FakeProcess : Process {
 };
 
 struct FakeShell : Shell {
-    void open(std::string_view target) override { opened.emplace_back(target); }
+    Outcome open(std::string_view target) override
+    {
+        opened.emplace_back(target);
+        return openFails ? Outcome::failed(deniedReason) : Outcome();
+    }
     void messageBox(std::string_view text, std::string_view caption) override
     {
         boxes.push_back({std::string(text), std::string(caption)});
@@ -343,11 +360,13 @@ struct FakeShell : Shell {
     };
     std::vector<std::string> opened;
     std::vector<Box> boxes;
+    bool openFails = false;
 };
 
 struct FakeCapture : ScreenCapture, ImageEncoder {
     void flushScreen() override;
     const Image& grab(ScreenRect r) override;
+    void endShot() override;
     Bytes encode(const Image& image, ImageFormat format) override;
 
     bool fails = false;
@@ -372,15 +391,35 @@ struct FakeHotkeys : Hotkeys {
     std::map<HotkeyAction, KeyCombination> registered;
 };
 
-// The start at log-on: what the system holds.
+// The start at log-on: the Run value and the StartupApproved value the registry holds.
 struct FakeAutostart : Autostart {
-    bool isOn() const override { return on; }
-    bool set(bool value) override
+    std::optional<std::string> runCommand() const override { return run; }
+    std::optional<std::uint8_t> approval() const override { return approved; }
+    std::string programPath() const override { return program; }
+    bool samePath(std::string_view a, std::string_view b) const override { return sameName(a, b); }
+    Outcome writeRunCommand(std::string_view c) override
     {
-        on = value;
-        return true;
+        return change([&] { run = c; });
     }
-    bool on = false;
+    Outcome removeRunCommand() override
+    {
+        return change([&] { run.reset(); });
+    }
+    Outcome removeApproval() override
+    {
+        return change([&] { approved.reset(); });
+    }
+    Outcome change(const std::function<void()>& write)
+    {
+        if (!refusal) write();
+        return refusal ? Outcome::failed(*refusal) : Outcome{};
+    }
+
+    std::optional<std::string> run;
+    std::optional<std::uint8_t> approved;
+    std::string program = "C:\\Tools\\Tintora\\tintora.exe";
+    // The system's reason while the key cannot be written.
+    std::optional<std::string> refusal;
 };
 
 // All fakes together, with a Platform that refers to them.

@@ -85,7 +85,7 @@ TEST_P(ChartMode, ActsOnlyInItsModeAndAlwaysAppliesTheTransparency)
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, ChartMode,
-    testing::Values(ModeCase{"Picture", "1", true, false, false}, ModeCase{"TransparencyOnly", "2", false, false, true},
+    testing::Values(ModeCase{"Picture", "1", true, true, false}, ModeCase{"TransparencyOnly", "2", false, false, true},
                     ModeCase{"PlainTint", "3", false, true, false}, ModeCase{"Zero", "0", false, false, false},
                     ModeCase{"Four", "4", false, false, false}, ModeCase{"Negative", "-1", false, false, false},
                     ModeCase{"Empty", "", false, false, false}, ModeCase{"DecimalReadsTwo", "2.9", false, false, true},
@@ -117,7 +117,7 @@ TEST_P(ChartPicture, HandsOverNothingOrAnEmptyPicture)
     } else {
         EXPECT_TRUE(pictureCalls().empty());
     }
-    EXPECT_FALSE(tinted());
+    EXPECT_EQ(tinted(), GetParam().pictureSet) << "the tint over the picture";
     expectTransparencyApplied();
 }
 
@@ -194,8 +194,24 @@ TEST_F(ChartFollower, PlainTintPaintsTheTintAsTheSlidersShowIt)
     putChart("3", "");
     putFile(paths::colourIni, "[colour]\nA=77\nR=300\nG=-5\nB=0\n");
     startAndLock();
+    moveSlider(blueSlider, 40);
+    fp.canvas.clear();
     program.timerTick(console::时钟2);
-    EXPECT_EQ(fp.canvas.filledWith, creationColour) << "hand-edited values are clamped as on the sliders";
+    EXPECT_EQ(fp.canvas.filledWith, rgb(255, 0, 40)) << "hand-edited values are clamped as on the sliders";
+}
+
+TEST_F(ChartFollower, APictureLiesBeneathTheTintWhicheverOfTheirClocksFiresFirst)
+{
+    putChart("1", "a.png");
+    putChartFile("a.png", "PNG-A");
+    startAndLock();
+    for (const bool chartFirst : {true, false}) {
+        createConsole();  // arms both clocks again
+        program.timerTick(chartFirst ? console::时钟2 : console::时钟1);
+        program.timerTick(chartFirst ? console::时钟1 : console::时钟2);
+        EXPECT_EQ(fp.canvas.filledWith, creationColour) << (chartFirst ? "chart first" : "first tint first");
+    }
+    EXPECT_EQ(picture(), "PNG-A");
 }
 
 TEST_F(ChartFollower, TransparencyOnlyModeReappliesOnceOnTheFollowUpTick)

@@ -128,14 +128,17 @@ TEST_F(ColourControls, MissingNonNumericAndOutOfRangeValuesLoadSafely)
     EXPECT_EQ(fp.files.text(colourIni()), "[colour]\nA=abc\nR=300\nG=-5\n");
 }
 
-TEST_F(ColourControls, AFailedSaveIsSilentAndKeepsTheSliders)
+TEST_F(ColourControls, AFailedSaveIsToldWithTheFileAndReasonAndKeepsTheSliders)
 {
     openConsole();
     fp.files.readOnly.insert(colourIni());
     moveSlider(console::滑块条2, 1);
+    fp.ui.balloons.clear();
     program.buttonClicked(console::按钮1);
     EXPECT_EQ(fp.ui.sliderPosition(console::滑块条2), 1);
     EXPECT_EQ(fp.files.read(colourIni(), "colour", "R"), "255");
+    ASSERT_EQ(fp.ui.balloons.size(), 1u);
+    EXPECT_EQ(fp.ui.balloons[0].text, "设置未能保存：" + colourIni() + "：" + fake::deniedReason);
 }
 
 }  // namespace

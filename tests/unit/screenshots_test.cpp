@@ -153,7 +153,7 @@ TEST_F(Screenshots, AShotWhoseFileCannotBeWrittenIsNotCounted)
     EXPECT_EQ(fp.files.listFiles(image("*")).size(), 0u);
     EXPECT_EQ(meter(), "007");
     EXPECT_EQ(counterMenu(), std::string(counterCaption) + "007");
-    EXPECT_EQ(noticeByConsole(), "截图未保存：无法写入文件 " + image("8.png"));
+    EXPECT_EQ(noticeByConsole(), "截图未保存：" + image("8.png") + "：" + fake::pathNotFoundReason);
 
     fp.files.files.erase(path("\\Images"));
     program.menuCommand(console::储存为PNG格式);
@@ -216,13 +216,40 @@ TEST_F(Screenshots, TheCounterIsWrittenBeforeThePicture)
     const long pictureWrite = logIndex("writeFile " + image("1.png"));
     ASSERT_LT(pictureWrite, static_cast<long>(fp.log.size()));
     EXPECT_LT(counterWrite, pictureWrite);
+    // The picture's storage is let go only once it is encoded.
+    EXPECT_LT(logIndex("grab"), logIndex("endShot"));
+    EXPECT_LT(logIndex("endShot"), pictureWrite);
+
+    // A counter that cannot be written would give its number again: no picture, and the reason.
+    fp.files.readOnly.insert(path(paths::screenshotIni));
+    fp.ui.balloons.clear();
+    program.menuCommand(console::储存为PNG格式);
+    EXPECT_FALSE(hasImage("2.png"));
+    EXPECT_EQ(noticeByConsole(), "截图未保存：" + path(paths::screenshotIni) + "：" + fake::deniedReason);
 }
 
 TEST_F(Screenshots, OpenFolderOpensImagesBesideTheProgram)
 {
     startAndLock();
+    fp.ui.balloons.clear();
     program.menuCommand(console::打开截图文件夹);
     EXPECT_EQ(fp.shell.opened, (std::vector<std::string>{fp.process.runDir + "\\Images\\"}));
+    EXPECT_TRUE(fp.ui.balloons.empty());
+
+    fp.shell.openFails = true;
+    program.menuCommand(console::打开截图文件夹);
+    EXPECT_EQ(noticeByConsole(), "无法打开文件夹：" + fp.process.runDir + "\\Images：" + fake::deniedReason);
+}
+
+// Where the monitors' parts of a grab leave no gap, the kept bitmap is not cleared; overlapping
+// monitors can add up to the whole area and still leave one.
+TEST(MonitorParts, TileTheRectangleOnlyWithoutGapsOrOverlaps)
+{
+    const ScreenRect whole{0, 0, 100, 50};
+    EXPECT_TRUE(tiles(whole, {{0, 0, 60, 50}, {60, 0, 100, 50}}));
+    EXPECT_FALSE(tiles(whole, {{0, 0, 60, 50}}));
+    EXPECT_FALSE(tiles(whole, {{0, 0, 60, 50}, {40, 0, 80, 50}}));
+    EXPECT_FALSE(tiles(whole, {}));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ namespace tintora::win32 {
 namespace {
 
 constexpr wchar_t runKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t approvedKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
 
 // The Tintora value of the current user's Run key, or nothing.
 std::optional<std::wstring> runValue()
@@ -23,22 +24,31 @@ std::optional<std::wstring> runValue()
     return value;
 }
 
-TEST(Win32Autostart, WritesAQuietStartReadsItBackAndRemovesIt)
+TEST(Win32Autostart, WritesReadsAndRemovesTheRunValueAndTheDisabledState)
 {
     Win32Autostart autostart;
-    ASSERT_TRUE(autostart.set(true));
+    const std::string command = "\"" + autostart.programPath() + "\" /tray";
+    ASSERT_TRUE(autostart.writeRunCommand(command));
     EXPECT_EQ(runValue(), L"\"" + programPath() + L"\" /tray");
-    EXPECT_TRUE(autostart.isOn());
+    EXPECT_EQ(autostart.runCommand(), command);
 
-    // A value that points at an exe that no longer exists reads as off.
-    Win32Autostart moved(L"C:\\no such folder\\tintora.exe");
-    ASSERT_TRUE(moved.set(true));
-    EXPECT_FALSE(autostart.isOn());
+    // Task Manager's disabled state: 12 bytes, the first with its low bit set.
+    const BYTE disabled[12] = {0x03, 0, 0, 0, 0x10, 0x20};
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, approvedKey, L"Tintora", REG_BINARY, disabled, sizeof disabled),
+              ERROR_SUCCESS);
+    EXPECT_EQ(autostart.approval(), 0x03);
+    EXPECT_TRUE(autostart.removeApproval());
+    EXPECT_EQ(autostart.approval(), std::nullopt);
+    EXPECT_TRUE(autostart.removeApproval()) << "removing what is not there";
 
-    ASSERT_TRUE(autostart.set(false));
+    EXPECT_TRUE(autostart.samePath("C:\\Tools\\TINTORA.EXE", "c:\\tools\\tintora.exe"));
+    EXPECT_TRUE(autostart.samePath("D:\\Ünïcode\\tintora.exe", "d:\\üNÏCODE\\tintora.exe"));
+    EXPECT_FALSE(autostart.samePath("C:\\Old\\tintora.exe", "C:\\New\\tintora.exe"));
+
+    ASSERT_TRUE(autostart.removeRunCommand());
     EXPECT_EQ(runValue(), std::nullopt);
-    EXPECT_FALSE(autostart.isOn());
-    EXPECT_TRUE(autostart.set(false)) << "removing what is not there";
+    EXPECT_EQ(autostart.runCommand(), std::nullopt);
+    EXPECT_TRUE(autostart.removeRunCommand()) << "removing what is not there";
 }
 
 }  // namespace

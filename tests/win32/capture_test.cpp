@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(Rectangles, CaptureCrop, ::testing::ValuesIn(cropCases)
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The capture keeps its bitmap between grabs of one size: grabs of other sizes, one of them with the
-// same number of pixels in another shape, each get their own rows.
+// same number of pixels in another shape and one as wide but taller, each get their own rows.
 TEST(Capture, SuccessiveGrabsOfOtherSizesEachShowTheirOwnPixels)
 {
     constexpr int left = 300;
@@ -221,7 +221,7 @@ TEST(Capture, SuccessiveGrabsOfOtherSizesEachShowTheirOwnPixels)
     const OwnedWindow window = showWindow(left, top, patternWidth, patternHeight);
     ASSERT_TRUE(patternShown(capture, left, top));
     for (const auto [width, height] :
-         {std::pair{100, 150}, std::pair{150, 100}, std::pair{7, 3}, std::pair{200, 150}}) {
+         {std::pair{100, 150}, std::pair{150, 100}, std::pair{7, 3}, std::pair{200, 100}, std::pair{200, 150}}) {
         const Image& image = capture.grab(rectOf(left, top, width, height));
         ASSERT_EQ(image.width, width);
         ASSERT_EQ(image.height, height);

@@ -295,12 +295,12 @@ TEST(Win32Desktop, CallbackTimersTickUntilKilled)
     Win32Desktop desktop;
     int ticks = 0;
     int selfStopping = 0;
-    const unsigned repeating = desktop.startCallbackTimer(10, [&] { ++ticks; });
+    const unsigned repeating = desktop.startCallbackTimer(10, [&] { ++ticks; }).id;
     unsigned oneShot = 0;
     oneShot = desktop.startCallbackTimer(10, [&] {
         ++selfStopping;
         desktop.killCallbackTimer(oneShot);
-    });
+    }).id;
     ASSERT_NE(repeating, 0u);
     ASSERT_NE(oneShot, repeating);
     ASSERT_TRUE(pumpUntil([&] { return ticks >= 3; })) << "ticks seen: " << ticks;

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <string>
 #include <thread>
+#include <tuple>
 
+#include "win32/error.h"
 #include "win32/handles.h"
 #include "win32/text.h"
 
@@ -67,10 +69,11 @@ TEST(Win32Profile, WriteReadRoundTripKeepsOtherKeys)
     TempFolder folder;
     const std::string ini = folder / "Colour.ini";
     Win32Profile profile;
-    profile.write(ini, "colour", "A", "30");
-    profile.write(ini, "colour", "R", "255");
-    profile.write(ini, "Imges", "Img", "chart 1.png");
-    profile.write(ini, "colour", "A", "190");
+    for (const auto& [section, key, value] : {std::tuple{"colour", "A", "30"},
+                                              {"colour", "R", "255"},
+                                              {"Imges", "Img", "chart 1.png"},
+                                              {"colour", "A", "190"}})
+        ASSERT_TRUE(profile.write(ini, section, key, value));
 
     EXPECT_EQ(profile.read(ini, "colour", "A"), "190");
     EXPECT_EQ(profile.read(ini, "colour", "R"), "255");
@@ -87,12 +90,40 @@ TEST(Win32Profile, WriteReadRoundTripKeepsOtherKeys)
     EXPECT_EQ(Win32FileSystem().readFile(remembered).at(0), 0xFF);
 }
 
+// A Remembered.ini of an older version, in the system's code page: the first section written turns
+// it into UTF-16 with every entry kept, so that the new name keeps its characters.
+TEST(Win32Profile, AnAnsiFileBecomesUtf16AtTheFirstSectionWrittenKeepingEveryEntry)
+{
+    TempFolder folder;
+    const std::string remembered = folder / "Remembered.ini";
+    const std::wstring oldName = L"caf\u00E9.exe";
+    std::string ansiName(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, oldName.c_str(), -1, nullptr, 0, nullptr, nullptr)) - 1,
+        '\0');
+    WideCharToMultiByte(CP_ACP, 0, oldName.c_str(), -1, ansiName.data(), static_cast<int>(ansiName.size()) + 1, nullptr,
+                        nullptr);
+    const std::string ansi = "[Window1]\r\nProgram=" + ansiName + "\r\nClass=Edit\r\n[Window2]\r\nProgram=b.exe\r\n";
+    Win32FileSystem files;
+    ASSERT_TRUE(files.writeFile(remembered, Bytes(ansi.begin(), ansi.end())));
+    Win32Profile profile;
+    ASSERT_EQ(profile.read(remembered, "Window1", "Program"), narrow(oldName)) << "code page " << GetACP();
+
+    ASSERT_TRUE(profile.writeSection(remembered, "Window3", {{"Program", "计算器.exe"}}));
+    EXPECT_EQ(files.readFile(remembered).at(0), 0xFF);
+    EXPECT_EQ(profile.read(remembered, "Window1", "Program"), narrow(oldName));
+    EXPECT_EQ(profile.read(remembered, "Window1", "Class"), "Edit");
+    EXPECT_EQ(profile.read(remembered, "Window2", "Program"), "b.exe");
+    EXPECT_EQ(profile.read(remembered, "Window3", "Program"), "计算器.exe");
+    EXPECT_EQ(files.listFiles(folder / "*"), std::vector<std::string>{"Remembered.ini"}) << "no temporary file left";
+}
+
 TEST(Win32Profile, MissingFolderReadsEmptyAndWritesNothing)
 {
     TempFolder folder;
     const std::string ini = folder / "VirelineConfig\\Config\\Chart.ini";
     Win32Profile profile;
-    profile.write(ini, "Choice", "Record", "3");
+    const Outcome written = profile.write(ini, "Choice", "Record", "3");
+    EXPECT_EQ(written.reason(), systemMessage(ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(profile.read(ini, "Choice", "Record"), "");
     Win32FileSystem files;
     EXPECT_FALSE(files.exists(folder / "VirelineConfig"));
@@ -157,7 +188,10 @@ TEST(Win32FileSystem, ReplaceWaitsForAFileHeldBrieflyAndFailsWhenHeldThroughout)
     ASSERT_TRUE(files.writeFile(path, {'o', 'l', 'd'}));
 
     KernelHandle held = holdOpen(path);
-    EXPECT_FALSE(files.writeFile(path, {'n', 'e', 'w'}));
+    const Outcome refused = files.writeFile(path, {'n', 'e', 'w'});
+    EXPECT_TRUE(refused.reason() == systemMessage(ERROR_SHARING_VIOLATION) ||
+                refused.reason() == systemMessage(ERROR_ACCESS_DENIED))
+        << refused.reason();
     held.reset();
     EXPECT_EQ(files.readFile(path), (Bytes{'o', 'l', 'd'}));
     EXPECT_EQ(files.listFiles(folder / "*"), std::vector<std::string>{"1.png"}) << "no temporary file left";

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "win32/single_instance.h"
+#include "win32/command_channel.h"
 
 namespace tintora::win32 {
 namespace {
@@ -16,33 +16,30 @@ TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
         probe.hWnd = c;
         probe.uID = 1;
         probe.uFlags = NIF_TIP;
-        ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "no icon yet";
-
-        ui.tray().setIcon(WindowId::console, "Tintorav1.0");
-        EXPECT_TRUE(ui.tray().hasIcon(WindowId::console));
+        EXPECT_EQ(ui.tray().modifyIcon(WindowId::console, "Tintorav1.0"), ShellAnswer::refused) << "no icon yet";
+        EXPECT_EQ(ui.tray().addIcon(WindowId::console, "Tintorav1.0"), ShellAnswer::done);
         EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &probe));
-        ui.tray().setIcon(WindowId::console, std::string(200, 'x'));  // replaced, tip cut to fit
-        EXPECT_TRUE(ui.tray().hasIcon(WindowId::console));
+        EXPECT_EQ(ui.tray().addIcon(WindowId::console, "Tintorav1.0"), ShellAnswer::refused) << "added twice";
+        // Replaced, the tip cut to fit.
+        EXPECT_EQ(ui.tray().modifyIcon(WindowId::console, std::string(200, 'x')), ShellAnswer::done);
 
+        // Version 4: the event in lParam's low word and the icon's id in its high word, the anchor in
+        // wParam; the menu opens from the keyboard too, and choosing the icon shows the window.
         using Events = std::vector<std::pair<WindowId, TrayEvent>>;
-        const std::pair<UINT, Events> kinds[] = {{WM_LBUTTONUP, {{WindowId::console, TrayEvent::click}}},
-                                                 {WM_LBUTTONDBLCLK, {{WindowId::console, TrayEvent::doubleClick}}},
-                                                 {WM_RBUTTONUP, {{WindowId::console, TrayEvent::menu}}},
+        const std::pair<UINT, Events> kinds[] = {{NIN_SELECT, {{WindowId::console, TrayEvent::chosen}}},
+                                                 {NIN_KEYSELECT, {{WindowId::console, TrayEvent::chosen}}},
+                                                 {WM_LBUTTONDBLCLK, {{WindowId::console, TrayEvent::chosen}}},
                                                  {WM_CONTEXTMENU, {{WindowId::console, TrayEvent::menu}}},
-                                                 {WM_MOUSEMOVE, {}}};
+                                                 {WM_LBUTTONUP, {}},
+                                                 {WM_RBUTTONUP, {}}};
         for (const auto& [message, expected] : kinds) {
             sink.trayEvents.clear();
-            SendMessageW(c, trayMessage, 1, static_cast<LPARAM>(message));
+            SendMessageW(c, trayMessage, MAKEWPARAM(300, 400), MAKELPARAM(message, 1));
             EXPECT_EQ(sink.trayEvents, expected) << "message " << message;
         }
 
-        // A restarted shell has lost the icon; the window adds it again when told so.
-        NOTIFYICONDATAW gone = probe;
-        gone.uFlags = 0;
-        ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));
-        ASSERT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe));
+        // A restarted shell has lost the icon: the window tells so.
         SendMessageW(c, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-        EXPECT_TRUE(Shell_NotifyIconW(NIM_MODIFY, &probe)) << "icon added again";
         EXPECT_EQ(sink.trayCreations, std::vector<WindowId>{WindowId::console});
 
         ui.tray().showBalloon("点击托盘图标可恢复视窗！\r\n\r\nTintorav1.0", {300, 400});
@@ -50,7 +47,6 @@ TEST_F(Win32UiTest, TrayIconIsAddedReplacedAndRemoved)
         EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(ui.tray().balloonWindow()) != FALSE; }));
 
         ui.tray().removeIcon(WindowId::console);
-        EXPECT_FALSE(ui.tray().hasIcon(WindowId::console));
         EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &probe));
         EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(ui.tray().balloonWindow()) == FALSE; }));
     });
@@ -70,8 +66,17 @@ TEST_F(Win32UiTest, PopupMenuRunsTheChosenItem)
 TEST_F(Win32UiTest, ACommandReachesTheRunningWindowAndItsAnswerComesBack)
 {
     sink.commandAnswer = {2, "尚未锁定窗口"};
+    // Another window that claims to answer is not listened to.
+    sink.beforeAnswer = [] {
+        const char forged[] = "forged";
+        COPYDATASTRUCT data{0, sizeof forged, const_cast<char*>(forged)};
+        SendMessageW(FindWindowExW(HWND_MESSAGE, nullptr, L"TintoraAnswer", nullptr), WM_COPYDATA,
+                     reinterpret_cast<WPARAM>(GetDesktopWindow()), reinterpret_cast<LPARAM>(&data));
+    };
     EXPECT_EQ(sendCommand("/opacity 120"), (CommandAnswer{2, "尚未锁定窗口"}));
-    EXPECT_EQ(sink.commandsReceived, std::vector<std::string>{"/opacity 120"});
+    EXPECT_EQ(sink.commandsReceived, std::vector<std::string>{std::string("/opacity 120", 13)});
+    // What the behaviour is told of the window that waits for the answer (here in this program).
+    EXPECT_EQ(sink.answerWindows, (std::vector{AnswerWindow{"TintoraAnswer", false, true}}));
 }
 
 }  // namespace

@@ -33,7 +33,9 @@ struct RecordingSink final : EventSink {
     std::vector<HotkeyAction> hotkeys;
     std::vector<WindowId> trayCreations;
     std::vector<std::string> commandsReceived;
+    std::vector<AnswerWindow> answerWindows;
     CommandAnswer commandAnswer;
+    std::function<void()> beforeAnswer;
     std::function<void(WindowId)> onCreated;
     std::function<void(TimerRef)> onTick;
 
@@ -56,10 +58,13 @@ struct RecordingSink final : EventSink {
     void hotkeyPressed(HotkeyAction action) override { hotkeys.push_back(action); }
     void trayCreated(WindowId w) override { trayCreations.push_back(w); }
     void anotherStart() override {}
-    void commandReceived(std::string_view command, const AnswerCommand& answer) override
+    bool commandReceived(const ReceivedCommand& command, const AnswerCommand& answer) override
     {
-        commandsReceived.emplace_back(command);
+        commandsReceived.emplace_back(command.bytes);
+        answerWindows.push_back(command.answerTo);
+        if (beforeAnswer) beforeAnswer();
         answer(commandAnswer);
+        return true;
     }
 };
 
