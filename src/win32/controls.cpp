@@ -149,7 +149,10 @@ void Win32Ui::setGeometry(ControlRef ref, Geometry g)
 {
     Control& c = control(ref);
     c.geometry = g;
-    if (c.hwnd) MoveWindow(c.hwnd, g.left, g.top, g.width, g.height, TRUE);
+    // A centred caption moves within its control as the control's width changes: nothing painted
+    // before is kept, or a caption painted at the old width (wrapped) stays on the screen.
+    if (c.hwnd)
+        SetWindowPos(c.hwnd, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void Win32Ui::setVisible(ControlRef ref, bool visible)
