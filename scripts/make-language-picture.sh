@@ -33,10 +33,10 @@ shoot_console() {
 }
 says() { probe children "$(field_handle "$(console_line)")" | cut -f2,3 | grep -qxF "$1"; }
 shoot_console "$E2E_WORK/chinese.png"
-press_console alt Right Right Down Up Return
-# The console widens once the captions show, after the English fonts are made.
+# The console widens for the wider English captions.
 console_width() { field_rect "$(console_line)" | awk '{ print $3 - $1 }'; }
 chinese_width="$(console_width)"
+press_console alt Right Right Down Up Return
 widened() { [ "$(console_width)" != "$chinese_width" ]; }
 wait_until 10 "the English console" says $'Button\tSave colour'
 wait_until 10 "the console widened" widened
