@@ -65,6 +65,7 @@ constexpr Shortcut ctrlShift(int key) { return {true, true, key}; }
 constexpr Shortcut plain(int key) { return {false, false, key}; }
 
 // item, level, caption (Chinese, English), shortcut, greyed, initially visible
+// clang-format off
 constexpr MenuDesign startupMenu[] = {
     {startup::开始, 0, {"开始", "Start"}, none, false, true},
     {startup::智能吸附窗口, 1, {"智能吸附窗口", "Smart snap to window"}, ctrlShift(vk::f(1)), false, true},
@@ -135,6 +136,7 @@ constexpr MenuDesign consoleMenu[] = {
     {menuSeparator, 1, {"-", "-"}, none, false, true},
     {console::退出, 1, {"退出", "Exit"}, none, false, true},
 };
+// clang-format on
 
 }  // namespace
 

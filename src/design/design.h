@@ -42,10 +42,10 @@ struct ControlDesign {
     Geometry geometry;
     bool visible;
     bool disabled;
-    Text caption;  // labels and buttons; the file dialog's filter
-    int fontHeight;       // character height in pixels; 0 for the system font
-    TickMarks ticks;      // sliders: a tick every 5
-    bool selectionBand;   // sliders
+    Text caption;        // labels and buttons; the file dialog's filter
+    int fontHeight;      // character height in pixels; 0 for the system font
+    TickMarks ticks;     // sliders: a tick every 5
+    bool selectionBand;  // sliders
     bool handCursor;
 };
 

@@ -88,14 +88,12 @@ int paintedBottom(HDC dc, const RECT& client)
     return 0;
 }
 
-// The console's labels and buttons whose caption, measured on the control's own DC in its own font
-// as the control draws it on one line, is wider than the room inside the control or taller than it;
-// and the labels (their text at the top) painted below that one line: wrapped, or left so.
-// A widened caption's control may cover its neighbour until the console is laid out: each is found
-// by its whole rectangle.
+// The console's labels and buttons whose caption, measured on the control's DC in its font on one
+// line, is wider or taller than the room inside the control; and the labels (text at the top)
+// painted below that line: wrapped, or left so. Each control is found by its whole rectangle, as a
+// widened one may cover its neighbour until the console is laid out.
 std::vector<std::string> captionsCut(const Win32Ui& ui, HWND console, int dpi)
 {
-    // What waits to be painted is painted first, as the screen will show it.
     for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
     RedrawWindow(console, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     std::vector<std::string> cut;
@@ -123,9 +121,8 @@ std::vector<std::string> captionsCut(const Win32Ui& ui, HWND console, int dpi)
             d.kind == ControlKind::button ? 2 * (MulDiv(GetSystemMetrics(SM_CXEDGE), dpi, designDpi) + 1) : 0;
         const bool wrapped = d.kind == ControlKind::label && paintedBottom(dc.get(), client) > line.bottom;
         if (line.right + edges > client.right || line.bottom > client.bottom || wrapped)
-            cut.push_back(std::string(d.designName) + " at " + std::to_string(dpi) +
-                          " dpi: " + std::to_string(line.right) + "x" + std::to_string(line.bottom) + " in " +
-                          std::to_string(client.right - edges) + "x" + std::to_string(client.bottom));
+            cut.push_back(std::string(d.designName) + " at " + std::to_string(dpi) + ": " + std::to_string(line.right) +
+                          " in " + std::to_string(client.right - edges));
     }
     return cut;
 }
@@ -149,10 +146,6 @@ TEST_F(Win32UiTest, EveryCaptionOfTheConsoleFitsItsControlInBothLanguagesAt100An
         EXPECT_EQ(captionsCut(ui, console, 144), std::vector<std::string>{}) << "English";
         speak(Language::zh);
         EXPECT_EQ(captionsCut(ui, console, 144), std::vector<std::string>{}) << "Chinese";
-        moveToDpi(console, designDpi, {100, 50, 600, 470});
-        speak(Language::en);
-        moveToDpi(console, 144, {100, 50, 850, 680});
-        EXPECT_EQ(captionsCut(ui, console, 144), std::vector<std::string>{}) << "English, back at 144";
     });
     setLanguage(Language::zh);
 }
