@@ -6,7 +6,6 @@
 
 #include "design/design.h"
 
-#include "win32/system.h"
 #include "win32/ui_fixture.h"
 
 namespace tintora::win32 {
@@ -90,9 +89,8 @@ int paintedBottom(HDC dc, const RECT& client)
 
 // The console's labels and buttons whose caption, measured on the control's DC in its font on one
 // line, is wider or taller than the room inside the control; and the labels (text at the top)
-// painted below that line: wrapped, or left so. Each control is found by its whole rectangle, as a
-// widened one may cover its neighbour until the console is laid out.
-std::vector<std::string> captionsCut(const Win32Ui& ui, HWND console, int dpi)
+// painted below that line: wrapped, or left so.
+std::vector<std::string> captionsCut(const std::function<HWND(ControlRef)>& hwndOf, HWND console, int dpi)
 {
     for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
     RedrawWindow(console, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -100,16 +98,7 @@ std::vector<std::string> captionsCut(const Win32Ui& ui, HWND console, int dpi)
     for (const ControlDesign& d : controlDesigns()) {
         if (d.id.window != WindowId::console || (d.kind != ControlKind::label && d.kind != ControlKind::button))
             continue;
-        HWND control = GetWindow(console, GW_CHILD);
-        for (RECT r{}; control; control = GetWindow(control, GW_HWNDNEXT)) {
-            GetWindowRect(control, &r);
-            MapWindowPoints(HWND_DESKTOP, console, reinterpret_cast<POINT*>(&r), 2);
-            if (geometryOf(r) == ui.geometry(d.id)) break;
-        }
-        if (!control) {
-            cut.push_back(std::string(d.designName) + " not found");
-            continue;
-        }
+        HWND control = hwndOf(d.id);
         const std::wstring text = windowText(control);
         const WindowDc dc(control);
         const SelectedObject font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
@@ -129,6 +118,7 @@ std::vector<std::string> captionsCut(const Win32Ui& ui, HWND console, int dpi)
 
 TEST_F(Win32UiTest, EveryCaptionOfTheConsoleFitsItsControlInBothLanguagesAt100And150Percent)
 {
+    const auto hwndOf = [this](ControlRef c) { return hwnd(c); };
     const auto speak = [&](Language l) {
         setLanguage(l);
         for (const ControlDesign& d : controlDesigns())
@@ -138,14 +128,14 @@ TEST_F(Win32UiTest, EveryCaptionOfTheConsoleFitsItsControlInBothLanguagesAt100An
     };
     withConsole([&] {
         HWND console = hwnd(WindowId::console);
-        EXPECT_EQ(captionsCut(ui, console, designDpi), std::vector<std::string>{}) << "Chinese";
+        EXPECT_EQ(captionsCut(hwndOf, console, designDpi), std::vector<std::string>{}) << "Chinese";
         speak(Language::en);
-        EXPECT_EQ(captionsCut(ui, console, designDpi), std::vector<std::string>{}) << "English";
+        EXPECT_EQ(captionsCut(hwndOf, console, designDpi), std::vector<std::string>{}) << "English";
         // Captions fitted at one DPI are fitted again at the other, in either language.
         moveToDpi(console, 144, {100, 50, 850, 680});
-        EXPECT_EQ(captionsCut(ui, console, 144), std::vector<std::string>{}) << "English";
+        EXPECT_EQ(captionsCut(hwndOf, console, 144), std::vector<std::string>{}) << "English";
         speak(Language::zh);
-        EXPECT_EQ(captionsCut(ui, console, 144), std::vector<std::string>{}) << "Chinese";
+        EXPECT_EQ(captionsCut(hwndOf, console, 144), std::vector<std::string>{}) << "Chinese";
     });
     setLanguage(Language::zh);
 }
