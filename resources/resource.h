@@ -9,5 +9,7 @@
 /* Start-up pictures, PNG files stored as RCDATA. */
 #define IDR_STARTUP_SOFT 101
 #define IDR_STARTUP_VIVID 102
+#define IDR_STARTUP_SOFT_EN 103
+#define IDR_STARTUP_VIVID_EN 104
 
 #endif /* TINTORA_RESOURCE_H */

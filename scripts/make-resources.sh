@@ -2,6 +2,7 @@
 # Regenerates the pictures in resources/ from scratch with ImageMagick 6:
 #   resources/startup-soft.png   800x600 start-up picture, pastel style
 #   resources/startup-vivid.png  800x600 start-up picture, saturated style
+#   resources/startup-soft-en.png, resources/startup-vivid-en.png  the same in English
 #   resources/tintora.ico        icon with 64, 48, 40, 32, 24, 20 and 16 pixel images, 32 bpp
 # The manifest, resource.h and tintora.rc are hand-written and not touched here.
 #
@@ -38,6 +39,16 @@ find_font() { # $1 = fontconfig pattern, $2 = expected file name
 FONT_BOLD="$(find_font 'DejaVu Sans:bold' DejaVuSans-Bold.ttf)"
 FONT_BOOK="$(find_font 'DejaVu Sans' DejaVuSans.ttf)"
 FONT_CJK="$(find_font 'WenQuanYi Micro Hei' wqy-microhei.ttc)"
+
+# The subtitle of the start-up pictures in the language given as $1 (zh or en): sets SUBTITLE, its
+# font and letter spacing, and the suffix of the picture's file name.
+subtitle_for() {
+  if [ "$1" = en ]; then
+    SUBTITLE='Colour correction' SUBTITLE_FONT="$FONT_BOOK" SUBTITLE_KERNING=2 SUFFIX=-en
+  else
+    SUBTITLE='色彩修正' SUBTITLE_FONT="$FONT_CJK" SUBTITLE_KERNING=10 SUFFIX=
+  fi
+}
 
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
@@ -94,7 +105,8 @@ glow() {
 # Soft start-up picture: pastel gradient, a light mock window on the right
 # with a translucent tint panel laid over part of it, text on the left.
 ############################################################################
-make_soft() {
+make_soft() { # $1 = language (zh or en)
+  subtitle_for "$1"
   local W=800 H=600
   convert -size "${W}x${H}" -define gradient:angle=135 gradient:'#fcecf4-#e2edfc' "$tmp/s_bg.png"
   blobs "$tmp/s_blobs.png" \
@@ -156,8 +168,8 @@ make_soft() {
   # Typography.
   gradient_text "$tmp/s_title.png" "$FONT_BOLD" 76 1 'Tintora' '#4a4f8c' '#b8609a' 90
   glow "$tmp/s_title.png" "$tmp/s_title_sh.png" '#7a5f9c' 0.28 5 20
-  convert -background none -font "$FONT_CJK" -pointsize 30 -kerning 10 -fill '#6e6a94' \
-    label:'色彩修正' -trim +repage "$tmp/s_cn.png"
+  convert -background none -font "$SUBTITLE_FONT" -pointsize 30 -kerning "$SUBTITLE_KERNING" -fill '#6e6a94' \
+    label:"$SUBTITLE" -trim +repage "$tmp/s_cn.png"
   convert -size 2x2 xc:none "$tmp/s_none.png"
   convert -size 64x26 xc:none -fill 'rgba(255,255,255,0.75)' -stroke 'rgba(160,150,200,0.6)' \
     -strokewidth 1 -draw 'roundrectangle 0.5,0.5 63.5,25.5 12,12' \
@@ -185,7 +197,7 @@ make_soft() {
     "$tmp/s_ver.png" -geometry +68+414 -composite \
     "$tmp/s_tag.png" -geometry +68+548 -composite \
     "$tmp/soft.png"
-  save_png "$tmp/soft.png" "$out/startup-soft.png"
+  save_png "$tmp/soft.png" "$out/startup-soft$SUFFIX.png"
 }
 
 ############################################################################
@@ -193,7 +205,8 @@ make_soft() {
 # window with a bold translucent tint panel over it, RGB discs mixed additively,
 # centred title.
 ############################################################################
-make_vivid() {
+make_vivid() { # $1 = language (zh or en)
+  subtitle_for "$1"
   local W=800 H=600
   convert -size "${W}x${H}" -define gradient:angle=150 gradient:'#1b0840-#07122e' "$tmp/v_bg.png"
   blobs "$tmp/v_blobs.png" \
@@ -273,8 +286,8 @@ make_vivid() {
     -strokewidth 1.2 -draw 'roundrectangle 0.5,0.5 69.5,27.5 13,13' \
     -stroke none -font "$FONT_BOLD" -pointsize 15 -fill white -gravity center -annotate +0+0 'v2.0' \
     "$tmp/v_ver.png"
-  convert -background none -font "$FONT_CJK" -pointsize 30 -kerning 14 -fill '#ffd3ee' \
-    label:'色彩修正' -trim +repage "$tmp/v_cn.png"
+  convert -background none -font "$SUBTITLE_FONT" -pointsize 30 -kerning "$((SUBTITLE_KERNING + 4))" -fill '#ffd3ee' \
+    label:"$SUBTITLE" -trim +repage "$tmp/v_cn.png"
 
   local tw th cw
   tw="$("$IM_IDENTIFY" -format '%w' "$tmp/v_title.png")"
@@ -299,7 +312,7 @@ make_vivid() {
     "$tmp/v_ver.png" -geometry +$((tx0 + tw + 14))+$((ty0 - 4)) -composite \
     "$tmp/v_cn.png" -geometry +${cx0}+$((ty0 + th + 26)) -composite \
     "$tmp/vivid.png"
-  save_png "$tmp/vivid.png" "$out/startup-vivid.png"
+  save_png "$tmp/vivid.png" "$out/startup-vivid$SUFFIX.png"
 }
 
 ############################################################################
@@ -378,7 +391,7 @@ check_pictures() {
     "$tmp/probe.png"
   [ "$(count_key_pixels "$tmp/probe.png")" = 3 ] || fail "colour key counter does not work"
   local f n size geo
-  for f in "$out/startup-soft.png" "$out/startup-vivid.png"; do
+  for f in "$out"/startup-{soft,vivid}{,-en}.png; do
     geo="$("$IM_IDENTIFY" -format '%m %wx%h' "$f")"
     [ "$geo" = "PNG 800x600" ] || fail "$f: expected PNG 800x600, got $geo"
     n="$(count_key_pixels "$f")"
@@ -387,6 +400,7 @@ check_pictures() {
     [ "$size" -lt 614400 ] || fail "$f: $size bytes, must stay under 600 KB"
   done
   cmp -s "$out/startup-soft.png" "$out/startup-vivid.png" && fail "the two pictures are identical"
+  cmp -s "$out/startup-soft.png" "$out/startup-soft-en.png" && fail "the English picture is the Chinese one"
   return 0
 }
 
@@ -419,13 +433,15 @@ for i in range(count):
 PY
 }
 
-make_soft
-make_vivid
+for language in zh en; do
+  make_soft "$language"
+  make_vivid "$language"
+done
 make_icon
 check_pictures
 check_icon
 
-for f in startup-soft.png startup-vivid.png tintora.ico; do
+for f in startup-soft.png startup-vivid.png startup-soft-en.png startup-vivid-en.png tintora.ico; do
   printf '  %-18s %7d bytes\n' "$f" "$(stat -c %s "$out/$f")"
 done
 echo "make-resources: all resources regenerated and checked"

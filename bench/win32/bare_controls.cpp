@@ -75,7 +75,7 @@ int wmain(int argc, wchar_t** argv)
         if (d.id.window != WindowId::console) continue;
         const HWND control = makeControl(d, console);
         if (!control || d.fontHeight == 0) continue;
-        fonts.push_back(win32::captionFont(d.fontHeight, d.caption));
+        fonts.push_back(win32::captionFont(d.fontHeight, d.caption, language()));
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.back().get()), FALSE);
     }
     ShowWindow(console, SW_SHOWNORMAL);

@@ -3,6 +3,7 @@
 // its own console and ends with the answer's exit code, so that a shell and a script wait for it.
 #include <windows.h>
 
+#include "app/settings_language.h"
 #include "commands/commands.h"
 #include "win32/command_channel.h"
 #include "win32/command_line.h"
@@ -27,6 +28,7 @@ tintora::CommandAnswer answerTo(const std::vector<std::string>& words)
 
 int wmain()
 {
+    tintora::speakLanguageOfSettings();
     const tintora::CommandAnswer answer = answerTo(tintora::win32::commandLineWords());
     tintora::win32::writeAnswer(answer);
     return answer.exitCode;

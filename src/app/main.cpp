@@ -2,6 +2,7 @@
 // a start while Tintora runs brings the running one forward instead, or hands it its command.
 #include <windows.h>
 
+#include "app/settings_language.h"
 #include "app/tintora.h"
 #include "commands/commands.h"
 #include "win32/command_channel.h"
@@ -15,6 +16,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 
     const std::vector<std::string> words = win32::commandLineWords();
     std::optional<Command> command;
+    // The menus are made with the backend, and the usage and answers may come before it.
+    speakLanguageOfSettings();
     if (!words.empty()) {
         // The usage, and a line not understood, send nothing and start nothing.
         const ParsedCommand parsed = parseCommand(words);

@@ -18,6 +18,7 @@
 #include "overlay/tint_schedule.h"
 #include "ui/about.h"
 #include "ui/console_shell.h"
+#include "ui/language.h"
 #include "ui/startup.h"
 
 namespace tintora {
@@ -83,6 +84,7 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::色调关开: toggleTintsByHand(app); break;
         case console::开机时启动: toggleStartWithWindows(app); break;
         case console::退出: endTintora(app); break;
+        case console::语言: switchLanguage(app); break;
         default: break;
     }
 }
@@ -95,6 +97,7 @@ void Tintora::start()
 {
     app_.platform.process.setCurrentDirectory(app_.folders.program);
     chooseDataFolder(app_.platform.files, app_.platform.process, app_.folders);
+    loadLanguage(app_.settings);
 }
 
 void Tintora::windowCreated(WindowId w)

@@ -20,24 +20,24 @@ struct CommandRow {
     Argument argument;
     WithoutTintora withoutTintora;
     std::string_view syntax;  // the argument as the usage shows it
-    const char* description;
+    Text description;
 };
 
 // clang-format off
 constexpr CommandRow commandRows[] = {
-    {"/toggle", CommandKind::toggle, Argument::none, WithoutTintora::start, "", "色调关/开（锁定前：只切换记住的色调）"},
-    {"/opacity", CommandKind::opacity, Argument::number, WithoutTintora::refuse, "N", "A 设为 N（0–255），如同移动 A 滑块"},
-    {"/stronger", CommandKind::stronger, Argument::none, WithoutTintora::refuse, "", "A 加 16"},
-    {"/weaker", CommandKind::weaker, Argument::none, WithoutTintora::refuse, "", "A 减 16"},
-    {"/colour", CommandKind::colour, Argument::colour, WithoutTintora::refuse, "R,G,B", "R、G、B 设为给定值（各 0–255），如同移动滑块"},
-    {"/shot", CommandKind::shot, Argument::format, WithoutTintora::refuse, "[bmp|jpeg|gif|png]", "以该格式截图（不写格式时用上次选择的格式）"},
-    {"/fullscreen", CommandKind::fullScreen, Argument::none, WithoutTintora::refuse, "", "全屏化窗口"},
-    {"/windowed", CommandKind::windowed, Argument::none, WithoutTintora::refuse, "", "非全屏化窗口"},
-    {"/console", CommandKind::console, Argument::none, WithoutTintora::start, "", "显示控制台（锁定前：初始界面）"},
-    {"/tray", CommandKind::tray, Argument::none, WithoutTintora::start, "", "隐藏到托盘（未运行时：在托盘中启动）"},
-    {"/schedule", CommandKind::schedule, Argument::onOff, WithoutTintora::start, "[on|off]", "按时间表显示开或关；不写时回答今天的开始、结束时间和是否开启"},
-    {"/quit", CommandKind::quit, Argument::none, WithoutTintora::done, "", "退出 Tintora"},
-    {"/?", CommandKind::usage, Argument::none, WithoutTintora::done, "", "显示此用法"},
+    {"/toggle", CommandKind::toggle, Argument::none, WithoutTintora::start, "", texts::usageToggle},
+    {"/opacity", CommandKind::opacity, Argument::number, WithoutTintora::refuse, "N", texts::usageOpacity},
+    {"/stronger", CommandKind::stronger, Argument::none, WithoutTintora::refuse, "", texts::usageStronger},
+    {"/weaker", CommandKind::weaker, Argument::none, WithoutTintora::refuse, "", texts::usageWeaker},
+    {"/colour", CommandKind::colour, Argument::colour, WithoutTintora::refuse, "R,G,B", texts::usageColour},
+    {"/shot", CommandKind::shot, Argument::format, WithoutTintora::refuse, "[bmp|jpeg|gif|png]", texts::usageShot},
+    {"/fullscreen", CommandKind::fullScreen, Argument::none, WithoutTintora::refuse, "", texts::usageFullScreen},
+    {"/windowed", CommandKind::windowed, Argument::none, WithoutTintora::refuse, "", texts::usageWindowed},
+    {"/console", CommandKind::console, Argument::none, WithoutTintora::start, "", texts::usageConsole},
+    {"/tray", CommandKind::tray, Argument::none, WithoutTintora::start, "", texts::usageTray},
+    {"/schedule", CommandKind::schedule, Argument::onOff, WithoutTintora::start, "[on|off]", texts::usageSchedule},
+    {"/quit", CommandKind::quit, Argument::none, WithoutTintora::done, "", texts::usageQuit},
+    {"/?", CommandKind::usage, Argument::none, WithoutTintora::done, "", texts::usageUsage},
 };
 // clang-format on
 
@@ -160,7 +160,7 @@ std::optional<CommandAnswer> answerWithoutTintora(const Command& command)
 std::string usageText()
 {
     constexpr std::size_t column = 28;
-    std::string text = texts::usageTitle;
+    std::string text(texts::usageTitle);
     for (const CommandRow& row : commandRows) {
         std::string line = "  " + std::string(row.name);
         if (!row.syntax.empty()) line += " " + std::string(row.syntax);

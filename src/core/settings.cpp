@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "design/texts.h"
+
 namespace tintora {
 namespace {
 
@@ -50,7 +52,7 @@ bool isBlank(char32_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 Outcome namingFile(std::string_view file, Outcome outcome)
 {
     if (outcome) return outcome;
-    return Outcome::failed(std::string(file) + "：" + outcome.reason());
+    return Outcome::failed(std::string(file) + texts::fileReason + outcome.reason());
 }
 
 int textToInt(std::string_view text)

@@ -60,6 +60,7 @@ struct SettingsItem {
 namespace items {
 inline constexpr SettingsItem background{paths::startIni, "Bg", "Background"};
 inline constexpr SettingsItem startSmall{paths::startIni, "Start", "Small"};
+inline constexpr SettingsItem language{paths::startIni, "Start", "Language"};
 inline constexpr SettingsItem followWindow{paths::startIni, "Follow", "Window"};
 inline constexpr SettingsItem hotkeysEnabled{paths::startIni, "Hotkeys", "Enabled"};
 inline constexpr SettingsItem colourA{paths::colourIni, "colour", "A"};

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "design/texts.h"
 #include "platform/ids.h"
 #include "platform/types.h"
 
@@ -24,7 +25,7 @@ constexpr Geometry scaled(const Geometry& g, int dpi)
 
 struct WindowDesign {
     WindowId id;
-    const char* title;
+    Text title;
     Geometry geometry;  // outer size; centred on the screen at creation
     bool closeButton;   // caption with the system menu
     bool hasIcon;
@@ -41,10 +42,10 @@ struct ControlDesign {
     Geometry geometry;
     bool visible;
     bool disabled;
-    const char* caption;  // labels and buttons; the file dialog's filter
-    int fontHeight;       // character height in pixels; 0 for the system font
-    TickMarks ticks;      // sliders: a tick every 5
-    bool selectionBand;   // sliders
+    Text caption;        // labels and buttons; the file dialog's filter
+    int fontHeight;      // character height in pixels; 0 for the system font
+    TickMarks ticks;     // sliders: a tick every 5
+    bool selectionBand;  // sliders
     bool handCursor;
 };
 
@@ -76,7 +77,7 @@ inline constexpr int menuSeparator = -1;
 struct MenuDesign {
     int item;   // index in the window's Menu enum, or menuSeparator
     int level;  // 0 for a menu bar item, 1 for an item of the menu above it
-    const char* caption;
+    Text caption;
     Shortcut shortcut;
     bool greyed;
     bool initiallyVisible;

@@ -15,7 +15,7 @@ struct HotkeyRow {
     HotkeyAction action;
     SettingsItem item;
     std::string_view defaultKeys;
-    const char* caption;  // what it does, in the help
+    Text caption;  // what it does, in the help
 };
 
 constexpr std::string_view section = "Hotkeys";
@@ -28,12 +28,12 @@ constexpr std::string_view hotkeysOnText = "1";
 // virtual terminals under X: Shift goes with them. F12 is the debugger's.
 // clang-format off
 constexpr HotkeyRow hotkeyRows[] = {
-    {HotkeyAction::toggleTint, {paths::hotkeysIni, section, "Toggle"}, "Ctrl+Alt+Shift+F9", "色调关/开"},
-    {HotkeyAction::stronger, {paths::hotkeysIni, section, "Stronger"}, "Ctrl+Alt+Shift+F8", "色彩修正强度 +16"},
-    {HotkeyAction::weaker, {paths::hotkeysIni, section, "Weaker"}, "Ctrl+Alt+Shift+F7", "色彩修正强度 -16"},
-    {HotkeyAction::screenshot, {paths::hotkeysIni, section, "Screenshot"}, "Ctrl+Alt+Shift+F10", "截图（上次选择的格式）"},
-    {HotkeyAction::fullScreen, {paths::hotkeysIni, section, "FullScreen"}, "Ctrl+Alt+Shift+F11", "全屏化窗口/非全屏化窗口"},
-    {HotkeyAction::console, {paths::hotkeysIni, section, "Console"}, "Ctrl+Alt+Shift+F6", "显示控制台"},
+    {HotkeyAction::toggleTint, {paths::hotkeysIni, section, "Toggle"}, "Ctrl+Alt+Shift+F9", texts::hotkeyToggle},
+    {HotkeyAction::stronger, {paths::hotkeysIni, section, "Stronger"}, "Ctrl+Alt+Shift+F8", texts::hotkeyStronger},
+    {HotkeyAction::weaker, {paths::hotkeysIni, section, "Weaker"}, "Ctrl+Alt+Shift+F7", texts::hotkeyWeaker},
+    {HotkeyAction::screenshot, {paths::hotkeysIni, section, "Screenshot"}, "Ctrl+Alt+Shift+F10", texts::hotkeyScreenshot},
+    {HotkeyAction::fullScreen, {paths::hotkeysIni, section, "FullScreen"}, "Ctrl+Alt+Shift+F11", texts::hotkeyFullScreen},
+    {HotkeyAction::console, {paths::hotkeysIni, section, "Console"}, "Ctrl+Alt+Shift+F6", texts::hotkeyConsole},
 };
 // clang-format on
 
@@ -125,7 +125,7 @@ std::string hotkeysHelpText(const HotkeysState& state)
     std::string text;
     for (const HotkeyRow& row : hotkeyRows)
         if (const auto& keys = state.hotkeysInForce[indexOf(row.action)])
-            text += "\r\n" + keyCombinationText(*keys) + "：" + row.caption;
+            text += "\r\n" + keyCombinationText(*keys) + texts::hotkeyDoes + row.caption;
     return text.empty() ? text : texts::hotkeysHelpHeading + text;
 }
 

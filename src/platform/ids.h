@@ -81,6 +81,7 @@ enum Menu {
     开机时启动,
     快捷菜单_按时间表显示,
     退出,
+    语言,
 };
 }  // namespace console
 

@@ -49,8 +49,12 @@ public:
     // Setting a position from the program raises no change event.
     virtual void setSliderPosition(ControlRef c, int position) = 0;
     virtual void setSliderSelection(ControlRef c, int length) = 0;
-    // Shows one of the two start-up pictures stretched over the picture box.
+    // Shows one of the two start-up pictures, in the current language's version, stretched over the
+    // picture box.
     virtual void setPicture(ControlRef c, StartupPicture picture) = 0;
+    // Gives the window's controls the current language's font, and each label and button the width
+    // its caption needs in it, never less than its design width. A window's creation does it too.
+    virtual void useLanguage(WindowId w) = 0;
 };
 
 class Menus {

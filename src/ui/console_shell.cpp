@@ -40,15 +40,23 @@ int widthOf(App& app, ControlRef c) { return app.platform.controls.geometry(c).w
 int heightOf(App& app, ControlRef c) { return app.platform.controls.geometry(c).height; }
 
 // The layout's own numbers are design pixels too, scaled like the controls' sizes, so that the
-// console at 150 % is the console at 100 % enlarged 1.5 times.
-void layOutRow(App& app, const Row& row, int top, int dpi)
+// console at 150 % is the console at 100 % enlarged 1.5 times. A caption wider than its design width
+// has widened its control, which pushes the controls right of it further right. Returns the right
+// edge of the row.
+int layOutRow(App& app, const Row& row, int top, int dpi)
 {
     moveTo(app, row.name, scaled(12, dpi), top);
     moveTo(app, row.slider, widthOf(app, row.name) + scaled(18, dpi), top);
-    moveTo(app, row.value, widthOf(app, row.value) + widthOf(app, row.slider) + scaled(34, dpi), top);
+    const Geometry slider = app.platform.controls.geometry(row.slider);
+    const int valueLeft = std::max(widthOf(app, row.value) + widthOf(app, row.slider) + scaled(34, dpi),
+                                   slider.left + slider.width + scaled(16, dpi));
+    moveTo(app, row.value, valueLeft, top);
+    return valueLeft + widthOf(app, row.value);
 }
 
-void layOutConsole(App& app)
+}  // namespace
+
+void layOutConsole(App& app, bool centred)
 {
     const Row rows[] = {
         {console::标签1, redSlider, redValueLabel},
@@ -59,22 +67,27 @@ void layOutConsole(App& app)
     };
     auto& w = app.platform.windows;
     const int dpi = w.dpi(WindowId::console);
-    for (int i = 0; i < 5; ++i) layOutRow(app, rows[i], scaled(12, dpi) + scaled(70, dpi) * i, dpi);
+    int right = 0;
+    for (int i = 0; i < 5; ++i)
+        right = std::max(right, layOutRow(app, rows[i], scaled(12, dpi) + scaled(70, dpi) * i, dpi));
 
     const Geometry window = w.geometry(WindowId::console);
     const Size client = w.clientSize(WindowId::console);
     const Size screen = app.platform.desktop.screenSize();
     const double frameWidth = window.width - client.width;
     const double frameHeight = window.height - client.height;
-    const double left = (screen.width - window.width) / 2.0;
-    const double top = (screen.height - window.height) / 2.0;
-    const double width =
-        2.0 * widthOf(app, console::标签1) + widthOf(app, redSlider) + scaled(48, dpi) + frameWidth + scaled(6, dpi);
+    const double left = centred ? (screen.width - window.width) / 2.0 : window.left;
+    const double top = centred ? (screen.height - window.height) / 2.0 : window.top;
+    const double width = std::max(
+        2.0 * widthOf(app, console::标签1) + widthOf(app, redSlider) + scaled(48, dpi) + frameWidth + scaled(6, dpi),
+        right + scaled(12, dpi) + frameWidth);
     const double height =
         4.0 * heightOf(app, redValueLabel) + heightOf(app, saveColourButton) + frameHeight + scaled(82, dpi);
     w.move(WindowId::console,
            {static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height)});
 }
+
+namespace {
 
 constexpr int firstTrayRetry = 1000;
 constexpr int trayRetryTime = 120000;
@@ -156,7 +169,7 @@ void onConsoleCreated(App& app)
 {
     auto& p = app.platform;
     auto& state = app.state;
-    layOutConsole(app);
+    layOutConsole(app, true);
 
     // Anything but 1 shows the console.
     state.console.consoleStartMode =

@@ -8,6 +8,9 @@
 namespace tintora {
 
 void onConsoleCreated(App& app);
+// Places the console's rows by the widths of their controls and sizes the console to hold them;
+// centred on the screen, or where it is.
+void layOutConsole(App& app, bool centred);
 void hideConsoleToTray(App& app);
 void restoreConsole(Platform& p, ConsoleState& console);
 void onConsoleTrayEvent(Platform& p, ConsoleState& console, TrayEvent event);

@@ -26,6 +26,8 @@ void writeDefaultsIfMissing(App& app, const std::vector<std::pair<SettingsItem, 
     }
 }
 
+}  // namespace
+
 void showBackground(Platform& p, bool vivid)
 {
     p.menus.setChecked(startup::启动背景_柔和, !vivid);
@@ -33,8 +35,6 @@ void showBackground(Platform& p, bool vivid)
     if (p.menus.isChecked(startup::启动背景_柔和)) p.controls.setPicture(startupPicture, StartupPicture::soft);
     if (p.menus.isChecked(startup::启动背景_鲜艳)) p.controls.setPicture(startupPicture, StartupPicture::vivid);
 }
-
-}  // namespace
 
 void chooseDataFolder(FileSystem& files, Process& process, Folders& folders)
 {

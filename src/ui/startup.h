@@ -13,6 +13,8 @@ void chooseDataFolder(FileSystem& files, Process& process, Folders& folders);
 std::string dataMovedText(const Folders& folders);
 
 void onStartupWindowCreated(App& app);
+// Checks the background's menu item and shows its picture, in the current language's version.
+void showBackground(Platform& p, bool vivid);
 // 启动背景: the soft or the vivid picture, kept in Start.ini.
 [[nodiscard]] Outcome chooseBackground(Platform& p, Settings& settings, bool vivid);
 

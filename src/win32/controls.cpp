@@ -19,6 +19,10 @@ namespace {
 
 constexpr int sliderMaximum = 255;
 constexpr int sliderTickStep = 5;
+// Room beside a caption, in design pixels: a label's centred text needs a pixel each side, a button's
+// text keeps clear of its edges and focus rectangle.
+constexpr int labelMargin = 4;
+constexpr int buttonMargin = 16;
 
 }  // namespace
 
@@ -45,7 +49,7 @@ void Win32Ui::createControl(Control& c, HWND parent, int dpi)
     c.geometry = scaled(d.geometry, dpi);
     const Geometry g = c.geometry;
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (d.visible ? WS_VISIBLE : 0) | (d.disabled ? WS_DISABLED : 0);
-    auto child = [&](DWORD exStyle, const wchar_t* className, const char* text, DWORD kindStyle) {
+    auto child = [&](DWORD exStyle, const wchar_t* className, std::string_view text, DWORD kindStyle) {
         return CreateWindowExW(exStyle, className, widen(text).c_str(), style | kindStyle, g.left, g.top, g.width,
                                g.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     };
@@ -85,10 +89,29 @@ void Win32Ui::createControl(Control& c, HWND parent, int dpi)
         reportLastError(std::string("creating the control ") + d.designName);
         return;
     }
-    if (d.fontHeight > 0) {
-        c.font = captionFont(scaled(d.fontHeight, dpi), d.caption);
-        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(c.font.get()), FALSE);
-    }
+    if (d.fontHeight > 0) fitCaption(c, dpi);
+}
+
+void Win32Ui::fitCaption(Control& c, int dpi)
+{
+    const ControlDesign& d = *c.design;
+    GdiObject<HFONT> font = captionFont(scaled(d.fontHeight, dpi), d.caption, language());
+    SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    c.font = std::move(font);
+    if (d.kind != ControlKind::label && d.kind != ControlKind::button) return;
+    const int length = GetWindowTextLengthW(c.hwnd);
+    std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(GetWindowTextW(c.hwnd, caption.data(), length + 1)));
+    const int margin = scaled(d.kind == ControlKind::button ? buttonMargin : labelMargin, dpi);
+    Geometry g = geometry(d.id);
+    g.width = std::max(scaled(d.geometry.width, dpi), textWidth(c.font.get(), narrow(caption)) + margin);
+    setGeometry(d.id, g);
+}
+
+void Win32Ui::useLanguage(WindowId w)
+{
+    for (Control& c : controls_)
+        if (c.design->id.window == w && c.hwnd && c.design->fontHeight > 0) fitCaption(c, window(w).dpi);
 }
 
 void Win32Ui::onDpiChanged(TopWindow& w, int dpi, const RECT& suggested)
@@ -104,7 +127,7 @@ void Win32Ui::onDpiChanged(TopWindow& w, int dpi, const RECT& suggested)
         const Geometry g = geometry(c.design->id);
         setGeometry(c.design->id, {rescale(g.left), rescale(g.top), rescale(g.width), rescale(g.height)});
         if (c.font) {
-            GdiObject<HFONT> font = captionFont(scaled(c.design->fontHeight, dpi), c.design->caption);
+            GdiObject<HFONT> font = captionFont(scaled(c.design->fontHeight, dpi), c.design->caption, language());
             SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
             c.font = std::move(font);
         }
@@ -126,7 +149,10 @@ void Win32Ui::setGeometry(ControlRef ref, Geometry g)
 {
     Control& c = control(ref);
     c.geometry = g;
-    if (c.hwnd) MoveWindow(c.hwnd, g.left, g.top, g.width, g.height, TRUE);
+    // A centred caption moves within its control as the control's width changes: nothing painted
+    // before is kept, or a caption painted at the old width (wrapped) stays on the screen.
+    if (c.hwnd)
+        SetWindowPos(c.hwnd, nullptr, g.left, g.top, g.width, g.height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void Win32Ui::setVisible(ControlRef ref, bool visible)
@@ -186,7 +212,9 @@ void Win32Ui::setPicture(ControlRef ref, StartupPicture picture)
 {
     PictureBox* box = control(ref).picture.get();
     if (!box) return;
-    const int id = picture == StartupPicture::vivid ? IDR_STARTUP_VIVID : IDR_STARTUP_SOFT;
+    const bool english = language() == Language::en;
+    const int id = picture == StartupPicture::vivid ? (english ? IDR_STARTUP_VIVID_EN : IDR_STARTUP_VIVID)
+                                                    : (english ? IDR_STARTUP_SOFT_EN : IDR_STARTUP_SOFT);
     box->setPicture(resourceBytes(id));
 }
 

@@ -74,6 +74,7 @@ public:
     void setSliderPosition(ControlRef c, int position) override;
     void setSliderSelection(ControlRef c, int length) override;
     void setPicture(ControlRef c, StartupPicture picture) override;
+    void useLanguage(WindowId w) override;
 
     // Menus
     void setChecked(MenuRef m, bool checked) override;
@@ -122,6 +123,9 @@ private:
     std::optional<int> pump(const std::function<bool()>& keepRunning);
     void createWindow(WindowId w);
     void createControl(Control& c, HWND parent, int dpi);
+    // Gives a label or button with a caption font the current language's font and widens it to hold
+    // its caption.
+    void fitCaption(Control& c, int dpi);
     // The window moved to a monitor with another DPI: it takes the suggested rectangle, and its
     // controls and fonts are scaled to the new DPI. Without its frame (the overlay, smart snap) it
     // keeps its physical size.

@@ -38,8 +38,11 @@ read -r edit_left edit_top _ <<<"$(field_rect "$NOTEPAD_EDIT_LINE")"
 pixel_is() { awk -F, "{ exit !($1) }" <<<"$(pixel $((edit_left + 40)) $((edit_top + 40)))"; }
 
 expect_eq "/opacity with nothing running" "$(tintora_command /opacity 120)" 2
+# tintora.com answers in the language of the settings.
+write_ini "$E2E_APP/Config/Start.ini" "[Start]" "Language=en"
 expect_eq "tintora.com /shot with nothing running" "$(companion_command /shot)" 2
-grep -q "Tintora" "$E2E_WORK/answer.txt" || fail "no reason given: $(cat "$E2E_WORK/answer.txt")"
+grep -q "Tintora is not running" "$E2E_WORK/answer.txt" || fail "no English reason: $(cat "$E2E_WORK/answer.txt")"
+rm "$E2E_APP/Config/Start.ini"
 no_tintora || fail "a command that needs a tint started Tintora"
 
 start_program "$E2E_APP" tintora.exe /tray

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The console after a lock over notepad: its place and size, tray mode with Ctrl+T, full screen
-# with Shift+F12 and back with Shift+F11, and the chart settings follower painting the saved red.
+# with Shift+F12 and back with Shift+F11, the chart settings follower painting the saved red, and
+# the switch to English and back from the menu.
 source "$(dirname "$0")/lib.sh"
 
 write_ini "$E2E_APP/Config/Colour.ini" "[colour]" "A=200" "R=255" "G=0" "B=0"
@@ -40,4 +41,42 @@ console_left_is() { read -r l t _ _ <<<"$(field_rect "$(console_line)")"; [ "$l"
 wait_until 10 "the console at left -1000" console_left_is -1000
 double_click_tray_icon
 wait_until 10 "the console back at its place" console_left_is "$c_left"
+
+# "选项" → "English" (the last item of the third menu) switches the console's captions and menu bar
+# at once and keeps the choice: a new start speaks English. "Options" → "中文" switches back.
+console_says() { probe children "$(field_handle "$(console_line)")" | cut -f2,3 | grep -qxF "$1"; }
+# Read with the console moved above the tint, which may lie over it after a menu was used (the
+# keeper restores the order only on a change of foreground window).
+console_at_origin() { [ "$(field_rect "$(console_line)" | cut -d' ' -f1,2)" = "0 0" ]; }
+menu_bar() {
+  local x y w r b console
+  console="$(console_line)"
+  read -r x y r b <<<"$(field_rect "$console")"
+  probe move "$(field_handle "$console")" 0 0 $((r - x)) $((b - y))
+  wait_until 10 "the console at the top left" console_at_origin
+  read -r x y w _ <<<"$(field_client "$(console_line)")"
+  import -window root -crop "${w}x16+${x}+$((y - 17))" "$E2E_WORK/menu.png"
+  convert "$E2E_WORK/menu.png" -format '%#' info:
+}
+switch_language() { press_console alt Right Right Down Up Return; }
+start_ini="$E2E_APP/Config/Start.ini"
+expect_eq "Chinese label" "$(console_says $'Static\t色彩修正强度:' && echo yes)" yes
+chinese_menu="$(menu_bar)"
+switch_language
+wait_until 10 "the English label" console_says $'Static\tCorrection strength:'
+wait_until 10 "the English button" console_says $'Button\tSave colour'
+wait_until 10 "Language=en in Start.ini" ini_is "$start_ini" Start Language en
+english_menu="$(menu_bar)"
+[ "$english_menu" != "$chinese_menu" ] || fail "the menu bar did not change"
+
+press_console alt Down Up Return
+wait "$TINTORA_PID" || fail "tintora did not end after closing"
+lock_over_running_notepad
+wait_until 10 "English after a new start" console_says $'Button\tSave colour'
+expect_eq "the English menu bar after a new start" "$(menu_bar)" "$english_menu"
+
+switch_language
+wait_until 10 "the Chinese button again" console_says $'Button\t保存颜色更新'
+wait_until 10 "Language=zh in Start.ini" ini_is "$start_ini" Start Language zh
+expect_eq "the Chinese menu bar again" "$(menu_bar)" "$chinese_menu"
 pass

@@ -45,7 +45,7 @@ FakeUi::FakeUi()
     for (WindowId w : {WindowId::startup, WindowId::console})
         for (const auto& m : menuDesign(w))
             if (m.item != menuSeparator)
-                menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, m.caption, !m.greyed};
+                menus_[{w, m.item}] = MenuState{false, m.initiallyVisible, std::string(m.caption), !m.greyed};
 }
 
 Size FakeUi::clientSize(WindowId w) const

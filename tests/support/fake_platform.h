@@ -26,7 +26,8 @@ struct ProcessExited {
 
 struct WindowState {
     Geometry geometry;
-    Size frame{6, 29};  // outer minus client size while the window has a border
+    Size frame{6, 29};                      // outer minus client size while the window has a border
+    Language fontsLanguage = Language::zh;  // the language its controls' fonts were last made for
     Border border = Border::fixedSingle;
     bool freeDrag = false;
     bool dragging = false;
@@ -64,7 +65,12 @@ public:
     int sliderPosition(ControlRef c) const override { return control(c).position; }
     void setSliderPosition(ControlRef c, int p) override;
     void setSliderSelection(ControlRef c, int length) override { control(c).selection = length; }
-    void setPicture(ControlRef c, StartupPicture p) override { control(c).picture = p; }
+    void setPicture(ControlRef c, StartupPicture p) override
+    {
+        control(c).picture = p;
+        control(c).pictureLanguage = language();
+    }
+    void useLanguage(WindowId w) override { window(w).fontsLanguage = language(); }
 
     // Menus
     void setChecked(MenuRef m, bool c) override { menu(m).checked = c; }
@@ -94,6 +100,7 @@ public:
         int position = 0;
         int selection = 0;
         std::optional<StartupPicture> picture;
+        Language pictureLanguage = Language::zh;
     };
     struct MenuState {
         bool checked = false;

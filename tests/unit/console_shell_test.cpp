@@ -156,7 +156,7 @@ TEST_F(ConsoleCreation, HidesTheFiveStartupMenusAndStartsTheTimers)
     for (auto menu : topMenus) fp.ui.setVisible(menu, true);
     createConsole();
 
-    for (auto menu : topMenus) EXPECT_FALSE(fp.ui.menu(menu).visible) << menuItemDesign(menu).caption;
+    for (auto menu : topMenus) EXPECT_FALSE(fp.ui.menu(menu).visible) << std::string_view(menuItemDesign(menu).caption);
     EXPECT_EQ(interval(console::时钟1), 60);
     EXPECT_EQ(interval(console::时钟2), 40);
     EXPECT_EQ(interval(console::时钟3), 0);

@@ -167,7 +167,7 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     // The locked window has closed: remember says why it does nothing.
     close(second);
     again.menuCommand(console::记住此窗口的颜色);
-    EXPECT_EQ(fp.ui.balloons.back().text, texts::targetNotIdentified);
+    EXPECT_EQ(fp.ui.balloons.back().text, std::string_view(texts::targetNotIdentified));
     EXPECT_EQ(rememberedItem("Program"), "");
 }
 

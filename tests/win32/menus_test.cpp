@@ -13,7 +13,7 @@ TEST_F(Win32UiTest, MenuTreesShowCaptionsShortcutsSeparatorsAndGreyedItems)
         std::vector<MenuEntry> items;
         std::size_t child = 0;
         for (const MenuDesign& d : menuDesign(w)) {
-            SCOPED_TRACE(d.caption);
+            SCOPED_TRACE(std::string_view(d.caption));
             if (d.level == 0) {
                 if (!d.initiallyVisible) {
                     items.clear();
@@ -126,7 +126,7 @@ TEST_F(Win32UiTest, EveryShortcutRunsItsItem)
     auto check = [&](WindowId w) {
         for (const MenuDesign& d : menuDesign(w)) {
             if (!d.shortcut || d.greyed) continue;
-            SCOPED_TRACE(d.caption);
+            SCOPED_TRACE(std::string_view(d.caption));
             sink.commands.clear();
             holdModifiers(d.shortcut.ctrl, d.shortcut.shift);
             MSG msg = keyDownMessage(hwnd(w), d.shortcut.virtualKey);

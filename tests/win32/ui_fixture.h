@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "win32/canvas.h"
+#include "win32/system.h"
 #include "win32/text.h"
 #include "win32/ui_backend.h"
 
@@ -175,8 +176,15 @@ protected:
     HWND hwnd(ControlRef c) const
     {
         if (c == ControlRef(startup::画板3)) return canvas.hwnd();
-        POINT at{ui.geometry(c).left + 1, ui.geometry(c).top + 1};
-        return ChildWindowFromPointEx(hwnd(c.window), at, CWP_ALL);
+        // By its whole rectangle: a widened control may cover a corner of its neighbour.
+        HWND parent = hwnd(c.window);
+        for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            RECT r{};
+            GetWindowRect(child, &r);
+            MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+            if (geometryOf(r) == ui.geometry(c)) return child;
+        }
+        return nullptr;
     }
 
     // Runs the body inside the console's nested message loop, then closes the console.

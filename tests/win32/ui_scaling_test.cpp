@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <vector>
+
+#include "design/design.h"
 
 #include "win32/ui_fixture.h"
 
@@ -71,6 +75,69 @@ TEST_F(Win32UiTest, AMoveToAnotherDpiScalesTheConsoleButNeverTheOverlay)
     moveToDpi(hwnd(WindowId::startup), 144, {0, 0, 450, 300});
     EXPECT_EQ(ui.geometry(WindowId::startup), (Geometry{10, 20, 300, 200}));
     EXPECT_EQ(ui.dpi(WindowId::startup), 144);
+}
+
+// The lowest row of the control with anything painted on its background.
+int paintedBottom(HDC dc, const RECT& client)
+{
+    const COLORREF background = GetPixel(dc, 0, 0);
+    for (int y = client.bottom - 1; y >= 0; --y)
+        for (int x = 0; x < client.right; ++x)
+            if (GetPixel(dc, x, y) != background) return y + 1;
+    return 0;
+}
+
+// The console's labels and buttons whose caption, measured on the control's DC in its font on one
+// line, is wider or taller than the room inside the control; and the labels (text at the top)
+// painted below that line: wrapped, or left so.
+std::vector<std::string> captionsCut(const std::function<HWND(ControlRef)>& hwndOf, HWND console, int dpi)
+{
+    for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+    RedrawWindow(console, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    std::vector<std::string> cut;
+    for (const ControlDesign& d : controlDesigns()) {
+        if (d.id.window != WindowId::console || (d.kind != ControlKind::label && d.kind != ControlKind::button))
+            continue;
+        HWND control = hwndOf(d.id);
+        const std::wstring text = windowText(control);
+        const WindowDc dc(control);
+        const SelectedObject font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        RECT client{}, line{};
+        GetClientRect(control, &client);
+        DrawTextW(dc.get(), text.c_str(), -1, &line, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        // A push button draws its caption inside its edges and focus rectangle.
+        const int edges =
+            d.kind == ControlKind::button ? 2 * (MulDiv(GetSystemMetrics(SM_CXEDGE), dpi, designDpi) + 1) : 0;
+        const bool wrapped = d.kind == ControlKind::label && paintedBottom(dc.get(), client) > line.bottom;
+        if (line.right + edges > client.right || line.bottom > client.bottom || wrapped)
+            cut.push_back(std::string(d.designName) + " at " + std::to_string(dpi) + ": " + std::to_string(line.right) +
+                          " in " + std::to_string(client.right - edges));
+    }
+    return cut;
+}
+
+TEST_F(Win32UiTest, EveryCaptionOfTheConsoleFitsItsControlInBothLanguagesAt100And150Percent)
+{
+    const auto hwndOf = [this](ControlRef c) { return hwnd(c); };
+    const auto speak = [&](Language l) {
+        setLanguage(l);
+        for (const ControlDesign& d : controlDesigns())
+            if (d.id.window == WindowId::console && d.caption.in(Language::zh) != d.caption.in(Language::en))
+                ui.setCaption(d.id, d.caption);
+        ui.useLanguage(WindowId::console);
+    };
+    withConsole([&] {
+        HWND console = hwnd(WindowId::console);
+        EXPECT_EQ(captionsCut(hwndOf, console, designDpi), std::vector<std::string>{}) << "Chinese";
+        speak(Language::en);
+        EXPECT_EQ(captionsCut(hwndOf, console, designDpi), std::vector<std::string>{}) << "English";
+        // Captions fitted at one DPI are fitted again at the other, in either language.
+        moveToDpi(console, 144, {100, 50, 850, 680});
+        EXPECT_EQ(captionsCut(hwndOf, console, 144), std::vector<std::string>{}) << "English";
+        speak(Language::zh);
+        EXPECT_EQ(captionsCut(hwndOf, console, 144), std::vector<std::string>{}) << "Chinese";
+    });
+    setLanguage(Language::zh);
 }
 
 }  // namespace
