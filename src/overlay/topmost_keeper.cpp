@@ -1,6 +1,7 @@
 #include "overlay/topmost_keeper.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "core/notice.h"
@@ -75,22 +76,30 @@ void keepKeeperClock(App& app)
         [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
 }
 
-// Whether another program's shown window lies above one of the kept windows and overlaps it.
+// Whether a shown window overlapping one of the kept windows lies above it and must not: another
+// program's, or one of ours that belongs below it (a tint above the overlay, the overlay above the
+// console, as a window shown or opened later may put itself).
 bool keptWindowCovered(const Desktop& desktop, const KeptWindows& kept)
 {
-    std::vector<WindowHandle> ours = kept.tints;
-    ours.push_back(kept.overlay);
-    ours.push_back(kept.console);
+    // Ours from the bottom up, each with its rank: the tints, the overlay, the console.
+    std::vector<std::pair<WindowHandle, int>> ours;
+    for (WindowHandle t : kept.tints) ours.emplace_back(t, 0);
+    ours.emplace_back(kept.overlay, 1);
+    ours.emplace_back(kept.console, 2);
+    const auto rankOf = [&](WindowHandle w) -> std::optional<int> {
+        const auto found = std::ranges::find(ours, w, &std::pair<WindowHandle, int>::first);
+        return found == ours.end() ? std::nullopt : std::optional(found->second);
+    };
     const auto overlaps = [](const ScreenRect& a, const ScreenRect& b) {
         return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
     };
-    for (WindowHandle w : ours) {
+    for (const auto& [w, rank] : ours) {
         if (w == 0 || !desktop.isShown(w)) continue;
         const auto rect = desktop.windowRect(w);
         if (!rect) continue;
         for (WindowHandle above : desktop.windowsAbove(w)) {
-            if (std::ranges::find(ours, above) != ours.end() || !desktop.isShown(above) || desktop.isCloaked(above))
-                continue;
+            const auto aboveRank = rankOf(above);
+            if ((aboveRank && *aboveRank >= rank) || !desktop.isShown(above) || desktop.isCloaked(above)) continue;
             const auto other = desktop.windowRect(above);
             if (other && overlaps(*rect, *other)) return true;
         }

@@ -437,7 +437,8 @@ TEST_F(TopmostKeeper, RunsEvery50MillisecondsWithOneTimer)
 
 // Run with the system's reports (Windows) and without (Wine): ours end above a window clicked, which
 // raises itself again after the report, above a window kept on top by another program and put above
-// ours without coming to the front, and above a taskbar the shell made anew.
+// ours without coming to the front, and above a taskbar the shell made anew; the console ends above
+// the overlay raised over it.
 class TopmostKeeperPaths : public TopmostKeeper, public testing::WithParamInterface<bool> {
 protected:
     bool oursOnTop() const
@@ -458,6 +459,10 @@ TEST_P(TopmostKeeperPaths, OursEndAboveWhateverTheSystemReports)
     fp.desktop.raise(player);
     fp.desktop.advance(1000);
     EXPECT_TRUE(oursOnTop()) << "below a player kept on top";
+    fp.desktop.rects[overlay] = {0, 0, 1920, 1080};
+    fp.desktop.raise(overlay);
+    fp.desktop.advance(1000);
+    EXPECT_TRUE(oursOnTop()) << "the console below the overlay";
     fp.desktop.raise(player);
     program.trayCreated(WindowId::startup);
     EXPECT_TRUE(oursOnTop()) << "below the new taskbar";
