@@ -45,16 +45,13 @@ wait_until 10 "the console back at its place" console_left_is "$c_left"
 # "选项" → "English" (the last item of the third menu) switches the console's captions and menu bar
 # at once and keeps the choice: a new start speaks English. "Options" → "中文" switches back.
 console_says() { probe children "$(field_handle "$(console_line)")" | cut -f2,3 | grep -qxF "$1"; }
-# Read with the console moved above the tint, which may lie over it after a menu was used (the
-# keeper restores the order only on a change of foreground window).
-console_at_origin() { [ "$(field_rect "$(console_line)" | cut -d' ' -f1,2)" = "0 0" ]; }
+# Read where the console is: a menu may leave the tint above the console, and the keeper's check
+# puts the console back above it within a second.
+untinted() { local IFS=,; read -r r g b <<<"$(pixel "$1" "$2")"; [ $((r - g)) -lt 60 ]; }
 menu_bar() {
-  local x y w r b console
-  console="$(console_line)"
-  read -r x y r b <<<"$(field_rect "$console")"
-  probe move "$(field_handle "$console")" 0 0 $((r - x)) $((b - y))
-  wait_until 10 "the console at the top left" console_at_origin
+  local x y w
   read -r x y w _ <<<"$(field_client "$(console_line)")"
+  wait_until 10 "the console's menu bar above the tint" untinted $((x + w - 5)) $((y - 8))
   import -window root -crop "${w}x16+${x}+$((y - 17))" "$E2E_WORK/menu.png"
   convert "$E2E_WORK/menu.png" -format '%#' info:
 }
