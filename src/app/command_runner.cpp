@@ -21,11 +21,21 @@ CommandAnswer carryOutLocked(App& app, const Command& command)
     Tint& tint = app.state.overlay.tint;
     ScreenshotState& screenshots = app.state.screenshots;
     switch (command.kind) {
-        case CommandKind::opacity: setTintOpacity(app.platform, tint, command.values[0]); break;
-        case CommandKind::stronger: setTintOpacity(app.platform, tint, tint.alpha + opacityHotkeyStep); break;
-        case CommandKind::weaker: setTintOpacity(app.platform, tint, tint.alpha - opacityHotkeyStep); break;
+        // A change of the tint by hand, as a slider's: it holds the schedule until its next edge.
+        case CommandKind::opacity:
+            setTintOpacity(app.platform, tint, command.values[0]);
+            holdScheduleByHand(app);
+            break;
+        case CommandKind::stronger:
+        case CommandKind::weaker:
+            setTintOpacity(
+                app.platform, tint,
+                tint.alpha + (command.kind == CommandKind::stronger ? opacityHotkeyStep : -opacityHotkeyStep));
+            holdScheduleByHand(app);
+            break;
         case CommandKind::colour:
             setTintColour(app.platform, tint, rgb(command.values[0], command.values[1], command.values[2]));
+            holdScheduleByHand(app);
             break;
         case CommandKind::shot:
             if (const Outcome saved = saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat));

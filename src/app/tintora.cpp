@@ -197,6 +197,7 @@ void Tintora::stepOpacity(int delta)
     if (!app_.locked()) return;
     Tint& tint = app_.state.overlay.tint;
     setTintOpacity(app_.platform, tint, tint.alpha + delta);
+    holdScheduleByHand(app_);
 }
 
 void Tintora::anotherStart() { bringForward(app_); }

@@ -75,9 +75,13 @@ TEST_F(TintSchedule, FadesByStepsAndHandChangesHoldUntilTheNextEdge)
     fp.desktop.now.ms = at(2, 11, 55);
     program.timeChanged();
     EXPECT_EQ(overlayAlpha(), 50);
+    // A step by command holds it as a slider does: the tint at its own A until Off.
+    EXPECT_EQ(command("/weaker").exitCode, 0);
+    EXPECT_EQ(overlayAlpha(), 184);
+    EXPECT_TRUE(waits(at(2, 13, 0) - at(2, 11, 55)));
     fp.desktop.now.ms = at(2, 12, 30);
     program.resumedFromSleep();
-    EXPECT_EQ(overlayAlpha(), 200);
+    EXPECT_EQ(overlayAlpha(), 184);
 
     // Off by command: the tint shows at its own A; Enabled alone is written.
     EXPECT_EQ(command("/schedule off").text, "按时间表显示：关；今天 11:50–13:00");
@@ -86,7 +90,7 @@ TEST_F(TintSchedule, FadesByStepsAndHandChangesHoldUntilTheNextEdge)
     EXPECT_FALSE(checked(console::按时间表显示));
     fp.desktop.now.ms = at(2, 14, 0);
     program.timeChanged();
-    EXPECT_EQ(overlayAlpha(), 200);
+    EXPECT_EQ(overlayAlpha(), 184);
 }
 
 TEST_F(TintSchedule, TurnedOnWithoutAFileWritesEveryKeyWithItsDefault)
