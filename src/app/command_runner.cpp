@@ -46,7 +46,7 @@ CommandAnswer carryOutNow(App& app, const Command& command)
         case CommandKind::schedule: return scheduleCommand(app, command.turnOn);
         case CommandKind::console: bringForward(app); return done;
         case CommandKind::tray:
-            if (app.locked())
+            if (locked(app))
                 hideConsoleToTray(app);
             else if (app.state.snap.snapKeyState == SnapKeyState::awaitingKey)
                 return notNow(texts::snapInProgress);
@@ -55,7 +55,7 @@ CommandAnswer carryOutNow(App& app, const Command& command)
             return done;
         default: break;
     }
-    if (!app.locked()) return notNow(texts::notLockedYet);
+    if (!locked(app)) return notNow(texts::notLockedYet);
     return carryOutLocked(app, command);
 }
 

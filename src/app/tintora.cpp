@@ -91,7 +91,7 @@ void consoleMenuCommand(App& app, console::Menu item)
 
 }  // namespace
 
-Tintora::Tintora(Platform& platform) : app_(platform) {}
+Tintora::Tintora(Platform& platform) : app_(platform) { app_.state.notices.anchor = noticeAnchor; }
 
 void Tintora::start()
 {
@@ -179,7 +179,7 @@ void Tintora::hotkeyPressed(HotkeyAction action)
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot:
             // The format last chosen, PNG before any.
-            if (app_.locked()) (void)saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
+            if (locked(app_)) (void)saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
             break;
         case HotkeyAction::fullScreen:
             if (app_.state.placement.overlayMode == OverlayMode::windowed)
@@ -194,7 +194,7 @@ void Tintora::hotkeyPressed(HotkeyAction action)
 void Tintora::stepOpacity(int delta)
 {
     // The overlay is a tint only once it is locked.
-    if (!app_.locked()) return;
+    if (!locked(app_)) return;
     Tint& tint = app_.state.overlay.tint;
     setTintOpacity(app_.platform, tint, tint.alpha + delta);
 }

@@ -95,10 +95,10 @@ Outcome saveScreenshot(App& app, ImageFormat format)
     return {};
 }
 
-void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings)
+void loadScreenshotCounter(App& app)
 {
-    screenshots.screenshotCounter = settings.readInt(items::meter);
-    refreshCounterCaption(menus, settings);
+    app.state.screenshots.screenshotCounter = app.settings.readInt(items::meter);
+    refreshCounterCaption(app.platform.menus, app.settings);
 }
 
 void refreshCounterCaption(Menus& menus, const Settings& settings)

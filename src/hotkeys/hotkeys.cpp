@@ -91,11 +91,14 @@ std::vector<std::pair<SettingsItem, std::string_view>> hotkeyDefaults()
     return defaults;
 }
 
-void loadHotkeys(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys)
+void loadHotkeys(App& app)
 {
-    state.hotkeysOn = settings.readText(items::hotkeysEnabled) != hotkeysOff;
-    if (state.hotkeysOn) registerAll(state, settings, hotkeys);
+    HotkeysState& state = app.state.hotkeys;
+    state.hotkeysOn = app.settings.readText(items::hotkeysEnabled) != hotkeysOff;
+    if (state.hotkeysOn) registerAll(state, app.settings, app.platform.hotkeys);
 }
+
+bool hotkeysOn(const App& app) { return app.state.hotkeys.hotkeysOn; }
 
 void tellHotkeyProblems(App& app)
 {
@@ -120,8 +123,9 @@ void toggleGlobalHotkeys(App& app)
     tellHotkeyProblems(app);
 }
 
-std::string hotkeysHelpText(const HotkeysState& state)
+std::string hotkeysHelpText(const App& app)
 {
+    const HotkeysState& state = app.state.hotkeys;
     std::string text;
     for (const HotkeyRow& row : hotkeyRows)
         if (const auto& keys = state.hotkeysInForce[indexOf(row.action)])

@@ -14,12 +14,14 @@ namespace tintora {
 std::vector<std::pair<SettingsItem, std::string_view>> hotkeyDefaults();
 // At start: registers the combinations of Hotkeys.ini unless Start.ini turns the hotkeys off;
 // what could not be registered is kept for the console to tell.
-void loadHotkeys(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys);
+void loadHotkeys(App& app);
+// Whether the hotkeys are on (the check mark of "全局快捷键").
+bool hotkeysOn(const App& app);
 // Tells, once, in a notice by the console, which combinations could not be registered and why.
 void tellHotkeyProblems(App& app);
 // The menu item "全局快捷键": turns every hotkey off or on again, and keeps the choice in Start.ini.
 void toggleGlobalHotkeys(App& app);
 // The hotkeys in force with what each does, for the help; empty when none is.
-std::string hotkeysHelpText(const HotkeysState& state);
+std::string hotkeysHelpText(const App& app);
 
 }  // namespace tintora

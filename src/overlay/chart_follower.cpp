@@ -67,12 +67,12 @@ void onChartTimer(App& app)
         // without a picture.
         Bytes picture;
         if (isPlainFileName(chartPictureName)) picture = p.files.readFile(chartFolder + chartPictureName);
-        setChartPicture(p.canvas, picture, app.state.overlay.tint);
+        setChartPicture(p.canvas, picture, overlayTint(app));
     }
-    if (chartChoice == ChartChoice::plainTint) paintTint(p.canvas, app.state.overlay.tint.colour);
+    if (chartChoice == ChartChoice::plainTint) paintTint(p.canvas, overlayTint(app).colour);
     if (chartChoice == ChartChoice::transparencyOnly) p.timers.setInterval(chartFollowUpClock, 40);
 
-    applyOverlayTransparency(p, app.state.overlay.tint);
+    applyOverlayTransparency(p, overlayTint(app));
     p.timers.setInterval(chartClock, 0);
 }
 

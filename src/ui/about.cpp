@@ -9,7 +9,7 @@ namespace tintora {
 void showHelp(App& app)
 {
     std::string text(texts::helpText);
-    if (const std::string hotkeys = hotkeysHelpText(app.state.hotkeys); !hotkeys.empty()) text += "\r\n\r\n" + hotkeys;
+    if (const std::string hotkeys = hotkeysHelpText(app); !hotkeys.empty()) text += "\r\n\r\n" + hotkeys;
     if (app.dataMoved()) text += "\r\n\r\n" + dataMovedText(app.folders);
     app.platform.shell.messageBox(text, texts::helpCaption);
 }

@@ -7,6 +7,7 @@
 #include "core/notice.h"
 #include "colour/colour_controls.h"
 #include "design/design.h"
+#include "overlay/overlay.h"
 #include "overlay/placement.h"
 #include "overlay/monitor_tints.h"
 #include "overlay/remembered_tints.h"
@@ -177,21 +178,34 @@ void onConsoleCreated(App& app)
     checkStartOption(p.menus, state.console.consoleStartMode);
     if (state.console.consoleStartMode == ConsoleStart::inTray) hideConsoleToTray(app);
 
-    startWindowed(state.placement);
-    loadFollowChoice(p.menus, app.settings, state.overlay.tint);
+    startWindowed(app);
+    loadFollowChoice(p.menus, app.settings, overlayTint(app));
     keepFollowing(app);
-    loadColourSettings(p, app.settings, state.overlay.tint);
+    loadColourSettings(p, app.settings, overlayTint(app));
 
     p.timers.setInterval(firstTintClock, 60);
     startTopmostKeeper(app);
     for (auto menu : {startup::按任意键锁定窗口, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域,
                       startup::开始, startup::关于})
         p.menus.setVisible(menu, false);
-    loadScreenshotCounter(state.screenshots, p.menus, app.settings);
+    loadScreenshotCounter(app);
     p.timers.setInterval(chartClock, 40);
-    p.menus.setChecked(console::全局快捷键, state.hotkeys.hotkeysOn);
+    p.menus.setChecked(console::全局快捷键, hotkeysOn(app));
     if (app.dataMoved()) showNotice(app, dataMovedText(app.folders));
     tellHotkeyProblems(app);
+}
+
+Point noticeAnchor(const App& app)
+{
+    const auto& p = app.platform;
+    const ConsoleState& shell = app.state.console;
+    if (shell.consolePlace == ConsolePlace::inTray || (!locked(app) && shell.openingPlace != OpeningPlace::shown)) {
+        const Size screen = p.desktop.screenSize();
+        const int dpi = p.windows.dpi(WindowId::console);
+        return {screen.width - scaled(110, dpi), screen.height - scaled(128, dpi)};
+    }
+    const Geometry console = p.windows.geometry(WindowId::console);
+    return {console.left + console.width / 2, console.top + console.height};
 }
 
 void hideConsoleToTray(App& app)
@@ -210,7 +224,7 @@ void hideConsoleToTray(App& app)
     }
     console.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
     moveConsoleOffScreen(p);
-    giveKeyboardBack(p, app.state.keeper.lastOtherForeground, app.state.overlay.tint.topLevel);
+    giveKeyboardBack(p, lastOtherForeground(app), overlayTint(app).topLevel);
     // At a start in the tray the console is shown here, without the keyboard, before its opening
     // would show and activate it.
     p.windows.showNormal(WindowId::console);
@@ -234,7 +248,7 @@ void onConsoleTrayEvent(Platform& p, ConsoleState& console, TrayEvent event)
 
 void bringConsoleBack(App& app)
 {
-    if (!app.locked()) {
+    if (!locked(app)) {
         // A quiet start's opening screen comes out of the tray as a normal start shows it.
         if (app.state.console.openingPlace != OpeningPlace::shown) showOpeningScreen(app.platform, app.state.console);
         return;
@@ -245,7 +259,7 @@ void bringConsoleBack(App& app)
 
 void bringForward(App& app)
 {
-    if (app.locked())
+    if (locked(app))
         bringConsoleBack(app);
     else
         showOpeningScreen(app.platform, app.state.console);

@@ -73,10 +73,10 @@ void onStartupWindowCreated(App& app)
     p.controls.setGeometry(startupPicture, {0, 0, window.width - (window.width - client.width),
                                             window.height - (window.height - client.height - below)});
 
-    prepareOpeningScreen(p, app.state.snap);
+    prepareOpeningScreen(app);
 
     for (auto menu : hintMenus) p.menus.setVisible(menu, false);
-    loadHotkeys(app.state.hotkeys, app.settings, p.hotkeys);
+    loadHotkeys(app);
     watchForegroundChanges(app);
 }
 
