@@ -104,11 +104,15 @@ void Tintora::windowCreated(WindowId w)
 {
     if (w == WindowId::startup) {
         onStartupWindowCreated(app_);
+        prepareOpeningScreen(app_.platform, app_.state.snap);
+        loadHotkeys(app_.state.hotkeys, app_.settings, app_.platform.hotkeys);
+        watchForegroundChanges(app_);
         loadSchedule(app_);
         loadRememberedEntries(app_);
         loadRememberedMonitors(app_);
     } else {
         onConsoleCreated(app_);
+        loadScreenshotCounter(app_.state.screenshots, app_.platform.menus, app_.settings);
         onScheduleConsoleCreated(app_);
     }
 }

@@ -95,10 +95,10 @@ Outcome saveScreenshot(App& app, ImageFormat format)
     return {};
 }
 
-void loadScreenshotCounter(App& app)
+void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings)
 {
-    app.state.screenshots.screenshotCounter = app.settings.readInt(items::meter);
-    refreshCounterCaption(app.platform.menus, app.settings);
+    screenshots.screenshotCounter = settings.readInt(items::meter);
+    refreshCounterCaption(menus, settings);
 }
 
 void refreshCounterCaption(Menus& menus, const Settings& settings)

@@ -20,7 +20,7 @@ OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle
 // file or the counter not written and why) comes back for an answer elsewhere.
 [[nodiscard]] Outcome saveScreenshot(App& app, ImageFormat format);
 // The console's creation: the counter from Screenshotstatistics.ini, shown in the menu.
-void loadScreenshotCounter(App& app);
+void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings);
 void refreshCounterCaption(Menus& menus, const Settings& settings);
 [[nodiscard]] Outcome clearScreenshotCounter(ScreenshotState& screenshots, Menus& menus, Settings& settings);
 // Opens the Images folder in the shell.

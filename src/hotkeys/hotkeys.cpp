@@ -91,11 +91,10 @@ std::vector<std::pair<SettingsItem, std::string_view>> hotkeyDefaults()
     return defaults;
 }
 
-void loadHotkeys(App& app)
+void loadHotkeys(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys)
 {
-    HotkeysState& state = app.state.hotkeys;
-    state.hotkeysOn = app.settings.readText(items::hotkeysEnabled) != hotkeysOff;
-    if (state.hotkeysOn) registerAll(state, app.settings, app.platform.hotkeys);
+    state.hotkeysOn = settings.readText(items::hotkeysEnabled) != hotkeysOff;
+    if (state.hotkeysOn) registerAll(state, settings, hotkeys);
 }
 
 bool hotkeysOn(const App& app) { return app.state.hotkeys.hotkeysOn; }

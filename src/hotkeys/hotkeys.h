@@ -14,7 +14,7 @@ namespace tintora {
 std::vector<std::pair<SettingsItem, std::string_view>> hotkeyDefaults();
 // At start: registers the combinations of Hotkeys.ini unless Start.ini turns the hotkeys off;
 // what could not be registered is kept for the console to tell.
-void loadHotkeys(App& app);
+void loadHotkeys(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys);
 // Whether the hotkeys are on (the check mark of "全局快捷键").
 bool hotkeysOn(const App& app);
 // Tells, once, in a notice by the console, which combinations could not be registered and why.

@@ -106,10 +106,8 @@ void takeOpacityStep(Platform& p, SmartSnapState& snap, int alpha)
 
 }  // namespace
 
-void prepareOpeningScreen(App& app)
+void prepareOpeningScreen(Platform& p, SmartSnapState& snap)
 {
-    Platform& p = app.platform;
-    SmartSnapState& snap = app.state.snap;
     snap.snapKeyState = SnapKeyState::ignoringKeys;
     snap.opacityStep = OpacityStep::none;
     snap.random.seed(p.desktop.tickCount());

@@ -7,7 +7,7 @@ namespace tintora {
 // The opening screen at start-up: keys ignored, the random colours seeded, the start-up window
 // layered and opaque. No clock runs: the pointer clock runs only while smart snap follows the
 // pointer, the opacity step's only while a step waits.
-void prepareOpeningScreen(App& app);
+void prepareOpeningScreen(Platform& p, SmartSnapState& snap);
 void startSmartSnap(Platform& p, SmartSnapState& snap, Tint& tint);
 void followPointerTick(Platform& p, SmartSnapState& snap, Tint& tint);
 void onStartupKeyDown(App& app, int virtualKey);

@@ -10,7 +10,7 @@ namespace tintora {
 void onConsoleCreated(App& app);
 // Places the console's rows by the widths of their controls and sizes the console to hold them;
 // centred on the screen, or where it is.
-void layOutConsole(App& app, bool centred);
+void layOutConsole(Platform& p, bool centred);
 void hideConsoleToTray(App& app);
 // Where a notice's balloon points: at the console's bottom edge, or at the tray while neither the
 // console nor the opening screen is on the screen.
