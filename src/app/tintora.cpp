@@ -36,7 +36,7 @@ void startupMenuCommand(App& app, startup::Menu item)
             reportFailure(app, texts::settingsNotSaved, chooseBackground(p, app.settings, true));
             break;
         case startup::退出: endTintora(app); break;
-        case startup::帮助: showHelp(app); break;
+        case startup::帮助: showHelp(p.shell, app.folders, app.state.hotkeys); break;
         case startup::主页: reportFailure(app, texts::addressNotOpened, openHomepage(p.shell)); break;
         case startup::版本: showVersion(p.shell); break;
         default: break;
@@ -146,7 +146,7 @@ void Tintora::timerTick(TimerRef t)
     else if (t == TimerRef(firstTintClock))
         paintInitialTint(p, state.overlay.tint);
     else if (t == TimerRef(chartClock))
-        onChartTimer(app_);
+        onChartTimer(p, app_.folders, state.overlay.tint);
     else if (t == TimerRef(chartFollowUpClock))
         onChartFollowUpTimer(p, state.overlay.tint);
 }

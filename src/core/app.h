@@ -19,8 +19,6 @@ struct App {
     App& operator=(const App&) = delete;
 
     std::string path(std::string_view suffix, Base base = Base::data) const { return folders.path(suffix, base); }
-    // Config and Images are not beside the program, because its folder cannot be written.
-    bool dataMoved() const { return folders.data != folders.program; }
 
     Platform& platform;
     AppState state;

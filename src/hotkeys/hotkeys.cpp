@@ -122,9 +122,8 @@ void toggleGlobalHotkeys(App& app)
     tellHotkeyProblems(app);
 }
 
-std::string hotkeysHelpText(const App& app)
+std::string hotkeysHelpText(const HotkeysState& state)
 {
-    const HotkeysState& state = app.state.hotkeys;
     std::string text;
     for (const HotkeyRow& row : hotkeyRows)
         if (const auto& keys = state.hotkeysInForce[indexOf(row.action)])

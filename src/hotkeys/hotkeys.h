@@ -22,6 +22,6 @@ void tellHotkeyProblems(App& app);
 // The menu item "全局快捷键": turns every hotkey off or on again, and keeps the choice in Start.ini.
 void toggleGlobalHotkeys(App& app);
 // The hotkeys in force with what each does, for the help; empty when none is.
-std::string hotkeysHelpText(const App& app);
+std::string hotkeysHelpText(const HotkeysState& state);
 
 }  // namespace tintora

@@ -190,7 +190,7 @@ void onConsoleCreated(App& app)
         p.menus.setVisible(menu, false);
     p.timers.setInterval(chartClock, 40);
     p.menus.setChecked(console::全局快捷键, hotkeysOn(app));
-    if (app.dataMoved()) showNotice(app, dataMovedText(app.folders));
+    if (app.folders.dataMoved()) showNotice(app, dataMovedText(app.folders));
     tellHotkeyProblems(app);
 }
 
