@@ -194,12 +194,12 @@ TEST_F(RememberedTints, ThirtyTwoWindowsEachByItsRankAmongSiblings)
         run.menuCommand(console::记住此窗口的颜色);
     };
     rememberIn(program, first.edit);
-    Tintora second{fp.platform};
-    rememberIn(second, first.otherEdit);
+    Tintora secondRun{fp.platform};
+    rememberIn(secondRun, first.otherEdit);
     EXPECT_EQ(rememberedItem("Level1", "Window31"), "1 EDIT") << "the second text area's entry stays";
     EXPECT_EQ(rememberedItem("Level1", "Window32"), "0 Edit");
-    Tintora third{fp.platform};
-    rememberIn(third, first.window);
+    Tintora thirdRun{fp.platform};
+    rememberIn(thirdRun, first.window);
     ASSERT_FALSE(fp.ui.balloons.empty());
     EXPECT_EQ(fp.ui.balloons.back().text, std::string_view(texts::rememberedFull));
     EXPECT_EQ(rememberedItem("Program", "Window33"), "");
