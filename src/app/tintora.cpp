@@ -113,6 +113,7 @@ void Tintora::windowCreated(WindowId w)
     } else {
         onConsoleCreated(app_);
         loadScreenshotCounter(app_.state.screenshots, app_.platform.menus, app_.settings);
+        showHotkeysChoice(app_.platform.menus, app_.state.hotkeys);
         onScheduleConsoleCreated(app_);
     }
 }

@@ -189,7 +189,6 @@ void onConsoleCreated(App& app)
                       startup::开始, startup::关于})
         p.menus.setVisible(menu, false);
     p.timers.setInterval(chartClock, 40);
-    p.menus.setChecked(console::全局快捷键, hotkeysOn(app));
     if (app.folders.dataMoved()) showNotice(app, dataMovedText(app.folders));
     tellHotkeyProblems(app);
 }
