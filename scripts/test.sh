@@ -49,6 +49,11 @@ if ! bash scripts/check-includes.sh; then
   failed_steps+=("layering of src/")
 fi
 
+step "each part's state used only by its part"
+if ! bash scripts/check-state-owners.sh; then
+  failed_steps+=("state used outside its part")
+fi
+
 built=()
 for preset in native fuzz windows release; do
   step "configure and build: $preset"

@@ -56,7 +56,7 @@ CommandAnswer carryOutNow(App& app, const Command& command)
         case CommandKind::schedule: return scheduleCommand(app, command.turnOn);
         case CommandKind::console: bringForward(app); return done;
         case CommandKind::tray:
-            if (app.locked())
+            if (locked(app))
                 hideConsoleToTray(app);
             else if (app.state.snap.snapKeyState == SnapKeyState::awaitingKey)
                 return notNow(texts::snapInProgress);
@@ -65,7 +65,7 @@ CommandAnswer carryOutNow(App& app, const Command& command)
             return done;
         default: break;
     }
-    if (!app.locked()) return notNow(texts::notLockedYet);
+    if (!locked(app)) return notNow(texts::notLockedYet);
     return carryOutLocked(app, command);
 }
 

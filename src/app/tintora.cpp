@@ -36,7 +36,7 @@ void startupMenuCommand(App& app, startup::Menu item)
             reportFailure(app, texts::settingsNotSaved, chooseBackground(p, app.settings, true));
             break;
         case startup::退出: endTintora(app); break;
-        case startup::帮助: showHelp(app); break;
+        case startup::帮助: showHelp(p.shell, app.folders, app.state.hotkeys); break;
         case startup::主页: reportFailure(app, texts::addressNotOpened, openHomepage(p.shell)); break;
         case startup::版本: showVersion(p.shell); break;
         default: break;
@@ -91,7 +91,7 @@ void consoleMenuCommand(App& app, console::Menu item)
 
 }  // namespace
 
-Tintora::Tintora(Platform& platform) : app_(platform) {}
+Tintora::Tintora(Platform& platform) : app_(platform) { app_.state.notices.anchor = noticeAnchor; }
 
 void Tintora::start()
 {
@@ -104,11 +104,16 @@ void Tintora::windowCreated(WindowId w)
 {
     if (w == WindowId::startup) {
         onStartupWindowCreated(app_);
+        prepareOpeningScreen(app_.platform, app_.state.snap);
+        loadHotkeys(app_.state.hotkeys, app_.settings, app_.platform.hotkeys);
+        watchForegroundChanges(app_);
         loadSchedule(app_);
         loadRememberedEntries(app_);
         loadRememberedMonitors(app_);
     } else {
         onConsoleCreated(app_);
+        loadScreenshotCounter(app_.state.screenshots, app_.platform.menus, app_.settings);
+        showHotkeysChoice(app_.platform.menus, app_.state.hotkeys);
         onScheduleConsoleCreated(app_);
     }
 }
@@ -142,7 +147,7 @@ void Tintora::timerTick(TimerRef t)
     else if (t == TimerRef(firstTintClock))
         paintInitialTint(p, state.overlay.tint);
     else if (t == TimerRef(chartClock))
-        onChartTimer(app_);
+        onChartTimer(p, app_.folders, state.overlay.tint);
     else if (t == TimerRef(chartFollowUpClock))
         onChartFollowUpTimer(p, state.overlay.tint);
 }
@@ -179,7 +184,7 @@ void Tintora::hotkeyPressed(HotkeyAction action)
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot:
             // The format last chosen, PNG before any.
-            if (app_.locked()) (void)saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
+            if (locked(app_)) (void)saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
             break;
         case HotkeyAction::fullScreen:
             if (app_.state.placement.overlayMode == OverlayMode::windowed)
@@ -194,7 +199,7 @@ void Tintora::hotkeyPressed(HotkeyAction action)
 void Tintora::stepOpacity(int delta)
 {
     // The overlay is a tint only once it is locked.
-    if (!app_.locked()) return;
+    if (!locked(app_)) return;
     Tint& tint = app_.state.overlay.tint;
     setTintOpacity(app_.platform, tint, tint.alpha + delta);
     holdScheduleByHand(app_);

@@ -19,10 +19,6 @@ struct App {
     App& operator=(const App&) = delete;
 
     std::string path(std::string_view suffix, Base base = Base::data) const { return folders.path(suffix, base); }
-    // Config and Images are not beside the program, because its folder cannot be written.
-    bool dataMoved() const { return folders.data != folders.program; }
-    // A target is locked and the console open: the console's creation sets the overlay's mode.
-    bool locked() const { return state.placement.overlayMode != OverlayMode::none; }
 
     Platform& platform;
     AppState state;

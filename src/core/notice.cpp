@@ -2,24 +2,9 @@
 
 #include <string>
 
-#include "design/design.h"
-
 namespace tintora {
 
-void showNotice(App& app, std::string_view text)
-{
-    auto& p = app.platform;
-    // By the tray while neither the console nor the opening screen is on the screen.
-    const ConsoleState& shell = app.state.console;
-    if (shell.consolePlace == ConsolePlace::inTray || (!app.locked() && shell.openingPlace != OpeningPlace::shown)) {
-        const Size screen = p.desktop.screenSize();
-        const int dpi = p.windows.dpi(WindowId::console);
-        p.tray.showBalloon(text, {screen.width - scaled(110, dpi), screen.height - scaled(128, dpi)});
-        return;
-    }
-    const Geometry console = p.windows.geometry(WindowId::console);
-    p.tray.showBalloon(text, {console.left + console.width / 2, console.top + console.height});
-}
+void showNotice(App& app, std::string_view text) { app.platform.tray.showBalloon(text, app.state.notices.anchor(app)); }
 
 void reportFailure(App& app, std::string_view what, const Outcome& failure)
 {

@@ -6,7 +6,8 @@
 
 namespace tintora {
 
-// Points the balloon at the console's bottom edge, or at the tray while the console is hidden there.
+// Shows the balloon where the console's shell points it: by the console, or by the tray while the
+// console is hidden there.
 void showNotice(App& app, std::string_view text);
 // A failure the user's own action met: what did not happen, then the reason.
 void reportFailure(App& app, std::string_view what, const Outcome& failure);

@@ -22,6 +22,8 @@ struct Folders {
     {
         return (base == Base::data ? data : program) + std::string(suffix);
     }
+    // Config and Images are not beside the program, because its folder cannot be written.
+    bool dataMoved() const { return data != program; }
 };
 
 // Suffixes under their folder, beginning with a backslash.

@@ -150,8 +150,13 @@ struct ScheduleState {
     SunDay toldSun = SunDay::normal;
 };
 
-// Failures of writes the user did not ask for (core/notice.cpp): each is told once.
+struct App;
+
+// Notices (core/notice.cpp): where a balloon points, which the console's shell tells (the program
+// hands its function over at the start), and the failures of writes the user did not ask for, each
+// told once.
 struct NoticeState {
+    Point (*anchor)(const App&) = nullptr;
     std::set<std::string> toldFailures;
 };
 

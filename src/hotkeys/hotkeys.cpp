@@ -97,6 +97,11 @@ void loadHotkeys(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys
     if (state.hotkeysOn) registerAll(state, settings, hotkeys);
 }
 
+void showHotkeysChoice(Menus& menus, const HotkeysState& state)
+{
+    menus.setChecked(console::全局快捷键, state.hotkeysOn);
+}
+
 void tellHotkeyProblems(App& app)
 {
     auto& problems = app.state.hotkeys.hotkeyProblems;
@@ -109,7 +114,7 @@ void toggleGlobalHotkeys(App& app)
 {
     auto& state = app.state.hotkeys;
     state.hotkeysOn = !state.hotkeysOn;
-    app.platform.menus.setChecked(console::全局快捷键, state.hotkeysOn);
+    showHotkeysChoice(app.platform.menus, state);
     reportFailure(app, texts::settingsNotSaved,
                   app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff));
     if (!state.hotkeysOn) {

@@ -15,6 +15,8 @@ std::vector<std::pair<SettingsItem, std::string_view>> hotkeyDefaults();
 // At start: registers the combinations of Hotkeys.ini unless Start.ini turns the hotkeys off;
 // what could not be registered is kept for the console to tell.
 void loadHotkeys(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys);
+// The check mark of "全局快捷键", once the console is there.
+void showHotkeysChoice(Menus& menus, const HotkeysState& state);
 // Tells, once, in a notice by the console, which combinations could not be registered and why.
 void tellHotkeyProblems(App& app);
 // The menu item "全局快捷键": turns every hotkey off or on again, and keeps the choice in Start.ini.

@@ -29,10 +29,9 @@ std::string itemOf(std::string_view text, const SettingsItem& item) { return ini
 // a mark, or UTF-16, which the profile API misreads (in the system's code page, and on Windows a
 // UTF-8 mark hides the first section). Bytes valid both as UTF-8 and as GBK are read the way whose
 // picture exists in the chart folder.
-std::string chartText(const App& app, const std::string& chartFolder)
+std::string chartText(const FileSystem& files, const Folders& folders, const std::string& chartFolder)
 {
-    const FileSystem& files = app.platform.files;
-    const Bytes bytes = files.readFile(app.path(paths::chartIni, Base::program));
+    const Bytes bytes = files.readFile(folders.path(paths::chartIni, Base::program));
     const std::vector<std::string> readings =
         textReadings(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
                      [&files](std::string_view gbk) { return files.gbkAsUtf8(gbk); });
@@ -51,14 +50,13 @@ bool isPlainFileName(std::string_view name)
     return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string_view::npos;
 }
 
-void onChartTimer(App& app)
+void onChartTimer(Platform& p, const Folders& folders, const Tint& tint)
 {
-    auto& p = app.platform;
-    const std::string chartFolder = app.path(paths::chartFolder, Base::program);
+    const std::string chartFolder = folders.path(paths::chartFolder, Base::program);
     p.desktop.processPendingEvents();
 
     const bool somePictureExists = !p.files.listFiles(chartFolder + "*.png").empty();
-    const std::string text = chartText(app, chartFolder);
+    const std::string text = chartText(p.files, folders, chartFolder);
     const ChartChoice chartChoice = chartChoiceOf(textToInt(itemOf(text, items::chartChoice)));
     const std::string chartPictureName = itemOf(text, items::chartPicture);
 
@@ -67,12 +65,12 @@ void onChartTimer(App& app)
         // without a picture.
         Bytes picture;
         if (isPlainFileName(chartPictureName)) picture = p.files.readFile(chartFolder + chartPictureName);
-        setChartPicture(p.canvas, picture, app.state.overlay.tint);
+        setChartPicture(p.canvas, picture, tint);
     }
-    if (chartChoice == ChartChoice::plainTint) paintTint(p.canvas, app.state.overlay.tint.colour);
+    if (chartChoice == ChartChoice::plainTint) paintTint(p.canvas, tint.colour);
     if (chartChoice == ChartChoice::transparencyOnly) p.timers.setInterval(chartFollowUpClock, 40);
 
-    applyOverlayTransparency(p, app.state.overlay.tint);
+    applyOverlayTransparency(p, tint);
     p.timers.setInterval(chartClock, 0);
 }
 

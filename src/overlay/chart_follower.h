@@ -6,7 +6,7 @@
 
 namespace tintora {
 
-void onChartTimer(App& app);
+void onChartTimer(Platform& p, const Folders& folders, const Tint& tint);
 void onChartFollowUpTimer(Platform& p, const Tint& tint);
 
 // True for a bare file name: no folder, drive or parent reference, so it stays inside the chart folder.

@@ -6,6 +6,7 @@
 
 #include "core/notice.h"
 #include "design/texts.h"
+#include "overlay/overlay.h"
 #include "overlay/placement.h"
 #include "overlay/tint_schedule.h"
 #include "overlay/topmost_keeper.h"
@@ -109,7 +110,7 @@ std::optional<RememberedTint> openTint(App& app, int slot)
 // console's menus come with the lock.
 void offerMonitorCommands(App& app, const std::optional<ScreenRect>& covered)
 {
-    if (!app.locked()) return;
+    if (!locked(app)) return;
     Menus& menus = app.platform.menus;
     menus.setEnabled(console::记住此显示器的颜色, covered.has_value());
     menus.setEnabled(console::忘记此显示器的颜色, covered && tintOver(app.state.monitorTints, *covered));
@@ -142,7 +143,7 @@ void rememberOverlayMonitor(App& app)
     const auto monitor = std::ranges::find(monitors, *covered, &MonitorDevice::rect);
     if (monitor == monitors.end()) return;
     MonitorTintsState& state = app.state.monitorTints;
-    const Tint& overlay = app.state.overlay.tint;
+    const Tint& overlay = overlayTint(app);
     RememberedMonitor entry{0, monitor->device, {covered->left, covered->top}, overlay.colour, overlay.alpha};
     if (const RememberedTint* replaced = tintOver(state, *covered)) {
         entry.slot = replaced->slot;
@@ -194,7 +195,7 @@ void placeMonitorTints(App& app)
             t = &state.monitorTints.emplace_back(std::move(*opened));
         }
         t->tint.covered = monitor;
-        if (app.state.overlay.tintsHidden || monitor == covered) {
+        if (tintsHidden(app) || monitor == covered) {
             p.tints.hide(t->window);
         } else {
             p.tints.place(t->window, monitor);
@@ -204,6 +205,13 @@ void placeMonitorTints(App& app)
     offerMonitorCommands(app, covered);
     // A tint opened or shown again may lie below a window raised meanwhile.
     if (shown) liftKeptWindows(app);
+}
+
+const std::vector<RememberedTint>& monitorTints(const App& app) { return app.state.monitorTints.monitorTints; }
+
+void showMonitorShare(App& app, ScheduleShare share)
+{
+    showShareOn(app.platform.desktop, app.state.monitorTints.monitorTints, share);
 }
 
 void closeMonitorTints(App& app)

@@ -2,6 +2,8 @@
 // Monitor tints: the user remembers the colour of the monitor the full-screen overlay covers, and
 // from then on, whenever the program runs, that monitor has a click-through tint of its own over
 // the whole of it while it is connected.
+#include <vector>
+
 #include "core/app.h"
 
 namespace tintora {
@@ -20,6 +22,10 @@ void forgetOverlayMonitor(App& app);
 // screen stand now, and offers remember and forget where they apply. The full-screen overlay is
 // the tint of the monitor it covers.
 void placeMonitorTints(App& app);
+// The monitor tints shown now, kept on top with the program's windows.
+const std::vector<RememberedTint>& monitorTints(const App& app);
+// The schedule's share of their A.
+void showMonitorShare(App& app, ScheduleShare share);
 // Closes every monitor tint (Tintora ends).
 void closeMonitorTints(App& app);
 

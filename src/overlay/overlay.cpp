@@ -1,10 +1,24 @@
 #include "overlay/overlay.h"
 
 #include "overlay/monitor_tints.h"
+#include "overlay/placement.h"
 #include "overlay/remembered_tints.h"
 #include "overlay/topmost_keeper.h"
 
 namespace tintora {
+
+const Tint& overlayTint(const App& app) { return app.state.overlay.tint; }
+Tint& overlayTint(App& app) { return app.state.overlay.tint; }
+
+bool tintsHidden(const App& app) { return app.state.overlay.tintsHidden; }
+
+void showOverlayShare(App& app, ScheduleShare share)
+{
+    Tint& overlay = app.state.overlay.tint;
+    const int before = overlay.shownAlpha();
+    overlay.shown = share;
+    if (locked(app) && overlay.shownAlpha() != before) setOverlayOpacity(app.platform, overlay.shownAlpha());
+}
 
 void paintTint(Canvas& canvas, Colour colour)
 {
@@ -52,7 +66,7 @@ void toggleTints(App& app)
     showRememberedTints(app, !overlay.tintsHidden);
     placeMonitorTints(app);
     // Before the lock the start-up window is the opening screen, not a tint.
-    if (!app.locked()) return;
+    if (!locked(app)) return;
     if (overlay.tintsHidden)
         app.platform.windows.hide(WindowId::startup);
     else if (!overlay.tint.hiddenWithTarget)

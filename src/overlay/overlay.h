@@ -4,6 +4,13 @@
 
 namespace tintora {
 
+// The overlay's tint. The parts that move it write it: smart snap its target, following its place.
+const Tint& overlayTint(const App& app);
+Tint& overlayTint(App& app);
+// Whether the user has switched every tint off.
+bool tintsHidden(const App& app);
+// The schedule's share of its A: the overlay shows it, its opacity set only where it changes.
+void showOverlayShare(App& app, ScheduleShare share);
 // Fills the whole overlay canvas with one colour.
 void paintTint(Canvas& canvas, Colour colour);
 // A chart picture becomes the canvas's background, beneath the tint: the overlay shows the tint

@@ -52,7 +52,11 @@ void goFullScreen(App& app)
     placeMonitorTints(app);
 }
 
-void startWindowed(PlacementState& placement) { placement.overlayMode = OverlayMode::windowed; }
+bool locked(const App& app) { return app.state.placement.overlayMode != OverlayMode::none; }
+
+bool overlayWindowed(const App& app) { return app.state.placement.overlayMode == OverlayMode::windowed; }
+
+void startWindowed(App& app) { app.state.placement.overlayMode = OverlayMode::windowed; }
 
 void goWindowed(App& app)
 {

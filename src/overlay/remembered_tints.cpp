@@ -5,6 +5,7 @@
 
 #include "core/notice.h"
 #include "design/texts.h"
+#include "overlay/overlay.h"
 #include "overlay/tint_following.h"
 #include "overlay/tint_schedule.h"
 #include "overlay/topmost_keeper.h"
@@ -23,12 +24,12 @@ std::string rememberedFile(const App& app) { return app.path(paths::rememberedIn
 // The window or control the overlay is locked onto; 0 before the lock, over a dragged rectangle,
 // and once the target is closed.
 WindowHandle lockedTarget(const Tint& overlay) { return overlay.topLevel != 0 ? overlay.target : 0; }
-WindowHandle lockedTarget(const App& app) { return lockedTarget(app.state.overlay.tint); }
+WindowHandle lockedTarget(const App& app) { return lockedTarget(overlayTint(app)); }
 
 // The locked target's identity; the console tells the user when there is none any more.
 std::optional<WindowIdentity> lockedIdentity(App& app)
 {
-    const Tint& overlay = app.state.overlay.tint;
+    const Tint& overlay = overlayTint(app);
     auto identity = identify(app.platform.tree, lockedTarget(overlay), overlay.topLevel);
     if (!identity) showNotice(app, texts::targetNotIdentified);
     return identity;
@@ -67,7 +68,7 @@ public:
     FollowedTintWindow(App& app, RememberedTint& t) : app_(app), t_(t) {}
     void place(const ScreenRect& r, bool) override
     {
-        if (!app_.state.overlay.tintsHidden) app_.platform.tints.place(t_.window, r);
+        if (!tintsHidden(app_)) app_.platform.tints.place(t_.window, r);
     }
     void hide() override { app_.platform.tints.hide(t_.window); }
     void release() override
@@ -137,7 +138,7 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
               .covered = coveredRect(p.desktop, target, target == topLevel).value_or(*rect)};
     const WindowHandle window = p.tints.open(tint.colour, tint.shownAlpha());
     if (window == 0) return;
-    if (!app.state.overlay.tintsHidden) p.tints.place(window, tint.covered);
+    if (!tintsHidden(app)) p.tints.place(window, tint.covered);
     watchTarget(p.desktop, tint, [&app, target] { onRememberedTargetChanged(app, target); });
     remembered.rememberedTints.push_back({tint, window, entry.slot});
     remembered.pace.changed(p.desktop.tickCount());
@@ -198,7 +199,7 @@ void scanTopLevelWindows(App& app)
 // or a tint whose window the system refused to watch) the clock is the only way to see changes.
 bool checksOnly(const App& app)
 {
-    return systemReportsOtherPrograms(app.state.keeper) &&
+    return systemReportsOtherPrograms(app) &&
            std::ranges::all_of(app.state.remembered.rememberedTints,
                                [](const RememberedTint& t) { return t.tint.watch.has_value(); });
 }
@@ -261,7 +262,7 @@ void rememberLockedWindow(App& app)
     const auto identity = lockedIdentity(app);
     if (!identity) return;
     auto& entries = app.state.remembered.rememberedEntries;
-    const Tint& overlay = app.state.overlay.tint;
+    const Tint& overlay = overlayTint(app);
     RememberedEntry entry{0, *identity, overlay.colour, overlay.alpha};
     const auto same = std::ranges::find_if(entries, [&](const auto& e) { return sameIdentity(e.identity, *identity); });
     if (same != entries.end()) {
@@ -308,6 +309,13 @@ void showRememberedTints(App& app, bool shown)
         else if (!t.tint.hiddenWithTarget && t.tint.target != lockedTarget(app))
             app.platform.tints.place(t.window, t.tint.covered);
     }
+}
+
+const std::vector<RememberedTint>& rememberedTints(const App& app) { return app.state.remembered.rememberedTints; }
+
+void showRememberedShare(App& app, ScheduleShare share)
+{
+    showShareOn(app.platform.desktop, app.state.remembered.rememberedTints, share);
 }
 
 void closeRememberedTints(App& app)

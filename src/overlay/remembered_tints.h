@@ -2,6 +2,8 @@
 // Remembered tints: the user remembers the colour of the window or control the overlay is locked
 // onto, and from then on every shown window that matches it gets a tint window of its own, which
 // follows it, while the program runs.
+#include <vector>
+
 #include "core/app.h"
 
 namespace tintora {
@@ -20,6 +22,10 @@ void forgetLockedWindow(App& app);
 // "tint off / on": hides them all, or shows each where its window is (unless that is hidden).
 void showRememberedTints(App& app, bool shown);
 
+// The remembered tints shown now, kept on top with the program's windows.
+const std::vector<RememberedTint>& rememberedTints(const App& app);
+// The schedule's share of their A.
+void showRememberedShare(App& app, ScheduleShare share);
 // Closes every remembered tint (Tintora ends).
 void closeRememberedTints(App& app);
 

@@ -51,7 +51,7 @@ void lockTarget(App& app)
     p.windows.setFreeDrag(WindowId::startup, false);
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(p.menus, false);
-    Tint& tint = app.state.overlay.tint;
+    Tint& tint = overlayTint(app);
     tint.topLevel = p.desktop.topLevelWindow(tint.target);
     armOpacityStep(p, app.state.snap, OpacityStep::afterLock);
 
@@ -62,7 +62,7 @@ void lockTarget(App& app)
     p.desktop.setTopmost(overlay, true);
     offerRememberCommands(p.menus, tint);
     // The lock puts a tint on the screen: remembered tints switched off at the opening screen come back.
-    if (app.state.overlay.tintsHidden) toggleTints(app);
+    if (tintsHidden(app)) toggleTints(app);
 
     app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
     p.timers.setInterval(followPointerClock, 0);

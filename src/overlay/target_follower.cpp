@@ -3,6 +3,7 @@
 #include "core/notice.h"
 #include "design/texts.h"
 #include "overlay/overlay.h"
+#include "overlay/placement.h"
 #include "overlay/tint_following.h"
 #include "overlay/topmost_keeper.h"
 
@@ -14,15 +15,15 @@ constexpr std::string_view followOff = "0";
 
 bool following(const App& app)
 {
-    const Tint& tint = app.state.overlay.tint;
-    return tint.following && tint.target != 0 && app.state.placement.overlayMode == OverlayMode::windowed;
+    const Tint& tint = overlayTint(app);
+    return tint.following && tint.target != 0 && overlayWindowed(app);
 }
 
 // Where the system tells of other programs' windows and watches the target, the watch moves the
 // overlay and the clock checks once a second what it may leave out (a move made by another process,
 // a frame drawn by another thread); elsewhere (Wine, or a target the system refused to watch) the
 // clock is the only way to see the target's changes.
-bool checksOnly(const App& app) { return systemReportsOtherPrograms(app.state.keeper) && app.state.overlay.tint.watch; }
+bool checksOnly(const App& app) { return systemReportsOtherPrograms(app) && overlayTint(app).watch; }
 
 int followInterval(const App& app)
 {
@@ -39,7 +40,7 @@ void setFollowChoice(Menus& menus, Tint& tint, bool on)
 // starts from the target's place, whatever it was before.
 void releaseOverlay(App& app)
 {
-    Tint& tint = app.state.overlay.tint;
+    Tint& tint = overlayTint(app);
     if (tint.hiddenWithTarget) showOverlay(app);
     tint.hiddenWithTarget = false;
     tint.followedRect.reset();
@@ -67,7 +68,7 @@ private:
 void followTargetStep(App& app, bool told)
 {
     if (!following(app)) return;
-    Tint& tint = app.state.overlay.tint;
+    Tint& tint = overlayTint(app);
     watchTarget(app.platform.desktop, tint, [&app] { followTargetStep(app, true); });
     FollowedOverlay overlay(app);
     if (followTint(app.platform.desktop, tint, told, overlay))
@@ -84,8 +85,8 @@ void loadFollowChoice(Menus& menus, const Settings& settings, Tint& tint)
 
 void toggleFollowTarget(App& app)
 {
-    const bool on = !app.state.overlay.tint.following;
-    setFollowChoice(app.platform.menus, app.state.overlay.tint, on);
+    const bool on = !overlayTint(app).following;
+    setFollowChoice(app.platform.menus, overlayTint(app), on);
     reportFailure(app, texts::settingsNotSaved, app.settings.write(items::followWindow, on ? followOn : followOff));
     if (!on) releaseOverlay(app);
     keepFollowing(app);
@@ -105,7 +106,7 @@ bool placeOverlayOnTarget(App& app)
 {
     if (!following(app)) return false;
     // Coming back from full screen, where the overlay is shown whatever the target does.
-    Tint& tint = app.state.overlay.tint;
+    Tint& tint = overlayTint(app);
     tint.followedRect.reset();
     tint.hiddenWithTarget = false;
     keepFollowing(app);

@@ -1,12 +1,14 @@
 #include "overlay/tint_schedule.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
 
 #include "core/notice.h"
 #include "design/texts.h"
+#include "overlay/monitor_tints.h"
 #include "overlay/overlay.h"
+#include "overlay/placement.h"
+#include "overlay/remembered_tints.h"
 
 namespace tintora {
 namespace {
@@ -70,7 +72,7 @@ void readScheduleFile(App& app)
 void tellScheduleProblems(App& app)
 {
     std::string& problems = app.state.schedule.scheduleProblems;
-    if (problems.empty() || !app.locked()) return;
+    if (problems.empty() || !locked(app)) return;
     showNotice(app, problems);
     problems.clear();
 }
@@ -100,34 +102,20 @@ void tellSunDay(App& app, LocalTime now)
     tellScheduleProblems(app);
 }
 
-// The tints in windows of their own: the remembered windows' and monitors'.
-std::array<std::vector<RememberedTint>*, 2> ownWindowTints(App& app)
-{
-    return {&app.state.remembered.rememberedTints, &app.state.monitorTints.monitorTints};
-}
-
-// Every tint takes the share; a window's opacity is set only where its shown A changes.
+// Every tint takes the share.
 void showShare(App& app, ScheduleShare share)
 {
-    Platform& p = app.platform;
     app.state.schedule.share = share;
-    Tint& overlay = app.state.overlay.tint;
-    const int overlayBefore = overlay.shownAlpha();
-    overlay.shown = share;
-    if (app.locked() && overlay.shownAlpha() != overlayBefore) setOverlayOpacity(p, overlay.shownAlpha());
-    for (std::vector<RememberedTint>* tints : ownWindowTints(app))
-        for (RememberedTint& t : *tints) {
-            const int before = t.tint.shownAlpha();
-            t.tint.shown = share;
-            if (t.tint.shownAlpha() != before) p.desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
-        }
+    showOverlayShare(app, share);
+    showRememberedShare(app, share);
+    showMonitorShare(app, share);
 }
 
 // The largest A of the tints, whose steps the fades take; a full one while there is none yet.
-int largestAlpha(App& app)
+int largestAlpha(const App& app)
 {
-    int largest = app.locked() ? app.state.overlay.tint.alpha : 0;
-    for (const std::vector<RememberedTint>* tints : ownWindowTints(app))
+    int largest = locked(app) ? overlayTint(app).alpha : 0;
+    for (const auto* tints : {&rememberedTints(app), &monitorTints(app)})
         for (const RememberedTint& t : *tints) largest = std::max(largest, t.tint.alpha);
     return largest > 0 ? largest : 255;
 }
@@ -142,7 +130,7 @@ void followSchedule(App& app)
     if (state.heldUntil && !held(state, now)) {
         // A change by hand ends at the schedule's edge: tints switched off by hand come back.
         state.heldUntil.reset();
-        if (app.state.overlay.tintsHidden) toggleTints(app);
+        if (tintsHidden(app)) toggleTints(app);
     }
     if (!state.enabled) {
         state.heldUntil.reset();
@@ -205,11 +193,20 @@ void toggleSchedule(App& app)
 
 ScheduleShare scheduledShare(const App& app) { return app.state.schedule.share; }
 
+void showShareOn(Desktop& desktop, std::vector<RememberedTint>& tints, ScheduleShare share)
+{
+    for (RememberedTint& t : tints) {
+        const int before = t.tint.shownAlpha();
+        t.tint.shown = share;
+        if (t.tint.shownAlpha() != before) desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
+    }
+}
+
 void toggleTintsByHand(App& app)
 {
     const ScheduleState& state = app.state.schedule;
     // Where the schedule hides the tints, the user asks to see them: the hold shows them.
-    const bool scheduleHides = state.enabled && state.share.part == 0 && !app.state.overlay.tintsHidden;
+    const bool scheduleHides = state.enabled && state.share.part == 0 && !tintsHidden(app);
     if (!scheduleHides) toggleTints(app);
     holdScheduleByHand(app);
 }

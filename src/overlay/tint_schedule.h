@@ -3,6 +3,7 @@
 // own A times the schedule's share, which fades in from On and out to Off. One clock is set to the
 // next change; nothing polls the time.
 #include <optional>
+#include <vector>
 
 #include "core/app.h"
 #include "platform/events.h"
@@ -17,6 +18,9 @@ void onScheduleConsoleCreated(App& app);
 void toggleSchedule(App& app);
 // The share of A for a tint opened now.
 ScheduleShare scheduledShare(const App& app);
+// Tints in windows of their own take the share; a window's opacity is set only where its shown A
+// changes.
+void showShareOn(Desktop& desktop, std::vector<RememberedTint>& tints, ScheduleShare share);
 // "tint off / on" by hand (the hotkey, /toggle, the menu): held until the schedule's next edge.
 // Where the schedule hides the tints, it shows them instead.
 void toggleTintsByHand(App& app);

@@ -6,6 +6,9 @@
 
 #include "core/notice.h"
 #include "design/texts.h"
+#include "overlay/monitor_tints.h"
+#include "overlay/placement.h"
+#include "overlay/remembered_tints.h"
 #include "platform/names.h"
 
 namespace tintora {
@@ -44,9 +47,9 @@ bool isTopmost(const Desktop& desktop, WindowHandle w) { return desktop.extended
 KeptWindows keptWindows(const App& app)
 {
     const Windows& windows = app.platform.windows;
-    KeptWindows kept{{}, app.locked() ? windows.handle(WindowId::startup) : 0, windows.handle(WindowId::console)};
-    for (const RememberedTint& t : app.state.monitorTints.monitorTints) kept.tints.push_back(t.window);
-    for (const RememberedTint& t : app.state.remembered.rememberedTints) kept.tints.push_back(t.window);
+    KeptWindows kept{{}, locked(app) ? windows.handle(WindowId::startup) : 0, windows.handle(WindowId::console)};
+    for (const RememberedTint& t : monitorTints(app)) kept.tints.push_back(t.window);
+    for (const RememberedTint& t : rememberedTints(app)) kept.tints.push_back(t.window);
     return kept;
 }
 
@@ -130,7 +133,9 @@ void startTopmostKeeper(App& app)
     keepKeeperClock(app);
 }
 
-bool systemReportsOtherPrograms(const KeeperState& keeper) { return keeper.otherProgramsReported; }
+bool systemReportsOtherPrograms(const App& app) { return app.state.keeper.otherProgramsReported; }
+
+WindowHandle lastOtherForeground(const App& app) { return app.state.keeper.lastOtherForeground; }
 
 void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& keeper, const KeptWindows& kept)
 {

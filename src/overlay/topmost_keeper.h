@@ -24,7 +24,9 @@ void watchForegroundChanges(App& app);
 void startTopmostKeeper(App& app);
 // Whether the system has shown that it tells of other programs' windows, so that what they do need
 // not be looked for on a clock.
-bool systemReportsOtherPrograms(const KeeperState& keeper);
+bool systemReportsOtherPrograms(const App& app);
+// The last window of another program the keeper saw in front, which gets the keyboard back.
+WindowHandle lastOtherForeground(const App& app);
 // One check; it restacks only what must change.
 void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& keeper, const KeptWindows& kept);
 // Lifts the kept windows now and at the next checks: one of them was shown again or has just opened,

@@ -6,12 +6,12 @@
 
 namespace tintora {
 
-void showHelp(App& app)
+void showHelp(Shell& shell, const Folders& folders, const HotkeysState& hotkeys)
 {
     std::string text(texts::helpText);
-    if (const std::string hotkeys = hotkeysHelpText(app.state.hotkeys); !hotkeys.empty()) text += "\r\n\r\n" + hotkeys;
-    if (app.dataMoved()) text += "\r\n\r\n" + dataMovedText(app.folders);
-    app.platform.shell.messageBox(text, texts::helpCaption);
+    if (const std::string inForce = hotkeysHelpText(hotkeys); !inForce.empty()) text += "\r\n\r\n" + inForce;
+    if (folders.dataMoved()) text += "\r\n\r\n" + dataMovedText(folders);
+    shell.messageBox(text, texts::helpCaption);
 }
 
 void showVersion(Shell& shell) { shell.messageBox(texts::versionText, texts::versionCaption); }

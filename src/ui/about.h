@@ -4,7 +4,7 @@
 
 namespace tintora {
 
-void showHelp(App& app);
+void showHelp(Shell& shell, const Folders& folders, const HotkeysState& hotkeys);
 void showVersion(Shell& shell);
 [[nodiscard]] Outcome openHomepage(Shell& shell);
 

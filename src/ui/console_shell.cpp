@@ -7,6 +7,7 @@
 #include "core/notice.h"
 #include "colour/colour_controls.h"
 #include "design/design.h"
+#include "overlay/overlay.h"
 #include "overlay/placement.h"
 #include "overlay/monitor_tints.h"
 #include "overlay/remembered_tints.h"
@@ -28,35 +29,35 @@ struct Row {
 };
 
 // Moves a control, keeping its size.
-void moveTo(App& app, ControlRef c, double left, int top)
+void moveTo(Platform& p, ControlRef c, double left, int top)
 {
-    Geometry g = app.platform.controls.geometry(c);
+    Geometry g = p.controls.geometry(c);
     g.left = static_cast<int>(left);
     g.top = top;
-    app.platform.controls.setGeometry(c, g);
+    p.controls.setGeometry(c, g);
 }
 
-int widthOf(App& app, ControlRef c) { return app.platform.controls.geometry(c).width; }
-int heightOf(App& app, ControlRef c) { return app.platform.controls.geometry(c).height; }
+int widthOf(Platform& p, ControlRef c) { return p.controls.geometry(c).width; }
+int heightOf(Platform& p, ControlRef c) { return p.controls.geometry(c).height; }
 
 // The layout's own numbers are design pixels too, scaled like the controls' sizes, so that the
 // console at 150 % is the console at 100 % enlarged 1.5 times. A caption wider than its design width
 // has widened its control, which pushes the controls right of it further right. Returns the right
 // edge of the row.
-int layOutRow(App& app, const Row& row, int top, int dpi)
+int layOutRow(Platform& p, const Row& row, int top, int dpi)
 {
-    moveTo(app, row.name, scaled(12, dpi), top);
-    moveTo(app, row.slider, widthOf(app, row.name) + scaled(18, dpi), top);
-    const Geometry slider = app.platform.controls.geometry(row.slider);
-    const int valueLeft = std::max(widthOf(app, row.value) + widthOf(app, row.slider) + scaled(34, dpi),
+    moveTo(p, row.name, scaled(12, dpi), top);
+    moveTo(p, row.slider, widthOf(p, row.name) + scaled(18, dpi), top);
+    const Geometry slider = p.controls.geometry(row.slider);
+    const int valueLeft = std::max(widthOf(p, row.value) + widthOf(p, row.slider) + scaled(34, dpi),
                                    slider.left + slider.width + scaled(16, dpi));
-    moveTo(app, row.value, valueLeft, top);
-    return valueLeft + widthOf(app, row.value);
+    moveTo(p, row.value, valueLeft, top);
+    return valueLeft + widthOf(p, row.value);
 }
 
 }  // namespace
 
-void layOutConsole(App& app, bool centred)
+void layOutConsole(Platform& p, bool centred)
 {
     const Row rows[] = {
         {console::标签1, redSlider, redValueLabel},
@@ -65,24 +66,24 @@ void layOutConsole(App& app, bool centred)
         {console::标签9, opacitySlider, opacityValueLabel},
         {console::标签4, strengthValueLabel, saveColourButton},
     };
-    auto& w = app.platform.windows;
+    auto& w = p.windows;
     const int dpi = w.dpi(WindowId::console);
     int right = 0;
     for (int i = 0; i < 5; ++i)
-        right = std::max(right, layOutRow(app, rows[i], scaled(12, dpi) + scaled(70, dpi) * i, dpi));
+        right = std::max(right, layOutRow(p, rows[i], scaled(12, dpi) + scaled(70, dpi) * i, dpi));
 
     const Geometry window = w.geometry(WindowId::console);
     const Size client = w.clientSize(WindowId::console);
-    const Size screen = app.platform.desktop.screenSize();
+    const Size screen = p.desktop.screenSize();
     const double frameWidth = window.width - client.width;
     const double frameHeight = window.height - client.height;
     const double left = centred ? (screen.width - window.width) / 2.0 : window.left;
     const double top = centred ? (screen.height - window.height) / 2.0 : window.top;
     const double width = std::max(
-        2.0 * widthOf(app, console::标签1) + widthOf(app, redSlider) + scaled(48, dpi) + frameWidth + scaled(6, dpi),
+        2.0 * widthOf(p, console::标签1) + widthOf(p, redSlider) + scaled(48, dpi) + frameWidth + scaled(6, dpi),
         right + scaled(12, dpi) + frameWidth);
     const double height =
-        4.0 * heightOf(app, redValueLabel) + heightOf(app, saveColourButton) + frameHeight + scaled(82, dpi);
+        4.0 * heightOf(p, redValueLabel) + heightOf(p, saveColourButton) + frameHeight + scaled(82, dpi);
     w.move(WindowId::console,
            {static_cast<int>(left), static_cast<int>(top), static_cast<int>(width), static_cast<int>(height)});
 }
@@ -169,7 +170,7 @@ void onConsoleCreated(App& app)
 {
     auto& p = app.platform;
     auto& state = app.state;
-    layOutConsole(app, true);
+    layOutConsole(p, true);
 
     // Anything but 1 shows the console.
     state.console.consoleStartMode =
@@ -177,21 +178,32 @@ void onConsoleCreated(App& app)
     checkStartOption(p.menus, state.console.consoleStartMode);
     if (state.console.consoleStartMode == ConsoleStart::inTray) hideConsoleToTray(app);
 
-    startWindowed(state.placement);
-    loadFollowChoice(p.menus, app.settings, state.overlay.tint);
+    startWindowed(app);
+    loadFollowChoice(p.menus, app.settings, overlayTint(app));
     keepFollowing(app);
-    loadColourSettings(p, app.settings, state.overlay.tint);
+    loadColourSettings(p, app.settings, overlayTint(app));
 
     p.timers.setInterval(firstTintClock, 60);
     startTopmostKeeper(app);
     for (auto menu : {startup::按任意键锁定窗口, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域,
                       startup::开始, startup::关于})
         p.menus.setVisible(menu, false);
-    loadScreenshotCounter(state.screenshots, p.menus, app.settings);
     p.timers.setInterval(chartClock, 40);
-    p.menus.setChecked(console::全局快捷键, state.hotkeys.hotkeysOn);
-    if (app.dataMoved()) showNotice(app, dataMovedText(app.folders));
+    if (app.folders.dataMoved()) showNotice(app, dataMovedText(app.folders));
     tellHotkeyProblems(app);
+}
+
+Point noticeAnchor(const App& app)
+{
+    const auto& p = app.platform;
+    const ConsoleState& shell = app.state.console;
+    if (shell.consolePlace == ConsolePlace::inTray || (!locked(app) && shell.openingPlace != OpeningPlace::shown)) {
+        const Size screen = p.desktop.screenSize();
+        const int dpi = p.windows.dpi(WindowId::console);
+        return {screen.width - scaled(110, dpi), screen.height - scaled(128, dpi)};
+    }
+    const Geometry console = p.windows.geometry(WindowId::console);
+    return {console.left + console.width / 2, console.top + console.height};
 }
 
 void hideConsoleToTray(App& app)
@@ -210,7 +222,7 @@ void hideConsoleToTray(App& app)
     }
     console.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
     moveConsoleOffScreen(p);
-    giveKeyboardBack(p, app.state.keeper.lastOtherForeground, app.state.overlay.tint.topLevel);
+    giveKeyboardBack(p, lastOtherForeground(app), overlayTint(app).topLevel);
     // At a start in the tray the console is shown here, without the keyboard, before its opening
     // would show and activate it.
     p.windows.showNormal(WindowId::console);
@@ -234,7 +246,7 @@ void onConsoleTrayEvent(Platform& p, ConsoleState& console, TrayEvent event)
 
 void bringConsoleBack(App& app)
 {
-    if (!app.locked()) {
+    if (!locked(app)) {
         // A quiet start's opening screen comes out of the tray as a normal start shows it.
         if (app.state.console.openingPlace != OpeningPlace::shown) showOpeningScreen(app.platform, app.state.console);
         return;
@@ -245,7 +257,7 @@ void bringConsoleBack(App& app)
 
 void bringForward(App& app)
 {
-    if (app.locked())
+    if (locked(app))
         bringConsoleBack(app);
     else
         showOpeningScreen(app.platform, app.state.console);

@@ -10,8 +10,11 @@ namespace tintora {
 void onConsoleCreated(App& app);
 // Places the console's rows by the widths of their controls and sizes the console to hold them;
 // centred on the screen, or where it is.
-void layOutConsole(App& app, bool centred);
+void layOutConsole(Platform& p, bool centred);
 void hideConsoleToTray(App& app);
+// Where a notice's balloon points: at the console's bottom edge, or at the tray while neither the
+// console nor the opening screen is on the screen.
+Point noticeAnchor(const App& app);
 void restoreConsole(Platform& p, ConsoleState& console);
 void onConsoleTrayEvent(Platform& p, ConsoleState& console, TrayEvent event);
 // The console back on the screen, out of the tray if it is there, and active; before the lock only

@@ -31,7 +31,7 @@ void showCaptions(App& app)
     refreshCounterCaption(p.menus, app.settings);
     showBackground(p, p.menus.isChecked(startup::启动背景_鲜艳));
     p.controls.useLanguage(WindowId::console);
-    layOutConsole(app, false);
+    layOutConsole(app.platform, false);
 }
 
 }  // namespace

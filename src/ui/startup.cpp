@@ -4,8 +4,6 @@
 #include "design/design.h"
 #include "design/texts.h"
 #include "hotkeys/hotkeys.h"
-#include "overlay/smart_snap.h"
-#include "overlay/topmost_keeper.h"
 
 namespace tintora {
 namespace {
@@ -73,11 +71,7 @@ void onStartupWindowCreated(App& app)
     p.controls.setGeometry(startupPicture, {0, 0, window.width - (window.width - client.width),
                                             window.height - (window.height - client.height - below)});
 
-    prepareOpeningScreen(p, app.state.snap);
-
     for (auto menu : hintMenus) p.menus.setVisible(menu, false);
-    loadHotkeys(app.state.hotkeys, app.settings, p.hotkeys);
-    watchForegroundChanges(app);
 }
 
 Outcome chooseBackground(Platform& p, Settings& settings, bool vivid)

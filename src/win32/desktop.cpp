@@ -30,8 +30,6 @@ constexpr EventRange windowEvents[] = {
     {0x8017, 0x8018},  // EVENT_OBJECT_CLOAKED, EVENT_OBJECT_UNCLOAKED
 };
 
-constexpr EventRange foregroundEvents[] = {{EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND}};
-
 void CALLBACK onCallbackTimer(HWND, UINT, UINT_PTR id, DWORD)
 {
     const auto found = timerTicks().find(id);
@@ -105,17 +103,13 @@ std::optional<unsigned> Win32Desktop::watchWindow(WindowHandle w, std::function<
 
 void Win32Desktop::stopWatching(unsigned id) { watches_.erase(id); }
 
-// Out of context over every process. Under Wine the events of this process's own windows arrive
-// while other programs' never do, so the own ones are left out: a first call means the system
-// tells of other programs.
+// Out of context over every process, this program's own left out (a change it made, handing the
+// keyboard back, proves nothing): a first call means the system tells of other programs.
 bool Win32Desktop::watchForeground(std::function<void(WindowHandle)> changed)
 {
     foregroundWatch_ = {};
     if (!changed) return false;
-    // A change this program made (handing the keyboard back) proves nothing of what the system tells.
-    foregroundWatch_ = WinEventWatch(foregroundEvents, WINEVENT_SKIPOWNPROCESS, [changed = std::move(changed)](HWND w) {
-        if (!isOwnWindow(w)) changed(toHandle(w));
-    });
+    foregroundWatch_ = watchOtherPrograms(foregroundEvents, std::move(changed));
     return static_cast<bool>(foregroundWatch_);
 }
 

@@ -6,6 +6,7 @@
 
 #include "win32/error.h"
 #include "win32/handles.h"
+#include "win32/system.h"
 
 namespace tintora::win32 {
 
@@ -105,5 +106,12 @@ WinEventWatch::WinEventWatch(WinEventWatch&&) noexcept = default;
 WinEventWatch& WinEventWatch::operator=(WinEventWatch&&) noexcept = default;
 
 WinEventWatch::operator bool() const { return hooks_ && !hooks_->handles.empty(); }
+
+WinEventWatch watchOtherPrograms(std::span<const EventRange> events, std::function<void(WindowHandle)> told)
+{
+    return WinEventWatch(events, WINEVENT_SKIPOWNPROCESS, [told = std::move(told)](HWND w) {
+        if (!isOwnWindow(w)) told(toHandle(w));
+    });
+}
 
 }  // namespace tintora::win32

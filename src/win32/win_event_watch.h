@@ -6,6 +6,8 @@
 #include <memory>
 #include <span>
 
+#include "platform/types.h"
+
 namespace tintora::win32 {
 
 // A range of events as SetWinEventHook takes it.
@@ -13,6 +15,14 @@ struct EventRange {
     DWORD first;
     DWORD last;
 };
+
+// A window brought to the front.
+inline constexpr EventRange foregroundEvents[] = {{EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND}};
+// A window shown, restored from minimised (a restore shows nothing), or brought back from being
+// cloaked: another virtual desktop, or a store app's frame that is shown before it is drawn.
+inline constexpr EventRange shownEvents[] = {{EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW},
+                                             {EVENT_SYSTEM_MINIMIZEEND, EVENT_SYSTEM_MINIMIZEEND},
+                                             {0x8018, 0x8018}};  // EVENT_OBJECT_UNCLOAKED
 
 // Hooks ranges of events, out of context: the events come as messages to this thread; told hears
 // the window of each one that concerns a whole window (not a caret, a cursor or a part of a window).
@@ -44,5 +54,11 @@ private:
 
     std::unique_ptr<Hooks> hooks_;
 };
+
+// The events of other programs' windows on the whole desktop. This program's own are left out: a
+// change it made proves nothing of what the system tells, and its windows are never another
+// program's. Windows then does not even wake this program for them; Wine still hands over the events
+// this process raises (and none of other processes).
+WinEventWatch watchOtherPrograms(std::span<const EventRange> events, std::function<void(WindowHandle)> told);
 
 }  // namespace tintora::win32

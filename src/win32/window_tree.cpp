@@ -9,12 +9,6 @@
 namespace tintora::win32 {
 namespace {
 
-// A window shown, restored from minimised (a restore shows nothing), or brought back from being
-// cloaked: another virtual desktop, or a store app's frame that is shown before it is drawn.
-constexpr EventRange shownEvents[] = {{EVENT_OBJECT_SHOW, EVENT_OBJECT_SHOW},
-                                      {EVENT_SYSTEM_MINIMIZEEND, EVENT_SYSTEM_MINIMIZEEND},
-                                      {0x8018, 0x8018}};  // EVENT_OBJECT_UNCLOAKED
-
 BOOL CALLBACK collect(HWND w, LPARAM windows)
 {
     reinterpret_cast<std::vector<WindowHandle>*>(windows)->push_back(toHandle(w));
@@ -72,15 +66,11 @@ std::string Win32WindowTree::programName(WindowHandle w) const
     return narrow(image.substr(image.find_last_of(L"\\/") + 1));
 }
 
-// This program's own windows are left out: they are never another program's to tint. Windows then
-// does not even wake this program for them; Wine 8 still sends the events this process raises.
+// This program's own windows are left out: they are never another program's to tint.
 void Win32WindowTree::watchShownWindows(std::function<void(WindowHandle)> shown)
 {
     shownWatch_ = {};
-    if (!shown) return;
-    shownWatch_ = WinEventWatch(shownEvents, WINEVENT_SKIPOWNPROCESS, [shown = std::move(shown)](HWND w) {
-        if (!isOwnWindow(w)) shown(toHandle(w));
-    });
+    if (shown) shownWatch_ = watchOtherPrograms(shownEvents, std::move(shown));
 }
 
 }  // namespace tintora::win32

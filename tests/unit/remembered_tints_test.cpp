@@ -25,7 +25,7 @@ protected:
         fp.desktop.rects[n.window] = {n.rect.left - 8, n.rect.top - 30, n.rect.right + 8, n.rect.bottom + 8};
         fp.desktop.rects[n.otherEdit] = {};
         fp.desktop.rects[n.edit] = n.rect;
-        fp.desktop.topLevels[n.edit] = n.window;
+        fp.desktop.topLevels[n.edit] = fp.desktop.topLevels[n.otherEdit] = n.window;
     }
     void close(const Notepad& n)
     {
@@ -33,9 +33,11 @@ protected:
         fp.desktop.windowsAtPoints.clear();
         for (WindowHandle w : {n.window, n.otherEdit, n.edit}) fp.desktop.rects.erase(w);
     }
-    void lockOnto(Tintora& p, const Notepad& n)
+    void lockOnto(Tintora& p, const Notepad& n, WindowHandle target = 0)
     {
-        fp.desktop.windowsAtPoints = {{n.edit, n.rect}};
+        if (target == 0) target = n.edit;
+        fp.desktop.rects[target] = n.rect;
+        fp.desktop.windowsAtPoints = {{target, n.rect}};
         fp.desktop.cursor = {n.rect.left + 1, n.rect.top + 1};
         p.menuCommand(startup::智能吸附窗口);
         p.timerTick(startup::时钟2);
@@ -55,9 +57,9 @@ protected:
             if (w.rect == r) return &w;
         return nullptr;
     }
-    std::string rememberedItem(std::string_view key) const
+    std::string rememberedItem(std::string_view key, std::string_view section = "Window1") const
     {
-        return fp.files.read(path(paths::rememberedIni), "Window1", key);
+        return fp.files.read(path(paths::rememberedIni), section, key);
     }
     bool enabled(MenuRef m) const { return fp.ui.menu(m).enabled; }
 
@@ -169,6 +171,38 @@ TEST_F(RememberedTints, MatchAndLifeOfARememberedTint)
     again.menuCommand(console::记住此窗口的颜色);
     EXPECT_EQ(fp.ui.balloons.back().text, std::string_view(texts::targetNotIdentified));
     EXPECT_EQ(rememberedItem("Program"), "");
+}
+
+// Thirty-two windows are remembered at most; a control is told from a sibling of its class by its rank
+// among them.
+TEST_F(RememberedTints, ThirtyTwoWindowsEachByItsRankAmongSiblings)
+{
+    std::string sections;
+    for (int slot = 1; slot <= 30; ++slot)
+        sections += "[Window" + std::to_string(slot) + "]\nProgram=x.exe\nClass=X\nLevels=0\nA=90\nR=1\nG=2\nB=3\n";
+    putFile(paths::rememberedIni, sections);
+    open(first);
+    // Each run locks onto one of the notepad's windows and remembers it.
+    const auto rememberIn = [&](Tintora& run, WindowHandle target) {
+        if (&run != &program) {
+            fp.desktop.callbackTimers.clear();  // the run before has ended
+            fp.ui.onModalOpen = [&] { run.windowCreated(WindowId::console); };
+            run.start();
+        }
+        run.windowCreated(WindowId::startup);
+        lockOnto(run, first, target);
+        run.menuCommand(console::记住此窗口的颜色);
+    };
+    rememberIn(program, first.edit);
+    Tintora secondRun{fp.platform};
+    rememberIn(secondRun, first.otherEdit);
+    EXPECT_EQ(rememberedItem("Level1", "Window31"), "1 EDIT") << "the second text area's entry stays";
+    EXPECT_EQ(rememberedItem("Level1", "Window32"), "0 Edit");
+    Tintora thirdRun{fp.platform};
+    rememberIn(thirdRun, first.window);
+    ASSERT_FALSE(fp.ui.balloons.empty());
+    EXPECT_EQ(fp.ui.balloons.back().text, std::string_view(texts::rememberedFull));
+    EXPECT_EQ(rememberedItem("Program", "Window33"), "");
 }
 
 // Sixteen tints show at most, and a tint minimised with its window leaves room for another. Only the
