@@ -61,17 +61,24 @@ private:
 };
 
 // The pace of a look that is the only way to see changes (Wine tells nothing of other programs'
-// windows): quick while they come, slower once nothing has changed for a while, quick again from
-// the first change on.
+// windows): quick while they come, slower once nothing has changed for a while and slower still
+// once nothing has for longer (each look asks the system of every window looked at), quick again
+// from the first change on.
 class LookPace {
 public:
     void changed(std::uint32_t now) { lastChange_ = now; }
-    int interval(std::uint32_t now) const { return now - lastChange_ < settleAfter ? quick : settled; }
+    int interval(std::uint32_t now) const
+    {
+        const std::uint32_t still = now - lastChange_;
+        return still < settleAfter ? quick : still < restAfter ? settled : resting;
+    }
 
 private:
     static constexpr std::uint32_t settleAfter = 2000;
+    static constexpr std::uint32_t restAfter = 10000;
     static constexpr int quick = 16;
     static constexpr int settled = 100;
+    static constexpr int resting = 250;
     std::uint32_t lastChange_ = 0;
 };
 

@@ -2,6 +2,7 @@
 // The state of each part of the program, one struct a part, each written only by that part's own
 // file; the process-wide state holds one of each.
 #include <array>
+#include <map>
 #include <optional>
 #include <random>
 #include <set>
@@ -127,6 +128,13 @@ struct RememberedState {
     std::vector<RememberedEntry> rememberedEntries;
     std::vector<RememberedTint> rememberedTints;
     std::optional<std::uint32_t> lastRememberedScan;
+    // The class and program of each top-level window the last look saw: a window keeps both for its
+    // life, so each is asked of the system once.
+    struct TopLevelNames {
+        std::string className;
+        std::optional<std::string> program;
+    };
+    std::map<WindowHandle, TopLevelNames> topLevelNames;
 };
 
 // Monitor tints (overlay/monitor_tints.cpp): the monitors of Remembered.ini, and a tint over each

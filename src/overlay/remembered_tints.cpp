@@ -144,20 +144,34 @@ void tintIfMatching(App& app, const RememberedEntry& entry, WindowHandle topLeve
     remembered.pace.changed(p.desktop.tickCount());
 }
 
-// Tints the entries' windows in a shown top-level window; its program is asked only when its
-// class matches an entry.
+// Whether the entry's window in this top-level window has its tint already: its look needs nothing
+// of the system.
+bool tintedIn(const RememberedState& remembered, int slot, WindowHandle topLevel)
+{
+    return std::ranges::any_of(remembered.rememberedTints,
+                               [&](const RememberedTint& t) { return t.slot == slot && t.tint.topLevel == topLevel; });
+}
+
+// Tints the entries' windows in a shown top-level window. Its class is asked once in its life, and
+// the rest (shown, program, controls) only while an entry of that class has no tint in it: an idle
+// look at windows already tinted or of other classes costs nothing.
 void tintMatchesOf(App& app, WindowHandle topLevel)
 {
     auto& p = app.platform;
+    RememberedState& remembered = app.state.remembered;
+    RememberedState::TopLevelNames& names = remembered.topLevelNames[topLevel];
+    if (names.className.empty()) names.className = p.tree.className(topLevel);
+    const auto untinted = [&](const RememberedEntry& entry) {
+        return sameClass(entry.identity.topClass, names.className) && !tintedIn(remembered, entry.slot, topLevel);
+    };
+    if (std::ranges::none_of(remembered.rememberedEntries, untinted)) return;
     // A window on another virtual desktop, or a frame not yet drawn, is not on the screen yet.
     if (!p.desktop.isShown(topLevel) || p.desktop.isCloaked(topLevel)) return;
-    const std::string className = p.tree.className(topLevel);
-    std::optional<std::string> program;
-    for (const RememberedEntry& entry : app.state.remembered.rememberedEntries) {
-        if (atTintCap(app.state.remembered)) return;
-        if (!sameClass(entry.identity.topClass, className)) continue;
-        if (!program) program = programOf(p.tree, topLevel);
-        if (sameName(entry.identity.program, *program)) tintIfMatching(app, entry, topLevel);
+    for (const RememberedEntry& entry : remembered.rememberedEntries) {
+        if (atTintCap(remembered)) return;
+        if (!untinted(entry)) continue;
+        if (!names.program) names.program = programOf(p.tree, topLevel);
+        if (sameName(entry.identity.program, *names.program)) tintIfMatching(app, entry, topLevel);
     }
 }
 
@@ -189,8 +203,17 @@ void watchShownWindows(App& app)
 // Looks through the top-level windows for matches now.
 void scanTopLevelWindows(App& app)
 {
-    app.state.remembered.lastRememberedScan = app.platform.desktop.tickCount();
-    tintMatchesIn(app, app.platform.tree.topLevelWindows());
+    RememberedState& remembered = app.state.remembered;
+    remembered.lastRememberedScan = app.platform.desktop.tickCount();
+    const std::vector<WindowHandle> topLevels = app.platform.tree.topLevelWindows();
+    // The names of windows closed since are dropped.
+    std::map<WindowHandle, RememberedState::TopLevelNames> names;
+    for (WindowHandle w : topLevels) {
+        const auto known = remembered.topLevelNames.find(w);
+        if (known != remembered.topLevelNames.end()) names.insert(std::move(*known));
+    }
+    remembered.topLevelNames = std::move(names);
+    tintMatchesIn(app, topLevels);
 }
 
 // Where the system tells of other programs' windows and watches every tint's, the shown-window

@@ -79,16 +79,20 @@ void keepKeeperClock(App& app)
         [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
 }
 
-// Whether a shown window overlapping one of the kept windows lies above it and must not: another
-// program's, or one of ours that belongs below it (a tint above the overlay, the overlay above the
-// console, as a window shown or opened later may put itself).
-bool keptWindowCovered(const Desktop& desktop, const KeptWindows& kept)
+// Ranks of the kept windows, from the bottom up: the tints, the overlay, the console.
+constexpr int tintRank = 0;
+constexpr int overlayRank = 1;
+constexpr int consoleRank = 2;
+
+// The lowest rank of a kept window that a shown window overlapping it lies above and must not:
+// another program's, or one of ours that belongs below it (a tint above the overlay, the overlay above
+// the console, as a window shown or opened later may put itself); none when all lie as they should.
+std::optional<int> lowestCoveredRank(const Desktop& desktop, const KeptWindows& kept)
 {
-    // Ours from the bottom up, each with its rank: the tints, the overlay, the console.
     std::vector<std::pair<WindowHandle, int>> ours;
-    for (WindowHandle t : kept.tints) ours.emplace_back(t, 0);
-    ours.emplace_back(kept.overlay, 1);
-    ours.emplace_back(kept.console, 2);
+    for (WindowHandle t : kept.tints) ours.emplace_back(t, tintRank);
+    ours.emplace_back(kept.overlay, overlayRank);
+    ours.emplace_back(kept.console, consoleRank);
     const auto rankOf = [&](WindowHandle w) -> std::optional<int> {
         const auto found = std::ranges::find(ours, w, &std::pair<WindowHandle, int>::first);
         return found == ours.end() ? std::nullopt : std::optional(found->second);
@@ -104,10 +108,10 @@ bool keptWindowCovered(const Desktop& desktop, const KeptWindows& kept)
             const auto aboveRank = rankOf(above);
             if ((aboveRank && *aboveRank >= rank) || !desktop.isShown(above) || desktop.isCloaked(above)) continue;
             const auto other = desktop.windowRect(above);
-            if (other && overlaps(*rect, *other)) return true;
+            if (other && overlaps(*rect, *other)) return rank;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -152,13 +156,21 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
     const std::uint32_t now = desktop.tickCount();
     const bool lookAtOrder = now - keeper.lastOrderCheck >= orderCheckInterval;
     if (lookAtOrder) keeper.lastOrderCheck = now;
-    const bool restack = keeper.keeperRestacksLeft > 0 || (lookAtOrder && keptWindowCovered(desktop, kept));
+    // When only the order is wrong, the covered window and those above it are lifted, no more:
+    // under Wine a lifted window comes back above the ones lifted right after it once its events
+    // are taken, so a lift of them all left the overlay above the console, found so on every check.
+    std::optional<int> restackFrom;
+    if (keeper.keeperRestacksLeft > 0)
+        restackFrom = tintRank;
+    else if (lookAtOrder)
+        restackFrom = lowestCoveredRank(desktop, kept);
     if (keeper.keeperRestacksLeft > 0) --keeper.keeperRestacksLeft;
 
     // Other programs' windows are never touched, their topmost flags included (always on top,
     // picture in picture, on-screen keyboards): ours are put above them again instead.
-    const auto keep = [&](WindowHandle w) {
+    const auto keep = [&](WindowHandle w, int rank) {
         if (w == 0) return;
+        const bool restack = restackFrom && rank >= *restackFrom;
         // Wine without a window manager raises a clicked window's X window above ours while the
         // z-order stays the same, so ours are lifted again after a change of foreground window;
         // dropping the topmost flag first is what makes the system restack them.
@@ -170,9 +182,9 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
         }
     };
     // The remembered tints first, so that the overlay and then the console end above them.
-    for (WindowHandle w : kept.tints) keep(w);
-    keep(kept.overlay);
-    keep(kept.console);
+    for (WindowHandle w : kept.tints) keep(w, tintRank);
+    keep(kept.overlay, overlayRank);
+    keep(kept.console, consoleRank);
 }
 
 // Now, and on the checks after it as after a change of foreground window.

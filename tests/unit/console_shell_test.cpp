@@ -460,9 +460,12 @@ TEST_P(TopmostKeeperPaths, OursEndAboveWhateverTheSystemReports)
     fp.desktop.advance(1000);
     EXPECT_TRUE(oursOnTop()) << "below a player kept on top";
     fp.desktop.rects[overlay] = {0, 0, 1920, 1080};
+    fp.desktop.topmostCalls.clear();
     fp.desktop.raise(overlay);
     fp.desktop.advance(1000);
     EXPECT_TRUE(oursOnTop()) << "the console below the overlay";
+    EXPECT_TRUE(std::ranges::none_of(fp.desktop.topmostCalls, [&](const auto& c) { return c.window == overlay; }))
+        << "the overlay lifted too: under Wine it ends above the console again";
     fp.desktop.raise(player);
     program.trayCreated(WindowId::startup);
     EXPECT_TRUE(oursOnTop()) << "below the new taskbar";

@@ -169,6 +169,10 @@ TEST_P(FollowTargetPaths, TheOverlayEndsOnTheTargetWhateverTheSystemReports)
     fp.desktop.advance(100);
     EXPECT_EQ(fp.desktop.watchRequests, requests + 1);
     EXPECT_EQ(overlay(), geometryOf(moved));
+    fp.desktop.advance(12000);
+    fp.move(unit::targetWindow, unit::targetRect);
+    fp.desktop.advance(250);
+    EXPECT_EQ(overlay(), geometryOf(unit::targetRect)) << "a move after a long rest";
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, FollowTargetPaths, testing::Bool(),
