@@ -7,20 +7,9 @@
 #   scripts/make-language-picture.sh [--no-build]
 set -euo pipefail
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-cd "$root"
-if [ "${1:-}" != "--no-build" ]; then
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows --target tintora e2e_probe
-fi
-
-env_dir="$root/build/picture"
-picture="$root/docs/console-languages.png"
-bash scripts/wine-env.sh start "$env_dir" single >/dev/null
-export TINTORA_WINE_ENV="$env_dir/wine-env.sh.env" E2E_WORK="$env_dir/work"
-# shellcheck source=../tests/e2e/lib.sh
-source tests/e2e/lib.sh build/windows/src/tintora.exe build/windows/tests/e2e_probe.exe
-trap 'cleanup; bash "$root/scripts/wine-env.sh" stop "$env_dir"' EXIT
+picture_name=console-languages.png env_name=picture layout=single
+# shellcheck source=picture-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/picture-env.sh"
 
 write_ini "$E2E_APP/Config/Colour.ini" "[colour]" "A=110" "R=255" "G=150" "B=40"
 lock_over_notepad

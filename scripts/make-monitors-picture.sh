@@ -7,20 +7,9 @@
 #   scripts/make-monitors-picture.sh [--no-build]
 set -euo pipefail
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-cd "$root"
-if [ "${1:-}" != "--no-build" ]; then
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows --target tintora e2e_probe
-fi
-
-env_dir="$root/build/picture-displays"
-picture="$root/docs/monitors.png"
-bash scripts/wine-env.sh start "$env_dir" displays >/dev/null
-export TINTORA_WINE_ENV="$env_dir/wine-env.sh.env" E2E_WORK="$env_dir/work"
-# shellcheck source=../tests/e2e/lib.sh
-source tests/e2e/lib.sh build/windows/src/tintora.exe build/windows/tests/e2e_probe.exe
-trap 'cleanup; bash "$root/scripts/wine-env.sh" stop "$env_dir"' EXIT
+picture_name=monitors.png env_name=picture-displays layout=displays
+# shellcheck source=picture-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/picture-env.sh"
 
 # A notepad across the two monitors' edge, the entries of Remembered.ini each on its own monitor.
 {
