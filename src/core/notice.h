@@ -1,5 +1,6 @@
 #pragma once
 // Short messages to the user in a balloon by the console, never a modal box in the way of the tint.
+#include <functional>
 #include <string_view>
 
 #include "core/app.h"
@@ -13,5 +14,7 @@ void showNotice(App& app, std::string_view text);
 void reportFailure(App& app, std::string_view what, const Outcome& failure);
 // A failure of work the user did not ask for (a default file, a value put back): told once a session.
 void reportBackgroundFailure(App& app, std::string_view what, const Outcome& failure);
+// What a clock that keeps itself running does with a start that failed: tells it as above.
+std::function<void(const Outcome&)> clockFailureTeller(App& app);
 
 }  // namespace tintora

@@ -255,8 +255,7 @@ void keepRememberedClock(App& app)
 {
     app.state.remembered.clock.runWhile(
         app.platform.desktop, [&app] { return rememberedInterval(app); }, [&app] { return hasRememberedWork(app); },
-        [&app] { rememberedTintsTick(app); },
-        [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
+        [&app] { rememberedTintsTick(app); }, clockFailureTeller(app));
 }
 
 }  // namespace

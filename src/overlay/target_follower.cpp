@@ -98,8 +98,7 @@ void keepFollowing(App& app)
     followTargetStep(app, false);
     app.state.follower.clock.runWhile(
         app.platform.desktop, [&app] { return followInterval(app); }, [&app] { return following(app); },
-        [&app] { followTargetStep(app, checksOnly(app)); },
-        [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
+        [&app] { followTargetStep(app, checksOnly(app)); }, clockFailureTeller(app));
 }
 
 bool placeOverlayOnTarget(App& app)

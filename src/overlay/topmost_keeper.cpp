@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "core/notice.h"
-#include "design/texts.h"
 #include "overlay/monitor_tints.h"
 #include "overlay/placement.h"
 #include "overlay/remembered_tints.h"
@@ -75,8 +74,7 @@ void keepKeeperClock(App& app)
     app.state.keeper.clock.runWhile(
         app.platform.desktop, [&app] { return keeperCheckInterval(app.state.keeper); },
         [&app] { return app.state.keeper.started || !keptWindows(app).tints.empty(); },
-        [&app] { keepAppWindowsOnTop(app); },
-        [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); });
+        [&app] { keepAppWindowsOnTop(app); }, clockFailureTeller(app));
 }
 
 // Ranks of the kept windows, from the bottom up: the tints, the overlay, the console.
