@@ -1,23 +1,15 @@
 #!/usr/bin/env bash
 # Fails when a part's state is named outside the files of its part: each part writes its own state
-# and the others ask it through its functions. Only the dispatcher (app/) hands a part its state.
+# and the others ask it through its functions. Only the dispatcher (app/) hands a part its state, and
+# only app/ knows the whole program: no part below it names App.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/../src"
 
 # member of AppState, then the files (a prefix of their path) that own it
 owners=(
-  "overlay overlay/overlay"
   "snap overlay/smart_snap"
-  "placement overlay/placement"
-  "follower overlay/target_follower"
-  "keeper overlay/topmost_keeper"
-  "remembered overlay/remembered_tints"
-  "console ui/console_shell"
   "screenshots capture/screenshots"
   "hotkeys hotkeys/hotkeys"
-  "monitorTints overlay/monitor_tints"
-  "schedule overlay/tint_schedule"
-  "notices core/notice"
 )
 status=0
 # A member of AppState without an owner here would go unchecked.
@@ -37,5 +29,11 @@ for entry in "${owners[@]}"; do
     status=1
   fi
 done
-[ "$status" -eq 0 ] && echo "check-state-owners: each part's state is used only by its own part"
+hits="$(grep -rnwE 'App|AppState' --include='*.h' --include='*.cpp' . | sed 's#^\./##' | grep -v '^app/' || true)"
+if [ -n "$hits" ]; then
+  echo "$hits"
+  echo "check-state-owners: a part below app/ reaches the whole program" >&2
+  status=1
+fi
+[ "$status" -eq 0 ] && echo "check-state-owners: each part's state is used only by its own part, and only app/ names App"
 exit "$status"

@@ -76,7 +76,7 @@ void timeSnapTick(App& app, Desktop& desktop, int samples)
             RECT r{};
             GetWindowRect(WindowFromPoint(pointer), &r);
         }));
-        tick.push_back(milliseconds([&] { followPointerTick(app.platform, app.state.snap, app.state.overlay.tint); }));
+        tick.push_back(milliseconds([&] { followPointerTick(app.platform, app.state.snap, app.overlay.tint()); }));
         settle(desktop, 20);
     }
     print("snap-tick", tick);
@@ -98,7 +98,7 @@ void timeTintPaint(App& app, Desktop& desktop, int samples)
             milliseconds([&] { std::memset(reference.data(), i & 0xFF, reference.size() * sizeof(std::uint32_t)); }));
         if (bare) barePaint.push_back(static_cast<double>(SendMessageW(bare, WM_APP, i, 0)) / 1e6);
         const auto start = std::chrono::steady_clock::now();
-        fill.push_back(milliseconds([&] { paintTint(app.platform.canvas, rgb(i & 0xFF, 128, 255 - (i & 0xFF))); }));
+        fill.push_back(milliseconds([&] { app.overlay.paintTint(rgb(i & 0xFF, 128, 255 - (i & 0xFF))); }));
         UpdateWindow(overlay);
         paint.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         settle(desktop, 20);
@@ -123,20 +123,23 @@ int overlay(int samples)
     ui.createStartupWindow();
     App& app = tintora.app();
 
-    startSmartSnap(app.platform, app.state.snap, app.state.overlay.tint);
-    followPointerTick(app.platform, app.state.snap, app.state.overlay.tint);
+    startSmartSnap(app.platform, app.state.snap, app.overlay);
+    followPointerTick(app.platform, app.state.snap, app.overlay.tint());
     settle(desktop, 500);
     timeSnapTick(app, desktop, samples);
 
     // A key locks the overlay and opens the console, whose modal loop runs until the program ends:
     // the paint is timed from a timer inside that loop, once the console has settled.
     unsigned timer = 0;
-    timer = desktop.startCallbackTimer(500, [&] {
-        desktop.killCallbackTimer(timer);
-        timeTintPaint(app, desktop, samples);
-        PostQuitMessage(0);
-    }).id;
-    onStartupKeyDown(app, 'A');
+    timer = desktop
+                .startCallbackTimer(500,
+                                    [&] {
+                                        desktop.killCallbackTimer(timer);
+                                        timeTintPaint(app, desktop, samples);
+                                        PostQuitMessage(0);
+                                    })
+                .id;
+    onStartupKeyDown(app.platform, app.state.snap, app.overlay, app.tints, 'A');
     return 0;
 }
 
@@ -167,24 +170,27 @@ int idleAfterReport(int seconds)
     tintora.start();
     backend.ui.createStartupWindow();
     App& app = tintora.app();
-    startSmartSnap(app.platform, app.state.snap, app.state.overlay.tint);
-    followPointerTick(app.platform, app.state.snap, app.state.overlay.tint);
+    startSmartSnap(app.platform, app.state.snap, app.overlay);
+    followPointerTick(app.platform, app.state.snap, app.overlay.tint());
     settle(backend.desktop, 500);
     // Inside the console's modal loop: the report, a few seconds for the clocks to settle, then the
     // idle time.
     unsigned timer = 0;
-    timer = backend.desktop.startCallbackTimer(500, [&] {
-        backend.desktop.killCallbackTimer(timer);
-        app.state.keeper.otherProgramsReported = true;
-        liftKeptWindows(app);
-        idle(backend.desktop, 3000);
-        const double before = processMilliseconds();
-        const DWORD start = GetTickCount();
-        idle(backend.desktop, seconds * 1000);
-        std::printf("idle-reported %.3f\n", 100 * (processMilliseconds() - before) / (GetTickCount() - start));
-        PostQuitMessage(0);
-    }).id;
-    onStartupKeyDown(app, 'A');
+    timer = backend.desktop
+                .startCallbackTimer(500,
+                                    [&] {
+                                        backend.desktop.killCallbackTimer(timer);
+                                        app.keeper.foregroundChangeReported();
+                                        idle(backend.desktop, 3000);
+                                        const double before = processMilliseconds();
+                                        const DWORD start = GetTickCount();
+                                        idle(backend.desktop, seconds * 1000);
+                                        std::printf("idle-reported %.3f\n",
+                                                    100 * (processMilliseconds() - before) / (GetTickCount() - start));
+                                        PostQuitMessage(0);
+                                    })
+                .id;
+    onStartupKeyDown(app.platform, app.state.snap, app.overlay, app.tints, 'A');
     return 0;
 }
 

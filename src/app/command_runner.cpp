@@ -3,10 +3,6 @@
 #include "capture/screenshots.h"
 #include "colour/colour_controls.h"
 #include "design/texts.h"
-#include "overlay/overlay.h"
-#include "overlay/placement.h"
-#include "overlay/tint_schedule.h"
-#include "ui/console_shell.h"
 
 namespace tintora {
 namespace {
@@ -18,32 +14,34 @@ CommandAnswer notNow(std::string reason) { return {exitcode::notNow, std::move(r
 // The commands that act on the locked tint, through its owner as the sliders and hotkeys do.
 CommandAnswer carryOutLocked(App& app, const Command& command)
 {
-    Tint& tint = app.state.overlay.tint;
+    Overlay& overlay = app.overlay;
+    Controls& sliders = app.platform.controls;
     ScreenshotState& screenshots = app.state.screenshots;
     switch (command.kind) {
         // A change of the tint by hand, as a slider's: it holds the schedule until its next edge.
         case CommandKind::opacity:
-            setTintOpacity(app.platform, tint, command.values[0]);
-            holdScheduleByHand(app);
+            setOpacityWithSliders(sliders, overlay, command.values[0]);
+            app.schedule.holdScheduleByHand();
             break;
         case CommandKind::stronger:
         case CommandKind::weaker:
-            setTintOpacity(
-                app.platform, tint,
-                tint.alpha + (command.kind == CommandKind::stronger ? opacityHotkeyStep : -opacityHotkeyStep));
-            holdScheduleByHand(app);
+            setOpacityWithSliders(sliders, overlay,
+                                  overlay.tint().alpha +
+                                      (command.kind == CommandKind::stronger ? opacityHotkeyStep : -opacityHotkeyStep));
+            app.schedule.holdScheduleByHand();
             break;
         case CommandKind::colour:
-            setTintColour(app.platform, tint, rgb(command.values[0], command.values[1], command.values[2]));
-            holdScheduleByHand(app);
+            setColourWithSliders(sliders, overlay, rgb(command.values[0], command.values[1], command.values[2]));
+            app.schedule.holdScheduleByHand();
             break;
         case CommandKind::shot:
-            if (const Outcome saved = saveScreenshot(app, command.format.value_or(screenshots.screenshotFormat));
+            if (const Outcome saved = saveScreenshot(app.platform, app.settings, app.folders, app.notices, screenshots,
+                                                     command.format.value_or(screenshots.screenshotFormat));
                 !saved)
                 return notNow(std::string(texts::screenshotNotSaved) + saved.reason());
             break;
-        case CommandKind::fullScreen: goFullScreen(app); break;
-        case CommandKind::windowed: goWindowed(app); break;
+        case CommandKind::fullScreen: app.placement.goFullScreen(); break;
+        case CommandKind::windowed: app.placement.goWindowed(); break;
         default: break;
     }
     return done;
@@ -52,20 +50,20 @@ CommandAnswer carryOutLocked(App& app, const Command& command)
 CommandAnswer carryOutNow(App& app, const Command& command)
 {
     switch (command.kind) {
-        case CommandKind::toggle: toggleTintsByHand(app); return done;
-        case CommandKind::schedule: return scheduleCommand(app, command.turnOn);
-        case CommandKind::console: bringForward(app); return done;
+        case CommandKind::toggle: app.schedule.toggleTintsByHand(); return done;
+        case CommandKind::schedule: return app.schedule.scheduleCommand(command.turnOn);
+        case CommandKind::console: app.console.bringForward(); return done;
         case CommandKind::tray:
-            if (locked(app))
-                hideConsoleToTray(app);
+            if (app.overlay.locked())
+                app.console.hideConsoleToTray();
             else if (app.state.snap.snapKeyState == SnapKeyState::awaitingKey)
                 return notNow(texts::snapInProgress);
             else
-                hideOpeningScreenToTray(app);
+                app.console.hideOpeningScreenToTray();
             return done;
         default: break;
     }
-    if (!locked(app)) return notNow(texts::notLockedYet);
+    if (!app.overlay.locked()) return notNow(texts::notLockedYet);
     return carryOutLocked(app, command);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Commands from the command line, carried out through the handlers a user's action runs.
+#include "app/app.h"
 #include "commands/commands.h"
-#include "core/app.h"
 
 namespace tintora {
 

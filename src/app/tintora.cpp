@@ -24,20 +24,66 @@
 namespace tintora {
 namespace {
 
+// A screenshot not saved has been told in a balloon already.
+void saveShot(App& app, ImageFormat format)
+{
+    (void)saveScreenshot(app.platform, app.settings, app.folders, app.notices, app.state.screenshots, format);
+}
+
+// The start-up window exists: the folders and settings files made where missing, the opening screen,
+// the hotkeys, the watch of the foreground window, the schedule and the remembered windows and
+// monitors.
+void openStartupWindow(App& app)
+{
+    Platform& p = app.platform;
+    onStartupWindowCreated(p, app.settings, app.folders, app.notices);
+    prepareOpeningScreen(p, app.state.snap, app.overlay);
+    loadHotkeys(app.state.hotkeys, app.settings, p.hotkeys);
+    app.keeper.watchForegroundChanges();
+    app.schedule.loadSchedule();
+    app.remembered.loadRememberedEntries();
+    app.monitors.loadRememberedMonitors();
+}
+
+// The console exists (the lock): laid out, the overlay windowed with the tint's look from
+// Colour.ini, following and the keeper started, the chart settings looked at, and what was kept to
+// tell told.
+void openConsole(App& app)
+{
+    Platform& p = app.platform;
+    app.console.onConsoleCreated();
+    app.placement.startWindowed();
+    app.follower.loadFollowChoice();
+    app.follower.keepFollowing();
+    loadColourSettings(p.controls, app.settings, app.overlay.tint());
+
+    p.timers.setInterval(firstTintClock, 60);
+    app.keeper.start();
+    for (auto menu : {startup::按任意键锁定窗口, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域,
+                      startup::开始, startup::关于})
+        p.menus.setVisible(menu, false);
+    p.timers.setInterval(chartClock, 40);
+    if (app.folders.dataMoved()) app.notices.show(dataMovedText(app.folders));
+    tellHotkeyProblems(app.notices, app.state.hotkeys);
+    loadScreenshotCounter(app.state.screenshots, p.menus, app.settings);
+    showHotkeysChoice(p.menus, app.state.hotkeys);
+    app.schedule.onScheduleConsoleCreated();
+}
+
 void startupMenuCommand(App& app, startup::Menu item)
 {
     Platform& p = app.platform;
     switch (item) {
-        case startup::智能吸附窗口: startSmartSnap(p, app.state.snap, app.state.overlay.tint); break;
+        case startup::智能吸附窗口: startSmartSnap(p, app.state.snap, app.overlay); break;
         case startup::启动背景_柔和:
-            reportFailure(app, texts::settingsNotSaved, chooseBackground(p, app.settings, false));
+            app.notices.reportFailure(texts::settingsNotSaved, chooseBackground(p, app.settings, false));
             break;
         case startup::启动背景_鲜艳:
-            reportFailure(app, texts::settingsNotSaved, chooseBackground(p, app.settings, true));
+            app.notices.reportFailure(texts::settingsNotSaved, chooseBackground(p, app.settings, true));
             break;
         case startup::退出: endTintora(app); break;
         case startup::帮助: showHelp(p.shell, app.folders, app.state.hotkeys); break;
-        case startup::主页: reportFailure(app, texts::addressNotOpened, openHomepage(p.shell)); break;
+        case startup::主页: app.notices.reportFailure(texts::addressNotOpened, openHomepage(p.shell)); break;
         case startup::版本: showVersion(p.shell); break;
         default: break;
     }
@@ -48,50 +94,47 @@ void consoleMenuCommand(App& app, console::Menu item)
     Platform& p = app.platform;
     AppState& state = app.state;
     switch (item) {
-        case console::最小化控制台到托盘: hideConsoleToTray(app); break;
+        case console::最小化控制台到托盘: app.console.hideConsoleToTray(); break;
         case console::关闭程序并退出: endTintora(app); break;
-        case console::全屏化窗口: goFullScreen(app); break;
-        case console::非全屏化窗口: goWindowed(app); break;
-        case console::跟随目标窗口: toggleFollowTarget(app); break;
+        case console::全屏化窗口: app.placement.goFullScreen(); break;
+        case console::非全屏化窗口: app.placement.goWindowed(); break;
+        case console::跟随目标窗口: app.follower.toggleFollowTarget(); break;
         case console::启动后控制台正常显示:
-            reportFailure(app, texts::settingsNotSaved,
-                          chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::shown));
+            app.notices.reportFailure(texts::settingsNotSaved, app.console.chooseConsoleStart(ConsoleStart::shown));
             break;
         case console::启动后控制台最小化显示:
-            reportFailure(app, texts::settingsNotSaved,
-                          chooseConsoleStart(p.menus, app.settings, state.console, ConsoleStart::inTray));
+            app.notices.reportFailure(texts::settingsNotSaved, app.console.chooseConsoleStart(ConsoleStart::inTray));
             break;
-        case console::全局快捷键: toggleGlobalHotkeys(app); break;
-        case console::记住此窗口的颜色: rememberLockedWindow(app); break;
-        case console::忘记此窗口的颜色: forgetLockedWindow(app); break;
-        case console::记住此显示器的颜色: rememberOverlayMonitor(app); break;
-        case console::忘记此显示器的颜色: forgetOverlayMonitor(app); break;
+        case console::全局快捷键: toggleGlobalHotkeys(p, app.settings, app.notices, state.hotkeys); break;
+        case console::记住此窗口的颜色: app.remembered.rememberLockedWindow(); break;
+        case console::忘记此窗口的颜色: app.remembered.forgetLockedWindow(); break;
+        case console::记住此显示器的颜色: app.monitors.rememberOverlayMonitor(); break;
+        case console::忘记此显示器的颜色: app.monitors.forgetOverlayMonitor(); break;
         case console::按时间表显示:
-        case console::快捷菜单_按时间表显示: toggleSchedule(app); break;
+        case console::快捷菜单_按时间表显示: app.schedule.toggleSchedule(); break;
         case console::打开截图文件夹:
-            reportFailure(app, texts::folderNotOpened, openScreenshotFolder(p.shell, app.folders));
+            app.notices.reportFailure(texts::folderNotOpened, openScreenshotFolder(p.shell, app.folders));
             break;
-        // A screenshot not saved has been told in a balloon already.
-        case console::储存为BMP格式: (void)saveScreenshot(app, ImageFormat::bmp); break;
-        case console::储存为JPG格式: (void)saveScreenshot(app, ImageFormat::jpeg); break;
-        case console::储存为GIF格式: (void)saveScreenshot(app, ImageFormat::gif); break;
-        case console::储存为PNG格式: (void)saveScreenshot(app, ImageFormat::png); break;
+        case console::储存为BMP格式: (void)saveShot(app, ImageFormat::bmp); break;
+        case console::储存为JPG格式: (void)saveShot(app, ImageFormat::jpeg); break;
+        case console::储存为GIF格式: (void)saveShot(app, ImageFormat::gif); break;
+        case console::储存为PNG格式: (void)saveShot(app, ImageFormat::png); break;
         case console::清空截图次数统计:
-            reportFailure(app, texts::settingsNotSaved,
-                          clearScreenshotCounter(state.screenshots, p.menus, app.settings));
+            app.notices.reportFailure(texts::settingsNotSaved,
+                                      clearScreenshotCounter(state.screenshots, p.menus, app.settings));
             break;
-        case console::显示: bringForward(app); break;
-        case console::色调关开: toggleTintsByHand(app); break;
-        case console::开机时启动: toggleStartWithWindows(app); break;
+        case console::显示: app.console.bringForward(); break;
+        case console::色调关开: app.schedule.toggleTintsByHand(); break;
+        case console::开机时启动: app.console.toggleStartWithWindows(); break;
         case console::退出: endTintora(app); break;
-        case console::语言: switchLanguage(app); break;
+        case console::语言: switchLanguage(p, app.settings, app.notices); break;
         default: break;
     }
 }
 
 }  // namespace
 
-Tintora::Tintora(Platform& platform) : app_(platform) { app_.state.notices.anchor = noticeAnchor; }
+Tintora::Tintora(Platform& platform) : app_(platform) {}
 
 void Tintora::start()
 {
@@ -102,20 +145,10 @@ void Tintora::start()
 
 void Tintora::windowCreated(WindowId w)
 {
-    if (w == WindowId::startup) {
-        onStartupWindowCreated(app_);
-        prepareOpeningScreen(app_.platform, app_.state.snap);
-        loadHotkeys(app_.state.hotkeys, app_.settings, app_.platform.hotkeys);
-        watchForegroundChanges(app_);
-        loadSchedule(app_);
-        loadRememberedEntries(app_);
-        loadRememberedMonitors(app_);
-    } else {
-        onConsoleCreated(app_);
-        loadScreenshotCounter(app_.state.screenshots, app_.platform.menus, app_.settings);
-        showHotkeysChoice(app_.platform.menus, app_.state.hotkeys);
-        onScheduleConsoleCreated(app_);
-    }
+    if (w == WindowId::startup)
+        openStartupWindow(app_);
+    else
+        openConsole(app_);
 }
 
 void Tintora::windowCloseRequested(WindowId w)
@@ -125,7 +158,7 @@ void Tintora::windowCloseRequested(WindowId w)
 
 void Tintora::keyDown(WindowId w, int virtualKey)
 {
-    if (w == WindowId::startup) onStartupKeyDown(app_, virtualKey);
+    if (w == WindowId::startup) onStartupKeyDown(app_.platform, app_.state.snap, app_.overlay, app_.tints, virtualKey);
 }
 
 void Tintora::menuCommand(MenuRef m)
@@ -141,84 +174,84 @@ void Tintora::timerTick(TimerRef t)
     Platform& p = app_.platform;
     AppState& state = app_.state;
     if (t == TimerRef(followPointerClock))
-        followPointerTick(p, state.snap, state.overlay.tint);
+        followPointerTick(p, state.snap, app_.overlay.tint());
     else if (t == TimerRef(opacityStepClock))
-        opacityStepTick(p, state.snap, state.overlay.tint);
+        opacityStepTick(p, state.snap, app_.overlay);
     else if (t == TimerRef(firstTintClock))
-        paintInitialTint(p, state.overlay.tint);
+        paintInitialTint(app_.overlay, p.timers);
     else if (t == TimerRef(chartClock))
-        onChartTimer(p, app_.folders, state.overlay.tint);
+        onChartTimer(p, app_.folders, app_.overlay);
     else if (t == TimerRef(chartFollowUpClock))
-        onChartFollowUpTimer(p, state.overlay.tint);
+        onChartFollowUpTimer(p, app_.overlay);
 }
 
 void Tintora::sliderChanged(ControlRef c)
 {
-    Tint& tint = app_.state.overlay.tint;
     if (c == ControlRef(opacitySlider))
-        onAlphaSliderChanged(app_.platform, tint);
+        onAlphaSliderChanged(app_.platform.controls, app_.overlay);
     else
-        onColourSliderChanged(app_.platform, tint, c);
-    holdScheduleByHand(app_);
+        onColourSliderChanged(app_.platform.controls, app_.overlay, c);
+    app_.schedule.holdScheduleByHand();
 }
 
 void Tintora::buttonClicked(ControlRef c)
 {
     if (c == ControlRef(saveColourButton))
-        reportFailure(app_, texts::settingsNotSaved, saveColourSettings(app_.settings, app_.state.overlay.tint));
+        app_.notices.reportFailure(texts::settingsNotSaved, saveColourSettings(app_.settings, app_.overlay.tint()));
 }
 
 void Tintora::trayEvent(WindowId w, TrayEvent event)
 {
     if (w == WindowId::console)
-        onConsoleTrayEvent(app_.platform, app_.state.console, event);
+        app_.console.onConsoleTrayEvent(event);
     else
-        onOpeningTrayEvent(app_.platform, app_.state.console, event);
+        app_.console.onOpeningTrayEvent(event);
 }
 
 void Tintora::hotkeyPressed(HotkeyAction action)
 {
     switch (action) {
-        case HotkeyAction::toggleTint: toggleTintsByHand(app_); break;
+        case HotkeyAction::toggleTint: app_.schedule.toggleTintsByHand(); break;
         case HotkeyAction::stronger: stepOpacity(opacityHotkeyStep); break;
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot:
             // The format last chosen, PNG before any.
-            if (locked(app_)) (void)saveScreenshot(app_, app_.state.screenshots.screenshotFormat);
+            if (app_.overlay.locked())
+                (void)saveScreenshot(app_.platform, app_.settings, app_.folders, app_.notices, app_.state.screenshots,
+                                     app_.state.screenshots.screenshotFormat);
             break;
         case HotkeyAction::fullScreen:
-            if (app_.state.placement.overlayMode == OverlayMode::windowed)
-                goFullScreen(app_);
+            if (app_.overlay.mode() == OverlayMode::windowed)
+                app_.placement.goFullScreen();
             else
-                goWindowed(app_);
+                app_.placement.goWindowed();
             break;
-        case HotkeyAction::console: bringConsoleBack(app_); break;
+        case HotkeyAction::console: app_.console.bringConsoleBack(); break;
     }
 }
 
 void Tintora::stepOpacity(int delta)
 {
     // The overlay is a tint only once it is locked.
-    if (!locked(app_)) return;
-    Tint& tint = app_.state.overlay.tint;
-    setTintOpacity(app_.platform, tint, tint.alpha + delta);
-    holdScheduleByHand(app_);
+    if (!app_.overlay.locked()) return;
+    setOpacityWithSliders(app_.platform.controls, app_.overlay, app_.overlay.tint().alpha + delta);
+    app_.schedule.holdScheduleByHand();
 }
 
-void Tintora::anotherStart() { bringForward(app_); }
+void Tintora::anotherStart() { app_.console.bringForward(); }
 
 void Tintora::trayCreated(WindowId w)
 {
-    onTrayCreated(app_, w);
+    app_.console.onTrayCreated(w);
     // The shell made its taskbar anew, above ours; every window hears it, the start-up window always.
-    if (w == WindowId::startup) liftKeptWindows(app_);
+    if (w == WindowId::startup) app_.keeper.lift();
 }
 
-void Tintora::timeChanged() { onScheduleTimeChanged(app_); }
+void Tintora::timeChanged() { app_.schedule.onScheduleTimeChanged(); }
 
-void Tintora::resumedFromSleep() { onScheduleTimeChanged(app_); }
+void Tintora::resumedFromSleep() { app_.schedule.onScheduleTimeChanged(); }
 
-void Tintora::monitorsChanged() { placeMonitorTints(app_); }
+void Tintora::monitorsChanged() { app_.monitors.placeMonitorTints(); }
 
 bool Tintora::commandReceived(const ReceivedCommand& command, const AnswerCommand& answer)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The dispatcher: the platform's events, each wired to its handler.
+#include "app/app.h"
 #include "commands/commands.h"
-#include "core/app.h"
 #include "platform/events.h"
 
 namespace tintora {

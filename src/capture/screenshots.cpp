@@ -26,10 +26,10 @@ OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle
 namespace {
 
 // Tells the user in a balloon, and gives the reason back for an answer elsewhere (a command's).
-Outcome notSaved(App& app, std::string reason)
+Outcome notSaved(Notices& notices, std::string reason)
 {
     const Outcome failure = Outcome::failed(std::move(reason));
-    reportFailure(app, texts::screenshotNotSaved, failure);
+    notices.reportFailure(texts::screenshotNotSaved, failure);
     return failure;
 }
 
@@ -64,34 +64,33 @@ std::string_view extensionOf(ImageFormat format)
 
 }  // namespace
 
-Outcome saveScreenshot(App& app, ImageFormat format)
+Outcome saveScreenshot(Platform& p, Settings& settings, const Folders& folders, Notices& notices,
+                       ScreenshotState& screenshots, ImageFormat format)
 {
-    auto& p = app.platform;
-    ScreenshotState& screenshots = app.state.screenshots;
     screenshots.screenshotFormat = format;
     // The counter never wraps: at its top there is no new number until it is cleared.
-    if (screenshots.screenshotCounter == std::numeric_limits<int>::max()) return notSaved(app, texts::counterFull);
+    if (screenshots.screenshotCounter == std::numeric_limits<int>::max()) return notSaved(notices, texts::counterFull);
     const OverlayPicture picture = takePicture(p, format);
     if (picture.failure != OverlayPicture::Failure::none)
-        return notSaved(
-            app, picture.failure == OverlayPicture::Failure::capture ? texts::captureFailed : texts::encodingFailed);
+        return notSaved(notices, picture.failure == OverlayPicture::Failure::capture ? texts::captureFailed
+                                                                                     : texts::encodingFailed);
 
     // The counter is written before the picture, so that a number is never used twice; it is put
     // back when the picture cannot be written. A counter that cannot be written stops the shot:
     // its number would be given again.
     const int number = screenshots.screenshotCounter + 1;
-    const std::string meterBefore = app.settings.readText(items::meter);
-    if (const Outcome counted = app.settings.write(items::meter, number); !counted)
-        return notSaved(app, counted.reason());
-    const std::string folder = app.path(paths::imagesFolder);
+    const std::string meterBefore = settings.readText(items::meter);
+    if (const Outcome counted = settings.write(items::meter, number); !counted)
+        return notSaved(notices, counted.reason());
+    const std::string folder = folders.path(paths::imagesFolder);
     if (!p.files.exists(folder)) p.files.createFolder(folder);
     const std::string file = folder + "\\" + std::to_string(number) + std::string(extensionOf(format));
     if (const Outcome written = p.files.writeFile(file, picture.file); !written) {
-        reportBackgroundFailure(app, texts::settingsNotSaved, app.settings.write(items::meter, meterBefore));
-        return notSaved(app, namingFile(file, written).reason());
+        notices.reportBackgroundFailure(texts::settingsNotSaved, settings.write(items::meter, meterBefore));
+        return notSaved(notices, namingFile(file, written).reason());
     }
     screenshots.screenshotCounter = number;
-    refreshCounterCaption(p.menus, app.settings);
+    refreshCounterCaption(p.menus, settings);
     return {};
 }
 

@@ -3,7 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "core/app.h"
+#include "core/notice.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "platform/platform.h"
 
 namespace tintora {
 
@@ -18,7 +21,8 @@ OverlayPicture captureOverlayImage(Platform& p, ImageFormat format, WindowHandle
 // Saves a screenshot in the format, which the hotkey takes again from then on. A screenshot not
 // saved is told in a balloon; its reason (the counter full, the capture or the encoder failed, the
 // file or the counter not written and why) comes back for an answer elsewhere.
-[[nodiscard]] Outcome saveScreenshot(App& app, ImageFormat format);
+[[nodiscard]] Outcome saveScreenshot(Platform& p, Settings& settings, const Folders& folders, Notices& notices,
+                                     ScreenshotState& screenshots, ImageFormat format);
 // The console's creation: the counter from Screenshotstatistics.ini, shown in the menu.
 void loadScreenshotCounter(ScreenshotState& screenshots, Menus& menus, const Settings& settings);
 void refreshCounterCaption(Menus& menus, const Settings& settings);

@@ -4,8 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "overlay/overlay.h"
-
 namespace tintora {
 namespace {
 
@@ -54,32 +52,32 @@ int clampToSlider(int value) { return std::clamp(value, 0, 255); }
 
 }  // namespace
 
-void onAlphaSliderChanged(Platform& p, Tint& tint)
+void onAlphaSliderChanged(Controls& controls, Overlay& overlay)
 {
-    setTintOpacity(p, tint, p.controls.sliderPosition(opacitySlider));
+    setOpacityWithSliders(controls, overlay, controls.sliderPosition(opacitySlider));
 }
 
-void onColourSliderChanged(Platform& p, Tint& tint, ControlRef slider)
+void onColourSliderChanged(Controls& controls, Overlay& overlay, ControlRef slider)
 {
     const auto row =
         std::ranges::find_if(colourRows, [&](const SliderRow& r) { return ControlRef(r.slider) == slider; });
     if (row == std::end(colourRows)) return;
-    setTintColour(p, tint, withComponent(tint.colour, *row, clampToSlider(p.controls.sliderPosition(row->slider))));
+    setColourWithSliders(
+        controls, overlay,
+        withComponent(overlay.tint().colour, *row, clampToSlider(controls.sliderPosition(row->slider))));
 }
 
-void setTintOpacity(Platform& p, Tint& tint, int alpha)
+void setOpacityWithSliders(Controls& controls, Overlay& overlay, int alpha)
 {
-    tint.alpha = clampToSlider(alpha);
-    setOverlayOpacity(p, tint.shownAlpha());
-    showAlpha(p.controls, tint);
+    overlay.setTintOpacity(alpha);
+    showAlpha(controls, overlay.tint());
 }
 
-void setTintColour(Platform& p, Tint& tint, Colour colour)
+void setColourWithSliders(Controls& controls, Overlay& overlay, Colour colour)
 {
-    const Colour before = tint.colour;
-    tint.colour = colour;
-    showColour(p.controls, tint.colour, before);
-    paintTint(p.canvas, tint.colour);
+    const Colour before = overlay.tint().colour;
+    overlay.setTintColour(colour);
+    showColour(controls, colour, before);
 }
 
 Outcome saveColourSettings(Settings& settings, const Tint& tint)
@@ -90,15 +88,15 @@ Outcome saveColourSettings(Settings& settings, const Tint& tint)
     return saved;
 }
 
-void loadColourSettings(Platform& p, const Settings& settings, Tint& tint)
+void loadColourSettings(Controls& controls, const Settings& settings, Tint& tint)
 {
     // Hand-edited values outside the slider range are clamped on the way in.
     const auto value = [&](const SettingsItem& item) { return clampToSlider(settings.readInt(item)); };
     tint.alpha = value(items::colourA);
     tint.colour = 0;
     for (const auto& row : colourRows) tint.colour = withComponent(tint.colour, row, value(row.item));
-    showAlpha(p.controls, tint);
-    showColour(p.controls, tint.colour, std::nullopt);
+    showAlpha(controls, tint);
+    showColour(controls, tint.colour, std::nullopt);
 }
 
 }  // namespace tintora

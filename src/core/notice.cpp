@@ -1,26 +1,24 @@
 #include "core/notice.h"
 
-#include <string>
-
 #include "design/texts.h"
 
 namespace tintora {
 
-void showNotice(App& app, std::string_view text) { app.platform.tray.showBalloon(text, app.state.notices.anchor(app)); }
+void Notices::show(std::string_view text) { tray_.showBalloon(text, anchor_ ? anchor_() : Point{}); }
 
-void reportFailure(App& app, std::string_view what, const Outcome& failure)
+void Notices::reportFailure(std::string_view what, const Outcome& failure)
 {
-    if (!failure) showNotice(app, std::string(what) + failure.reason());
+    if (!failure) show(std::string(what) + failure.reason());
 }
 
-void reportBackgroundFailure(App& app, std::string_view what, const Outcome& failure)
+void Notices::reportBackgroundFailure(std::string_view what, const Outcome& failure)
 {
-    if (!failure && app.state.notices.toldFailures.insert(failure.reason()).second) reportFailure(app, what, failure);
+    if (!failure && toldFailures_.insert(failure.reason()).second) reportFailure(what, failure);
 }
 
-std::function<void(const Outcome&)> clockFailureTeller(App& app)
+std::function<void(const Outcome&)> Notices::clockFailureTeller()
 {
-    return [&app](const Outcome& failure) { reportBackgroundFailure(app, texts::clockNotStarted, failure); };
+    return [this](const Outcome& failure) { reportBackgroundFailure(texts::clockNotStarted, failure); };
 }
 
 }  // namespace tintora

@@ -102,27 +102,25 @@ void showHotkeysChoice(Menus& menus, const HotkeysState& state)
     menus.setChecked(console::全局快捷键, state.hotkeysOn);
 }
 
-void tellHotkeyProblems(App& app)
+void tellHotkeyProblems(Notices& notices, HotkeysState& state)
 {
-    auto& problems = app.state.hotkeys.hotkeyProblems;
-    if (problems.empty()) return;
-    showNotice(app, problems);
-    problems.clear();
+    if (state.hotkeyProblems.empty()) return;
+    notices.show(state.hotkeyProblems);
+    state.hotkeyProblems.clear();
 }
 
-void toggleGlobalHotkeys(App& app)
+void toggleGlobalHotkeys(Platform& p, Settings& settings, Notices& notices, HotkeysState& state)
 {
-    auto& state = app.state.hotkeys;
     state.hotkeysOn = !state.hotkeysOn;
-    showHotkeysChoice(app.platform.menus, state);
-    reportFailure(app, texts::settingsNotSaved,
-                  app.settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff));
+    showHotkeysChoice(p.menus, state);
+    notices.reportFailure(texts::settingsNotSaved,
+                          settings.write(items::hotkeysEnabled, state.hotkeysOn ? hotkeysOnText : hotkeysOff));
     if (!state.hotkeysOn) {
-        unregisterAll(state, app.platform.hotkeys);
+        unregisterAll(state, p.hotkeys);
         return;
     }
-    registerAll(state, app.settings, app.platform.hotkeys);
-    tellHotkeyProblems(app);
+    registerAll(state, settings, p.hotkeys);
+    tellHotkeyProblems(notices, state);
 }
 
 std::string hotkeysHelpText(const HotkeysState& state)

@@ -6,7 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/app.h"
+#include "core/notice.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "platform/platform.h"
 
 namespace tintora {
 
@@ -18,9 +21,9 @@ void loadHotkeys(HotkeysState& state, const Settings& settings, Hotkeys& hotkeys
 // The check mark of "全局快捷键", once the console is there.
 void showHotkeysChoice(Menus& menus, const HotkeysState& state);
 // Tells, once, in a notice by the console, which combinations could not be registered and why.
-void tellHotkeyProblems(App& app);
+void tellHotkeyProblems(Notices& notices, HotkeysState& state);
 // The menu item "全局快捷键": turns every hotkey off or on again, and keeps the choice in Start.ini.
-void toggleGlobalHotkeys(App& app);
+void toggleGlobalHotkeys(Platform& p, Settings& settings, Notices& notices, HotkeysState& state);
 // The hotkeys in force with what each does, for the help; empty when none is.
 std::string hotkeysHelpText(const HotkeysState& state);
 

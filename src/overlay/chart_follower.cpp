@@ -50,7 +50,7 @@ bool isPlainFileName(std::string_view name)
     return !name.empty() && name != "." && name != ".." && name.find_first_of("\\/:") == std::string_view::npos;
 }
 
-void onChartTimer(Platform& p, const Folders& folders, const Tint& tint)
+void onChartTimer(Platform& p, const Folders& folders, Overlay& overlay)
 {
     const std::string chartFolder = folders.path(paths::chartFolder, Base::program);
     p.desktop.processPendingEvents();
@@ -65,19 +65,19 @@ void onChartTimer(Platform& p, const Folders& folders, const Tint& tint)
         // without a picture.
         Bytes picture;
         if (isPlainFileName(chartPictureName)) picture = p.files.readFile(chartFolder + chartPictureName);
-        setChartPicture(p.canvas, picture, tint);
+        overlay.setChartPicture(picture);
     }
-    if (chartChoice == ChartChoice::plainTint) paintTint(p.canvas, tint.colour);
+    if (chartChoice == ChartChoice::plainTint) overlay.paintTint(overlay.tint().colour);
     if (chartChoice == ChartChoice::transparencyOnly) p.timers.setInterval(chartFollowUpClock, 40);
 
-    applyOverlayTransparency(p, tint);
+    overlay.applyOverlayTransparency();
     p.timers.setInterval(chartClock, 0);
 }
 
-void onChartFollowUpTimer(Platform& p, const Tint& tint)
+void onChartFollowUpTimer(Platform& p, Overlay& overlay)
 {
     p.desktop.processPendingEvents();
-    applyOverlayTransparency(p, tint);
+    overlay.applyOverlayTransparency();
     p.timers.setInterval(chartFollowUpClock, 0);
 }
 

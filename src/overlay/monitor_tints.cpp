@@ -4,19 +4,14 @@
 #include <string>
 #include <utility>
 
-#include "core/notice.h"
 #include "design/texts.h"
-#include "overlay/overlay.h"
-#include "overlay/placement.h"
-#include "overlay/tint_schedule.h"
-#include "overlay/topmost_keeper.h"
+#include "overlay/tint_following.h"
 #include "overlay/window_identity.h"
 #include "platform/names.h"
 
 namespace tintora {
 namespace {
 
-std::string rememberedFile(const App& app) { return app.path(paths::rememberedIni); }
 std::string sectionOf(int slot) { return "Monitor" + std::to_string(slot); }
 
 // [MonitorN] Device=, Place=left,top, then A, R, G, B; nothing for a section that lacks any of them.
@@ -70,50 +65,16 @@ std::vector<std::pair<int, ScreenRect>> tintedMonitors(const std::vector<Remembe
     return tinted;
 }
 
-RememberedTint* tintOf(MonitorTintsState& state, int slot)
+RememberedTint* tintOf(std::vector<RememberedTint>& tints, int slot)
 {
-    const auto found = std::ranges::find(state.monitorTints, slot, &RememberedTint::slot);
-    return found != state.monitorTints.end() ? &*found : nullptr;
+    const auto found = std::ranges::find(tints, slot, &RememberedTint::slot);
+    return found != tints.end() ? &*found : nullptr;
 }
 
-const RememberedTint* tintOver(const MonitorTintsState& state, const ScreenRect& monitor)
+const RememberedTint* tintOver(const std::vector<RememberedTint>& tints, const ScreenRect& monitor)
 {
-    const auto found =
-        std::ranges::find_if(state.monitorTints, [&](const RememberedTint& t) { return t.tint.covered == monitor; });
-    return found != state.monitorTints.end() ? &*found : nullptr;
-}
-
-void closeTintOf(App& app, int slot)
-{
-    std::erase_if(app.state.monitorTints.monitorTints, [&](const RememberedTint& t) {
-        if (t.slot != slot) return false;
-        app.platform.tints.close(t.window);
-        return true;
-    });
-}
-
-// A tint window in the entry's colour at the schedule's share, hidden; nothing when none was made.
-std::optional<RememberedTint> openTint(App& app, int slot)
-{
-    const auto& entries = app.state.monitorTints.rememberedMonitors;
-    const auto entry = std::ranges::find(entries, slot, &RememberedMonitor::slot);
-    Tint tint;
-    tint.colour = entry->colour;
-    tint.alpha = entry->alpha;
-    tint.shown = scheduledShare(app);
-    const WindowHandle window = app.platform.tints.open(tint.colour, tint.shownAlpha());
-    if (window == 0) return std::nullopt;
-    return RememberedTint{tint, window, slot};
-}
-
-// Remember applies in full screen, forget where the monitor covered has a tint of its own. The
-// console's menus come with the lock.
-void offerMonitorCommands(App& app, const std::optional<ScreenRect>& covered)
-{
-    if (!locked(app)) return;
-    Menus& menus = app.platform.menus;
-    menus.setEnabled(console::记住此显示器的颜色, covered.has_value());
-    menus.setEnabled(console::忘记此显示器的颜色, covered && tintOver(app.state.monitorTints, *covered));
+    const auto found = std::ranges::find_if(tints, [&](const RememberedTint& t) { return t.tint.covered == monitor; });
+    return found != tints.end() ? &*found : nullptr;
 }
 
 int freeSlot(const std::vector<RememberedMonitor>& entries)
@@ -125,99 +86,140 @@ int freeSlot(const std::vector<RememberedMonitor>& entries)
 
 }  // namespace
 
-void loadRememberedMonitors(App& app)
+MonitorTints::MonitorTints(Platform& p, const Folders& folders, Notices& notices, TopmostKeeper& keeper,
+                           const Overlay& overlay)
+    : p_(p), folders_(folders), notices_(notices), keeper_(keeper), overlay_(overlay)
 {
-    const std::string file = rememberedFile(app);
-    auto& entries = app.state.monitorTints.rememberedMonitors;
-    entries.clear();
-    for (int slot = 1; slot <= maxRememberedMonitors; ++slot)
-        if (auto entry = readRememberedMonitor(app.platform.profile, file, slot)) entries.push_back(std::move(*entry));
-    placeMonitorTints(app);
+    keeper.keep(KeptRank::tints, [this](std::vector<WindowHandle>& kept) {
+        for (const RememberedTint& t : tints_) kept.push_back(t.window);
+    });
 }
 
-void rememberOverlayMonitor(App& app)
-{
-    const auto covered = fullScreenMonitor(app);
-    if (!covered) return;
-    const auto monitors = app.platform.desktop.monitorDevices();
-    const auto monitor = std::ranges::find(monitors, *covered, &MonitorDevice::rect);
-    if (monitor == monitors.end()) return;
-    MonitorTintsState& state = app.state.monitorTints;
-    const Tint& overlay = overlayTint(app);
-    RememberedMonitor entry{0, monitor->device, {covered->left, covered->top}, overlay.colour, overlay.alpha};
-    if (const RememberedTint* replaced = tintOver(state, *covered)) {
-        entry.slot = replaced->slot;
-        // Opened again below in the new colour.
-        closeTintOf(app, entry.slot);
-        std::erase_if(state.rememberedMonitors, [&](const RememberedMonitor& e) { return e.slot == entry.slot; });
-    } else if ((entry.slot = freeSlot(state.rememberedMonitors)) == 0) {
-        showNotice(app, texts::monitorsFull);
-        return;
-    }
-    state.rememberedMonitors.push_back(entry);
-    reportFailure(app, texts::settingsNotSaved,
-                  writeRememberedMonitor(app.platform.profile, rememberedFile(app), entry));
-    placeMonitorTints(app);
-}
+std::string MonitorTints::rememberedFile() const { return folders_.path(paths::rememberedIni); }
 
-void forgetOverlayMonitor(App& app)
+void MonitorTints::closeTintOf(int slot)
 {
-    MonitorTintsState& state = app.state.monitorTints;
-    const auto covered = fullScreenMonitor(app);
-    const RememberedTint* forgotten = covered ? tintOver(state, *covered) : nullptr;
-    if (!forgotten) return;
-    const int slot = forgotten->slot;
-    std::erase_if(state.rememberedMonitors, [&](const RememberedMonitor& e) { return e.slot == slot; });
-    placeMonitorTints(app);
-    const std::string file = rememberedFile(app);
-    reportFailure(app, texts::settingsNotSaved,
-                  namingFile(file, app.platform.profile.removeSection(file, sectionOf(slot))));
-}
-
-void placeMonitorTints(App& app)
-{
-    auto& p = app.platform;
-    MonitorTintsState& state = app.state.monitorTints;
-    const auto tinted = tintedMonitors(state.rememberedMonitors, p.desktop.monitorDevices());
-    // The tints of monitors no longer connected, or of entries forgotten, go.
-    std::erase_if(state.monitorTints, [&](const RememberedTint& t) {
-        if (std::ranges::find(tinted, t.slot, &std::pair<int, ScreenRect>::first) != tinted.end()) return false;
-        p.tints.close(t.window);
+    std::erase_if(tints_, [&](const RememberedTint& t) {
+        if (t.slot != slot) return false;
+        p_.tints.close(t.window);
         return true;
     });
-    const auto covered = fullScreenMonitor(app);
+}
+
+// A tint window in the entry's colour at the schedule's share, hidden; nothing when none was made.
+std::optional<RememberedTint> MonitorTints::openTint(int slot)
+{
+    const auto entry = std::ranges::find(entries_, slot, &RememberedMonitor::slot);
+    Tint tint;
+    tint.colour = entry->colour;
+    tint.alpha = entry->alpha;
+    tint.shown = share_;
+    const WindowHandle window = p_.tints.open(tint.colour, tint.shownAlpha());
+    if (window == 0) return std::nullopt;
+    return RememberedTint{tint, window, slot};
+}
+
+// Remember applies in full screen, forget where the monitor covered has a tint of its own. The
+// console's menus come with the lock.
+void MonitorTints::offerMonitorCommands(const std::optional<ScreenRect>& covered)
+{
+    if (!overlay_.locked()) return;
+    Menus& menus = p_.menus;
+    menus.setEnabled(console::记住此显示器的颜色, covered.has_value());
+    menus.setEnabled(console::忘记此显示器的颜色, covered && tintOver(tints_, *covered));
+}
+
+void MonitorTints::loadRememberedMonitors()
+{
+    const std::string file = rememberedFile();
+    entries_.clear();
+    for (int slot = 1; slot <= maxRememberedMonitors; ++slot)
+        if (auto entry = readRememberedMonitor(p_.profile, file, slot)) entries_.push_back(std::move(*entry));
+    placeMonitorTints();
+}
+
+void MonitorTints::rememberOverlayMonitor()
+{
+    const auto covered = overlay_.fullScreenMonitor();
+    if (!covered) return;
+    const auto monitors = p_.desktop.monitorDevices();
+    const auto monitor = std::ranges::find(monitors, *covered, &MonitorDevice::rect);
+    if (monitor == monitors.end()) return;
+    const Tint& overlay = overlay_.tint();
+    RememberedMonitor entry{0, monitor->device, {covered->left, covered->top}, overlay.colour, overlay.alpha};
+    if (const RememberedTint* replaced = tintOver(tints_, *covered)) {
+        entry.slot = replaced->slot;
+        // Opened again below in the new colour.
+        closeTintOf(entry.slot);
+        std::erase_if(entries_, [&](const RememberedMonitor& e) { return e.slot == entry.slot; });
+    } else if ((entry.slot = freeSlot(entries_)) == 0) {
+        notices_.show(texts::monitorsFull);
+        return;
+    }
+    entries_.push_back(entry);
+    notices_.reportFailure(texts::settingsNotSaved, writeRememberedMonitor(p_.profile, rememberedFile(), entry));
+    placeMonitorTints();
+}
+
+void MonitorTints::forgetOverlayMonitor()
+{
+    const auto covered = overlay_.fullScreenMonitor();
+    const RememberedTint* forgotten = covered ? tintOver(tints_, *covered) : nullptr;
+    if (!forgotten) return;
+    const int slot = forgotten->slot;
+    std::erase_if(entries_, [&](const RememberedMonitor& e) { return e.slot == slot; });
+    placeMonitorTints();
+    const std::string file = rememberedFile();
+    notices_.reportFailure(texts::settingsNotSaved, namingFile(file, p_.profile.removeSection(file, sectionOf(slot))));
+}
+
+void MonitorTints::placeMonitorTints()
+{
+    const auto tinted = tintedMonitors(entries_, p_.desktop.monitorDevices());
+    // The tints of monitors no longer connected, or of entries forgotten, go.
+    std::erase_if(tints_, [&](const RememberedTint& t) {
+        if (std::ranges::find(tinted, t.slot, &std::pair<int, ScreenRect>::first) != tinted.end()) return false;
+        p_.tints.close(t.window);
+        return true;
+    });
+    const auto covered = overlay_.fullScreenMonitor();
     bool shown = false;
     for (const auto& [slot, monitor] : tinted) {
-        RememberedTint* t = tintOf(state, slot);
+        RememberedTint* t = tintOf(tints_, slot);
         if (!t) {
-            auto opened = openTint(app, slot);
+            auto opened = openTint(slot);
             if (!opened) continue;
-            t = &state.monitorTints.emplace_back(std::move(*opened));
+            t = &tints_.emplace_back(std::move(*opened));
         }
         t->tint.covered = monitor;
-        if (tintsHidden(app) || monitor == covered) {
-            p.tints.hide(t->window);
+        if (overlay_.tintsHidden() || monitor == covered) {
+            p_.tints.hide(t->window);
         } else {
-            p.tints.place(t->window, monitor);
+            p_.tints.place(t->window, monitor);
             shown = true;
         }
     }
-    offerMonitorCommands(app, covered);
+    offerMonitorCommands(covered);
     // A tint opened or shown again may lie below a window raised meanwhile.
-    if (shown) liftKeptWindows(app);
+    if (shown) keeper_.lift();
 }
 
-const std::vector<RememberedTint>& monitorTints(const App& app) { return app.state.monitorTints.monitorTints; }
-
-void showMonitorShare(App& app, ScheduleShare share)
+void MonitorTints::showShare(ScheduleShare share)
 {
-    showShareOn(app.platform.desktop, app.state.monitorTints.monitorTints, share);
+    share_ = share;
+    showShareOn(p_.desktop, tints_, share);
 }
 
-void closeMonitorTints(App& app)
+int MonitorTints::largestAlpha(int atLeast) const
 {
-    for (const RememberedTint& t : app.state.monitorTints.monitorTints) app.platform.tints.close(t.window);
-    app.state.monitorTints.monitorTints.clear();
+    for (const RememberedTint& t : tints_) atLeast = std::max(atLeast, t.tint.alpha);
+    return atLeast;
+}
+
+void MonitorTints::closeMonitorTints()
+{
+    for (const RememberedTint& t : tints_) p_.tints.close(t.window);
+    tints_.clear();
 }
 
 }  // namespace tintora

@@ -1,76 +1,89 @@
 #include "overlay/overlay.h"
 
-#include "overlay/monitor_tints.h"
-#include "overlay/placement.h"
-#include "overlay/remembered_tints.h"
-#include "overlay/topmost_keeper.h"
+#include <algorithm>
 
 namespace tintora {
 
-const Tint& overlayTint(const App& app) { return app.state.overlay.tint; }
-Tint& overlayTint(App& app) { return app.state.overlay.tint; }
-
-bool tintsHidden(const App& app) { return app.state.overlay.tintsHidden; }
-
-void showOverlayShare(App& app, ScheduleShare share)
+Overlay::Overlay(Platform& p, TopmostKeeper& keeper) : p_(p), keeper_(keeper)
 {
-    Tint& overlay = app.state.overlay.tint;
-    const int before = overlay.shownAlpha();
-    overlay.shown = share;
-    if (locked(app) && overlay.shownAlpha() != before) setOverlayOpacity(app.platform, overlay.shownAlpha());
+    // Before the lock the start-up window is the opening screen, an ordinary window.
+    keeper.keep(KeptRank::overlay, [this](std::vector<WindowHandle>& kept) {
+        if (locked()) kept.push_back(p_.windows.handle(WindowId::startup));
+    });
 }
 
-void paintTint(Canvas& canvas, Colour colour)
+void Overlay::showAsTintsAre()
+{
+    if (!locked()) return;
+    if (tintsHidden_)
+        p_.windows.hide(WindowId::startup);
+    else if (!tint_.hiddenWithTarget)
+        show();
+}
+
+std::optional<ScreenRect> Overlay::fullScreenMonitor() const
+{
+    if (mode_ != OverlayMode::fullScreen) return std::nullopt;
+    const Geometry g = p_.windows.geometry(WindowId::startup);
+    return ScreenRect{g.left, g.top, g.left + g.width, g.top + g.height};
+}
+
+void Overlay::setTintOpacity(int alpha)
+{
+    tint_.alpha = std::clamp(alpha, 0, 255);
+    setOverlayOpacity(tint_.shownAlpha());
+}
+
+void Overlay::setTintColour(Colour colour)
+{
+    tint_.colour = colour;
+    paintTint(colour);
+}
+
+void Overlay::showShare(ScheduleShare share)
+{
+    const int before = tint_.shownAlpha();
+    tint_.shown = share;
+    if (locked() && tint_.shownAlpha() != before) setOverlayOpacity(tint_.shownAlpha());
+}
+
+void Overlay::paintTint(Colour colour)
 {
     // The tint covers every pixel, so the background picture (if any) is not drawn first.
-    canvas.fill(colour);
+    p_.canvas.fill(colour);
 }
 
-void setChartPicture(Canvas& canvas, const Bytes& png, const Tint& tint)
+void Overlay::setChartPicture(const Bytes& png)
 {
-    canvas.setPicture(png);
-    paintTint(canvas, tint.colour);
+    p_.canvas.setPicture(png);
+    paintTint(tint_.colour);
 }
 
-void setOverlayOpacity(Platform& p, int alpha)
+void Overlay::setOverlayOpacity(int alpha)
 {
-    p.desktop.setLayeredAttributes(p.windows.handle(WindowId::startup), keyColour, alpha);
+    p_.desktop.setLayeredAttributes(p_.windows.handle(WindowId::startup), keyColour, alpha);
 }
 
-void applyOverlayTransparency(Platform& p, const Tint& tint)
+void Overlay::applyOverlayTransparency()
 {
-    const WindowHandle overlay = p.windows.handle(WindowId::startup);
-    p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
-    setOverlayOpacity(p, tint.shownAlpha());
+    const WindowHandle overlay = p_.windows.handle(WindowId::startup);
+    p_.desktop.setExtendedStyle(overlay, p_.desktop.extendedStyle(overlay) | exstyle::layered);
+    setOverlayOpacity(tint_.shownAlpha());
 }
 
-void showOverlay(App& app)
+void Overlay::show()
 {
-    if (app.state.overlay.tintsHidden) return;
-    app.platform.windows.showNormal(WindowId::startup);
+    if (tintsHidden_) return;
+    p_.windows.showNormal(WindowId::startup);
     // Shown again, the overlay may lie below a window raised meanwhile (under Wine without a window
     // manager, the X window of a restored window is raised without a change of foreground window).
-    liftKeptWindows(app);
+    keeper_.lift();
 }
 
-void showOverlayWhateverTheTarget(App& app)
+void Overlay::showWhateverTheTarget()
 {
-    app.state.overlay.tint.hiddenWithTarget = false;
-    showOverlay(app);
-}
-
-void toggleTints(App& app)
-{
-    OverlayState& overlay = app.state.overlay;
-    overlay.tintsHidden = !overlay.tintsHidden;
-    showRememberedTints(app, !overlay.tintsHidden);
-    placeMonitorTints(app);
-    // Before the lock the start-up window is the opening screen, not a tint.
-    if (!locked(app)) return;
-    if (overlay.tintsHidden)
-        app.platform.windows.hide(WindowId::startup);
-    else if (!overlay.tint.hiddenWithTarget)
-        showOverlay(app);
+    tint_.hiddenWithTarget = false;
+    show();
 }
 
 }  // namespace tintora

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-#include "overlay/monitor_tints.h"
-#include "overlay/overlay.h"
-#include "overlay/target_follower.h"
-
 namespace tintora {
 namespace {
 
@@ -27,54 +23,37 @@ ScreenRect monitorHolding(const std::vector<ScreenRect>& monitors, const ScreenR
 
 }  // namespace
 
-void paintInitialTint(Platform& p, const Tint& tint)
+void paintInitialTint(Overlay& overlay, Timers& timers)
 {
-    paintTint(p.canvas, tint.colour);
-    p.timers.setInterval(firstTintClock, 0);
+    overlay.paintTint(overlay.tint().colour);
+    timers.setInterval(firstTintClock, 0);
 }
 
-void goFullScreen(App& app)
+void Placement::goFullScreen()
 {
-    PlacementState& placement = app.state.placement;
-    if (placement.overlayMode != OverlayMode::windowed) return;
-    auto& p = app.platform;
-    p.menus.setChecked(console::全屏化窗口, true);
-    p.menus.setChecked(console::非全屏化窗口, false);
-    const Geometry locked = p.windows.geometry(WindowId::startup);
-    placement.savedOverlayGeometry = locked;
+    if (overlay_.mode() != OverlayMode::windowed) return;
+    p_.menus.setChecked(console::全屏化窗口, true);
+    p_.menus.setChecked(console::非全屏化窗口, false);
+    const Geometry locked = p_.windows.geometry(WindowId::startup);
+    savedOverlayGeometry_ = locked;
     // Full screen shows the tint whatever its target does.
-    showOverlayWhateverTheTarget(app);
+    overlay_.showWhateverTheTarget();
     // The monitor of the target: a game on a second monitor is covered there.
     const ScreenRect m = monitorHolding(
-        p.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});
-    p.windows.move(WindowId::startup, geometryOf(m));
-    placement.overlayMode = OverlayMode::fullScreen;
-    placeMonitorTints(app);
+        p_.desktop.monitors(), {locked.left, locked.top, locked.left + locked.width, locked.top + locked.height});
+    p_.windows.move(WindowId::startup, geometryOf(m));
+    overlay_.setMode(OverlayMode::fullScreen);
+    monitors_.placeMonitorTints();
 }
 
-bool locked(const App& app) { return app.state.placement.overlayMode != OverlayMode::none; }
-
-bool overlayWindowed(const App& app) { return app.state.placement.overlayMode == OverlayMode::windowed; }
-
-void startWindowed(App& app) { app.state.placement.overlayMode = OverlayMode::windowed; }
-
-void goWindowed(App& app)
+void Placement::goWindowed()
 {
-    PlacementState& placement = app.state.placement;
-    if (placement.overlayMode != OverlayMode::fullScreen) return;
-    auto& p = app.platform;
-    p.menus.setChecked(console::全屏化窗口, false);
-    p.menus.setChecked(console::非全屏化窗口, true);
-    placement.overlayMode = OverlayMode::windowed;
-    if (!placeOverlayOnTarget(app)) p.windows.move(WindowId::startup, placement.savedOverlayGeometry);
-    placeMonitorTints(app);
-}
-
-std::optional<ScreenRect> fullScreenMonitor(const App& app)
-{
-    if (app.state.placement.overlayMode != OverlayMode::fullScreen) return std::nullopt;
-    const Geometry g = app.platform.windows.geometry(WindowId::startup);
-    return ScreenRect{g.left, g.top, g.left + g.width, g.top + g.height};
+    if (overlay_.mode() != OverlayMode::fullScreen) return;
+    p_.menus.setChecked(console::全屏化窗口, false);
+    p_.menus.setChecked(console::非全屏化窗口, true);
+    overlay_.setMode(OverlayMode::windowed);
+    if (!follower_.placeOverlayOnTarget()) p_.windows.move(WindowId::startup, savedOverlayGeometry_);
+    monitors_.placeMonitorTints();
 }
 
 }  // namespace tintora

@@ -1,23 +1,34 @@
 #pragma once
 // Where the overlay lies after the lock: the locked rectangle or the whole screen.
-#include <optional>
-
-#include "core/app.h"
+#include "overlay/monitor_tints.h"
+#include "overlay/overlay.h"
+#include "overlay/target_follower.h"
 
 namespace tintora {
 
 // The tint's colour on the overlay, once after the console's creation.
-void paintInitialTint(Platform& p, const Tint& tint);
-// The overlay covers the monitor that holds the most of the locked target.
-void goFullScreen(App& app);
-// A target is locked and the console open: the console's creation sets the overlay's mode.
-bool locked(const App& app);
-// The overlay lies over the locked rectangle, where following may move it.
-bool overlayWindowed(const App& app);
-// The console's creation: the overlay lies where the lock put it.
-void startWindowed(App& app);
-void goWindowed(App& app);
-// The monitor the full-screen overlay covers; nothing in windowed mode and before the lock.
-std::optional<ScreenRect> fullScreenMonitor(const App& app);
+void paintInitialTint(Overlay& overlay, Timers& timers);
+
+class Placement {
+public:
+    Placement(Platform& p, Overlay& overlay, TargetFollower& follower, MonitorTints& monitors)
+        : p_(p), overlay_(overlay), follower_(follower), monitors_(monitors)
+    {
+    }
+
+    // The console's creation: the overlay lies where the lock put it.
+    void startWindowed() { overlay_.setMode(OverlayMode::windowed); }
+    // The overlay covers the monitor that holds the most of the locked target.
+    void goFullScreen();
+    // The overlay lies over the locked rectangle, where following may move it.
+    void goWindowed();
+
+private:
+    Platform& p_;
+    Overlay& overlay_;
+    TargetFollower& follower_;
+    MonitorTints& monitors_;
+    Geometry savedOverlayGeometry_{};
+};
 
 }  // namespace tintora

@@ -3,7 +3,6 @@
 #include <random>
 
 #include "design/design.h"
-#include "overlay/overlay.h"
 #include "overlay/remembered_tints.h"
 #include "overlay/tint_following.h"
 #include "design/texts.h"
@@ -43,36 +42,33 @@ void armOpacityStep(Platform& p, SmartSnapState& snap, OpacityStep step)
     snap.opacityStep = step;
 }
 
-void lockTarget(App& app)
+void lockTarget(Platform& p, SmartSnapState& snap, Overlay& overlay, Tints& tints)
 {
-    auto& p = app.platform;
     p.controls.setVisible(startupPicture, false);
     checkWindowedMode(p.menus);
     p.windows.setFreeDrag(WindowId::startup, false);
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(p.menus, false);
-    Tint& tint = overlayTint(app);
+    Tint& tint = overlay.tint();
     tint.topLevel = p.desktop.topLevelWindow(tint.target);
-    armOpacityStep(p, app.state.snap, OpacityStep::afterLock);
+    armOpacityStep(p, snap, OpacityStep::afterLock);
 
-    const WindowHandle overlay = p.windows.handle(WindowId::startup);
-    p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::transparent | exstyle::topmost |
-                                            exstyle::toolWindow | exstyle::layered);
+    const WindowHandle window = p.windows.handle(WindowId::startup);
+    p.desktop.setExtendedStyle(window, p.desktop.extendedStyle(window) | exstyle::transparent | exstyle::topmost |
+                                           exstyle::toolWindow | exstyle::layered);
     // The topmost bit written as a style takes effect only through the z-order call.
-    p.desktop.setTopmost(overlay, true);
+    p.desktop.setTopmost(window, true);
     offerRememberCommands(p.menus, tint);
     // The lock puts a tint on the screen: remembered tints switched off at the opening screen come back.
-    if (tintsHidden(app)) toggleTints(app);
+    if (tints.hidden()) tints.toggleTints();
 
-    app.state.snap.snapKeyState = SnapKeyState::ignoringKeys;
+    snap.snapKeyState = SnapKeyState::ignoringKeys;
     p.timers.setInterval(followPointerClock, 0);
     p.windows.openModal(WindowId::console);
 }
 
-void returnToOpeningScreen(App& app)
+void returnToOpeningScreen(Platform& p, SmartSnapState& snap)
 {
-    auto& p = app.platform;
-    SmartSnapState& snap = app.state.snap;
     armOpacityStep(p, snap, OpacityStep::backToOpening);
     p.controls.setVisible(startupPicture, true);
     p.windows.move(WindowId::startup, snap.savedStartGeometry);
@@ -84,9 +80,8 @@ void returnToOpeningScreen(App& app)
     p.timers.setInterval(followPointerClock, 0);
 }
 
-void finishKeyDown(App& app)
+void finishKeyDown(Platform& p)
 {
-    auto& p = app.platform;
     const Geometry g = p.windows.geometry(WindowId::startup);
     const Geometry opening = scaled(windowDesign(WindowId::startup).geometry, p.windows.dpi(WindowId::startup));
     if (g.width == opening.width && g.height == opening.height) {
@@ -97,31 +92,31 @@ void finishKeyDown(App& app)
     setHintMenus(p.menus, false);
 }
 
-void takeOpacityStep(Platform& p, SmartSnapState& snap, int alpha)
+void takeOpacityStep(Platform& p, SmartSnapState& snap, Overlay& overlay, int alpha)
 {
-    setOverlayOpacity(p, alpha);
+    overlay.setOverlayOpacity(alpha);
     snap.opacityStep = OpacityStep::none;
     p.timers.setInterval(opacityStepClock, 0);
 }
 
 }  // namespace
 
-void prepareOpeningScreen(Platform& p, SmartSnapState& snap)
+void prepareOpeningScreen(Platform& p, SmartSnapState& snap, Overlay& overlay)
 {
     snap.snapKeyState = SnapKeyState::ignoringKeys;
     snap.opacityStep = OpacityStep::none;
     snap.random.seed(p.desktop.tickCount());
-    const WindowHandle overlay = p.windows.handle(WindowId::startup);
-    p.desktop.setExtendedStyle(overlay, p.desktop.extendedStyle(overlay) | exstyle::layered);
-    setOverlayOpacity(p, openingAlpha);
+    const WindowHandle window = p.windows.handle(WindowId::startup);
+    p.desktop.setExtendedStyle(window, p.desktop.extendedStyle(window) | exstyle::layered);
+    overlay.setOverlayOpacity(openingAlpha);
 }
 
-void startSmartSnap(Platform& p, SmartSnapState& snap, Tint& tint)
+void startSmartSnap(Platform& p, SmartSnapState& snap, Overlay& overlay)
 {
     snap.savedStartGeometry = p.windows.geometry(WindowId::startup);
     p.windows.setFreeDrag(WindowId::startup, true);
     snap.snapHeldByUser = false;
-    tint.target = 0;
+    overlay.tint().target = 0;
     armOpacityStep(p, snap, OpacityStep::snapStarted);
     p.windows.setBorder(WindowId::startup, Border::none);
     setMenusOfOpeningScreen(p.menus, false);
@@ -134,7 +129,7 @@ void startSmartSnap(Platform& p, SmartSnapState& snap, Tint& tint)
     const int r = component(snap.random);
     const int g = component(snap.random);
     const int b = component(snap.random);
-    paintTint(p.canvas, rgb(r, g, b));
+    overlay.paintTint(rgb(r, g, b));
 }
 
 void followPointerTick(Platform& p, SmartSnapState& snap, Tint& tint)
@@ -162,23 +157,23 @@ void followPointerTick(Platform& p, SmartSnapState& snap, Tint& tint)
     p.windows.move(WindowId::startup, geometryOf(snap.targetRect));
 }
 
-void onStartupKeyDown(App& app, int virtualKey)
+void onStartupKeyDown(Platform& p, SmartSnapState& snap, Overlay& overlay, Tints& tints, int virtualKey)
 {
-    if (app.state.snap.snapKeyState != SnapKeyState::awaitingKey) return;
+    if (snap.snapKeyState != SnapKeyState::awaitingKey) return;
     if (virtualKey == vk::backspace || virtualKey == vk::escape)
-        returnToOpeningScreen(app);
+        returnToOpeningScreen(p, snap);
     else
-        lockTarget(app);
-    finishKeyDown(app);
+        lockTarget(p, snap, overlay, tints);
+    finishKeyDown(p);
 }
 
-void opacityStepTick(Platform& p, SmartSnapState& snap, const Tint& tint)
+void opacityStepTick(Platform& p, SmartSnapState& snap, Overlay& overlay)
 {
     switch (snap.opacityStep) {
-        case OpacityStep::backToOpening: takeOpacityStep(p, snap, openingAlpha); break;
-        case OpacityStep::snapStarted: takeOpacityStep(p, snap, snapAlpha); break;
+        case OpacityStep::backToOpening: takeOpacityStep(p, snap, overlay, openingAlpha); break;
+        case OpacityStep::snapStarted: takeOpacityStep(p, snap, overlay, snapAlpha); break;
         // The lock has settled: from now on the overlay shows the tint's own opacity, the console's A.
-        case OpacityStep::afterLock: takeOpacityStep(p, snap, tint.alpha); break;
+        case OpacityStep::afterLock: takeOpacityStep(p, snap, overlay, overlay.tint().alpha); break;
         case OpacityStep::none: break;
     }
 }

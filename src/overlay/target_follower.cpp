@@ -1,11 +1,7 @@
 #include "overlay/target_follower.h"
 
-#include "core/notice.h"
 #include "design/texts.h"
-#include "overlay/overlay.h"
-#include "overlay/placement.h"
 #include "overlay/tint_following.h"
-#include "overlay/topmost_keeper.h"
 
 namespace tintora {
 namespace {
@@ -13,102 +9,104 @@ namespace {
 constexpr std::string_view followOn = "1";
 constexpr std::string_view followOff = "0";
 
-bool following(const App& app)
+// Following moves, hides and shows the start-up window.
+class FollowedOverlay final : public FollowedWindow {
+public:
+    FollowedOverlay(Windows& windows, Overlay& overlay, std::function<void()> release)
+        : windows_(windows), overlay_(overlay), release_(std::move(release))
+    {
+    }
+    void place(const ScreenRect& r, bool reveal) override
+    {
+        windows_.move(WindowId::startup, geometryOf(r));
+        if (reveal) overlay_.show();
+    }
+    void hide() override { windows_.hide(WindowId::startup); }
+    void release() override { release_(); }
+
+private:
+    Windows& windows_;
+    Overlay& overlay_;
+    std::function<void()> release_;
+};
+
+}  // namespace
+
+bool TargetFollower::following() const
 {
-    const Tint& tint = overlayTint(app);
-    return tint.following && tint.target != 0 && overlayWindowed(app);
+    const Tint& tint = overlay_.tint();
+    return tint.following && tint.target != 0 && overlay_.mode() == OverlayMode::windowed;
 }
 
 // Where the system tells of other programs' windows and watches the target, the watch moves the
 // overlay and the clock checks once a second what it may leave out (a move made by another process,
 // a frame drawn by another thread); elsewhere (Wine, or a target the system refused to watch) the
 // clock is the only way to see the target's changes.
-bool checksOnly(const App& app) { return systemReportsOtherPrograms(app) && overlayTint(app).watch; }
-
-int followInterval(const App& app)
+bool TargetFollower::checksOnly() const
 {
-    return checksOnly(app) ? everySecond : app.state.follower.pace.interval(app.platform.desktop.tickCount());
+    return keeper_.systemReportsOtherPrograms() && overlay_.tint().watch.has_value();
 }
 
-void setFollowChoice(Menus& menus, Tint& tint, bool on)
+void TargetFollower::setFollowChoice(bool on)
 {
-    tint.following = on;
-    menus.setChecked(console::跟随目标窗口, on);
+    overlay_.tint().following = on;
+    p_.menus.setChecked(console::跟随目标窗口, on);
 }
 
 // The overlay stays where it is, shown again if the target had hidden it; the next following
 // starts from the target's place, whatever it was before.
-void releaseOverlay(App& app)
+void TargetFollower::releaseOverlay()
 {
-    Tint& tint = overlayTint(app);
-    if (tint.hiddenWithTarget) showOverlay(app);
+    Tint& tint = overlay_.tint();
+    if (tint.hiddenWithTarget) overlay_.show();
     tint.hiddenWithTarget = false;
     tint.followedRect.reset();
-    stopWatchingTarget(app.platform.desktop, tint);
+    stopWatchingTarget(p_.desktop, tint);
 }
-
-// Following moves, hides and shows the start-up window.
-class FollowedOverlay final : public FollowedWindow {
-public:
-    explicit FollowedOverlay(App& app) : app_(app) {}
-    void place(const ScreenRect& r, bool reveal) override
-    {
-        app_.platform.windows.move(WindowId::startup, geometryOf(r));
-        if (reveal) showOverlay(app_);
-    }
-    void hide() override { app_.platform.windows.hide(WindowId::startup); }
-    void release() override { releaseOverlay(app_); }
-
-private:
-    App& app_;
-};
 
 // One step of following; told when the system said the target changed, so that its show state is
 // asked at once.
-void followTargetStep(App& app, bool told)
+void TargetFollower::followTargetStep(bool told)
 {
-    if (!following(app)) return;
-    Tint& tint = overlayTint(app);
-    watchTarget(app.platform.desktop, tint, [&app] { followTargetStep(app, true); });
-    FollowedOverlay overlay(app);
-    if (followTint(app.platform.desktop, tint, told, overlay))
-        app.state.follower.pace.changed(app.platform.desktop.tickCount());
+    if (!following()) return;
+    Tint& tint = overlay_.tint();
+    watchTarget(p_.desktop, tint, [this] { followTargetStep(true); });
+    FollowedOverlay window(p_.windows, overlay_, [this] { releaseOverlay(); });
+    if (followTint(p_.desktop, tint, told, window)) pace_.changed(p_.desktop.tickCount());
 }
 
-}  // namespace
-
-void loadFollowChoice(Menus& menus, const Settings& settings, Tint& tint)
+void TargetFollower::loadFollowChoice()
 {
     // Anything but "1", a missing key included, keeps the overlay where the lock put it.
-    setFollowChoice(menus, tint, settings.readText(items::followWindow) == followOn);
+    setFollowChoice(settings_.readText(items::followWindow) == followOn);
 }
 
-void toggleFollowTarget(App& app)
+void TargetFollower::toggleFollowTarget()
 {
-    const bool on = !overlayTint(app).following;
-    setFollowChoice(app.platform.menus, overlayTint(app), on);
-    reportFailure(app, texts::settingsNotSaved, app.settings.write(items::followWindow, on ? followOn : followOff));
-    if (!on) releaseOverlay(app);
-    keepFollowing(app);
+    const bool on = !overlay_.tint().following;
+    setFollowChoice(on);
+    notices_.reportFailure(texts::settingsNotSaved, settings_.write(items::followWindow, on ? followOn : followOff));
+    if (!on) releaseOverlay();
+    keepFollowing();
 }
 
-void keepFollowing(App& app)
+void TargetFollower::keepFollowing()
 {
-    app.state.follower.pace.changed(app.platform.desktop.tickCount());
-    followTargetStep(app, false);
-    app.state.follower.clock.runWhile(
-        app.platform.desktop, [&app] { return followInterval(app); }, [&app] { return following(app); },
-        [&app] { followTargetStep(app, checksOnly(app)); }, clockFailureTeller(app));
+    pace_.changed(p_.desktop.tickCount());
+    followTargetStep(false);
+    clock_.runWhile(
+        p_.desktop, [this] { return checksOnly() ? everySecond : pace_.interval(p_.desktop.tickCount()); },
+        [this] { return following(); }, [this] { followTargetStep(checksOnly()); }, notices_.clockFailureTeller());
 }
 
-bool placeOverlayOnTarget(App& app)
+bool TargetFollower::placeOverlayOnTarget()
 {
-    if (!following(app)) return false;
+    if (!following()) return false;
     // Coming back from full screen, where the overlay is shown whatever the target does.
-    Tint& tint = overlayTint(app);
+    Tint& tint = overlay_.tint();
     tint.followedRect.reset();
     tint.hiddenWithTarget = false;
-    keepFollowing(app);
+    keepFollowing();
     return tint.target != 0;
 }
 

@@ -65,4 +65,13 @@ void stopWatchingTarget(Desktop& desktop, Tint& tint)
     tint.watched = 0;
 }
 
+void showShareOn(Desktop& desktop, std::vector<RememberedTint>& tints, ScheduleShare share)
+{
+    for (RememberedTint& t : tints) {
+        const int before = t.tint.shownAlpha();
+        t.tint.shown = share;
+        if (t.tint.shownAlpha() != before) desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
+    }
+}
+
 }  // namespace tintora

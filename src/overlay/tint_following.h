@@ -3,6 +3,7 @@
 // target has gone.
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "core/tint.h"
 #include "platform/desktop.h"
@@ -37,5 +38,9 @@ bool followTint(const Desktop& desktop, Tint& tint, bool told, FollowedWindow& w
 // system refused to watch is asked for again only once the tint has another target.
 void watchTarget(Desktop& desktop, Tint& tint, std::function<void()> changed);
 void stopWatchingTarget(Desktop& desktop, Tint& tint);
+
+// Tints in windows of their own take the schedule's share; a window's opacity is set only where its
+// shown A changes.
+void showShareOn(Desktop& desktop, std::vector<RememberedTint>& tints, ScheduleShare share);
 
 }  // namespace tintora

@@ -3,12 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "core/notice.h"
 #include "design/texts.h"
-#include "overlay/monitor_tints.h"
-#include "overlay/overlay.h"
-#include "overlay/placement.h"
-#include "overlay/remembered_tints.h"
 
 namespace tintora {
 namespace {
@@ -17,7 +12,7 @@ namespace {
 struct ScheduleKey {
     const SettingsItem* item;
     const char* defaultText;
-    std::function<bool(ScheduleState&, std::string_view)> take;
+    std::function<bool(ScheduleSettings&, std::string_view)> take;
 };
 
 constexpr const char* enabledOn = "1";
@@ -33,206 +28,175 @@ bool assign(T& to, const std::optional<T>& value)
 
 const ScheduleKey scheduleKeys[] = {
     {&items::scheduleEnabled, enabledOff,
-     [](ScheduleState& s, std::string_view v) {
+     [](ScheduleSettings& s, std::string_view v) {
          s.enabled = v == enabledOn;
          return v == enabledOn || v == enabledOff;
      }},
     {&items::scheduleOn, "sunset",
-     [](ScheduleState& s, std::string_view v) { return assign(s.schedule.on, parseEdge(v)); }},
+     [](ScheduleSettings& s, std::string_view v) { return assign(s.schedule.on, parseEdge(v)); }},
     {&items::scheduleOff, "07:00",
-     [](ScheduleState& s, std::string_view v) { return assign(s.schedule.off, parseEdge(v)); }},
+     [](ScheduleSettings& s, std::string_view v) { return assign(s.schedule.off, parseEdge(v)); }},
     {&items::scheduleFade, "30",
-     [](ScheduleState& s, std::string_view v) {
+     [](ScheduleSettings& s, std::string_view v) {
          return assign(s.schedule.fadeMinutes, parseWhole(v, 0, maxFadeMinutes));
      }},
     {&items::scheduleLatitude, "39.9",
-     [](ScheduleState& s, std::string_view v) { return assign(s.schedule.latitude, parseDegrees(v, 90)); }},
+     [](ScheduleSettings& s, std::string_view v) { return assign(s.schedule.latitude, parseDegrees(v, 90)); }},
     {&items::scheduleLongitude, "116.4",
-     [](ScheduleState& s, std::string_view v) { return assign(s.schedule.longitude, parseDegrees(v, 180)); }},
+     [](ScheduleSettings& s, std::string_view v) { return assign(s.schedule.longitude, parseDegrees(v, 180)); }},
 };
-
-// Takes each key's value, or its default, noting the keys missing or out of range. A file that does
-// not exist holds no schedule and is not a problem.
-void readScheduleFile(App& app)
-{
-    ScheduleState& state = app.state.schedule;
-    state.schedule = {};
-    state.enabled = false;
-    state.scheduleProblems.clear();
-    if (!app.platform.files.exists(app.path(paths::scheduleIni))) return;
-    for (const ScheduleKey& key : scheduleKeys) {
-        if (key.take(state, app.settings.readText(*key.item))) continue;
-        key.take(state, key.defaultText);
-        if (!state.scheduleProblems.empty()) state.scheduleProblems += "\r\n";
-        state.scheduleProblems += std::string(texts::scheduleKeyPrefix) + std::string(key.item->key) +
-                                  texts::scheduleKeyDefault + key.defaultText;
-    }
-}
-
-void tellScheduleProblems(App& app)
-{
-    std::string& problems = app.state.schedule.scheduleProblems;
-    if (problems.empty() || !locked(app)) return;
-    showNotice(app, problems);
-    problems.clear();
-}
-
-void showScheduleChecks(App& app)
-{
-    const bool on = app.state.schedule.enabled;
-    app.platform.menus.setChecked(console::按时间表显示, on);
-    app.platform.menus.setChecked(console::快捷菜单_按时间表显示, on);
-}
 
 bool usesSun(const Schedule& s) { return s.on.base != EdgeBase::clock || s.off.base != EdgeBase::clock; }
 
 std::int64_t today(LocalTime t) { return t.ms >= 0 ? t.ms / msPerDay : (t.ms - msPerDay + 1) / msPerDay; }
 
-// Where the sun does not rise or set today, the user is told once.
-void tellSunDay(App& app, LocalTime now)
+bool held(const std::optional<std::int64_t>& heldUntil, LocalTime now) { return heldUntil && now.ms < *heldUntil; }
+
+}  // namespace
+
+// Takes each key's value, or its default, noting the keys missing or out of range. A file that does
+// not exist holds no schedule and is not a problem.
+void TintSchedule::readScheduleFile()
 {
-    ScheduleState& state = app.state.schedule;
-    const SunDay sun =
-        usesSun(state.schedule) ? scheduleDay(state.schedule, today(now), now.utcOffsetMinutes).sun : SunDay::normal;
-    if (sun == state.toldSun) return;
-    state.toldSun = sun;
+    settingsRead_ = {};
+    scheduleProblems_.clear();
+    if (!p_.files.exists(folders_.path(paths::scheduleIni))) return;
+    for (const ScheduleKey& key : scheduleKeys) {
+        if (key.take(settingsRead_, settings_.readText(*key.item))) continue;
+        key.take(settingsRead_, key.defaultText);
+        if (!scheduleProblems_.empty()) scheduleProblems_ += "\r\n";
+        scheduleProblems_ += std::string(texts::scheduleKeyPrefix) + std::string(key.item->key) +
+                             texts::scheduleKeyDefault + key.defaultText;
+    }
+}
+
+void TintSchedule::tellScheduleProblems()
+{
+    if (scheduleProblems_.empty() || !overlay_.locked()) return;
+    notices_.show(scheduleProblems_);
+    scheduleProblems_.clear();
+}
+
+void TintSchedule::showScheduleChecks()
+{
+    p_.menus.setChecked(console::按时间表显示, settingsRead_.enabled);
+    p_.menus.setChecked(console::快捷菜单_按时间表显示, settingsRead_.enabled);
+}
+
+// Where the sun does not rise or set today, the user is told once.
+void TintSchedule::tellSunDay(LocalTime now)
+{
+    const Schedule& schedule = settingsRead_.schedule;
+    const SunDay sun = usesSun(schedule) ? scheduleDay(schedule, today(now), now.utcOffsetMinutes).sun : SunDay::normal;
+    if (sun == toldSun_) return;
+    toldSun_ = sun;
     if (sun == SunDay::normal) return;
-    if (!state.scheduleProblems.empty()) state.scheduleProblems += "\r\n";
-    state.scheduleProblems += sun == SunDay::polarNight ? texts::polarNightToday : texts::midnightSunToday;
-    tellScheduleProblems(app);
+    if (!scheduleProblems_.empty()) scheduleProblems_ += "\r\n";
+    scheduleProblems_ += sun == SunDay::polarNight ? texts::polarNightToday : texts::midnightSunToday;
+    tellScheduleProblems();
 }
 
 // Every tint takes the share.
-void showShare(App& app, ScheduleShare share)
+void TintSchedule::showShare(ScheduleShare share)
 {
-    app.state.schedule.share = share;
-    showOverlayShare(app, share);
-    showRememberedShare(app, share);
-    showMonitorShare(app, share);
+    share_ = share;
+    tints_.showShare(share);
 }
-
-// The largest A of the tints, whose steps the fades take; a full one while there is none yet.
-int largestAlpha(const App& app)
-{
-    int largest = locked(app) ? overlayTint(app).alpha : 0;
-    for (const auto* tints : {&rememberedTints(app), &monitorTints(app)})
-        for (const RememberedTint& t : *tints) largest = std::max(largest, t.tint.alpha);
-    return largest > 0 ? largest : 255;
-}
-
-bool held(const ScheduleState& state, LocalTime now) { return state.heldUntil && now.ms < *state.heldUntil; }
 
 // Shows the tints as the schedule says now and sets the clock to the next change.
-void followSchedule(App& app)
+void TintSchedule::followSchedule()
 {
-    ScheduleState& state = app.state.schedule;
-    const LocalTime now = app.platform.desktop.localTime();
-    if (state.heldUntil && !held(state, now)) {
+    const LocalTime now = p_.desktop.localTime();
+    if (heldUntil_ && !held(heldUntil_, now)) {
         // A change by hand ends at the schedule's edge: tints switched off by hand come back.
-        state.heldUntil.reset();
-        if (tintsHidden(app)) toggleTints(app);
+        heldUntil_.reset();
+        if (tints_.hidden()) tints_.toggleTints();
     }
-    if (!state.enabled) {
-        state.heldUntil.reset();
-        state.clock.stop();
-        showShare(app, {});
+    if (!settingsRead_.enabled) {
+        heldUntil_.reset();
+        clock_.stop();
+        showShare({});
         return;
     }
-    showShare(app, held(state, now) ? ScheduleShare{} : scheduleShare(state.schedule, now));
-    tellSunDay(app, now);
+    const Schedule& schedule = settingsRead_.schedule;
+    showShare(held(heldUntil_, now) ? ScheduleShare{} : scheduleShare(schedule, now));
+    tellSunDay(now);
     const std::int64_t next =
-        held(state, now) ? *state.heldUntil : nextScheduleChange(state.schedule, now, largestAlpha(app));
+        held(heldUntil_, now) ? *heldUntil_ : nextScheduleChange(schedule, now, tints_.largestAlpha());
     const auto wait = static_cast<int>(std::clamp<std::int64_t>(next - now.ms, 1, longestWait));
-    reportBackgroundFailure(app, texts::clockNotStarted,
-                            state.clock.start(app.platform.desktop, wait, [&app] { followSchedule(app); }));
+    notices_.reportBackgroundFailure(texts::clockNotStarted,
+                                     clock_.start(p_.desktop, wait, [this] { followSchedule(); }));
 }
 
 // Writes Enabled, the one key the program changes in an existing file; a file not there yet gets
 // every key with its default, for the user to edit.
-Outcome writeEnabled(App& app, bool on)
+Outcome TintSchedule::writeEnabled(bool on)
 {
-    if (!app.platform.files.exists(app.path(paths::scheduleIni)))
+    if (!p_.files.exists(folders_.path(paths::scheduleIni)))
         for (const ScheduleKey& key : scheduleKeys)
-            if (Outcome written = app.settings.write(*key.item, key.defaultText); !written) return written;
-    return app.settings.write(items::scheduleEnabled, on ? enabledOn : enabledOff);
+            if (Outcome written = settings_.write(*key.item, key.defaultText); !written) return written;
+    return settings_.write(items::scheduleEnabled, on ? enabledOn : enabledOff);
 }
 
 // The file may have been edited since it was read: its other keys are read again.
-Outcome setScheduleEnabled(App& app, bool on)
+Outcome TintSchedule::setScheduleEnabled(bool on)
 {
-    readScheduleFile(app);
-    ScheduleState& state = app.state.schedule;
-    Outcome written = writeEnabled(app, on);
-    state.enabled = on;
-    state.heldUntil.reset();
-    showScheduleChecks(app);
-    tellScheduleProblems(app);
-    followSchedule(app);
+    readScheduleFile();
+    Outcome written = writeEnabled(on);
+    settingsRead_.enabled = on;
+    heldUntil_.reset();
+    showScheduleChecks();
+    tellScheduleProblems();
+    followSchedule();
     return written;
 }
 
-}  // namespace
-
-void loadSchedule(App& app)
+void TintSchedule::loadSchedule()
 {
-    readScheduleFile(app);
-    showScheduleChecks(app);
-    followSchedule(app);
+    readScheduleFile();
+    showScheduleChecks();
+    followSchedule();
 }
 
-void onScheduleConsoleCreated(App& app)
+void TintSchedule::onScheduleConsoleCreated()
 {
-    showScheduleChecks(app);
-    tellScheduleProblems(app);
+    showScheduleChecks();
+    tellScheduleProblems();
 }
 
-void toggleSchedule(App& app)
+void TintSchedule::toggleSchedule()
 {
-    reportFailure(app, texts::settingsNotSaved, setScheduleEnabled(app, !app.state.schedule.enabled));
+    notices_.reportFailure(texts::settingsNotSaved, setScheduleEnabled(!settingsRead_.enabled));
 }
 
-ScheduleShare scheduledShare(const App& app) { return app.state.schedule.share; }
-
-void showShareOn(Desktop& desktop, std::vector<RememberedTint>& tints, ScheduleShare share)
+void TintSchedule::toggleTintsByHand()
 {
-    for (RememberedTint& t : tints) {
-        const int before = t.tint.shownAlpha();
-        t.tint.shown = share;
-        if (t.tint.shownAlpha() != before) desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
-    }
-}
-
-void toggleTintsByHand(App& app)
-{
-    const ScheduleState& state = app.state.schedule;
     // Where the schedule hides the tints, the user asks to see them: the hold shows them.
-    const bool scheduleHides = state.enabled && state.share.part == 0 && !tintsHidden(app);
-    if (!scheduleHides) toggleTints(app);
-    holdScheduleByHand(app);
+    const bool scheduleHides = settingsRead_.enabled && share_.part == 0 && !tints_.hidden();
+    if (!scheduleHides) tints_.toggleTints();
+    holdScheduleByHand();
 }
 
-void holdScheduleByHand(App& app)
+void TintSchedule::holdScheduleByHand()
 {
-    ScheduleState& state = app.state.schedule;
-    if (!state.enabled) return;
-    state.heldUntil = nextScheduleEdge(state.schedule, app.platform.desktop.localTime());
-    followSchedule(app);
+    if (!settingsRead_.enabled) return;
+    heldUntil_ = nextScheduleEdge(settingsRead_.schedule, p_.desktop.localTime());
+    followSchedule();
 }
 
-void onScheduleTimeChanged(App& app)
+void TintSchedule::onScheduleTimeChanged()
 {
-    if (app.state.schedule.enabled) followSchedule(app);
+    if (settingsRead_.enabled) followSchedule();
 }
 
-CommandAnswer scheduleCommand(App& app, std::optional<bool> turnOn)
+CommandAnswer TintSchedule::scheduleCommand(std::optional<bool> turnOn)
 {
-    ScheduleState& state = app.state.schedule;
-    if (turnOn && *turnOn != state.enabled)
-        if (const Outcome written = setScheduleEnabled(app, *turnOn); !written)
+    if (turnOn && *turnOn != settingsRead_.enabled)
+        if (const Outcome written = setScheduleEnabled(*turnOn); !written)
             return {exitcode::notNow, std::string(texts::settingsNotSaved) + written.reason()};
-    const LocalTime now = app.platform.desktop.localTime();
-    const ScheduleDay day = scheduleDay(state.schedule, today(now), now.utcOffsetMinutes);
-    std::string text = state.enabled ? texts::scheduleStateOn : texts::scheduleStateOff;
+    const LocalTime now = p_.desktop.localTime();
+    const ScheduleDay day = scheduleDay(settingsRead_.schedule, today(now), now.utcOffsetMinutes);
+    std::string text = settingsRead_.enabled ? texts::scheduleStateOn : texts::scheduleStateOff;
     if (day.sun == SunDay::polarNight)
         text += texts::scheduleAllDayOn;
     else if (day.sun == SunDay::midnightSun)

@@ -4,10 +4,6 @@
 #include <optional>
 #include <string_view>
 
-#include "core/notice.h"
-#include "overlay/monitor_tints.h"
-#include "overlay/placement.h"
-#include "overlay/remembered_tints.h"
 #include "platform/names.h"
 
 namespace tintora {
@@ -42,19 +38,23 @@ constexpr std::string_view shellClasses[] = {
 
 bool isTopmost(const Desktop& desktop, WindowHandle w) { return desktop.extendedStyle(w) & exstyle::topmost; }
 
-// Before the lock the start-up window is the opening screen, an ordinary window.
-KeptWindows keptWindows(const App& app)
-{
-    const Windows& windows = app.platform.windows;
-    KeptWindows kept{{}, locked(app) ? windows.handle(WindowId::startup) : 0, windows.handle(WindowId::console)};
-    for (const RememberedTint& t : monitorTints(app)) kept.tints.push_back(t.window);
-    for (const RememberedTint& t : rememberedTints(app)) kept.tints.push_back(t.window);
-    return kept;
-}
+constexpr int tintRank = static_cast<int>(KeptRank::tints);
+constexpr int overlayRank = static_cast<int>(KeptRank::overlay);
+constexpr int consoleRank = static_cast<int>(KeptRank::console);
 
-void keepAppWindowsOnTop(App& app)
+// The windows the parts hand over now; the first of each of the overlay's and the console's ranks.
+KeptWindows keptWindowsOf(const std::array<std::vector<KeptWindowsOf>, 3>& parts)
 {
-    keepWindowsOnTop(app.platform.desktop, app.platform.tree, app.state.keeper, keptWindows(app));
+    KeptWindows kept;
+    for (const auto& part : parts[tintRank]) part(kept.tints);
+    const auto one = [&](int rank) {
+        std::vector<WindowHandle> windows;
+        for (const auto& part : parts[rank]) part(windows);
+        return windows.empty() ? WindowHandle{0} : windows.front();
+    };
+    kept.overlay = one(overlayRank);
+    kept.console = one(consoleRank);
+    return kept;
 }
 
 // Every 50 ms where the system has not shown that it reports changes of foreground window (Wine):
@@ -66,21 +66,6 @@ int keeperCheckInterval(const KeeperState& keeper)
     if (keeper.keeperRestacksLeft > 0) return keeper.otherProgramsReported ? followUpInterval : keeperInterval;
     return keeper.started && !keeper.otherProgramsReported ? keeperInterval : everySecond;
 }
-
-// The keeper checks while it is started (the console, or the opening screen in the tray) or a
-// remembered window's or monitor's tint is kept on top.
-void keepKeeperClock(App& app)
-{
-    app.state.keeper.clock.runWhile(
-        app.platform.desktop, [&app] { return keeperCheckInterval(app.state.keeper); },
-        [&app] { return app.state.keeper.started || !keptWindows(app).tints.empty(); },
-        [&app] { keepAppWindowsOnTop(app); }, clockFailureTeller(app));
-}
-
-// Ranks of the kept windows, from the bottom up: the tints, the overlay, the console.
-constexpr int tintRank = 0;
-constexpr int overlayRank = 1;
-constexpr int consoleRank = 2;
 
 // The lowest rank of a kept window that a shown window overlapping it lies above and must not:
 // another program's, or one of ours that belongs below it (a tint above the overlay, the overlay above
@@ -121,23 +106,27 @@ bool takesKeyboardBack(const Desktop& desktop, const WindowTree& tree, WindowHan
     return std::ranges::none_of(shellClasses, [&](std::string_view shell) { return sameName(shell, className); });
 }
 
-void watchForegroundChanges(App& app)
+void TopmostKeeper::keep(KeptRank rank, KeptWindowsOf windows)
 {
-    app.platform.desktop.watchForeground([&app](WindowHandle) {
-        app.state.keeper.otherProgramsReported = true;
-        liftKeptWindows(app);
-    });
+    parts_[static_cast<int>(rank)].push_back(std::move(windows));
 }
 
-void startTopmostKeeper(App& app)
+void TopmostKeeper::watchForegroundChanges()
 {
-    app.state.keeper.started = true;
-    keepKeeperClock(app);
+    p_.desktop.watchForeground([this](WindowHandle) { foregroundChangeReported(); });
 }
 
-bool systemReportsOtherPrograms(const App& app) { return app.state.keeper.otherProgramsReported; }
+void TopmostKeeper::foregroundChangeReported()
+{
+    state_.otherProgramsReported = true;
+    lift();
+}
 
-WindowHandle lastOtherForeground(const App& app) { return app.state.keeper.lastOtherForeground; }
+void TopmostKeeper::start()
+{
+    state_.started = true;
+    keepClock();
+}
 
 void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& keeper, const KeptWindows& kept)
 {
@@ -186,11 +175,23 @@ void keepWindowsOnTop(Desktop& desktop, const WindowTree& tree, KeeperState& kee
 }
 
 // Now, and on the checks after it as after a change of foreground window.
-void liftKeptWindows(App& app)
+void TopmostKeeper::lift()
 {
-    app.state.keeper.keeperRestacksLeft = 1 + restacksAfterForegroundChange(app.state.keeper);
-    keepAppWindowsOnTop(app);
-    keepKeeperClock(app);
+    state_.keeperRestacksLeft = 1 + restacksAfterForegroundChange(state_);
+    check();
+    keepClock();
+}
+
+void TopmostKeeper::check() { keepWindowsOnTop(p_.desktop, p_.tree, state_, keptWindowsOf(parts_)); }
+
+// The keeper checks while it is started (the console, or the opening screen in the tray) or a
+// remembered window's or monitor's tint is kept on top.
+void TopmostKeeper::keepClock()
+{
+    state_.clock.runWhile(
+        p_.desktop, [this] { return keeperCheckInterval(state_); },
+        [this] { return state_.started || !keptWindowsOf(parts_).tints.empty(); }, [this] { check(); },
+        notices_.clockFailureTeller());
 }
 
 }  // namespace tintora

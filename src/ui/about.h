@@ -1,6 +1,8 @@
 #pragma once
 // The "关于" commands: help, version and the homepage.
-#include "core/app.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "platform/shell.h"
 
 namespace tintora {
 

@@ -2,20 +2,9 @@
 
 #include <algorithm>
 
-#include "capture/screenshots.h"
 #include "core/console_window.h"
-#include "core/notice.h"
-#include "colour/colour_controls.h"
 #include "design/design.h"
-#include "overlay/overlay.h"
-#include "overlay/placement.h"
-#include "overlay/monitor_tints.h"
-#include "overlay/remembered_tints.h"
-#include "overlay/target_follower.h"
 #include "design/texts.h"
-#include "hotkeys/hotkeys.h"
-#include "ui/startup.h"
-#include "overlay/topmost_keeper.h"
 
 namespace tintora {
 namespace {
@@ -103,54 +92,6 @@ bool showTrayIcon(Tray& tray, WindowId w)
     return answer == ShellAnswer::done;
 }
 
-bool trayIconAwaited(const ConsoleState& console)
-{
-    return console.consolePlace == ConsolePlace::awaitingTray ||
-           console.openingPlace == OpeningPlace::hiddenAwaitingIcon;
-}
-
-void showOpeningIcon(App& app);
-
-void tryAwaitedTrayIcons(App& app)
-{
-    if (app.state.console.consolePlace == ConsolePlace::awaitingTray) hideConsoleToTray(app);
-    if (app.state.console.openingPlace == OpeningPlace::hiddenAwaitingIcon) showOpeningIcon(app);
-}
-
-void retryTrayIconsAfter(App& app, int delay)
-{
-    const Outcome started = app.state.console.trayRetry.start(app.platform.desktop, delay, [&app, delay] {
-        ConsoleState& console = app.state.console;
-        console.trayRetryElapsed += delay;
-        tryAwaitedTrayIcons(app);
-        const int left = trayRetryTime - console.trayRetryElapsed;
-        if (trayIconAwaited(console) && left > 0)
-            retryTrayIconsAfter(app, std::min(2 * delay, left));
-        else
-            console.trayRetry.stop();
-    });
-    reportBackgroundFailure(app, texts::clockNotStarted, started);
-}
-
-// Tries the icons the shell did not take again after 1, 2, 4, 8 ... seconds, for two minutes from
-// the first refusal, besides at once when the shell tells that its notification area has
-// (re)appeared. Backing off keeps a shell that times out from holding the interface every second.
-void retryTrayIcons(App& app)
-{
-    ConsoleState& console = app.state.console;
-    if (console.trayRetry.running()) return;
-    console.trayRetryElapsed = 0;
-    retryTrayIconsAfter(app, firstTrayRetry);
-}
-
-// The quiet start's icon; the opening screen stays hidden while the shell does not take it.
-void showOpeningIcon(App& app)
-{
-    const bool shown = showTrayIcon(app.platform.tray, WindowId::startup);
-    app.state.console.openingPlace = shown ? OpeningPlace::hiddenInTray : OpeningPlace::hiddenAwaitingIcon;
-    if (!shown) retryTrayIcons(app);
-}
-
 // The program a command line starts: the quoted path, or everything up to the first space.
 std::string_view programOf(std::string_view commandLine)
 {
@@ -166,149 +107,176 @@ void checkStartOption(Menus& menus, ConsoleStart mode)
 
 }  // namespace
 
-void onConsoleCreated(App& app)
+ConsoleShell::ConsoleShell(Platform& p, Settings& settings, Notices& notices, TopmostKeeper& keeper,
+                           const Overlay& overlay)
+    : p_(p), settings_(settings), notices_(notices), keeper_(keeper), overlay_(overlay)
 {
-    auto& p = app.platform;
-    auto& state = app.state;
-    layOutConsole(p, true);
-
-    // Anything but 1 shows the console.
-    state.console.consoleStartMode =
-        app.settings.readInt(items::startSmall) == 1 ? ConsoleStart::inTray : ConsoleStart::shown;
-    checkStartOption(p.menus, state.console.consoleStartMode);
-    if (state.console.consoleStartMode == ConsoleStart::inTray) hideConsoleToTray(app);
-
-    startWindowed(app);
-    loadFollowChoice(p.menus, app.settings, overlayTint(app));
-    keepFollowing(app);
-    loadColourSettings(p, app.settings, overlayTint(app));
-
-    p.timers.setInterval(firstTintClock, 60);
-    startTopmostKeeper(app);
-    for (auto menu : {startup::按任意键锁定窗口, startup::ESC建或退格键返回, startup::按住鼠标可拖动已选择区域,
-                      startup::开始, startup::关于})
-        p.menus.setVisible(menu, false);
-    p.timers.setInterval(chartClock, 40);
-    if (app.folders.dataMoved()) showNotice(app, dataMovedText(app.folders));
-    tellHotkeyProblems(app);
+    keeper.keep(KeptRank::console,
+                [this](std::vector<WindowHandle>& kept) { kept.push_back(p_.windows.handle(WindowId::console)); });
 }
 
-Point noticeAnchor(const App& app)
+bool ConsoleShell::trayIconAwaited() const
 {
-    const auto& p = app.platform;
-    const ConsoleState& shell = app.state.console;
-    if (shell.consolePlace == ConsolePlace::inTray || (!locked(app) && shell.openingPlace != OpeningPlace::shown)) {
-        const Size screen = p.desktop.screenSize();
-        const int dpi = p.windows.dpi(WindowId::console);
+    return consolePlace_ == ConsolePlace::awaitingTray || openingPlace_ == OpeningPlace::hiddenAwaitingIcon;
+}
+
+void ConsoleShell::tryAwaitedTrayIcons()
+{
+    if (consolePlace_ == ConsolePlace::awaitingTray) hideConsoleToTray();
+    if (openingPlace_ == OpeningPlace::hiddenAwaitingIcon) showOpeningIcon();
+}
+
+void ConsoleShell::retryTrayIconsAfter(int delay)
+{
+    const Outcome started = trayRetry_.start(p_.desktop, delay, [this, delay] {
+        trayRetryElapsed_ += delay;
+        tryAwaitedTrayIcons();
+        const int left = trayRetryTime - trayRetryElapsed_;
+        if (trayIconAwaited() && left > 0)
+            retryTrayIconsAfter(std::min(2 * delay, left));
+        else
+            trayRetry_.stop();
+    });
+    notices_.reportBackgroundFailure(texts::clockNotStarted, started);
+}
+
+// Tries the icons the shell did not take again after 1, 2, 4, 8 ... seconds, for two minutes from
+// the first refusal, besides at once when the shell tells that its notification area has
+// (re)appeared. Backing off keeps a shell that times out from holding the interface every second.
+void ConsoleShell::retryTrayIcons()
+{
+    if (trayRetry_.running()) return;
+    trayRetryElapsed_ = 0;
+    retryTrayIconsAfter(firstTrayRetry);
+}
+
+// The quiet start's icon; the opening screen stays hidden while the shell does not take it.
+void ConsoleShell::showOpeningIcon()
+{
+    const bool shown = showTrayIcon(p_.tray, WindowId::startup);
+    openingPlace_ = shown ? OpeningPlace::hiddenInTray : OpeningPlace::hiddenAwaitingIcon;
+    if (!shown) retryTrayIcons();
+}
+
+void ConsoleShell::onConsoleCreated()
+{
+    layOutConsole(p_, true);
+    // Anything but 1 shows the console.
+    const ConsoleStart mode = settings_.readInt(items::startSmall) == 1 ? ConsoleStart::inTray : ConsoleStart::shown;
+    checkStartOption(p_.menus, mode);
+    if (mode == ConsoleStart::inTray) hideConsoleToTray();
+}
+
+Point ConsoleShell::noticeAnchor() const
+{
+    if (consolePlace_ == ConsolePlace::inTray || (!overlay_.locked() && openingPlace_ != OpeningPlace::shown)) {
+        const Size screen = p_.desktop.screenSize();
+        const int dpi = p_.windows.dpi(WindowId::console);
         return {screen.width - scaled(110, dpi), screen.height - scaled(128, dpi)};
     }
-    const Geometry console = p.windows.geometry(WindowId::console);
+    const Geometry console = p_.windows.geometry(WindowId::console);
     return {console.left + console.width / 2, console.top + console.height};
 }
 
-void hideConsoleToTray(App& app)
+void ConsoleShell::hideConsoleToTray()
 {
-    ConsoleState& console = app.state.console;
     // Hiding twice would remember the off-screen place and lose the real one.
-    if (console.consolePlace == ConsolePlace::inTray) return;
-    auto& p = app.platform;
+    if (consolePlace_ == ConsolePlace::inTray) return;
     // Off the screen without an icon the console could not be reached again: it stays, and goes
     // to the tray once the shell takes the icon.
-    if (!showTrayIcon(p.tray, WindowId::console)) {
-        if (console.consolePlace == ConsolePlace::onScreen) showNotice(app, texts::trayUnavailable);
-        console.consolePlace = ConsolePlace::awaitingTray;
-        retryTrayIcons(app);
+    if (!showTrayIcon(p_.tray, WindowId::console)) {
+        if (consolePlace_ == ConsolePlace::onScreen) notices_.show(texts::trayUnavailable);
+        consolePlace_ = ConsolePlace::awaitingTray;
+        retryTrayIcons();
         return;
     }
-    console.savedConsoleLeft = p.windows.geometry(WindowId::console).left;
-    moveConsoleOffScreen(p);
-    giveKeyboardBack(p, lastOtherForeground(app), overlayTint(app).topLevel);
+    savedConsoleLeft_ = p_.windows.geometry(WindowId::console).left;
+    moveConsoleOffScreen(p_);
+    giveKeyboardBack(p_, keeper_.lastOtherForeground(), overlay_.tint().topLevel);
     // At a start in the tray the console is shown here, without the keyboard, before its opening
     // would show and activate it.
-    p.windows.showNormal(WindowId::console);
-    console.consolePlace = ConsolePlace::inTray;
-    showNotice(app, texts::trayBalloon);
+    p_.windows.showNormal(WindowId::console);
+    consolePlace_ = ConsolePlace::inTray;
+    notices_.show(texts::trayBalloon);
 }
 
-void restoreConsole(Platform& p, ConsoleState& console)
+void ConsoleShell::restoreConsole()
 {
-    if (console.consolePlace == ConsolePlace::inTray) setConsoleLeft(p.windows, console.savedConsoleLeft);
+    if (consolePlace_ == ConsolePlace::inTray) setConsoleLeft(p_.windows, savedConsoleLeft_);
     // An awaited hide is given up, and an icon a timed-out add may have left goes too.
-    if (console.consolePlace != ConsolePlace::onScreen) p.tray.removeIcon(WindowId::console);
-    console.consolePlace = ConsolePlace::onScreen;
+    if (consolePlace_ != ConsolePlace::onScreen) p_.tray.removeIcon(WindowId::console);
+    consolePlace_ = ConsolePlace::onScreen;
 }
 
-void onConsoleTrayEvent(Platform& p, ConsoleState& console, TrayEvent event)
+void ConsoleShell::onConsoleTrayEvent(TrayEvent event)
 {
-    if (event == TrayEvent::menu) showTrayMenu(p, WindowId::console);
-    if (event == TrayEvent::chosen) restoreConsole(p, console);
+    if (event == TrayEvent::menu) showTrayMenu(p_, WindowId::console);
+    if (event == TrayEvent::chosen) restoreConsole();
 }
 
-void bringConsoleBack(App& app)
+void ConsoleShell::bringConsoleBack()
 {
-    if (!locked(app)) {
+    if (!overlay_.locked()) {
         // A quiet start's opening screen comes out of the tray as a normal start shows it.
-        if (app.state.console.openingPlace != OpeningPlace::shown) showOpeningScreen(app.platform, app.state.console);
+        if (openingPlace_ != OpeningPlace::shown) showOpeningScreen();
         return;
     }
-    restoreConsole(app.platform, app.state.console);
-    app.platform.windows.activate(WindowId::console);
+    restoreConsole();
+    p_.windows.activate(WindowId::console);
 }
 
-void bringForward(App& app)
+void ConsoleShell::bringForward()
 {
-    if (locked(app))
-        bringConsoleBack(app);
+    if (overlay_.locked())
+        bringConsoleBack();
     else
-        showOpeningScreen(app.platform, app.state.console);
+        showOpeningScreen();
 }
 
-void onTrayCreated(App& app, WindowId w)
+void ConsoleShell::onTrayCreated(WindowId w)
 {
-    ConsoleState& console = app.state.console;
     if (w == WindowId::startup) {
-        if (console.openingPlace != OpeningPlace::shown) showOpeningIcon(app);
+        if (openingPlace_ != OpeningPlace::shown) showOpeningIcon();
         return;
     }
-    if (console.consolePlace == ConsolePlace::awaitingTray) hideConsoleToTray(app);
+    if (consolePlace_ == ConsolePlace::awaitingTray) hideConsoleToTray();
     // A restarted shell has lost the icon of the console it hides: without it again the console
     // comes back to the screen and waits for the shell there.
-    if (console.consolePlace == ConsolePlace::inTray && !showTrayIcon(app.platform.tray, WindowId::console)) {
-        setConsoleLeft(app.platform.windows, console.savedConsoleLeft);
-        console.consolePlace = ConsolePlace::awaitingTray;
-        retryTrayIcons(app);
+    if (consolePlace_ == ConsolePlace::inTray && !showTrayIcon(p_.tray, WindowId::console)) {
+        setConsoleLeft(p_.windows, savedConsoleLeft_);
+        consolePlace_ = ConsolePlace::awaitingTray;
+        retryTrayIcons();
     }
 }
 
-Outcome chooseConsoleStart(Menus& menus, Settings& settings, ConsoleState& console, ConsoleStart mode)
+Outcome ConsoleShell::chooseConsoleStart(ConsoleStart mode)
 {
-    checkStartOption(menus, mode);
-    console.consoleStartMode = mode;
-    return settings.write(items::startSmall, static_cast<int>(mode));
+    checkStartOption(p_.menus, mode);
+    return settings_.write(items::startSmall, static_cast<int>(mode));
 }
 
-void hideOpeningScreenToTray(App& app)
+void ConsoleShell::hideOpeningScreenToTray()
 {
-    app.platform.windows.hide(WindowId::startup);
+    p_.windows.hide(WindowId::startup);
     // Without the notification area yet (a start at log-on) the icon comes when the shell takes it.
-    showOpeningIcon(app);
-    startTopmostKeeper(app);
+    showOpeningIcon();
+    keeper_.start();
 }
 
-void showOpeningScreen(Platform& p, ConsoleState& console)
+void ConsoleShell::showOpeningScreen()
 {
-    if (console.openingPlace != OpeningPlace::shown) {
-        p.tray.removeIcon(WindowId::startup);
-        p.windows.showNormal(WindowId::startup);
-        console.openingPlace = OpeningPlace::shown;
+    if (openingPlace_ != OpeningPlace::shown) {
+        p_.tray.removeIcon(WindowId::startup);
+        p_.windows.showNormal(WindowId::startup);
+        openingPlace_ = OpeningPlace::shown;
     }
-    p.windows.activate(WindowId::startup);
+    p_.windows.activate(WindowId::startup);
 }
 
-void onOpeningTrayEvent(Platform& p, ConsoleState& console, TrayEvent event)
+void ConsoleShell::onOpeningTrayEvent(TrayEvent event)
 {
-    if (event == TrayEvent::menu) showTrayMenu(p, WindowId::startup);
-    if (event == TrayEvent::chosen) showOpeningScreen(p, console);
+    if (event == TrayEvent::menu) showTrayMenu(p_, WindowId::startup);
+    if (event == TrayEvent::chosen) showOpeningScreen();
 }
 
 bool startsWithWindows(const Autostart& autostart)
@@ -325,26 +293,22 @@ void showTrayMenu(Platform& p, WindowId owner)
     p.tray.popupMenu(console::快捷菜单, owner);
 }
 
-void toggleStartWithWindows(App& app)
+void ConsoleShell::toggleStartWithWindows()
 {
-    Autostart& autostart = app.platform.autostart;
+    Autostart& autostart = p_.autostart;
     // Task Manager's or Settings' disabled state goes with either choice: checked it would keep
     // Windows from starting Tintora, unchecked it would be left behind for a value that is gone.
     Outcome changed = startsWithWindows(autostart)
                           ? autostart.removeRunCommand()
                           : autostart.writeRunCommand("\"" + autostart.programPath() + "\" /tray");
     if (changed) changed = autostart.removeApproval();
-    reportFailure(app, texts::autostartNotChanged, changed);
+    notices_.reportFailure(texts::autostartNotChanged, changed);
 }
 
-void endTintora(App& app)
+void ConsoleShell::removeTrayIcons()
 {
-    auto& p = app.platform;
-    p.tray.removeIcon(WindowId::console);
-    p.tray.removeIcon(WindowId::startup);
-    closeRememberedTints(app);
-    closeMonitorTints(app);
-    p.process.exit(exitcode::done);
+    p_.tray.removeIcon(WindowId::console);
+    p_.tray.removeIcon(WindowId::startup);
 }
 
 }  // namespace tintora

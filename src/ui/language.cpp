@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "capture/screenshots.h"
-#include "core/notice.h"
 #include "design/design.h"
 #include "design/texts.h"
 #include "ui/console_shell.h"
@@ -15,9 +14,8 @@ namespace {
 constexpr std::string_view chinese = "zh";
 constexpr std::string_view english = "en";
 
-void showCaptions(App& app)
+void showCaptions(Platform& p, const Settings& settings)
 {
-    Platform& p = app.platform;
     for (const WindowDesign& w : windowDesigns()) {
         p.windows.setTitle(w.id, w.title);
         for (const MenuDesign& m : menuDesign(w.id))
@@ -28,10 +26,10 @@ void showCaptions(App& app)
         if ((c.kind == ControlKind::label || c.kind == ControlKind::button) &&
             c.caption.in(Language::zh) != c.caption.in(Language::en))
             p.controls.setCaption(c.id, c.caption);
-    refreshCounterCaption(p.menus, app.settings);
+    refreshCounterCaption(p.menus, settings);
     showBackground(p, p.menus.isChecked(startup::启动背景_鲜艳));
     p.controls.useLanguage(WindowId::console);
-    layOutConsole(app.platform, false);
+    layOutConsole(p, false);
 }
 
 }  // namespace
@@ -48,13 +46,13 @@ void loadLanguage(Profile& profile, FileSystem& files, Process& process)
     loadLanguage(Settings(profile, folders));
 }
 
-void switchLanguage(App& app)
+void switchLanguage(Platform& p, Settings& settings, Notices& notices)
 {
     const Language other = language() == Language::zh ? Language::en : Language::zh;
     setLanguage(other);
-    reportFailure(app, texts::settingsNotSaved,
-                  app.settings.write(items::language, other == Language::en ? english : chinese));
-    showCaptions(app);
+    notices.reportFailure(texts::settingsNotSaved,
+                          settings.write(items::language, other == Language::en ? english : chinese));
+    showCaptions(p, settings);
 }
 
 }  // namespace tintora

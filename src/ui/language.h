@@ -1,7 +1,9 @@
 #pragma once
 // The language of every text: Chinese or English, kept in Start.ini and switched from the console's
 // menu at once.
-#include "core/app.h"
+#include "core/notice.h"
+#include "core/settings.h"
+#include "platform/platform.h"
 
 namespace tintora {
 
@@ -12,6 +14,6 @@ void loadLanguage(const Settings& settings);
 void loadLanguage(Profile& profile, FileSystem& files, Process& process);
 // The menu item under "选项" that names the other language: switches to it, keeps the choice, and
 // shows every caption of both windows in it, the console widened where a caption needs it.
-void switchLanguage(App& app);
+void switchLanguage(Platform& p, Settings& settings, Notices& notices);
 
 }  // namespace tintora

@@ -1,6 +1,5 @@
 #include "ui/startup.h"
 
-#include "core/notice.h"
 #include "design/design.h"
 #include "design/texts.h"
 #include "hotkeys/hotkeys.h"
@@ -15,12 +14,13 @@ void createFolderIfMissing(FileSystem& files, const std::string& folder)
 
 // Writes the default items of a settings file, one write per key, only when the file is missing.
 // A failure is told for Tintora's own files; the chart tool's are written only where its folder is.
-void writeDefaultsIfMissing(App& app, const std::vector<std::pair<SettingsItem, std::string_view>>& defaults)
+void writeDefaultsIfMissing(FileSystem& files, Settings& settings, Notices& notices,
+                            const std::vector<std::pair<SettingsItem, std::string_view>>& defaults)
 {
-    if (app.platform.files.exists(app.settings.pathOf(defaults.begin()->first))) return;
+    if (files.exists(settings.pathOf(defaults.begin()->first))) return;
     for (const auto& [item, value] : defaults) {
-        const Outcome written = app.settings.write(item, value);
-        if (item.base == Base::data) reportBackgroundFailure(app, texts::settingsNotSaved, written);
+        const Outcome written = settings.write(item, value);
+        if (item.base == Base::data) notices.reportBackgroundFailure(texts::settingsNotSaved, written);
     }
 }
 
@@ -49,20 +49,21 @@ void chooseDataFolder(FileSystem& files, Process& process, Folders& folders)
 
 std::string dataMovedText(const Folders& folders) { return texts::dataMovedNotice + folders.data; }
 
-void onStartupWindowCreated(App& app)
+void onStartupWindowCreated(Platform& p, Settings& settings, const Folders& folders, Notices& notices)
 {
-    auto& p = app.platform;
-    createFolderIfMissing(p.files, app.path(paths::configFolder));
-    createFolderIfMissing(p.files, app.path(paths::imagesFolder));
+    createFolderIfMissing(p.files, folders.path(paths::configFolder));
+    createFolderIfMissing(p.files, folders.path(paths::imagesFolder));
+    const auto writeDefaults = [&](const std::vector<std::pair<SettingsItem, std::string_view>>& defaults) {
+        writeDefaultsIfMissing(p.files, settings, notices, defaults);
+    };
 
-    writeDefaultsIfMissing(app, {{items::meter, "0"}});
-    writeDefaultsIfMissing(app, {{items::chartPicture, ""}, {items::chartChoice, "3"}, {items::chartGroup, "0"}});
-    writeDefaultsIfMissing(
-        app, {{items::colourA, "30"}, {items::colourR, "255"}, {items::colourG, "255"}, {items::colourB, "255"}});
-    writeDefaultsIfMissing(app, {{items::startSmall, "0"}, {items::background, "0"}});
-    writeDefaultsIfMissing(app, hotkeyDefaults());
+    writeDefaults({{items::meter, "0"}});
+    writeDefaults({{items::chartPicture, ""}, {items::chartChoice, "3"}, {items::chartGroup, "0"}});
+    writeDefaults({{items::colourA, "30"}, {items::colourR, "255"}, {items::colourG, "255"}, {items::colourB, "255"}});
+    writeDefaults({{items::startSmall, "0"}, {items::background, "0"}});
+    writeDefaults(hotkeyDefaults());
 
-    showBackground(p, app.settings.readInt(items::background) != 0);
+    showBackground(p, settings.readInt(items::background) != 0);
 
     // The picture box covers the client area and 30 pixels below it.
     const Geometry window = p.windows.geometry(WindowId::startup);

@@ -2,7 +2,9 @@
 // Program start, the start-up window: its creation and the start-up picture.
 #include <string>
 
-#include "core/app.h"
+#include "core/notice.h"
+#include "core/settings.h"
+#include "platform/platform.h"
 
 namespace tintora {
 
@@ -12,7 +14,8 @@ void chooseDataFolder(FileSystem& files, Process& process, Folders& folders);
 // Tells where Config and Images are, when they are not beside the program.
 std::string dataMovedText(const Folders& folders);
 
-void onStartupWindowCreated(App& app);
+// The folders and the default settings files made where they are missing, the background shown.
+void onStartupWindowCreated(Platform& p, Settings& settings, const Folders& folders, Notices& notices);
 // Checks the background's menu item and shows its picture, in the current language's version.
 void showBackground(Platform& p, bool vivid);
 // 启动背景: the soft or the vivid picture, kept in Start.ini.

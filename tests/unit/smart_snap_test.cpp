@@ -25,7 +25,7 @@ protected:
     }
 
     SmartSnapState& snap() { return program.app().state.snap; }
-    const Tint& tint() { return program.app().state.overlay.tint; }
+    const Tint& tint() { return program.app().overlay.tint(); }
     Geometry startupGeometry() const { return fp.ui.geometry(WindowId::startup); }
     int alpha() { return fp.desktop.layered[fp.ui.startupHandle].alpha; }
     void tick(startup::Timer t) { program.timerTick(t); }

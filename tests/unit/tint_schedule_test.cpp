@@ -23,7 +23,7 @@ protected:
         putFile(paths::scheduleIni, "[Schedule]\nEnabled=1\nOn=11:50\nOff=13:00\nFade=20\nLatitude=91\n");
     }
     int overlayAlpha() { return fp.desktop.layered[fp.ui.startupHandle].alpha; }
-    bool tintsHidden() { return program.app().state.overlay.tintsHidden; }
+    bool tintsHidden() { return program.app().overlay.tintsHidden(); }
     void passTo(std::int64_t ms)
     {
         fp.desktop.now.ms = ms;

@@ -103,7 +103,7 @@ protected:
         return seen;
     }
 
-    App& app() { return program.app(); }
+    Overlay& tintOverlay() { return program.app().overlay; }
 
     const RECT overlay{300, 200, 620, 440};
     ColouredWindow beneath{RGB(0, 255, 0), {280, 180, 640, 460}};
@@ -142,33 +142,33 @@ TEST_F(OverlayOnScreen, StartsLayeredWithTheKeyColourAndFullOpacity)
 TEST_F(OverlayOnScreen, TintCoversTheWindowBeneathAndTheKeyColourShowsIt)
 {
     ui.setVisible(startup::动画框1, false);
-    setOverlayOpacity(platform, 255);
+    tintOverlay().setOverlayOpacity(255);
 
-    paintTint(canvas, rgb(0, 0, 255));
+    tintOverlay().paintTint(rgb(0, 0, 255));
     EXPECT_EQ(screenColourBecomes(0x0000FF, 2), 0x0000FFu);
     for (std::uint32_t p : canvas.pixels()) ASSERT_EQ(p, 0x0000FFu);
 
     // Wine applies a colour key to what the window shows only when the layered attributes are set
     // (Windows at once), so they are set again as the program does after each change of opacity,
     // once the key-coloured paint has reached the screen.
-    paintTint(canvas, keyColour);
+    tintOverlay().paintTint(keyColour);
     desktop.processPendingEvents();
     capture.flushScreen();
-    setOverlayOpacity(platform, 255);
+    tintOverlay().setOverlayOpacity(255);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u) << "a key-coloured tint must be invisible";
 }
 
 TEST_F(OverlayOnScreen, OpacityBlendsTheTintOverTheWindowBeneath)
 {
     ui.setVisible(startup::动画框1, false);
-    paintTint(canvas, rgb(0, 0, 255));
-    setOverlayOpacity(platform, 128);
+    tintOverlay().paintTint(rgb(0, 0, 255));
+    tintOverlay().setOverlayOpacity(128);
     // Half blue over green, where the screen blends layered windows.
     const std::uint32_t seen = screenColourBecomes(0x007F80, 12);
     EXPECT_NEAR(int(seen >> 8 & 0xFF), 127, 12);
     EXPECT_NEAR(int(seen & 0xFF), 128, 12);
 
-    setOverlayOpacity(platform, 0);
+    tintOverlay().setOverlayOpacity(0);
     EXPECT_EQ(screenColourBecomes(0x00FF00, 2), 0x00FF00u);
 }
 
