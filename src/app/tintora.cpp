@@ -251,7 +251,7 @@ void Tintora::timeChanged() { app_.schedule.onScheduleTimeChanged(); }
 
 void Tintora::resumedFromSleep() { app_.schedule.onScheduleTimeChanged(); }
 
-void Tintora::monitorsChanged() { app_.monitors.placeMonitorTints(); }
+void Tintora::monitorsChanged() { app_.placement.onMonitorsChanged(); }
 
 bool Tintora::commandReceived(const ReceivedCommand& command, const AnswerCommand& answer)
 {

@@ -56,4 +56,11 @@ void Placement::goWindowed()
     monitors_.placeMonitorTints();
 }
 
+void Placement::onMonitorsChanged()
+{
+    if (const auto covered = overlay_.fullScreenMonitor())
+        p_.windows.move(WindowId::startup, geometryOf(monitorHolding(p_.desktop.monitors(), *covered)));
+    monitors_.placeMonitorTints();
+}
+
 }  // namespace tintora

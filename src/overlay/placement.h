@@ -22,6 +22,9 @@ public:
     void goFullScreen();
     // The overlay lies over the locked rectangle, where following may move it.
     void goWindowed();
+    // The monitors were changed (arranged, resized, plugged in or out): the full-screen overlay
+    // covers the monitor that holds the most of it now, and the monitor tints are placed again.
+    void onMonitorsChanged();
 
 private:
     Platform& p_;

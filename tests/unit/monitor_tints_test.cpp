@@ -75,8 +75,15 @@ TEST_F(MonitorTints, RememberedCoveredToggledPlacedAgainAndForgotten)
     again.windowCreated(WindowId::startup);
     EXPECT_EQ(fp.tints.windows.size(), 2u);
 
-    // A forget that cannot be written is told with the file's name.
+    // In full screen a smaller resolution: the overlay covers the monitor as it is now, and remembering
+    // it again takes its new corner.
     program.menuCommand(console::全屏化窗口);
+    monitorsBecome({{-1280, 0, 0, 1024}});
+    EXPECT_EQ(geometry(WindowId::startup), (Geometry{-1280, 0, 1280, 1024}));
+    program.menuCommand(console::记住此显示器的颜色);
+    EXPECT_EQ(item("Place"), "-1280,0");
+
+    // A forget that cannot be written is told with the file's name.
     fp.files.readOnly.insert(path(paths::rememberedIni));
     program.menuCommand(console::忘记此显示器的颜色);
     EXPECT_TRUE(fp.tints.windows.size() == 1u && !enabled(console::忘记此显示器的颜色));
