@@ -121,7 +121,11 @@ std::optional<int> Win32Ui::pump(const std::function<bool()>& keepRunning)
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) return static_cast<int>(msg.wParam);
         if (got == -1) return 0;
-        if (const auto active = activeWindow(); active && translateAccelerator(*active, msg)) continue;
+        // Accelerators are keys: the active window is asked for keyboard messages only, not for each
+        // timer and paint (under Wine each ask is a round trip to the server).
+        const bool key = msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
+        if (const auto active = key ? activeWindow() : std::nullopt; active && translateAccelerator(*active, msg))
+            continue;
         if (translateDialogKey(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
