@@ -115,10 +115,10 @@ void consoleMenuCommand(App& app, console::Menu item)
         case console::打开截图文件夹:
             app.notices.reportFailure(texts::folderNotOpened, openScreenshotFolder(p.shell, app.folders));
             break;
-        case console::储存为BMP格式: (void)saveShot(app, ImageFormat::bmp); break;
-        case console::储存为JPG格式: (void)saveShot(app, ImageFormat::jpeg); break;
-        case console::储存为GIF格式: (void)saveShot(app, ImageFormat::gif); break;
-        case console::储存为PNG格式: (void)saveShot(app, ImageFormat::png); break;
+        case console::储存为BMP格式: saveShot(app, ImageFormat::bmp); break;
+        case console::储存为JPG格式: saveShot(app, ImageFormat::jpeg); break;
+        case console::储存为GIF格式: saveShot(app, ImageFormat::gif); break;
+        case console::储存为PNG格式: saveShot(app, ImageFormat::png); break;
         case console::清空截图次数统计:
             app.notices.reportFailure(texts::settingsNotSaved,
                                       clearScreenshotCounter(state.screenshots, p.menus, app.settings));
@@ -216,9 +216,7 @@ void Tintora::hotkeyPressed(HotkeyAction action)
         case HotkeyAction::weaker: stepOpacity(-opacityHotkeyStep); break;
         case HotkeyAction::screenshot:
             // The format last chosen, PNG before any.
-            if (app_.overlay.locked())
-                (void)saveScreenshot(app_.platform, app_.settings, app_.folders, app_.notices, app_.state.screenshots,
-                                     app_.state.screenshots.screenshotFormat);
+            if (app_.overlay.locked()) saveShot(app_, app_.state.screenshots.screenshotFormat);
             break;
         case HotkeyAction::fullScreen:
             if (app_.overlay.mode() == OverlayMode::windowed)
