@@ -210,11 +210,7 @@ void MonitorTints::showShare(ScheduleShare share)
     showShareOn(p_.desktop, tints_, share);
 }
 
-int MonitorTints::largestAlpha(int atLeast) const
-{
-    for (const RememberedTint& t : tints_) atLeast = std::max(atLeast, t.tint.alpha);
-    return atLeast;
-}
+int MonitorTints::largestAlpha(int atLeast) const { return largestAlphaOf(tints_, atLeast); }
 
 void MonitorTints::closeMonitorTints()
 {

@@ -320,11 +320,7 @@ void RememberedTints::showShare(ScheduleShare share)
     showShareOn(p_.desktop, tints_, share);
 }
 
-int RememberedTints::largestAlpha(int atLeast) const
-{
-    for (const RememberedTint& t : tints_) atLeast = std::max(atLeast, t.tint.alpha);
-    return atLeast;
-}
+int RememberedTints::largestAlpha(int atLeast) const { return largestAlphaOf(tints_, atLeast); }
 
 void RememberedTints::closeRememberedTints()
 {

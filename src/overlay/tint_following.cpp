@@ -1,5 +1,7 @@
 #include "overlay/tint_following.h"
 
+#include <algorithm>
+
 namespace tintora {
 namespace {
 
@@ -72,6 +74,12 @@ void showShareOn(Desktop& desktop, std::vector<RememberedTint>& tints, ScheduleS
         t.tint.shown = share;
         if (t.tint.shownAlpha() != before) desktop.setLayeredAttributes(t.window, keyColour, t.tint.shownAlpha());
     }
+}
+
+int largestAlphaOf(const std::vector<RememberedTint>& tints, int atLeast)
+{
+    for (const RememberedTint& t : tints) atLeast = std::max(atLeast, t.tint.alpha);
+    return atLeast;
 }
 
 }  // namespace tintora

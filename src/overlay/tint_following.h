@@ -42,5 +42,7 @@ void stopWatchingTarget(Desktop& desktop, Tint& tint);
 // Tints in windows of their own take the schedule's share; a window's opacity is set only where its
 // shown A changes.
 void showShareOn(Desktop& desktop, std::vector<RememberedTint>& tints, ScheduleShare share);
+// The largest A of the tints, at least the one given.
+int largestAlphaOf(const std::vector<RememberedTint>& tints, int atLeast);
 
 }  // namespace tintora

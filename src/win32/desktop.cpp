@@ -148,13 +148,7 @@ void Win32Desktop::setTopmost(WindowHandle w, bool topmost)
 
 std::vector<WindowHandle> Win32Desktop::windowsAbove(WindowHandle w) const
 {
-    // No real desktop has this many windows; it stops a walk round a chain changed meanwhile.
-    constexpr std::size_t maxWindows = 4096;
-    std::vector<WindowHandle> above;
-    for (HWND prev = GetWindow(toHwnd(w), GW_HWNDPREV); prev && above.size() < maxWindows;
-         prev = GetWindow(prev, GW_HWNDPREV))
-        above.push_back(toHandle(prev));
-    return above;
+    return windowChain(GetWindow(toHwnd(w), GW_HWNDPREV), GW_HWNDPREV);
 }
 
 Size Win32Desktop::screenSize() const { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }

@@ -115,4 +115,12 @@ bool isCloaked(HWND w)
     return dwmWindowAttribute(w, dwmCloaked, &cloaked, sizeof cloaked) && cloaked;
 }
 
+std::vector<WindowHandle> windowChain(HWND first, UINT step)
+{
+    constexpr std::size_t maxWindows = 4096;
+    std::vector<WindowHandle> windows;
+    for (HWND w = first; w && windows.size() < maxWindows; w = GetWindow(w, step)) windows.push_back(toHandle(w));
+    return windows;
+}
+
 }  // namespace tintora::win32

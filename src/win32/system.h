@@ -27,6 +27,11 @@ inline BITMAPINFO topDownBitmapInfo(int width, int height)
 inline HWND toHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
 inline WindowHandle toHandle(HWND w) { return reinterpret_cast<WindowHandle>(w); }
 
+// The windows from first on, each the one GetWindow gives for the step (GW_HWNDNEXT, GW_HWNDPREV)
+// from the one before. Another program may make and destroy windows during the walk, and then the
+// chain need not end: it stops at a length no real desktop reaches.
+std::vector<WindowHandle> windowChain(HWND first, UINT step);
+
 // Whether the window belongs to this program.
 inline bool isOwnWindow(HWND w)
 {

@@ -27,14 +27,7 @@ std::vector<WindowHandle> Win32WindowTree::topLevelWindows() const
 // EnumChildWindows would walk the children's children too.
 std::vector<WindowHandle> Win32WindowTree::children(WindowHandle w) const
 {
-    // Another program may create and destroy child windows during the walk, and then the chain of
-    // siblings need not end; no real window has this many children.
-    constexpr std::size_t maxChildren = 4096;
-    std::vector<WindowHandle> windows;
-    for (HWND child = GetWindow(toHwnd(w), GW_CHILD); child && windows.size() < maxChildren;
-         child = GetWindow(child, GW_HWNDNEXT))
-        windows.push_back(toHandle(child));
-    return windows;
+    return windowChain(GetWindow(toHwnd(w), GW_CHILD), GW_HWNDNEXT);
 }
 
 WindowHandle Win32WindowTree::parent(WindowHandle w) const
