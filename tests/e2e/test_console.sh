@@ -46,13 +46,21 @@ wait_until 10 "the console back at its place" console_left_is "$c_left"
 # at once and keeps the choice: a new start speaks English. "Options" → "中文" switches back.
 console_says() { probe children "$(field_handle "$(console_line)")" | cut -f2,3 | grep -qxF "$1"; }
 # Read where the console is: a menu may leave the tint above the console, and the keeper's check
-# puts the console back above it within a second.
-untinted() { local IFS=,; read -r r g b <<<"$(pixel "$1" "$2")"; [ $((r - g)) -lt 60 ]; }
+# puts the console back above it within a second. The picture compared is the one looked at, taken
+# again until neither end of the bar shows the red tint.
+bar_untinted() {
+  local IFS=, x r g b
+  import -window root -crop "${1}x16+${2}+$(($3 - 17))" +repage "$E2E_WORK/menu.png" || return 1
+  for x in 5 $(($1 - 5)); do
+    read -r r g b <<<"$(convert "$E2E_WORK/menu.png" -crop "1x1+$x+9" -depth 8 txt:- |
+      sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p')"
+    [ $((r - g)) -lt 60 ] || return 1
+  done
+}
 menu_bar() {
   local x y w
   read -r x y w _ <<<"$(field_client "$(console_line)")"
-  wait_until 10 "the console's menu bar above the tint" untinted $((x + w - 5)) $((y - 8))
-  import -window root -crop "${w}x16+${x}+$((y - 17))" "$E2E_WORK/menu.png"
+  wait_until 10 "the console's menu bar above the tint" bar_untinted "$w" "$x" "$y"
   convert "$E2E_WORK/menu.png" -format '%#' info:
 }
 switch_language() { press_console alt Right Right Down Up Return; }
